@@ -1,0 +1,31 @@
+# Quick start: `make run` and `make test`. Both install what is missing, configure and build.
+BUILD ?= build
+CMAKE_FLAGS ?=
+JOBS ?= $(shell nproc)
+BIN := $(BUILD)/bin
+
+.PHONY: all deps configure build test run format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j$(JOBS)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+run: build
+	@[ -f $(BIN)/Products.db ] || $(BIN)/quarvel-db init --sample $(BIN)/Products.db
+	$(BIN)/quarvel
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD)

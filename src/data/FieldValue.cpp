@@ -1,0 +1,227 @@
+#include "data/FieldValue.h"
+
+#include "data/DatabaseError.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QLocale>
+#include <cmath>
+#include <optional>
+
+namespace quarvel {
+
+FieldKind fieldKindFromDeclType(const QString& declType, bool hasOrigin) {
+    if (!hasOrigin)
+        return FieldKind::Computed;
+    if (declType == u"CURRENCY" || declType == u"MONEY")
+        return FieldKind::Currency;
+    if (declType.startsWith(u"DATE"))
+        return FieldKind::Date;
+    if (declType.contains(u"INT"))
+        return FieldKind::Integer;
+    if (declType == u"NUMBER" || declType == u"NUMERIC" || declType == u"REAL" ||
+        declType.startsWith(u"DOUBLE") || declType == u"FLOAT" || declType.startsWith(u"DECIMAL"))
+        return FieldKind::Number;
+    return FieldKind::Text;
+}
+
+namespace FieldValue {
+
+namespace {
+
+bool isNumeric(const QVariant& v) {
+    switch (v.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Bool:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isIntegral(const QVariant& v) {
+    return isNumeric(v) && v.typeId() != QMetaType::Double && v.typeId() != QMetaType::Float;
+}
+
+double roundCurrency(double value) {
+    return std::round(value * 10000.0) / 10000.0;
+}
+
+double withoutNoise(double value) {
+    if (!std::isfinite(value))
+        return value;
+    return QString::number(value, 'g', 15).toDouble();
+}
+
+QDate parseDate(const QString& text) {
+    const QString t = text.trimmed();
+    static const QString formats[] = {QStringLiteral("yyyy-MM-dd"), QStringLiteral("M/d/yyyy"),
+                                      QStringLiteral("yyyy-MM-ddTHH:mm:ss"),
+                                      QStringLiteral("yyyy-MM-dd HH:mm:ss")};
+    for (const QString& format : formats) {
+        const QDate d = QDate::fromString(t, format);
+        if (d.isValid())
+            return d;
+        const QDateTime dt = QDateTime::fromString(t, format);
+        if (dt.isValid())
+            return dt.date();
+    }
+    const QLocale locale;
+    for (auto format : {QLocale::ShortFormat, QLocale::LongFormat}) {
+        const QDate d = locale.toDate(t, format);
+        if (d.isValid())
+            return d;
+    }
+    return QDate();
+}
+
+// A number typed by a user: plain, with a leading currency sign, or with digit grouping.
+std::optional<QVariant> parseNumber(const QString& text, bool integral) {
+    QString t = text.trimmed();
+    if (t.startsWith(u'$'))
+        t.remove(0, 1);
+    else if (t.startsWith(QStringLiteral("-$")))
+        t.remove(1, 1);
+    bool ok = false;
+    if (integral) {
+        const qlonglong n = t.toLongLong(&ok);
+        if (ok)
+            return QVariant(n);
+    }
+    const QLocale c = QLocale::c();
+    double d = c.toDouble(t, &ok);
+    if (!ok) {
+        QString ungrouped = t;
+        ungrouped.remove(u',');
+        d = c.toDouble(ungrouped, &ok);
+    }
+    if (!ok)
+        d = QLocale().toDouble(t, &ok);
+    if (!ok || !std::isfinite(d))
+        return std::nullopt;
+    if (integral && d == std::floor(d) && std::fabs(d) < 9.0e15)
+        return QVariant(qlonglong(d));
+    return QVariant(d);
+}
+
+} // namespace
+
+QVariant fromStorage(const QVariant& raw, FieldKind kind) {
+    if (raw.isNull())
+        return QVariant();
+    switch (kind) {
+    case FieldKind::Date:
+        if (raw.typeId() == QMetaType::QString) {
+            const QDate d = QDate::fromString(raw.toString(), Qt::ISODate);
+            if (d.isValid())
+                return d;
+        }
+        return raw;
+    case FieldKind::Currency:
+        return raw.typeId() == QMetaType::Double ? QVariant(roundCurrency(raw.toDouble())) : raw;
+    case FieldKind::Computed:
+        return raw.typeId() == QMetaType::Double ? QVariant(withoutNoise(raw.toDouble())) : raw;
+    default:
+        return raw;
+    }
+}
+
+QVariant fromUser(const QVariant& value, FieldKind kind) {
+    if (!value.isValid() || value.isNull())
+        return QVariant();
+    if (kind == FieldKind::Text || kind == FieldKind::Computed)
+        return value.typeId() == QMetaType::QString ? value : QVariant(value.toString());
+
+    if (value.typeId() == QMetaType::QString && value.toString().trimmed().isEmpty())
+        return QVariant();
+
+    switch (kind) {
+    case FieldKind::Date:
+        if (value.typeId() == QMetaType::QDate)
+            return value;
+        if (value.typeId() == QMetaType::QDateTime)
+            return value.toDateTime().date();
+        if (value.typeId() == QMetaType::QString) {
+            const QDate d = parseDate(value.toString());
+            if (d.isValid())
+                return d;
+        }
+        return value;
+    case FieldKind::Currency:
+        if (isNumeric(value))
+            return roundCurrency(value.toDouble());
+        if (value.typeId() == QMetaType::QString) {
+            if (auto n = parseNumber(value.toString(), false))
+                return roundCurrency(n->toDouble());
+        }
+        return value;
+    case FieldKind::Integer:
+    case FieldKind::Number:
+        if (isIntegral(value))
+            return value.toLongLong();
+        if (isNumeric(value))
+            return value.toDouble();
+        if (value.typeId() == QMetaType::QString) {
+            if (auto n = parseNumber(value.toString(), true))
+                return *n;
+        }
+        return value;
+    default:
+        return value;
+    }
+}
+
+QVariant toStorage(const QVariant& value, FieldKind kind, const QString& fieldName) {
+    if (!value.isValid() || value.isNull())
+        return QVariant();
+    auto refuse = [&](const QString& what) {
+        return DatabaseError(QStringLiteral("The value '%1' of the field '%2' is not %3.")
+                                 .arg(value.toString(), fieldName, what));
+    };
+    switch (kind) {
+    case FieldKind::Date:
+        if (value.typeId() == QMetaType::QDate)
+            return value.toDate().toString(Qt::ISODate);
+        throw refuse(QStringLiteral("a valid date"));
+    case FieldKind::Currency:
+        if (isNumeric(value))
+            return roundCurrency(value.toDouble());
+        throw refuse(QStringLiteral("a valid currency amount"));
+    case FieldKind::Integer:
+        if (isIntegral(value))
+            return value.toLongLong();
+        throw refuse(QStringLiteral("a whole number"));
+    case FieldKind::Number:
+        if (isNumeric(value))
+            return value;
+        throw refuse(QStringLiteral("a valid number"));
+    default:
+        return value;
+    }
+}
+
+bool same(const QVariant& a, const QVariant& b) {
+    const bool aNull = !a.isValid() || a.isNull();
+    const bool bNull = !b.isValid() || b.isNull();
+    if (aNull || bNull)
+        return aNull == bNull;
+    if (isNumeric(a) && isNumeric(b)) {
+        if (isIntegral(a) && isIntegral(b))
+            return a.toLongLong() == b.toLongLong();
+        return a.toDouble() == b.toDouble();
+    }
+    if (a.typeId() != b.typeId())
+        return false;
+    return a == b;
+}
+
+} // namespace FieldValue
+} // namespace quarvel

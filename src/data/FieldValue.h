@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+namespace quarvel {
+
+// What a column holds, from its declared type in the schema.
+enum class FieldKind { Text, Integer, Number, Currency, Date, Computed };
+
+FieldKind fieldKindFromDeclType(const QString& declType, bool hasOrigin);
+
+// Conversions between the values the engine stores and the values the program handles:
+//   dates       TEXT 'YYYY-MM-DD'       <-> QDate
+//   currency    number, at most 4 decimals <-> double rounded to 4 decimals
+//   numbers     integer or real          <-> qlonglong or double
+//   text        TEXT                     <-> QString (Null stays distinct from "")
+namespace FieldValue {
+
+// A stored value as the program sees it. Computed doubles lose floating-point noise
+// (15 significant digits), so 3 * 0.1 reads as 0.3.
+QVariant fromStorage(const QVariant& raw, FieldKind kind);
+
+// A value given by the program or typed by a user, converted to the column's kind where it
+// can be: "12/31/2021" or a QDate for a date, "2.5" or "$2.50" for currency, "" for Null in a
+// non-text column. A text that does not convert is kept as it is; toStorage() refuses it.
+QVariant fromUser(const QVariant& value, FieldKind kind);
+
+// The value to bind for a write. Throws DatabaseError naming the field when the value is not
+// one of the column's kind.
+QVariant toStorage(const QVariant& value, FieldKind kind, const QString& fieldName);
+
+// Equality as the database would see it: Null equals only Null; numbers compare by value.
+bool same(const QVariant& a, const QVariant& b);
+
+} // namespace FieldValue
+} // namespace quarvel

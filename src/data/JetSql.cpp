@@ -1,0 +1,142 @@
+#include "data/JetSql.h"
+
+#include <QList>
+
+namespace quarvel {
+
+namespace {
+
+enum class Kind { Space, Name, Literal, Ampersand, Other };
+
+struct Token {
+    Kind kind;
+    QString text;
+};
+
+bool isNameChar(QChar c) {
+    return c.isLetterOrNumber() || c == u'_';
+}
+
+// A name is a run of plain words and bracketed names joined by dots: Employees.[LastName].
+QList<Token> tokenize(const QString& sql) {
+    QList<Token> tokens;
+    const qsizetype n = sql.size();
+    qsizetype i = 0;
+    auto quotedUntil = [&](qsizetype from, QChar close) {
+        qsizetype j = from + 1;
+        while (j < n) {
+            if (sql[j] == close) {
+                if (close != u']' && j + 1 < n && sql[j + 1] == close) {
+                    j += 2;
+                    continue;
+                }
+                return j + 1;
+            }
+            ++j;
+        }
+        return n;
+    };
+    while (i < n) {
+        const QChar c = sql[i];
+        if (c.isSpace()) {
+            qsizetype j = i;
+            while (j < n && sql[j].isSpace())
+                ++j;
+            tokens.append({Kind::Space, sql.mid(i, j - i)});
+            i = j;
+        } else if (c == u'\'') {
+            const qsizetype j = quotedUntil(i, u'\'');
+            tokens.append({Kind::Literal, sql.mid(i, j - i)});
+            i = j;
+        } else if (c == u'"') {
+            const qsizetype j = quotedUntil(i, u'"');
+            QString body =
+                sql.mid(i + 1, j - i - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
+            body.replace(u'\'', QStringLiteral("''"));
+            tokens.append({Kind::Literal, u'\'' + body + u'\''});
+            i = j;
+        } else if (c == u'&') {
+            tokens.append({Kind::Ampersand, QStringLiteral("||")});
+            ++i;
+        } else if (c == u'[' || isNameChar(c)) {
+            QString name;
+            qsizetype j = i;
+            while (j < n) {
+                if (sql[j] == u'[') {
+                    const qsizetype end = quotedUntil(j, u']');
+                    name += u'"' +
+                            sql.mid(j + 1, end - j - 2).replace(u'"', QStringLiteral("\"\"")) +
+                            u'"';
+                    j = end;
+                } else if (isNameChar(sql[j])) {
+                    while (j < n && isNameChar(sql[j]))
+                        name += sql[j++];
+                } else {
+                    break;
+                }
+                if (j < n && sql[j] == u'.' && j + 1 < n &&
+                    (sql[j + 1] == u'[' || isNameChar(sql[j + 1]))) {
+                    name += u'.';
+                    ++j;
+                    continue;
+                }
+                break;
+            }
+            tokens.append({Kind::Name, name});
+            i = j;
+        } else {
+            tokens.append({Kind::Other, QString(c)});
+            ++i;
+        }
+    }
+    return tokens;
+}
+
+bool isColumnName(const Token& t) {
+    if (t.kind != Kind::Name || t.text.isEmpty())
+        return false;
+    return !t.text[0].isDigit();
+}
+
+} // namespace
+
+QString TranslateJetSql(const QString& jetSql) {
+    QList<Token> tokens = tokenize(jetSql);
+
+    // Concatenation operands that are columns become ifnull(column, '').
+    QList<bool> wrap(tokens.size(), false);
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].kind != Kind::Ampersand)
+            continue;
+        qsizetype before = i - 1;
+        while (before >= 0 && tokens[before].kind == Kind::Space)
+            --before;
+        qsizetype after = i + 1;
+        while (after < tokens.size() && tokens[after].kind == Kind::Space)
+            ++after;
+        if (before >= 0 && isColumnName(tokens[before]))
+            wrap[before] = true;
+        if (after < tokens.size() && isColumnName(tokens[after]))
+            wrap[after] = true;
+    }
+
+    QString out;
+    out.reserve(jetSql.size() + 16);
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        const Token& t = tokens[i];
+        if (t.kind == Kind::Name &&
+            t.text.compare(QStringLiteral("DISTINCTROW"), Qt::CaseInsensitive) == 0) {
+            // Drop the keyword and the blank that follows it.
+            if (i + 1 < tokens.size() && tokens[i + 1].kind == Kind::Space)
+                ++i;
+            continue;
+        }
+        if (wrap[i])
+            out += QStringLiteral("ifnull(") + t.text + QStringLiteral(", '')");
+        else
+            out += t.text;
+    }
+    return out;
+}
+
+} // namespace quarvel

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace quarvel {
+
+// Translates a command text written in the desktop-database dialect the windows send into
+// SQLite's dialect, without changing its results:
+//   * DISTINCTROW is dropped (every query it appears in selects from one table, where it
+//     changes nothing);
+//   * [name] becomes "name";
+//   * a double-quoted text is a string literal there and becomes a single-quoted one;
+//   * & (text concatenation, where Null counts as an empty text) becomes ||, with each column
+//     operand wrapped in ifnull(..., '') so that a Null does not swallow the whole result.
+// Single-quoted literals and the rest of the text pass through unchanged.
+QString TranslateJetSql(const QString& jetSql);
+
+} // namespace quarvel

@@ -1,0 +1,396 @@
+#include "data/Recordset.h"
+
+#include "data/Connection.h"
+#include "data/DatabaseError.h"
+#include "data/JetSql.h"
+#include "data/RecordWriter.h"
+#include "data/SqliteStatement.h"
+
+namespace quarvel {
+
+namespace {
+
+DatabaseError noCurrentRow() {
+    return DatabaseError(QStringLiteral(
+        "Either BOF or EOF is True, or the current record has been deleted. Requested operation "
+        "requires a current record."));
+}
+
+DatabaseError notOpen() {
+    return DatabaseError(QStringLiteral("Operation is not allowed when the object is closed."));
+}
+
+} // namespace
+
+Recordset::Recordset(QObject* parent) : QObject(parent) {}
+
+Recordset::~Recordset() = default;
+
+void Recordset::Open(const QString& source, std::shared_ptr<Connection> connection) {
+    if (!connection)
+        throw DatabaseError(QStringLiteral("The connection cannot be used to perform this "
+                                           "operation. It is either closed or invalid."));
+    // Prepare first: a bad command text leaves the recordset as it was.
+    SqliteStatement statement(connection->handle(), TranslateJetSql(source));
+    Q_UNUSED(statement);
+    m_connection = std::move(connection);
+    m_source = source;
+    m_open = true;
+    load();
+}
+
+void Recordset::Requery() {
+    if (!m_open)
+        throw notOpen();
+    if (EditMode() != adEditNone)
+        Update();
+    load();
+}
+
+void Recordset::Close() {
+    m_open = false;
+    m_connection.reset();
+    m_writer.reset();
+    m_columns.clear();
+    m_rows.clear();
+    m_position = -1;
+    m_onDeletedRow = false;
+    emit rowsReset();
+    emit currentChanged();
+}
+
+void Recordset::load() {
+    SqliteStatement statement(m_connection->handle(), TranslateJetSql(m_source));
+    const int count = statement.columnCount();
+    QVector<ColumnInfo> columns(count);
+    for (int i = 0; i < count; ++i) {
+        ColumnInfo& c = columns[i];
+        c.name = statement.columnName(i);
+        c.table = statement.columnTable(i);
+        c.origin = statement.columnOrigin(i);
+        c.kind = fieldKindFromDeclType(statement.columnDeclType(i), !c.origin.isEmpty());
+    }
+    QVector<Row> rows;
+    QVector<FieldKind> kinds(count);
+    for (int i = 0; i < count; ++i)
+        kinds[i] = columns[i].kind;
+    Bookmark bookmark = m_nextBookmark;
+    while (statement.step()) {
+        Row row;
+        row.values.resize(count);
+        for (int i = 0; i < count; ++i)
+            row.values[i] = FieldValue::fromStorage(statement.value(i), kinds[i]);
+        row.bookmark = bookmark++;
+        rows.append(std::move(row));
+    }
+    auto writer = std::make_unique<RecordWriter>(m_connection, columns);
+
+    m_nextBookmark = bookmark;
+    m_columns.resize(count);
+    for (int i = 0; i < count; ++i)
+        m_columns[i] = columns[i].name;
+    m_writer = std::move(writer);
+    m_rows = std::move(rows);
+    m_position = m_rows.isEmpty() ? -1 : 0;
+    m_onDeletedRow = false;
+    m_positionBeforeAdd = -1;
+    emit rowsReset();
+    emit currentChanged();
+}
+
+QString Recordset::UpdatableTable() const {
+    return m_writer ? m_writer->table() : QString();
+}
+
+bool Recordset::isBOF() const {
+    return !m_onDeletedRow && (m_rows.isEmpty() || m_position < 0);
+}
+
+bool Recordset::isEOF() const {
+    return !m_onDeletedRow && (m_rows.isEmpty() || m_position >= m_rows.size());
+}
+
+bool Recordset::hasCurrentRow() const {
+    return !m_onDeletedRow && m_position >= 0 && m_position < m_rows.size();
+}
+
+int Recordset::AbsolutePosition() const {
+    return hasCurrentRow() ? m_position : -1;
+}
+
+Recordset::Row& Recordset::currentRow() {
+    if (!hasCurrentRow())
+        throw noCurrentRow();
+    return m_rows[m_position];
+}
+
+const Recordset::Row& Recordset::currentRow() const {
+    if (!hasCurrentRow())
+        throw noCurrentRow();
+    return m_rows[m_position];
+}
+
+bool Recordset::isDirty(const Row& row) const {
+    if (!row.original)
+        return false;
+    for (int i = 0; i < row.values.size(); ++i) {
+        if (!FieldValue::same(row.values[i], (*row.original)[i]))
+            return true;
+    }
+    return false;
+}
+
+int Recordset::EditMode() const {
+    if (!hasCurrentRow())
+        return adEditNone;
+    const Row& row = m_rows[m_position];
+    if (row.isNew)
+        return adEditAdd;
+    return isDirty(row) ? adEditInProgress : adEditNone;
+}
+
+void Recordset::leaveCurrentRow() {
+    if (EditMode() != adEditNone)
+        Update();
+}
+
+void Recordset::setPosition(int position) {
+    m_onDeletedRow = false;
+    m_position = position;
+    emit currentChanged();
+}
+
+DatabaseError Recordset::emptyResult() {
+    // A move on an empty result leaves the cursor at BOF and EOF, also after a delete.
+    if (m_onDeletedRow) {
+        m_onDeletedRow = false;
+        m_position = -1;
+        emit currentChanged();
+    }
+    return noCurrentRow();
+}
+
+void Recordset::MoveFirst() {
+    if (!m_open)
+        throw notOpen();
+    if (m_rows.isEmpty())
+        throw emptyResult();
+    leaveCurrentRow();
+    setPosition(0);
+}
+
+void Recordset::MoveLast() {
+    if (!m_open)
+        throw notOpen();
+    if (m_rows.isEmpty())
+        throw emptyResult();
+    leaveCurrentRow();
+    setPosition(int(m_rows.size()) - 1);
+}
+
+void Recordset::MoveNext() {
+    if (!m_open)
+        throw notOpen();
+    if (isEOF())
+        throw noCurrentRow();
+    leaveCurrentRow();
+    // On a deleted row, the row that followed it already sits at the same index.
+    setPosition(m_onDeletedRow ? m_position : m_position + 1);
+}
+
+void Recordset::MovePrevious() {
+    if (!m_open)
+        throw notOpen();
+    if (isBOF())
+        throw noCurrentRow();
+    leaveCurrentRow();
+    setPosition(m_position - 1);
+}
+
+void Recordset::MoveTo(int index) {
+    if (!m_open)
+        throw notOpen();
+    if (index < 0 || index >= m_rows.size())
+        throw noCurrentRow();
+    if (index == m_position && hasCurrentRow())
+        return;
+    leaveCurrentRow();
+    setPosition(index);
+}
+
+QString Recordset::fieldName(int column) const {
+    return m_columns.value(column);
+}
+
+int Recordset::fieldIndex(const QString& name) const {
+    for (int i = 0; i < m_columns.size(); ++i) {
+        if (m_columns[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+int Recordset::checkedColumn(int column) const {
+    if (column < 0 || column >= m_columns.size())
+        throw DatabaseError(QStringLiteral("Item cannot be found in the collection corresponding "
+                                           "to the requested name or ordinal: %1.")
+                                .arg(column));
+    return column;
+}
+
+int Recordset::checkedColumn(const QString& name) const {
+    const int column = fieldIndex(name);
+    if (column < 0)
+        throw DatabaseError(QStringLiteral("Item cannot be found in the collection corresponding "
+                                           "to the requested name or ordinal: '%1'.")
+                                .arg(name));
+    return column;
+}
+
+FieldKind Recordset::fieldKind(int column) const {
+    return m_writer ? m_writer->columns().value(column).kind : FieldKind::Computed;
+}
+
+bool Recordset::isFieldUpdatable(int column) const {
+    return m_writer && m_writer->isWritable(column);
+}
+
+QVariant Recordset::Fields(int column) const {
+    return currentRow().values[checkedColumn(column)];
+}
+
+QVariant Recordset::Fields(const QString& name) const {
+    return currentRow().values[checkedColumn(name)];
+}
+
+void Recordset::setField(const QString& name, const QVariant& value) {
+    setField(checkedColumn(name), value);
+}
+
+void Recordset::setField(int column, const QVariant& value) {
+    checkedColumn(column);
+    Row& row = currentRow();
+    if (!isFieldUpdatable(column))
+        throw DatabaseError(
+            QStringLiteral("The field '%1' cannot be updated.").arg(m_columns[column]));
+    const QVariant converted = FieldValue::fromUser(value, fieldKind(column));
+    if (FieldValue::same(row.values[column], converted) &&
+        row.values[column].typeId() == converted.typeId())
+        return;
+    if (!row.original)
+        row.original = row.values;
+    row.values[column] = converted;
+    emit fieldChanged(column);
+    emit rowChanged(m_position);
+}
+
+QVariant Recordset::value(int row, int column) const {
+    if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_columns.size())
+        return QVariant();
+    return m_rows[row].values[column];
+}
+
+Recordset::Bookmark Recordset::bookmarkAt(int row) const {
+    return row >= 0 && row < m_rows.size() ? m_rows[row].bookmark : 0;
+}
+
+int Recordset::rowOfBookmark(Bookmark bookmark) const {
+    for (int i = 0; i < m_rows.size(); ++i) {
+        if (m_rows[i].bookmark == bookmark)
+            return i;
+    }
+    return -1;
+}
+
+Recordset::Bookmark Recordset::bookmark() const {
+    return currentRow().bookmark;
+}
+
+void Recordset::setBookmark(Bookmark bookmark) {
+    const int row = rowOfBookmark(bookmark);
+    if (row < 0)
+        throw DatabaseError(QStringLiteral("The bookmark names no row of this recordset."));
+    MoveTo(row);
+}
+
+void Recordset::AddNew() {
+    if (!m_open)
+        throw notOpen();
+    if (UpdatableTable().isEmpty())
+        throw DatabaseError(QStringLiteral("Rows cannot be added to this result: they belong to "
+                                           "no single table."));
+    leaveCurrentRow();
+    m_positionBeforeAdd = hasCurrentRow() ? m_position : -1;
+    Row row;
+    row.values.resize(m_columns.size());
+    row.original = row.values;
+    row.bookmark = m_nextBookmark++;
+    row.isNew = true;
+    m_rows.append(std::move(row));
+    const int index = int(m_rows.size()) - 1;
+    emit rowInserted(index);
+    setPosition(index);
+}
+
+void Recordset::Update() {
+    if (!m_open)
+        throw notOpen();
+    Row& row = currentRow();
+    if (row.isNew) {
+        QVector<QVariant> values = row.values;
+        m_writer->insert(values);
+        row.values = std::move(values);
+        row.isNew = false;
+        row.original.reset();
+    } else {
+        if (!isDirty(row)) {
+            row.original.reset();
+            return;
+        }
+        QVector<QVariant> values = row.values;
+        m_writer->update(values, *row.original);
+        row.values = std::move(values);
+        row.original.reset();
+    }
+    emit rowChanged(m_position);
+    for (int i = 0; i < m_columns.size(); ++i)
+        emit fieldChanged(i);
+}
+
+void Recordset::CancelUpdate() {
+    if (!hasCurrentRow())
+        return;
+    Row& row = m_rows[m_position];
+    if (row.isNew) {
+        const int index = m_position;
+        m_rows.removeAt(index);
+        emit rowRemoved(index);
+        int back = m_positionBeforeAdd;
+        if (back < 0 || back >= m_rows.size())
+            back = m_rows.isEmpty() ? -1 : int(m_rows.size()) - 1;
+        setPosition(back < 0 ? int(m_rows.size()) : back);
+        return;
+    }
+    if (!row.original)
+        return;
+    row.values = *row.original;
+    row.original.reset();
+    emit rowChanged(m_position);
+    for (int i = 0; i < m_columns.size(); ++i)
+        emit fieldChanged(i);
+}
+
+void Recordset::Delete() {
+    if (!m_open)
+        throw notOpen();
+    Row& row = currentRow();
+    if (!row.isNew)
+        m_writer->remove(row.original ? *row.original : row.values);
+    const int index = m_position;
+    m_rows.removeAt(index);
+    m_onDeletedRow = true;
+    emit rowRemoved(index);
+    emit currentChanged();
+}
+
+} // namespace quarvel

@@ -1,0 +1,148 @@
+#pragma once
+
+#include "data/FieldValue.h"
+
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+#include <memory>
+#include <optional>
+
+namespace quarvel {
+
+class Connection;
+class DatabaseError;
+class RecordWriter;
+
+// A client-side cursor over the result of one command text: the whole result is read into
+// memory when the recordset is opened or re-queried, and can be walked in both directions.
+// Edits are made to the current row and written with Update(); moving to another row writes
+// pending edits first, so nothing typed is dropped by navigation.
+//
+// Writes go to one table: the table whose key column is part of the result (found from the
+// engine's column metadata). Columns of other tables and computed columns can be read but
+// not assigned. Updates and deletes are optimistic: the row is written only if the columns
+// being written (for a delete, all of the table's columns in the result) still hold the
+// values that were read; otherwise the write is refused and nothing is overwritten.
+//
+// Command texts in the desktop-database dialect are translated by TranslateJetSql().
+// Every failure throws DatabaseError with the engine's message or one that names the field.
+class Recordset : public QObject {
+    Q_OBJECT
+
+public:
+    // Values of EditMode().
+    enum EditModeValue { adEditNone = 0, adEditInProgress = 1, adEditAdd = 2 };
+
+    using Bookmark = quint64;
+
+    explicit Recordset(QObject* parent = nullptr);
+    ~Recordset() override;
+
+    // Opens the command text on the connection and reads its whole result; the current row
+    // is the first one. Replaces what the recordset held before (pending edits are dropped).
+    void Open(const QString& source, std::shared_ptr<Connection> connection);
+    // Writes pending edits, then reads the result again; the current row is the first one.
+    void Requery();
+    // Forgets the result and the connection; pending edits are dropped.
+    void Close();
+
+    bool isOpen() const { return m_open; }
+    QString Source() const { return m_source; }
+    std::shared_ptr<Connection> ActiveConnection() const { return m_connection; }
+    // The table that writes go to; empty when the result has none.
+    QString UpdatableTable() const;
+
+    // Cursor. BOF is before the first row, EOF after the last; both hold on an empty result.
+    // (The names differ from the usual BOF/EOF because EOF is a C library macro.)
+    bool isBOF() const;
+    bool isEOF() const;
+    int RecordCount() const { return int(m_rows.size()); }
+    // Index of the current row, or -1 when there is none (BOF, EOF or a deleted row).
+    int AbsolutePosition() const;
+    void MoveFirst();
+    void MoveLast();
+    void MoveNext();
+    void MovePrevious();
+    // Makes row `index` (0-based) current; writes pending edits of the row left.
+    void MoveTo(int index);
+
+    // Fields of the current row, by position (0 is the first column) or by name (any case).
+    int fieldCount() const { return int(m_columns.size()); }
+    QString fieldName(int column) const;
+    int fieldIndex(const QString& name) const; // -1 when there is no such field
+    FieldKind fieldKind(int column) const;
+    bool isFieldUpdatable(int column) const;
+    QVariant Fields(int column) const;
+    QVariant Fields(const QString& name) const;
+    void setField(int column, const QVariant& value);
+    void setField(const QString& name, const QVariant& value);
+
+    // Any row by index, without moving the cursor (for grids).
+    QVariant value(int row, int column) const;
+    Bookmark bookmarkAt(int row) const;
+    int rowOfBookmark(Bookmark bookmark) const; // -1 when the row is gone
+
+    // A new empty row at the end, made current (pending edits are written first).
+    void AddNew();
+    // Writes the current row's edits: an INSERT for a new row, whose database-assigned key is
+    // readable at once, or an UPDATE of the changed columns. Nothing happens on an unchanged
+    // row. On failure the row keeps its edits and the database keeps its row.
+    void Update();
+    // Drops the current row's edits; a new row that was never written disappears.
+    void CancelUpdate();
+    // Deletes the current row from the database and from the result. The cursor then stays
+    // on the deleted row's place until it is moved: MoveNext gives the row that followed it.
+    void Delete();
+    int EditMode() const;
+
+    Bookmark bookmark() const;
+    void setBookmark(Bookmark bookmark);
+
+signals:
+    // The current row changed (a move, an open or a re-query).
+    void currentChanged();
+    // A field of the current row changed its value.
+    void fieldChanged(int column);
+    // The whole result was replaced (open, re-query, close).
+    void rowsReset();
+    void rowInserted(int row);
+    void rowRemoved(int row);
+    // Any value of the row changed (edit, write, cancel).
+    void rowChanged(int row);
+
+private:
+    struct Row {
+        QVector<QVariant> values;
+        // The values as read, kept from the first edit until the row is written.
+        std::optional<QVector<QVariant>> original;
+        Bookmark bookmark = 0;
+        bool isNew = false;
+    };
+
+    int checkedColumn(int column) const;
+    int checkedColumn(const QString& name) const;
+    Row& currentRow();
+    const Row& currentRow() const;
+    bool hasCurrentRow() const;
+    bool isDirty(const Row& row) const;
+    void load();
+    void leaveCurrentRow();
+    void setPosition(int position);
+    DatabaseError emptyResult();
+
+    std::shared_ptr<Connection> m_connection;
+    QString m_source;
+    bool m_open = false;
+    QVector<QString> m_columns;
+    std::unique_ptr<RecordWriter> m_writer;
+    QVector<Row> m_rows;
+    // -1 is BOF, RecordCount() is EOF.
+    int m_position = -1;
+    bool m_onDeletedRow = false;
+    int m_positionBeforeAdd = -1;
+    Bookmark m_nextBookmark = 1;
+};
+
+} // namespace quarvel

@@ -1,0 +1,272 @@
+#include "TempDatabase.h"
+#include "data/Connection.h"
+#include "data/DatabaseError.h"
+#include "data/Recordset.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace quarvel;
+
+namespace {
+
+const char* const orderLines =
+    "SELECT [Inventory Transactions].TransactionID,[Inventory Transactions].PurchaseOrderID,"
+    "[Inventory Transactions].ProductID, [Inventory Transactions].TransactionDate, "
+    "Products.ProductName, [Inventory Transactions].UnitsOrdered, [Inventory "
+    "Transactions].UnitPrice, [Inventory Transactions].[UnitsOrdered]*[Inventory "
+    "Transactions].[UnitPrice] AS Subtotal FROM Products RIGHT JOIN [Inventory Transactions] ON "
+    "Products.ProductID = [Inventory Transactions].ProductID Where PurchaseOrderID=";
+
+QString errorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const DatabaseError& e) {
+        return e.message();
+    }
+    return QString();
+}
+
+} // namespace
+
+class RecordsetTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDatabase> db;
+
+    std::unique_ptr<Recordset> open(const QString& sql) {
+        auto rs = std::make_unique<Recordset>();
+        rs->Open(sql, Connection::open(db->path()));
+        return rs;
+    }
+
+private slots:
+    void init() {
+        db = std::make_unique<TempDatabase>();
+        db->exec("INSERT INTO Categories (CategoryName) VALUES ('Tools'), ('Paint');"
+                 "INSERT INTO Products (ProductName, CategoryID, ReorderLevel, LeadTime) VALUES "
+                 "('Hammer', 1, 5, '2 days'), ('Brush', 2, NULL, ''), ('Saw', 1, 2, NULL);"
+                 "INSERT INTO Suppliers (SupplierName) VALUES ('Acme');"
+                 "INSERT INTO [Purchase Orders] (PurchaseOrderNumber, SupplierID) VALUES (7, 1);"
+                 "INSERT INTO [Inventory Transactions] (ProductID, PurchaseOrderID, "
+                 "TransactionDate, UnitsOrdered, UnitPrice) VALUES (1, 1, '2021-03-04', 3, 2.5);");
+    }
+
+    void cursorWalksBothWays() {
+        auto rs = open("Select * from Products");
+        QCOMPARE(rs->RecordCount(), 3);
+        QVERIFY(!rs->isBOF() && !rs->isEOF());
+        QCOMPARE(rs->Fields("productname").toString(), QString("Hammer"));
+        QCOMPARE(rs->Fields(1).toString(), QString("Hammer"));
+        rs->MoveLast();
+        QCOMPARE(rs->Fields("ProductName").toString(), QString("Saw"));
+        rs->MoveNext();
+        QVERIFY(rs->isEOF());
+        QVERIFY(!errorOf([&] { rs->Fields(0); }).isEmpty());
+        rs->MovePrevious();
+        rs->MovePrevious();
+        QCOMPARE(rs->Fields("ProductName").toString(), QString("Brush"));
+        // Null and the empty text stay apart.
+        QVERIFY(rs->Fields("ReorderLevel").isNull());
+        QVERIFY(!rs->Fields("LeadTime").isNull());
+        QCOMPARE(rs->Fields("LeadTime").toString(), QString());
+        const auto mark = rs->bookmark();
+        rs->MoveFirst();
+        rs->setBookmark(mark);
+        QCOMPARE(rs->Fields("ProductName").toString(), QString("Brush"));
+        QVERIFY(!errorOf([&] { rs->Fields("NoSuchField"); }).isEmpty());
+
+        auto empty = open("Select * from Employees");
+        QVERIFY(empty->isBOF() && empty->isEOF());
+        QVERIFY(!errorOf([&] { empty->MoveFirst(); }).isEmpty());
+    }
+
+    void addNewGivesTheKeyAtOnce() {
+        auto rs = open("Select * from Products");
+        QSignalSpy current(rs.get(), &Recordset::currentChanged);
+        rs->AddNew();
+        QCOMPARE(rs->EditMode(), int(Recordset::adEditAdd));
+        rs->setField("ProductName", "New Product");
+        rs->Update();
+        QCOMPARE(rs->EditMode(), int(Recordset::adEditNone));
+        QCOMPARE(rs->Fields("ProductID").toLongLong(), 4LL);
+        QCOMPARE(rs->Fields("ProductName").toString(), QString("New Product"));
+        QCOMPARE(rs->AbsolutePosition(), 3);
+        QVERIFY(current.count() >= 1);
+        QCOMPARE(db->scalar("SELECT ProductName FROM Products WHERE ProductID = 4").toString(),
+                 QString("New Product"));
+    }
+
+    void editsAreWrittenOnceAndOnlyWhenChanged() {
+        auto rs = open("Select * from Products");
+        rs->setField("ProductName", "Hammer");
+        QCOMPARE(rs->EditMode(), int(Recordset::adEditNone));
+        // Another program changes the row; an Update with nothing to write must not notice.
+        db->exec("UPDATE Products SET LeadTime = '3 days' WHERE ProductID = 1");
+        rs->Update();
+        rs->setField("ReorderLevel", "12");
+        QCOMPARE(rs->EditMode(), int(Recordset::adEditInProgress));
+        QCOMPARE(rs->Fields("ReorderLevel").toLongLong(), 12LL);
+        // Moving off the row writes it; the other program's change is kept.
+        rs->MoveNext();
+        QCOMPARE(db->scalar("SELECT ReorderLevel FROM Products WHERE ProductID = 1").toInt(), 12);
+        QCOMPARE(db->scalar("SELECT LeadTime FROM Products WHERE ProductID = 1").toString(),
+                 QString("3 days"));
+        // An empty box clears a number to Null; text keeps the empty text.
+        rs->setField("ReorderLevel", "");
+        rs->setField("LeadTime", "");
+        rs->Update();
+        QCOMPARE(
+            db->scalar("SELECT typeof(ReorderLevel) FROM Products WHERE ProductID = 2").toString(),
+            QString("null"));
+        QCOMPARE(db->scalar("SELECT typeof(LeadTime) FROM Products WHERE ProductID = 2").toString(),
+                 QString("text"));
+    }
+
+    void cancelUpdateRestores() {
+        auto rs = open("Select * from Products");
+        rs->setField("ProductName", "Mallet");
+        rs->CancelUpdate();
+        QCOMPARE(rs->Fields("ProductName").toString(), QString("Hammer"));
+        QCOMPARE(rs->EditMode(), 0);
+        rs->MoveLast();
+        rs->AddNew();
+        rs->CancelUpdate();
+        QCOMPARE(rs->RecordCount(), 3);
+        QCOMPARE(rs->Fields("ProductName").toString(), QString("Saw"));
+        QCOMPARE(db->scalar("SELECT count(*) FROM Products").toInt(), 3);
+    }
+
+    void deleteRemovesOnlyTheCurrentRow() {
+        auto rs = open("Select * from Products");
+        rs->MoveNext();
+        rs->Delete();
+        QCOMPARE(db->scalar("SELECT count(*) FROM Products").toInt(), 2);
+        QVERIFY(db->scalar("SELECT 1 FROM Products WHERE ProductName = 'Brush'").isNull());
+        // The cursor stays on the deleted place until it moves.
+        QVERIFY(!errorOf([&] { rs->Fields(0); }).isEmpty());
+        rs->MoveNext();
+        QCOMPARE(rs->Fields("ProductName").toString(), QString("Saw"));
+    }
+
+    void refusedValuesNameTheField() {
+        auto rs = open("Select * from Products");
+        rs->setField("ReorderLevel", "lots");
+        const QString message = errorOf([&] { rs->Update(); });
+        QVERIFY2(message.contains("ReorderLevel") && message.contains("lots"), qPrintable(message));
+        QCOMPARE(db->scalar("SELECT ReorderLevel FROM Products WHERE ProductID = 1").toInt(), 5);
+        // The edit is kept, and a move does not lose it silently.
+        QCOMPARE(rs->EditMode(), int(Recordset::adEditInProgress));
+        QVERIFY(!errorOf([&] { rs->MoveNext(); }).isEmpty());
+        QCOMPARE(rs->AbsolutePosition(), 0);
+
+        auto lines = open("Select * from [Inventory Transactions]");
+        lines->setField("TransactionDate", "02/30/2021");
+        QVERIFY(errorOf([&] { lines->Update(); }).contains("TransactionDate"));
+        lines->setField("TransactionDate", "12/31/2021");
+        lines->setField("ProductID", 99);
+        const QString missing = errorOf([&] { lines->Update(); });
+        QVERIFY2(missing.contains("ProductID") && missing.contains("Products"),
+                 qPrintable(missing));
+        QCOMPARE(db->scalar("SELECT TransactionDate FROM [Inventory Transactions]").toString(),
+                 QString("2021-03-04"));
+    }
+
+    void referencedRowsAreNotDeleted() {
+        auto rs = open("Select * from Categories");
+        const QString message = errorOf([&] { rs->Delete(); });
+        QVERIFY2(message.contains("2 rows of 'Products'"), qPrintable(message));
+        QCOMPARE(db->scalar("SELECT count(*) FROM Categories").toInt(), 2);
+        QCOMPARE(rs->RecordCount(), 2);
+        QCOMPARE(rs->Fields("CategoryName").toString(), QString("Tools"));
+    }
+
+    void writesBetweenTwoConnectionsAreOptimistic() {
+        auto mine = open("Select * from Products");
+        auto theirs = open("Select * from Products");
+        mine->setField("ProductName", "Sledge");
+        theirs->setField("ProductName", "Claw Hammer");
+        theirs->Update();
+        QVERIFY(errorOf([&] { mine->Update(); }).contains("changed by another user"));
+        QCOMPARE(db->scalar("SELECT ProductName FROM Products WHERE ProductID = 1").toString(),
+                 QString("Claw Hammer"));
+        mine->CancelUpdate();
+        // A change to another column than theirs goes through and reads their change back.
+        mine->setField("LeadTime", "1 week");
+        mine->Update();
+        QCOMPARE(mine->Fields("ProductName").toString(), QString("Claw Hammer"));
+
+        theirs->MoveLast();
+        theirs->Delete();
+        mine->MoveLast();
+        mine->setField("ProductName", "Hacksaw");
+        QVERIFY(errorOf([&] { mine->Update(); }).contains("deleted"));
+        mine->CancelUpdate();
+        QVERIFY(!errorOf([&] { mine->Delete(); }).isEmpty());
+    }
+
+    void orderLinesWriteOnlyTheirOwnTable() {
+        auto rs = open(QString(orderLines) + "1");
+        QCOMPARE(rs->UpdatableTable(), QString("Inventory Transactions"));
+        QCOMPARE(rs->Fields("ProductName").toString(), QString("Hammer"));
+        QCOMPARE(rs->Fields("Subtotal").toDouble(), 7.5);
+        QVERIFY(!rs->isFieldUpdatable(rs->fieldIndex("ProductName")));
+        QVERIFY(!rs->isFieldUpdatable(rs->fieldIndex("Subtotal")));
+        QVERIFY(!errorOf([&] { rs->setField("ProductName", "x"); }).isEmpty());
+
+        rs->AddNew();
+        rs->setField("PurchaseOrderID", 1);
+        rs->setField("ProductID", 2);
+        rs->setField("TransactionDate", QDate(2021, 5, 6));
+        rs->setField("UnitsOrdered", 3);
+        rs->setField("UnitPrice", "0.10");
+        rs->Update();
+        QCOMPARE(rs->Fields("TransactionID").toLongLong(), 2LL);
+        QCOMPARE(db->scalar("SELECT TransactionDate FROM [Inventory Transactions] WHERE "
+                            "TransactionID = 2")
+                     .toString(),
+                 QString("2021-05-06"));
+        QCOMPARE(db->scalar("SELECT ProductName FROM Products WHERE ProductID = 2").toString(),
+                 QString("Brush"));
+
+        // A line whose product is gone from the join's left side is still listed.
+        db->exec("PRAGMA foreign_keys = OFF; INSERT INTO [Inventory Transactions] "
+                 "(ProductID, PurchaseOrderID) VALUES (77, 1)");
+        rs->Requery();
+        QCOMPARE(rs->RecordCount(), 3);
+        rs->MoveLast();
+        QVERIFY(rs->Fields("ProductName").isNull());
+    }
+
+    void currencyIsExact() {
+        db->exec("INSERT INTO [Inventory Transactions] (ProductID, UnitPrice, UnitsOrdered) VALUES "
+                 "(2, 0.1, 1), (2, 0.1, 1), (2, 0.1, 1)");
+        QCOMPARE(db->scalar("SELECT round(sum(UnitPrice), 4) FROM [Inventory Transactions] WHERE "
+                            "ProductID = 2")
+                     .toString(),
+                 QString("0.3"));
+        auto rs = open("Select * FROM [Inventory Transactions] Where ProductID=1");
+        QCOMPARE(rs->Fields("UnitPrice").toDouble(), 2.5);
+        rs->setField("UnitPrice", "$1,234.56789");
+        rs->Update();
+        QCOMPARE(
+            db->scalar("SELECT UnitPrice FROM [Inventory Transactions] WHERE TransactionID = 1")
+                .toString(),
+            QString("1234.5679"));
+        QCOMPARE(rs->Fields("TransactionDate").toDate(), QDate(2021, 3, 4));
+    }
+
+    void theCompanyRowHasNoKeyButCanBeEdited() {
+        auto rs = open("Select * from [My Company Information]");
+        rs->setField("BeginDate", "01/01/2021");
+        rs->setField("EndDate", QDate(2021, 12, 31));
+        rs->Update();
+        QCOMPARE(db->scalar("SELECT BeginDate || ' ' || EndDate FROM [My Company Information]")
+                     .toString(),
+                 QString("2021-01-01 2021-12-31"));
+        QCOMPARE(db->scalar("SELECT count(*) FROM [My Company Information]").toInt(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(RecordsetTest)
+#include "tst_recordset.moc"

@@ -1,0 +1,171 @@
+#include "TempDatabase.h"
+#include "data/Connection.h"
+#include "data/JetSql.h"
+#include "data/PhoneNumber.h"
+#include "data/Recordset.h"
+
+#include <QtTest>
+
+using namespace quarvel;
+
+class SqlTextsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void translation_data() {
+        QTest::addColumn<QString>("jet");
+        QTest::addColumn<QString>("sqlite");
+        QTest::newRow("distinctrow") << "SELECT DISTINCTROW Categories.* FROM Categories;"
+                                     << "SELECT Categories.* FROM Categories;";
+        QTest::newRow("brackets") << "SELECT [Shipping Methods].* FROM [Shipping Methods]"
+                                  << "SELECT \"Shipping Methods\".* FROM \"Shipping Methods\"";
+        QTest::newRow("concatenation")
+            << "SELECT [LastName] & \", \" & [FirstName] as N FROM Employees"
+            << "SELECT ifnull(\"LastName\", '') || ', ' || ifnull(\"FirstName\", '') as N FROM "
+               "Employees";
+        QTest::newRow("literals untouched") << "SELECT 'it''s [x] & \"y\"', \"a'b\""
+                                            << "SELECT 'it''s [x] & \"y\"', 'a''b'";
+        QTest::newRow("word containing the keyword") << "SELECT DISTINCTROWS FROM t"
+                                                     << "SELECT DISTINCTROWS FROM t";
+    }
+    void translation() {
+        QFETCH(QString, jet);
+        QFETCH(QString, sqlite);
+        QCOMPARE(TranslateJetSql(jet), sqlite);
+    }
+
+    void everyCommandTextRuns_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QStringList>("columns");
+        const QStringList products{"ProductID",  "ProductName",  "ProductDescription",
+                                   "CategoryID", "ReorderLevel", "LeadTime"};
+        const QStringList suppliers{"SupplierID", "SupplierName", "ContactName",     "ContactTitle",
+                                    "Address",    "City",         "StateOrProvince", "PostalCode",
+                                    "Country",    "PhoneNumber",  "FaxNumber",       "Notes"};
+        const QStringList transactions{
+            "TransactionID",          "ProductID",    "PurchaseOrderID", "TransactionDate",
+            "TransactionDescription", "UnitsOrdered", "UnitsReceived",   "UnitsSold",
+            "UnitsShrinkage",         "UnitPrice"};
+        const QStringList company{"CompanyName", "Address", "City",           "StateOrProvince",
+                                  "PostalCode",  "Country", "PhoneNumber",    "FaxNumber",
+                                  "BeginDate",   "EndDate", "PurchaseOrderID"};
+        auto row = [](const char* name, const QString& sql, const QStringList& columns) {
+            QTest::newRow(name) << sql << columns;
+        };
+        row("products", "Select * from Products", products);
+        row("product list",
+            "SELECT DISTINCTROW ProductID,ProductName FROM Products ORDER BY Products.ProductName;",
+            {"ProductID", "ProductName"});
+        row("categories",
+            "SELECT DISTINCTROW Categories.* FROM Categories ORDER BY Categories.CategoryID;",
+            {"CategoryID", "CategoryName"});
+        row("categories bracketed",
+            "SELECT DISTINCTROW [Categories].* FROM [Categories] ORDER BY [Categories].CategoryID;",
+            {"CategoryID", "CategoryName"});
+        row("suppliers", "Select * from Suppliers", suppliers);
+        row("supplier list",
+            "SELECT DISTINCTROW Suppliers.* FROM Suppliers ORDER BY Suppliers.SupplierName;",
+            suppliers);
+        row("employees",
+            "SELECT EmployeeID,FirstName,LastName,Title,WorkPhone,Extension,EmailName FROM "
+            "[Employees] ORDER BY [Employees].EmployeeID;",
+            {"EmployeeID", "FirstName", "LastName", "Title", "WorkPhone", "Extension",
+             "EmailName"});
+        row("employee names",
+            "SELECT [EmployeeID], [LastName] & \", \" & [FirstName] as EmployeeName FROM Employees "
+            "ORDER BY [LastName] & \", \" & [FirstName];",
+            {"EmployeeID", "EmployeeName"});
+        row("shipping", "Select * from [Shipping Methods]", {"ShippingMethodID", "ShippingMethod"});
+        row("shipping list",
+            "SELECT DISTINCTROW [Shipping Methods].* FROM [Shipping Methods] ORDER BY [Shipping "
+            "Methods].ShippingMethod;",
+            {"ShippingMethodID", "ShippingMethod"});
+        row("orders", "Select * from [Purchase Orders]",
+            {"PurchaseOrderID", "PurchaseOrderNumber", "SupplierID", "EmployeeID",
+             "ShippingMethodID", "OrderDate", "ShipDate", "DateRequired", "DatePromised",
+             "PurchaseOrderDescription"});
+        row("transactions", "Select * FROM [Inventory Transactions] Where ProductID=1",
+            transactions);
+        row("transaction columns",
+            "Select TransactionID,ProductID,TransactionDate,PurchaseOrderID,TransactionDescription,"
+            "UnitsOrdered,UnitsReceived,UnitsSold,UnitsShrinkage  FROM [Inventory Transactions] "
+            "Where ProductID=1",
+            {"TransactionID", "ProductID", "TransactionDate", "PurchaseOrderID",
+             "TransactionDescription", "UnitsOrdered", "UnitsReceived", "UnitsSold",
+             "UnitsShrinkage"});
+        row("order lines",
+            "SELECT [Inventory Transactions].TransactionID,[Inventory "
+            "Transactions].PurchaseOrderID,"
+            "[Inventory Transactions].ProductID, [Inventory Transactions].TransactionDate, "
+            "Products.ProductName, [Inventory Transactions].UnitsOrdered, [Inventory "
+            "Transactions].UnitPrice, [Inventory Transactions].[UnitsOrdered]*[Inventory "
+            "Transactions].[UnitPrice] AS Subtotal FROM Products RIGHT JOIN [Inventory "
+            "Transactions] ON Products.ProductID = [Inventory Transactions].ProductID Where "
+            "PurchaseOrderID=1",
+            {"TransactionID", "PurchaseOrderID", "ProductID", "TransactionDate", "ProductName",
+             "UnitsOrdered", "UnitPrice", "Subtotal"});
+        row("company", "Select * from [My Company Information]", company);
+        row("company again", "Select * FROM [My Company Information]", company);
+        row("totals", "Select * FROM [qryProducts] Where ProductID=1", {});
+    }
+    void everyCommandTextRuns() {
+        QFETCH(QString, sql);
+        QFETCH(QStringList, columns);
+        TempDatabase db;
+        db.exec("INSERT INTO Employees (FirstName, LastName) VALUES ('Ann', 'Lee'), (NULL, 'Ode');"
+                "INSERT INTO Products (ProductName) VALUES ('Hammer')");
+        Recordset rs;
+        rs.Open(sql, Connection::open(db.path()));
+        QStringList names;
+        for (int i = 0; i < rs.fieldCount(); ++i)
+            names << rs.fieldName(i);
+        if (columns.isEmpty()) {
+            QVERIFY(names.contains("ProductID") && names.contains("UnitsOnHand") &&
+                    names.contains("UnitsOnOrder"));
+            QCOMPARE(rs.RecordCount(), 1);
+        } else {
+            QCOMPARE(names, columns);
+        }
+        if (sql.contains("EmployeeName")) {
+            // Sorted by "last, first"; a missing first name leaves "Ode, ", not Null.
+            QCOMPARE(rs.Fields("EmployeeName").toString(), QString("Lee, Ann"));
+            rs.MoveNext();
+            QCOMPARE(rs.Fields("EmployeeName").toString(), QString("Ode, "));
+        }
+    }
+
+    void phoneMask_data() {
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("masked") << "(555) 123-4567"
+                                << "(555) 123-4567";
+        QTest::newRow("dots") << "555.123.4567"
+                              << "(555) 123-4567";
+        QTest::newRow("hyphens") << "555-123-4567"
+                                 << "(555) 123-4567";
+        QTest::newRow("no blank") << "(555)123-4567"
+                                  << "(555) 123-4567";
+        QTest::newRow("trailing blank") << "(555) 123-4567 "
+                                        << "(555) 123-4567";
+        QTest::newRow("seven digits") << "123-4567"
+                                      << "(   ) 123-4567";
+        QTest::newRow("nine digits") << "123456789"
+                                     << "( 12) 345-6789";
+        QTest::newRow("extension") << "555-123-4567 x89"
+                                   << "(555) 345-6789";
+        QTest::newRow("no digits") << "n/a"
+                                   << "(   )    -    ";
+        QTest::newRow("other digits") << "\u0665\u0665\u0665"
+                                      << "(   )    -    ";
+    }
+    void phoneMask() {
+        QFETCH(QString, in);
+        QFETCH(QString, out);
+        QCOMPARE(FormatPhoneNumber(in), out);
+    }
+};
+
+QTEST_GUILESS_MAIN(SqlTextsTest)
+#include "tst_sqltexts.moc"
