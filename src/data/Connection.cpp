@@ -2,8 +2,10 @@
 
 #include "data/ConnectionString.h"
 #include "data/DatabaseError.h"
+#include "data/SharedConnection.h"
 #include "data/SqliteStatement.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -52,6 +54,14 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionStringOrPa
         throw DatabaseError(QStringLiteral("No database file is named in the connection string."));
     if (!QFileInfo(path).isFile())
         throw DatabaseError(QStringLiteral("Could not find file '%1'.").arg(path));
+
+    // The program-wide connection goes with the application, while the SQL driver is still
+    // there to close it, not later with the program's static data.
+    static const bool releasedWithApplication = [] {
+        qAddPostRoutine([] { SharedConnection.reset(); });
+        return true;
+    }();
+    Q_UNUSED(releasedWithApplication);
 
     std::shared_ptr<Connection> connection(new Connection(nextConnectionName(), path));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection->m_name);

@@ -98,10 +98,54 @@ bool isColumnName(const Token& t) {
     return !t.text[0].isDigit();
 }
 
+bool isWord(const Token& t, const char* word) {
+    return t.kind == Kind::Name && t.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+}
+
+// Whether the select list takes all columns of a table (SELECT *, x.*): there the order of the
+// joined tables decides the order of the columns.
+bool selectsAllColumns(const QList<Token>& tokens) {
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].kind != Kind::Other || tokens[i].text != u"*")
+            continue;
+        qsizetype before = i - 1;
+        while (before >= 0 && tokens[before].kind == Kind::Space)
+            --before;
+        if (before < 0 || isWord(tokens[before], "SELECT") || isWord(tokens[before], "DISTINCT") ||
+            isWord(tokens[before], "DISTINCTROW") || tokens[before].text == u"," ||
+            tokens[before].text == u".")
+            return true;
+    }
+    return false;
+}
+
+// "A RIGHT JOIN B ON" becomes "B LEFT JOIN A ON": the same rows, but the engine can then
+// drive the join from B's filtered rows instead of reading all of A.
+void turnRightJoins(QList<Token>& tokens) {
+    if (selectsAllColumns(tokens))
+        return;
+    QList<qsizetype> words;
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].kind != Kind::Space)
+            words.append(i);
+    }
+    for (qsizetype w = 1; w + 3 < words.size(); ++w) {
+        Token& left = tokens[words[w - 1]];
+        Token& right = tokens[words[w + 2]];
+        if (isWord(tokens[words[w]], "RIGHT") && isWord(tokens[words[w + 1]], "JOIN") &&
+            left.kind == Kind::Name && right.kind == Kind::Name &&
+            isWord(tokens[words[w + 3]], "ON")) {
+            std::swap(left.text, right.text);
+            tokens[words[w]].text = QStringLiteral("LEFT");
+        }
+    }
+}
+
 } // namespace
 
 QString TranslateJetSql(const QString& jetSql) {
     QList<Token> tokens = tokenize(jetSql);
+    turnRightJoins(tokens);
 
     // Concatenation operands that are columns become ifnull(column, '').
     QList<bool> wrap(tokens.size(), false);

@@ -12,6 +12,8 @@ namespace quarvel {
 //   * a double-quoted text is a string literal there and becomes a single-quoted one;
 //   * & (text concatenation, where Null counts as an empty text) becomes ||, with each column
 //     operand wrapped in ifnull(..., '') so that a Null does not swallow the whole result.
+//   * "A RIGHT JOIN B ON" becomes "B LEFT JOIN A ON" when the select list names its columns
+//     (same rows; the engine then reads only the filtered rows of B).
 // Single-quoted literals and the rest of the text pass through unchanged.
 QString TranslateJetSql(const QString& jetSql);
 

@@ -25,6 +25,11 @@ private slots:
                "Employees";
         QTest::newRow("literals untouched") << "SELECT 'it''s [x] & \"y\"', \"a'b\""
                                             << "SELECT 'it''s [x] & \"y\"', 'a''b'";
+        QTest::newRow("right join")
+            << "SELECT a.x, b.y FROM Products RIGHT JOIN [Inventory Transactions] ON a.k = b.k"
+            << "SELECT a.x, b.y FROM \"Inventory Transactions\" LEFT JOIN Products ON a.k = b.k";
+        QTest::newRow("right join with all columns") << "SELECT * FROM A RIGHT JOIN B ON A.k = B.k"
+                                                     << "SELECT * FROM A RIGHT JOIN B ON A.k = B.k";
         QTest::newRow("word containing the keyword") << "SELECT DISTINCTROWS FROM t"
                                                      << "SELECT DISTINCTROWS FROM t";
     }

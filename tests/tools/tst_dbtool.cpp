@@ -1,0 +1,213 @@
+// The quarvel-db command, run as a user runs it: creating, refusing to overwrite, checking,
+// generating, and its answers to bad arguments.
+#include "QueryRows.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Runs the tool from a folder of its own, so it cannot find db/schema.sql on disk.
+Run runTool(const QStringList& arguments, const QString& folder) {
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(QUARVEL_DB_TOOL), arguments);
+    if (!process.waitForFinished(120000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+void exec(const QString& path, const QString& sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open(path.toUtf8().constData(), &db);
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error);
+    const QString message = QString::fromUtf8(error ? error : "");
+    sqlite3_free(error);
+    sqlite3_close(db);
+    QVERIFY2(rc == SQLITE_OK, qPrintable(message));
+}
+
+// Every row of every table as text, to compare two databases.
+QString dump(const QString& path) {
+    QString text;
+    for (const QVariantMap& table :
+         queryRows(path, "SELECT name FROM sqlite_schema WHERE type = 'table' AND "
+                         "name NOT LIKE 'sqlite%' ORDER BY name")) {
+        const QString name = table.value("name").toString();
+        for (const QVariantMap& row : queryRows(path, "SELECT * FROM \"" + name + "\""))
+            for (auto it = row.begin(); it != row.end(); ++it)
+                text += name + '.' + it.key() + '=' + it.value().toString() + '\n';
+    }
+    return text;
+}
+
+} // namespace
+
+class TestDbTool : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initCreatesACompleteWalDatabase() {
+        const Run init = runTool({"init", "plain.db"}, m_dir.path());
+        QCOMPARE(init.exitCode, 0);
+        const QString path = m_dir.filePath("plain.db");
+        QCOMPARE(queryRows(path, "PRAGMA journal_mode").value(0).value("journal_mode").toString(),
+                 QString("wal"));
+        QCOMPARE(queryRows(path, "SELECT * FROM [My Company Information]").size(), 1);
+        QCOMPARE(queryRows(path, "SELECT * FROM Products").size(), 0);
+        QVERIFY(!QFile::exists(path + ".building"));
+
+        const Run check = runTool({"check", path}, m_dir.path());
+        QCOMPARE(check.exitCode, 0);
+        QVERIFY(!check.out.isEmpty());
+    }
+
+    void existingFileIsReplacedOnlyWithForce() {
+        const QString path = m_dir.filePath("keep.db");
+        QCOMPARE(runTool({"init", path}, m_dir.path()).exitCode, 0);
+        exec(path, "INSERT INTO Categories (CategoryName) VALUES ('Marker')");
+
+        const Run refused = runTool({"init", "--sample", path}, m_dir.path());
+        QVERIFY(refused.exitCode != 0);
+        QVERIFY(refused.err.contains("--force"));
+        QVERIFY(runTool({"generate", "--products", "2", "--transactions", "2", path}, m_dir.path())
+                    .exitCode != 0);
+        QCOMPARE(queryRows(path, "SELECT * FROM Categories").size(), 1);
+
+        QCOMPARE(runTool({"init", "--force", path}, m_dir.path()).exitCode, 0);
+        QCOMPARE(queryRows(path, "SELECT * FROM Categories").size(), 0);
+    }
+
+    void sampleDataIsCompleteAndRepeatable() {
+        const QString path = m_dir.filePath("sample.db");
+        QCOMPARE(runTool({"init", "--sample", path}, m_dir.path()).exitCode, 0);
+        QCOMPARE(runTool({"check", path}, m_dir.path()).exitCode, 0);
+
+        const QVariantMap company = queryRows(path, "SELECT * FROM [My Company Information]")[0];
+        QCOMPARE(company.value("BeginDate").toString(), QString("2021-01-01"));
+        QCOMPARE(company.value("EndDate").toString(), QString("2021-12-31"));
+        QCOMPARE(company.value("PurchaseOrderID").toLongLong(), 12);
+
+        const auto lines = queryRows(path, "SELECT * FROM qryRep5B");
+        QVERIFY(lines.size() >= 3);
+        bool gloves = false;
+        for (const QVariantMap& line : lines)
+            gloves |= line.value("UnitsOrdered").toDouble() == 3 &&
+                      line.value("Inventory Transactions.UnitPrice").toDouble() == 2.5 &&
+                      line.value("Subtotal").toDouble() == 7.5;
+        QVERIFY(gloves);
+        QCOMPARE(queryRows(path, "SELECT * FROM qryRep5A").size(), 1);
+
+        QVERIFY(queryRows(path, "SELECT * FROM Products WHERE ProductDescription IS NOT NULL "
+                                "AND ReorderLevel IS NOT NULL AND LeadTime IS NOT NULL")
+                    .size() >= 20);
+        QCOMPARE(queryRows(path, "SELECT * FROM [Shipping Methods]").size(), 3);
+        static const QRegularExpression phone(R"(^\(\d{3}\) \d{3}-\d{4}$)");
+        for (const QVariantMap& e : queryRows(path, "SELECT WorkPhone FROM Employees"))
+            QVERIFY(phone.match(e.value("WorkPhone").toString()).hasMatch());
+        QVERIFY(queryRows(path, "SELECT * FROM [Inventory Transactions] WHERE TransactionDate "
+                                "NOT BETWEEN '2021-01-01' AND '2021-12-31'")
+                    .isEmpty());
+        QVERIFY(queryRows(path, "SELECT * FROM qryProducts WHERE UnitsOnHand < 0").isEmpty());
+        QVERIFY(queryRows(path, "SELECT * FROM qryRep2B").size() > 10);
+
+        const QString again = m_dir.filePath("sample2.db");
+        QCOMPARE(runTool({"init", "--sample", again}, m_dir.path()).exitCode, 0);
+        QCOMPARE(dump(again), dump(path));
+    }
+
+    void checkNamesWhatIsMissing() {
+        const QString path = m_dir.filePath("broken.db");
+        QCOMPARE(runTool({"init", path}, m_dir.path()).exitCode, 0);
+        exec(path, "DROP VIEW qryRep5B; ALTER TABLE Suppliers DROP COLUMN FaxNumber;"
+                   "DROP TABLE Employees;");
+        const Run check = runTool({"check", path}, m_dir.path());
+        QVERIFY(check.exitCode != 0);
+        QVERIFY2(check.out.contains("qryRep5B"), qPrintable(check.out));
+        QVERIFY2(check.out.contains("Suppliers.FaxNumber"), qPrintable(check.out));
+        QVERIFY2(check.out.contains("Employees"), qPrintable(check.out));
+        QVERIFY2(check.out.contains("qryRep5A"), qPrintable(check.out)); // refers to Employees
+        QVERIFY2(!check.out.contains("qryRep1A"), qPrintable(check.out));
+
+        exec(path, "DELETE FROM [My Company Information]");
+        QVERIFY(runTool({"check", path}, m_dir.path()).out.contains("My Company Information"));
+    }
+
+    void checkRefusesWhatIsNotADatabase() {
+        const Run missing = runTool({"check", m_dir.filePath("none.db")}, m_dir.path());
+        QVERIFY(missing.exitCode != 0);
+        QVERIFY(missing.err.contains("does not exist"));
+        QVERIFY(!QFile::exists(m_dir.filePath("none.db")));
+
+        QFile text(m_dir.filePath("notes.txt"));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write(QByteArray(4096, 'x'));
+        text.close();
+        const Run notDb = runTool({"check", text.fileName()}, m_dir.path());
+        QVERIFY(notDb.exitCode != 0);
+        QVERIFY(notDb.err.contains("not a SQLite database"));
+    }
+
+    void badArgumentsAreRefused_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("nothing") << QStringList();
+        QTest::newRow("unknown command") << QStringList{"frobnicate", "x.db"};
+        QTest::newRow("unknown option") << QStringList{"init", "--colour", "x.db"};
+        QTest::newRow("no path") << QStringList{"init"};
+        QTest::newRow("two paths") << QStringList{"check", "a.db", "b.db"};
+        QTest::newRow("sample on check") << QStringList{"check", "--sample", "x.db"};
+        QTest::newRow("sizes missing") << QStringList{"generate", "x.db"};
+        QTest::newRow("size not a number")
+            << QStringList{"generate", "--products", "ten", "--transactions", "5", "x.db"};
+        QTest::newRow("no products")
+            << QStringList{"generate", "--products", "0", "--transactions", "5", "x.db"};
+    }
+
+    void badArgumentsAreRefused() {
+        QFETCH(QStringList, arguments);
+        const Run run = runTool(arguments, m_dir.path());
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.err.contains("Usage"));
+        QVERIFY(!QFile::exists(m_dir.filePath("x.db")));
+    }
+
+    void helpPrintsUsage() {
+        const Run run = runTool({"--help"}, m_dir.path());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains("quarvel-db init"));
+        QVERIFY(run.out.contains("generate"));
+    }
+
+    void generateWritesTheRequestedRowsRepeatably() {
+        const QString a = m_dir.filePath("gen-a.db"), b = m_dir.filePath("gen-b.db");
+        for (const QString& path : {a, b})
+            QCOMPARE(runTool({"generate", "--products", "40", "--transactions", "700", path},
+                             m_dir.path())
+                         .exitCode,
+                     0);
+        QCOMPARE(queryRows(a, "SELECT * FROM Products").size(), 40);
+        QCOMPARE(queryRows(a, "SELECT * FROM [Inventory Transactions]").size(), 700);
+        QVERIFY(!queryRows(a, "SELECT * FROM qryRep5B").isEmpty());
+        QCOMPARE(runTool({"check", a}, m_dir.path()).exitCode, 0);
+        QCOMPARE(dump(a), dump(b));
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_GUILESS_MAIN(TestDbTool)
+#include "tst_dbtool.moc"

@@ -1,0 +1,128 @@
+// quarvel-db: creates, fills and checks Quarvel database files. See usage() or --help.
+#include "DbTool.h"
+#include "Error.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+
+namespace {
+
+constexpr int kBadArguments = 2;
+
+QString usage() {
+    return QStringLiteral(
+        "Usage:\n"
+        "  quarvel-db init [--sample] [--force] PATH\n"
+        "      Creates a database with the tables, saved queries and the company row;\n"
+        "      --sample adds a small business with a year (2021) of transactions.\n"
+        "  quarvel-db generate --products N --transactions M [--force] PATH\n"
+        "      Creates a database with a large generated data set for benchmarks.\n"
+        "  quarvel-db check PATH\n"
+        "      Lists every missing table, column or saved query; exits 0 when none is missing.\n"
+        "\n"
+        "An existing file is never replaced without --force.\n");
+}
+
+int badArguments(const QString& message) {
+    QTextStream(stderr) << "quarvel-db: " << message << "\n\n" << usage();
+    return kBadArguments;
+}
+
+bool positiveNumber(const QString& text, int minimum, int* value) {
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (ok && n >= minimum)
+        *value = n;
+    return ok && n >= minimum;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this text."));
+    const QCommandLineOption sample(QStringLiteral("sample"), QStringLiteral("Adds sample data."));
+    const QCommandLineOption force(QStringLiteral("force"),
+                                   QStringLiteral("Replaces an existing file."));
+    const QCommandLineOption products(QStringLiteral("products"),
+                                      QStringLiteral("Number of products."), QStringLiteral("N"));
+    const QCommandLineOption transactions(QStringLiteral("transactions"),
+                                          QStringLiteral("Number of transactions."),
+                                          QStringLiteral("M"));
+    parser.addOptions({help, sample, force, products, transactions});
+    if (!parser.parse(app.arguments()))
+        return badArguments(parser.errorText());
+    if (parser.isSet(help)) {
+        out << usage();
+        return 0;
+    }
+
+    const QStringList args = parser.positionalArguments();
+    if (args.isEmpty())
+        return badArguments(QStringLiteral("no command given"));
+    const QString command = args.first();
+    if (command != QLatin1String("init") && command != QLatin1String("generate") &&
+        command != QLatin1String("check"))
+        return badArguments(QStringLiteral("unknown command \"%1\"").arg(command));
+    if (args.size() != 2)
+        return badArguments(QStringLiteral("%1 takes exactly one PATH").arg(command));
+    const QString path = args.at(1);
+    if (path.isEmpty())
+        return badArguments(QStringLiteral("the PATH is empty"));
+    if (parser.isSet(sample) && command != QLatin1String("init"))
+        return badArguments(QStringLiteral("--sample belongs to init"));
+    if (parser.isSet(force) && command == QLatin1String("check"))
+        return badArguments(QStringLiteral("--force does not belong to check"));
+    const bool sizes = parser.isSet(products) || parser.isSet(transactions);
+    if (sizes && command != QLatin1String("generate"))
+        return badArguments(QStringLiteral("--products and --transactions belong to generate"));
+
+    try {
+        using namespace quarvel::dbtool;
+        if (command == QLatin1String("init")) {
+            createDatabase(path, parser.isSet(sample), parser.isSet(force));
+            out << "Created " << path << (parser.isSet(sample) ? " with sample data" : "") << "\n";
+            return 0;
+        }
+        if (command == QLatin1String("generate")) {
+            GenerateOptions options;
+            if (!parser.isSet(products) || !parser.isSet(transactions))
+                return badArguments(QStringLiteral("generate needs --products and --transactions"));
+            if (!positiveNumber(parser.value(products), 1, &options.products))
+                return badArguments(
+                    QStringLiteral("--products needs a whole number of at least 1"));
+            if (!positiveNumber(parser.value(transactions), 0, &options.transactions))
+                return badArguments(
+                    QStringLiteral("--transactions needs a whole number of at least 0"));
+            QElapsedTimer timer;
+            timer.start();
+            generate(path, options, parser.isSet(force));
+            out << "Generated " << path << ": " << options.products << " products, "
+                << options.transactions << " transactions in "
+                << QString::number(timer.elapsed() / 1000.0, 'f', 1) << " s\n";
+            return 0;
+        }
+        const QStringList problems = check(path);
+        for (const QString& problem : problems)
+            out << problem << "\n";
+        if (!problems.isEmpty()) {
+            out << path << ": " << problems.size() << " problem(s) found\n";
+            return 1;
+        }
+        out << path << ": the database is complete\n";
+        return 0;
+    } catch (const quarvel::dbtool::Error& e) {
+        err << "quarvel-db: " << e.message() << "\n";
+        return 1;
+    } catch (const std::exception& e) {
+        err << "quarvel-db: " << e.what() << "\n";
+        return 1;
+    }
+}
