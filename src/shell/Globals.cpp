@@ -1,0 +1,43 @@
+#include "shell/Globals.h"
+
+#include "data/DatabaseError.h"
+#include "data/Recordset.h"
+
+namespace quarvel {
+
+std::shared_ptr<Recordset> rsProducts;
+std::shared_ptr<Recordset> rsTransactions;
+std::shared_ptr<Recordset> rsProductTotals;
+std::shared_ptr<Recordset> rsCategories;
+
+bool blnNewPurchaseOrder = false;
+
+QString strBeginDate;
+QString strEndDate;
+
+namespace {
+QDate fixedToday;
+} // namespace
+
+QDate Today() {
+    return fixedToday.isValid() ? fixedToday : QDate::currentDate();
+}
+
+void SetTodayForTesting(const QDate& date) {
+    fixedToday = date;
+}
+
+Recordset& recordsetOf(const std::shared_ptr<Recordset>& variable) {
+    if (!variable)
+        throw DatabaseError(QStringLiteral("Object variable or With block variable not set"));
+    return *variable;
+}
+
+void ReleaseProgramRecordsets() {
+    rsTransactions.reset();
+    rsProductTotals.reset();
+    rsCategories.reset();
+    rsProducts.reset();
+}
+
+} // namespace quarvel

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace quarvel {
+
+class Recordset;
+
+// The program-wide variables. The four recordsets belong to the Products window, which opens
+// them at start-up and releases them when it goes; other windows reach them here while it
+// lives. rsTransactions and rsProductTotals are replaced by new objects whenever the
+// Products window reloads its grid or its stock figures, so callers read the variable each
+// time rather than keep the pointer.
+extern std::shared_ptr<Recordset> rsProducts;
+extern std::shared_ptr<Recordset> rsTransactions;
+extern std::shared_ptr<Recordset> rsProductTotals;
+extern std::shared_ptr<Recordset> rsCategories;
+
+// True asks the Purchase Orders window to start a new order when it opens.
+extern bool blnNewPurchaseOrder;
+
+// The report period as last displayed.
+extern QString strBeginDate;
+extern QString strEndDate;
+
+// Today's date, as stamped on new rows. Tests fix it with SetTodayForTesting so that nothing
+// depends on the clock; an invalid date (the default) reads the system clock again.
+QDate Today();
+void SetTodayForTesting(const QDate& date);
+
+// The recordset a variable holds; throws DatabaseError, as the platform does for an unset object
+// variable, when it holds none (a window whose start-up failed before opening it).
+Recordset& recordsetOf(const std::shared_ptr<Recordset>& variable);
+
+// Releases the four recordsets (the Products window calls it when it goes).
+void ReleaseProgramRecordsets();
+
+} // namespace quarvel

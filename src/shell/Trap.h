@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <concepts>
+#include <exception>
+#include <utility>
+
+namespace quarvel::shell {
+
+// The error trap of an event procedure. The procedure arms it first thing and runs each of
+// its numbered statements through it:
+//
+//     Trap trap(QStringLiteral("Form1"), QStringLiteral("PushButton7_Click"), 100, this);
+//     trap(102, [&] { rsProducts->Update(); });
+//     trap(104, [&] { ... });
+//
+// A statement that throws (itself or in anything it calls) is reported in the "Application
+// Error" box under the last line number passed, and the procedure goes on with its next
+// statement. The trap stays armed: each failure gives its own report.
+class Trap {
+public:
+    static constexpr int firstLine = 100;
+
+    Trap(QString object, QString procedure, int line = firstLine, QWidget* parent = nullptr);
+
+    // Runs one numbered statement. True when it ran to the end, false when it failed and was
+    // reported.
+    template <std::invocable F> bool operator()(int line, F&& statement) noexcept {
+        m_line = line;
+        try {
+            std::forward<F>(statement)();
+            return true;
+        } catch (const std::exception& error) {
+            report(QString::fromUtf8(error.what()));
+        } catch (...) {
+            report(unknownErrorText());
+        }
+        return false;
+    }
+
+    // Passes a numbered statement that cannot fail.
+    void at(int line) { m_line = line; }
+
+    int line() const { return m_line; }
+    int failures() const { return m_failures; }
+    QString object() const { return m_object; }
+    QString procedure() const { return m_procedure; }
+
+    // The report's text: the description, CR LF, "in Quarvel2021/08/31.<object>.<procedure> ",
+    // "at line ", the number, CR CR and the request to e-mail a screenshot.
+    static QString message(const QString& description, const QString& object,
+                           const QString& procedure, int line);
+    // Shows the report: "Application Error", OK only, exclamation icon.
+    static void showReport(QWidget* parent, const QString& description, const QString& object,
+                           const QString& procedure, int line) noexcept;
+
+    static QString supportAddress();
+    static QString unknownErrorText();
+
+private:
+    void report(const QString& description) noexcept;
+
+    QString m_object;
+    QString m_procedure;
+    int m_line;
+    int m_failures = 0;
+    QPointer<QWidget> m_parent;
+};
+
+// The plain box of a failure in a procedure without a trap: the failure's text, the
+// application title, the critical icon.
+void reportUntrapped(QWidget* parent, const std::exception& error) noexcept;
+void reportUntrapped(QWidget* parent, const QString& description) noexcept;
+
+// Runs fn; a failure is reported in the plain box and swallowed. True when fn ran to the end.
+// For handlers without a trap (grid and combo notifications, change and focus handlers), so
+// that no exception ever leaves a Qt slot or event handler.
+template <std::invocable F> bool catchAndReport(QWidget* parent, F&& fn) noexcept {
+    try {
+        std::forward<F>(fn)();
+        return true;
+    } catch (const std::exception& error) {
+        reportUntrapped(parent, error);
+    } catch (...) {
+        reportUntrapped(parent, Trap::unknownErrorText());
+    }
+    return false;
+}
+
+// Wraps a handler for QObject::connect so that its failures go through catchAndReport:
+//     connect(grid, &Grid::rowChanged, this, guarded(this, [this](int row) { ... }));
+template <typename F> auto guarded(QWidget* parent, F fn) {
+    return [ parent = QPointer<QWidget>(parent), fn = std::move(fn) ]<typename... Args>(
+               Args && ... args) mutable -> void requires std::invocable<F&, Args...> {
+        catchAndReport(parent.data(), [&] { fn(std::forward<Args>(args)...); });
+    };
+}
+
+} // namespace quarvel::shell

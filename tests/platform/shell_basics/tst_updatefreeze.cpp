@@ -1,0 +1,55 @@
+#include "platform/UpdateFreeze.h"
+
+#include <QtTest>
+
+using quarvel::platform::UpdateFreeze;
+
+class TestUpdateFreeze : public QObject {
+    Q_OBJECT
+
+private slots:
+    void nestedGuardsThawOnlyAtTheOutermost() {
+        QWidget window;
+        QWidget child(&window);
+        {
+            UpdateFreeze outer(&window);
+            QVERIFY(!window.updatesEnabled());
+            QVERIFY(!child.updatesEnabled());
+            {
+                UpdateFreeze inner(&window);
+                QVERIFY(!window.updatesEnabled());
+            }
+            QVERIFY(!window.updatesEnabled());
+        }
+        QVERIFY(window.updatesEnabled());
+        QVERIFY(child.updatesEnabled());
+    }
+
+    void childFrozenInsideFrozenParentThawsWithIt() {
+        QWidget window;
+        QWidget child(&window);
+        {
+            UpdateFreeze outer(&window);
+            { UpdateFreeze inner(&child); }
+            QVERIFY(!child.updatesEnabled());
+        }
+        QVERIFY(child.updatesEnabled());
+    }
+
+    void widgetFrozenBeforeStaysFrozen() {
+        QWidget window;
+        window.setUpdatesEnabled(false);
+        { UpdateFreeze guard(&window); }
+        QVERIFY(!window.updatesEnabled());
+    }
+
+    void widgetDestroyedMeanwhileIsLeftAlone() {
+        auto* window = new QWidget;
+        UpdateFreeze guard(window);
+        delete window; // the guard's destructor must not touch it
+        UpdateFreeze none(nullptr);
+    }
+};
+
+QTEST_MAIN(TestUpdateFreeze)
+#include "tst_updatefreeze.moc"

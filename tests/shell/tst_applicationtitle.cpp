@@ -1,0 +1,61 @@
+#include "shell/ApplicationTitle.h"
+
+#include <QGuiApplication>
+#include <QtTest>
+
+using namespace quarvel::shell;
+
+class TestApplicationTitle : public QObject {
+    Q_OBJECT
+
+private slots:
+    void titleRule_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("title");
+        // Four words, 38 characters: the first cut happens anyway.
+        QTest::newRow("four words under 40")
+            << QStringLiteral("Northwind Traders Inventory Management")
+            << QStringLiteral("Northwind Traders Inventory");
+        QTest::newRow("five 9-letter words")
+            << QStringLiteral("Inventory Warehouse Purchases Suppliers Employees")
+            << QStringLiteral("Inventory Warehouse Purchases Suppliers");
+        QTest::newRow("cut again while longer than 40")
+            << QStringLiteral("Inventory Warehouse Purchases Suppliers Employees Shipments")
+            << QStringLiteral("Inventory Warehouse Purchases Suppliers");
+        QTest::newRow("two words") << QStringLiteral("Quarvel Stock") << QStringLiteral("Quarvel");
+        QTest::newRow("no blank") << QStringLiteral("Quarvel") << QStringLiteral("Quarvel");
+        QTest::newRow("no blank, too long")
+            << QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQ")
+            << QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMN");
+        QTest::newRow("long word then short")
+            << QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQ Stock")
+            << QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMN");
+        QTest::newRow("leading blank only")
+            << QStringLiteral(" Quarvel") << QStringLiteral("Quarvel");
+        QTest::newRow("empty") << QString() << QString();
+    }
+
+    void titleRule() {
+        QFETCH(QString, name);
+        QFETCH(QString, title);
+        QCOMPARE(applicationTitleFor(name), title);
+    }
+
+    void examplesHaveTheirStatedLengths() {
+        QCOMPARE(QStringLiteral("Northwind Traders Inventory Management").size(), 38);
+        const QString five = QStringLiteral("Inventory Warehouse Purchases Suppliers Employees");
+        QCOMPARE(five.size(), 49);
+        QCOMPARE(applicationTitleFor(five).size(), 39);
+    }
+
+    void setsTheApplicationDisplayName() {
+        QCOMPARE(SetApplicationTitle(), QStringLiteral("Quarvel"));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Quarvel"));
+        QCOMPARE(SetApplicationTitle(QStringLiteral("Quarvel Stock Keeping")),
+                 QStringLiteral("Quarvel Stock"));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Quarvel Stock"));
+    }
+};
+
+QTEST_MAIN(TestApplicationTitle)
+#include "tst_applicationtitle.moc"
