@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace quarvel {
+class Recordset;
+}
+
+namespace quarvel::controls {
+
+class DataControl;
+class FieldBinding;
+
+// A one-line text box bound to a field of a recordset's current row. What the user types goes
+// into the row at once (so the recordset's EditMode is non-zero while the row is unsaved); a
+// move to another row, a re-query, a re-bind or a change of the field from elsewhere shows the
+// new value. changed() is the box's Change event: it fires on the user's edits and whenever a
+// new value is shown. Null shows as empty text; without a current row (BOF/EOF) the box is
+// empty and edits are not written.
+class BoundTextBox : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit BoundTextBox(QWidget* parent = nullptr);
+    ~BoundTextBox() override;
+
+    void bind(DataControl* control, const QString& fieldName);
+    void bind(Recordset* recordset, const QString& fieldName);
+    void unbind();
+
+    Recordset* recordset() const;
+    QString dataField() const;
+
+    // Pattern for date values, e.g. "MM/dd/yyyy"; empty means the short date.
+    void setDateFormat(const QString& format);
+    QString dateFormat() const { return m_dateFormat; }
+
+    // Shows the bound field's current value again.
+    void refresh();
+
+signals:
+    void changed();
+
+private:
+    void onUserEdit(const QString& text);
+
+    FieldBinding* m_binding;
+    QString m_dateFormat;
+};
+
+} // namespace quarvel::controls

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QPointer>
+#include <QTableView>
+
+namespace quarvel {
+class Recordset;
+}
+
+namespace quarvel::controls {
+
+class DataControl;
+class RecordsetModel;
+
+// The data grid: a table view over a RecordsetModel. Columns are laid out by field name
+// (caption, width in twips, hidden, locked); dates show in the short date form with a
+// four-digit year. The grid's current row follows the recordset's current row and the other
+// way round: selecting a row moves the recordset there, which writes the edits of the row
+// left. Typing into the empty last row begins a new row (newRowBegun() before the first value
+// lands); cellEditBegun() fires when a cell edit begins, before its editor opens. Failures are
+// reported in a plain error box; the grid stays usable.
+//
+// Setting a recordset rebuilds the columns from it: captions, widths, hidden and locked
+// columns return to their defaults, so the owner applies its layout after each binding.
+class DataGrid : public QTableView {
+    Q_OBJECT
+
+public:
+    explicit DataGrid(QWidget* parent = nullptr);
+    ~DataGrid() override;
+
+    void setRecordset(Recordset* recordset);
+    Recordset* recordset() const;
+    // Follows the data control's recordset (re-bound whenever the control's is replaced).
+    void setDataControl(DataControl* control);
+    RecordsetModel* recordsetModel() const { return m_model; }
+
+    // Column of a field (any case), or -1.
+    int columnOf(const QString& fieldName) const;
+
+    // Column layout by field name; unknown names are ignored.
+    using QTableView::setColumnHidden;
+    void setColumnHidden(const QString& fieldName, bool hidden);
+    void setColumnCaption(const QString& fieldName, const QString& caption);
+    void setColumnWidthTwips(const QString& fieldName, int twips);
+    void setColumnLocked(const QString& fieldName, bool locked);
+    QString columnCaption(int column) const;
+    bool isColumnLocked(int column) const;
+
+    // Whether the empty last row is offered (default true).
+    void setAllowAddNew(bool allow);
+
+    int currentColumn() const;
+    void setCurrentColumn(int column);
+    // Bookmark of the recordset row under the grid's current row (0 when on none).
+    quint64 currentRowBookmark() const;
+    // Model row of the empty last row, or -1.
+    int newRow() const;
+    // Rectangle of a cell in viewport coordinates (empty when hidden or out of range).
+    QRect cellRect(int row, int column) const;
+
+signals:
+    void newRowBegun();
+    void cellEditBegun(int column);
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
+private:
+    void followRecordset();
+    void moveToRecordsetRow();
+    void reportFailure(const QString& message);
+
+    RecordsetModel* m_model;
+    QPointer<DataControl> m_control;
+    QMetaObject::Connection m_controlConnection;
+    QList<QMetaObject::Connection> m_recordsetConnections;
+    bool m_syncing = false;
+    bool m_followPending = false;
+};
+
+} // namespace quarvel::controls

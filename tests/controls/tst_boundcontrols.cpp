@@ -1,0 +1,199 @@
+#include "TempDatabase.h"
+#include "controls/BoundTextArea.h"
+#include "controls/BoundTextBox.h"
+#include "controls/DataCombo.h"
+#include "controls/DataControl.h"
+#include "controls/TabStrip.h"
+#include "data/Connection.h"
+#include "data/Recordset.h"
+#include "platform/MessageBox.h"
+
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace quarvel;
+using namespace quarvel::controls;
+
+class BoundControlsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDatabase> db;
+    std::unique_ptr<Recordset> products;
+    QStringList boxTexts;
+    std::unique_ptr<platform::ScopedMessageBoxHandler> boxes;
+
+    std::unique_ptr<Recordset> open(const QString& sql) {
+        auto rs = std::make_unique<Recordset>();
+        rs->Open(sql, Connection::open(db->path()));
+        return rs;
+    }
+
+private slots:
+    void init() {
+        db = std::make_unique<TempDatabase>();
+        db->exec("INSERT INTO Categories (CategoryName) VALUES ('Tools'), ('Paint');"
+                 "INSERT INTO Products (ProductName, CategoryID, ReorderLevel, "
+                 "ProductDescription) VALUES ('Hammer', 2, 0.1 * 3, 'Steel'), "
+                 "('Brush', 1, 2.5, NULL), ('Saw', NULL, NULL, NULL);"
+                 "INSERT INTO Suppliers (SupplierName) VALUES ('Acme');"
+                 "INSERT INTO [Purchase Orders] (SupplierID, OrderDate) VALUES "
+                 "(1, '2021-03-04');");
+        products = open("Select * from Products");
+        boxTexts.clear();
+        boxes = std::make_unique<platform::ScopedMessageBoxHandler>([this](QMessageBox& box) {
+            boxTexts << box.text();
+            return QMessageBox::Ok;
+        });
+    }
+
+    void cleanup() {
+        boxes.reset();
+        products.reset();
+        db.reset();
+    }
+
+    void textBoxShowsValuesInTheirForms() {
+        BoundTextBox level;
+        level.bind(products.get(), "reorderlevel");
+        QCOMPARE(level.text(), QString("0.3")); // no floating-point noise
+        products->MoveNext();
+        QCOMPARE(level.text(), QString("2.5"));
+        products->MoveNext();
+        QCOMPARE(level.text(), QString()); // Null
+
+        auto orders = open("Select * from [Purchase Orders]");
+        BoundTextBox date;
+        date.setDateFormat("MM/dd/yyyy");
+        date.bind(orders.get(), "OrderDate");
+        QCOMPARE(date.text(), QString("03/04/2021"));
+        // A typed date reaches the row as a date.
+        date.selectAll();
+        QTest::keyClicks(&date, "12/31/2021");
+        QCOMPARE(orders->Fields("OrderDate").toDate(), QDate(2021, 12, 31));
+        orders->Update();
+        QCOMPARE(db->scalar("SELECT OrderDate FROM [Purchase Orders]").toString(),
+                 QString("2021-12-31"));
+    }
+
+    void changeFromElsewhereIsShown() {
+        BoundTextBox name;
+        name.bind(products.get(), "ProductName");
+        QSignalSpy changed(&name, &BoundTextBox::changed);
+        products->setField("ProductName", "Mallet");
+        QCOMPARE(name.text(), QString("Mallet"));
+        QCOMPARE(changed.count(), 1);
+        // Another field's change leaves the box alone.
+        products->setField("LeadTime", "3 days");
+        QCOMPARE(changed.count(), 1);
+        products->CancelUpdate();
+        QCOMPARE(name.text(), QString("Hammer"));
+    }
+
+    void withoutACurrentRowNothingIsWritten() {
+        BoundTextBox name;
+        name.bind(products.get(), "ProductName");
+        products->MoveLast();
+        products->MoveNext();
+        QVERIFY(products->isEOF());
+        QCOMPARE(name.text(), QString());
+        QTest::keyClicks(&name, "ghost");
+        QVERIFY(boxTexts.isEmpty());
+        QVERIFY(products->isEOF());
+        QCOMPARE(db->scalar("SELECT COUNT(*) FROM Products WHERE ProductName='ghost'").toInt(), 0);
+
+        // Read-only boxes take no typing at all.
+        products->MoveFirst();
+        name.setReadOnly(true);
+        QTest::keyClicks(&name, "x");
+        QCOMPARE(products->EditMode(), int(Recordset::adEditNone));
+    }
+
+    void textAreaEditsReachTheRow() {
+        DataControl dc;
+        dc.setRecordset(products.get());
+        BoundTextArea notes;
+        notes.bind(&dc, "ProductDescription");
+        QSignalSpy changed(&notes, &BoundTextArea::changed);
+        QCOMPARE(notes.text(), QString("Steel"));
+
+        notes.moveCursor(QTextCursor::End);
+        QTest::keyClick(&notes, Qt::Key_Return);
+        QTest::keyClicks(&notes, "Oak");
+        QCOMPARE(products->Fields("ProductDescription").toString(), QString("Steel\nOak"));
+        QVERIFY(products->EditMode() != Recordset::adEditNone);
+        QCOMPARE(changed.count(), 4);
+
+        QTest::mouseClick(dc.nextButton(), Qt::LeftButton);
+        QCOMPARE(notes.text(), QString());
+        QCOMPARE(changed.count(), 5);
+        QCOMPARE(products->EditMode(), int(Recordset::adEditNone)); // the move added no edit
+        QCOMPARE(db->scalar("SELECT ProductDescription FROM Products WHERE ProductID=1"),
+                 QVariant("Steel\nOak"));
+    }
+
+    void comboShowsOneColumnAndStoresAnother() {
+        auto categories = open("SELECT DISTINCTROW Categories.* FROM Categories ORDER BY "
+                               "Categories.CategoryID;");
+        DataCombo combo;
+        combo.setListSource(categories.get(), "CategoryName", "CategoryID");
+        combo.bind(products.get(), "CategoryID");
+        QSignalSpy changed(&combo, &DataCombo::changed);
+        QSignalSpy clicked(&combo, &DataCombo::clicked);
+        QCOMPARE(combo.count(), 2);
+        QCOMPARE(combo.currentText(), QString("Paint"));
+        QCOMPARE(combo.boundText().toInt(), 2);
+
+        products->MoveNext();
+        QCOMPARE(combo.currentText(), QString("Tools"));
+        products->MoveNext();
+        QCOMPARE(combo.currentIndex(), -1); // Null: no entry
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(clicked.count(), 0);
+
+        // The user picks an entry with the keyboard.
+        combo.show();
+        combo.setFocus();
+        QTest::keyClick(&combo, Qt::Key_Down);
+        QCOMPARE(clicked.count(), 1);
+        const int picked = combo.currentIndex();
+        QVERIFY(picked >= 0);
+        QCOMPARE(products->Fields("CategoryID"), combo.itemData(picked));
+        QCOMPARE(products->Fields("ProductName").toString(), QString("Saw"));
+        products->MoveFirst();
+        QCOMPARE(db->scalar("SELECT CategoryID FROM Products WHERE ProductID=3"),
+                 combo.itemData(picked));
+
+        // The list follows its recordset: a category added elsewhere appears after a
+        // re-query, a renamed one at once; the bound row's entry stays shown.
+        const int changesBefore = changed.count();
+        db->exec("INSERT INTO Categories (CategoryName) VALUES ('Garden')");
+        categories->Requery();
+        QCOMPARE(combo.count(), 3);
+        QCOMPARE(combo.itemText(2), QString("Garden"));
+        QCOMPARE(combo.currentText(), QString("Paint"));
+        QCOMPARE(changed.count(), changesBefore);
+        categories->MoveTo(1);
+        categories->setField("CategoryName", "Paints");
+        QCOMPARE(combo.currentText(), QString("Paints"));
+        QCOMPARE(changed.count(), changesBefore + 1);
+        db->exec("DELETE FROM Categories WHERE CategoryName='Garden'");
+        combo.refreshList();
+        QCOMPARE(combo.count(), 3); // not re-queried yet
+    }
+
+    void tabStripCountsFromOne() {
+        TabStrip tabs;
+        tabs.addTab("Inventory Transactions");
+        tabs.addTab("Product Notes");
+        QSignalSpy clicked(&tabs, &TabStrip::clicked);
+        QCOMPARE(tabs.selectedIndex(), 1);
+        tabs.show();
+        QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(1).center());
+        QCOMPARE(tabs.selectedIndex(), 2);
+        QCOMPARE(clicked.count(), 1);
+    }
+};
+
+QTEST_MAIN(BoundControlsTest)
+#include "tst_boundcontrols.moc"

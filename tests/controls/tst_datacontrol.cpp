@@ -1,0 +1,181 @@
+#include "TempDatabase.h"
+#include "controls/BoundTextBox.h"
+#include "controls/DataControl.h"
+#include "data/Connection.h"
+#include "data/Recordset.h"
+#include "platform/MessageBox.h"
+
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace quarvel;
+using namespace quarvel::controls;
+
+class DataControlTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDatabase> db;
+    std::unique_ptr<Recordset> rs;
+    QStringList boxTexts;
+    QList<QMessageBox::Icon> boxIcons;
+    std::unique_ptr<platform::ScopedMessageBoxHandler> boxes;
+
+    static void click(QToolButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    static QString enabledButtons(const DataControl& dc) {
+        QString s;
+        for (auto* b : {dc.firstButton(), dc.previousButton(), dc.nextButton(), dc.lastButton()})
+            s += b->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return s;
+    }
+
+private slots:
+    void init() {
+        db = std::make_unique<TempDatabase>();
+        db->exec("INSERT INTO Products (ProductName, ReorderLevel) VALUES "
+                 "('Hammer', 5), ('Brush', 7), ('Saw', NULL);");
+        rs = std::make_unique<Recordset>();
+        rs->Open("Select * from Products", Connection::open(db->path()));
+        boxTexts.clear();
+        boxIcons.clear();
+        boxes = std::make_unique<platform::ScopedMessageBoxHandler>([this](QMessageBox& box) {
+            boxTexts << box.text();
+            boxIcons << box.icon();
+            return QMessageBox::Ok;
+        });
+    }
+
+    void cleanup() {
+        boxes.reset();
+        rs.reset();
+        db.reset();
+    }
+
+    void buttonsAreNamedAfterTheControl() {
+        DataControl dc;
+        dc.setObjectName("dc1");
+        QCOMPARE(dc.firstButton()->objectName(), QString("dc1.First"));
+        QCOMPARE(dc.lastButton()->objectName(), QString("dc1.Last"));
+        QCOMPARE(dc.previousButton()->accessibleName(), QString("Previous"));
+        QCOMPARE(dc.nextButton()->accessibleName(), QString("Next"));
+        dc.setCaption("Inventory Transactions");
+        QCOMPARE(dc.caption(), QString("Inventory Transactions"));
+    }
+
+    void movesAndDisablesAtTheEnds() {
+        DataControl dc;
+        QCOMPARE(enabledButtons(dc), QString("0000")); // unbound
+        dc.setRecordset(rs.get());
+        dc.show();
+        QCOMPARE(enabledButtons(dc), QString("0011"));
+
+        click(dc.nextButton());
+        QCOMPARE(rs->AbsolutePosition(), 1);
+        QCOMPARE(enabledButtons(dc), QString("1111"));
+        click(dc.lastButton());
+        QCOMPARE(rs->AbsolutePosition(), 2);
+        QCOMPARE(enabledButtons(dc), QString("1100"));
+        click(dc.previousButton());
+        QCOMPARE(rs->Fields("ProductName").toString(), QString("Brush"));
+        click(dc.firstButton());
+        QCOMPARE(rs->AbsolutePosition(), 0);
+        QCOMPARE(enabledButtons(dc), QString("0011"));
+
+        // Moves made elsewhere update the buttons too.
+        rs->MoveLast();
+        QCOMPARE(enabledButtons(dc), QString("1100"));
+
+        // A re-query to an empty result disables everything; so does unbinding.
+        db->exec("DELETE FROM Products");
+        rs->Requery();
+        QCOMPARE(enabledButtons(dc), QString("0000"));
+        click(dc.nextButton());
+        QVERIFY(boxTexts.isEmpty());
+        dc.setRecordset(nullptr);
+        QCOMPARE(enabledButtons(dc), QString("0000"));
+    }
+
+    void movingOffAnEditedRowWritesIt() {
+        DataControl dc;
+        dc.setRecordset(rs.get());
+        BoundTextBox name;
+        name.bind(&dc, "ProductName");
+        QSignalSpy changed(&name, &BoundTextBox::changed);
+        dc.show();
+        name.show();
+        QCOMPARE(name.text(), QString("Hammer"));
+
+        name.setFocus();
+        name.end(false);
+        QTest::keyClicks(&name, " XL");
+        QVERIFY(rs->EditMode() != Recordset::adEditNone);
+        QCOMPARE(rs->Fields("ProductName").toString(), QString("Hammer XL"));
+        QCOMPARE(changed.count(), 3); // one per key
+        // Not written until the row is left.
+        QCOMPARE(db->scalar("SELECT ProductName FROM Products WHERE ProductID=1").toString(),
+                 QString("Hammer"));
+
+        click(dc.nextButton());
+        QCOMPARE(db->scalar("SELECT ProductName FROM Products WHERE ProductID=1").toString(),
+                 QString("Hammer XL"));
+        QCOMPARE(name.text(), QString("Brush"));
+        QCOMPARE(changed.count(), 4);
+        QCOMPARE(rs->EditMode(), int(Recordset::adEditNone));
+        QVERIFY(boxTexts.isEmpty());
+    }
+
+    void refusedWriteIsReportedAndTheCursorStays() {
+        DataControl dc;
+        dc.setRecordset(rs.get());
+        BoundTextBox reorder;
+        reorder.bind(&dc, "ReorderLevel");
+        dc.show();
+        reorder.show();
+        QCOMPARE(reorder.text(), QString("5"));
+
+        reorder.selectAll();
+        QTest::keyClicks(&reorder, "lots");
+        QVERIFY(rs->EditMode() != Recordset::adEditNone);
+
+        click(dc.nextButton());
+        QCOMPARE(boxTexts.size(), 1);
+        QVERIFY(boxTexts.first().contains("ReorderLevel"));
+        QCOMPARE(boxIcons.first(), QMessageBox::Critical);
+        QCOMPARE(rs->AbsolutePosition(), 0);
+        QCOMPARE(reorder.text(), QString("lots"));
+        QVERIFY(rs->EditMode() != Recordset::adEditNone);
+        QCOMPARE(db->scalar("SELECT ReorderLevel FROM Products WHERE ProductID=1").toInt(), 5);
+
+        // Correcting the value lets the move go through.
+        reorder.selectAll();
+        QTest::keyClicks(&reorder, "12");
+        click(dc.lastButton());
+        QCOMPARE(boxTexts.size(), 1);
+        QCOMPARE(rs->AbsolutePosition(), 2);
+        QCOMPARE(db->scalar("SELECT ReorderLevel FROM Products WHERE ProductID=1").toInt(), 12);
+        QCOMPARE(reorder.text(), QString()); // Null
+    }
+
+    void rebindingFollowsTheNewRecordset() {
+        DataControl dc;
+        dc.setRecordset(rs.get());
+        BoundTextBox name;
+        name.bind(&dc, "ProductName");
+        QSignalSpy changed(&name, &BoundTextBox::changed);
+
+        Recordset other;
+        other.Open("Select * from Products Where ProductID=3", Connection::open(db->path()));
+        dc.setRecordset(&other);
+        QCOMPARE(name.text(), QString("Saw"));
+        QCOMPARE(name.recordset(), &other);
+        QCOMPARE(changed.count(), 1);
+        // The old recordset no longer drives the box.
+        rs->MoveNext();
+        QCOMPARE(name.text(), QString("Saw"));
+        QCOMPARE(enabledButtons(dc), QString("0000")); // one row: nowhere to go
+    }
+};
+
+QTEST_MAIN(DataControlTest)
+#include "tst_datacontrol.moc"

@@ -1,0 +1,315 @@
+#include "TempDatabase.h"
+#include "controls/DataControl.h"
+#include "controls/DataGrid.h"
+#include "controls/RecordsetModel.h"
+#include "controls/ValueFormat.h"
+#include "data/Connection.h"
+#include "data/Recordset.h"
+#include "platform/MessageBox.h"
+#include "platform/Twips.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace quarvel;
+using namespace quarvel::controls;
+
+namespace {
+
+const char* const transactionsSql =
+    "Select TransactionID,ProductID,TransactionDate,PurchaseOrderID,TransactionDescription,"
+    "UnitsOrdered,UnitsReceived,UnitsSold,UnitsShrinkage  FROM [Inventory Transactions] Where "
+    "ProductID=1 ORDER BY TransactionID";
+
+enum Column { Id, Product, Date, PoId, Description, Ordered, Received, Sold, Shrinkage };
+
+} // namespace
+
+class DataGridTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDatabase> db;
+    std::unique_ptr<Recordset> rs;
+    std::unique_ptr<DataGrid> grid;
+    QStringList boxTexts;
+    std::unique_ptr<platform::ScopedMessageBoxHandler> boxes;
+
+    void layOut() {
+        grid->setColumnHidden("ProductID", true);
+        grid->setColumnHidden("TransactionID", true);
+        grid->setColumnWidthTwips("TransactionDate", 1500);
+        grid->setColumnCaption("TransactionDate", "Date");
+        grid->setColumnWidthTwips("PurchaseOrderID", 700);
+        grid->setColumnLocked("PurchaseOrderID", true);
+        grid->setColumnCaption("PurchaseOrderID", "PO ID");
+        grid->setColumnWidthTwips("TransactionDescription", 2600);
+        grid->setColumnCaption("TransactionDescription", "Description");
+        grid->setColumnCaption("UnitsOrdered", "Ordered");
+    }
+
+    QString cell(int row, int column) const {
+        return grid->model()->index(row, column).data().toString();
+    }
+
+    void clickCell(int row, int column) {
+        grid->scrollTo(grid->model()->index(row, column));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->cellRect(row, column).center());
+    }
+
+    // Selects the cell with a click and types into it as a user does: the first key opens
+    // the editor, the rest go to the editor, Return commits.
+    void typeIntoCell(int row, int column, const QString& text) {
+        clickCell(row, column);
+        QTest::keyClick(grid.get(), text.at(0).toLatin1());
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY2(editor, "no editor opened");
+        QTest::keyClicks(editor, text.mid(1));
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The delegate commits and closes the editor from the event loop.
+        QTRY_VERIFY(!qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+        QCoreApplication::processEvents(); // what the commit left queued
+    }
+
+private slots:
+    void init() {
+        db = std::make_unique<TempDatabase>();
+        db->exec("INSERT INTO Products (ProductName) VALUES ('Hammer'), ('Saw');"
+                 "INSERT INTO Suppliers (SupplierName) VALUES ('Acme');"
+                 "INSERT INTO [Purchase Orders] (SupplierID) VALUES (1);"
+                 "INSERT INTO [Inventory Transactions] (ProductID, PurchaseOrderID, "
+                 "TransactionDate, TransactionDescription, UnitsOrdered) VALUES "
+                 "(1, 1, '2021-12-31', 'First', 3), (1, NULL, '2022-01-02', 'Second', 0.1 * 3),"
+                 "(1, NULL, '2022-01-03', 'Third', NULL), (2, NULL, '2022-01-04', 'Other', 1);");
+        rs = std::make_unique<Recordset>();
+        rs->Open(transactionsSql, Connection::open(db->path()));
+        grid = std::make_unique<DataGrid>();
+        grid->resize(900, 400);
+        grid->setRecordset(rs.get());
+        layOut();
+        grid->show();
+        grid->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(grid.get()));
+        boxTexts.clear();
+        boxes = std::make_unique<platform::ScopedMessageBoxHandler>([this](QMessageBox& box) {
+            boxTexts << box.text();
+            return QMessageBox::Ok;
+        });
+    }
+
+    void cleanup() {
+        boxes.reset();
+        grid.reset();
+        rs.reset();
+        db.reset();
+    }
+
+    void columnsAreLaidOutByFieldName() {
+        QCOMPARE(grid->model()->rowCount(), 4); // three rows and the empty new row
+        QCOMPARE(grid->newRow(), 3);
+        QVERIFY(grid->isColumnHidden(Id));
+        QVERIFY(grid->isColumnHidden(Product));
+        QVERIFY(!grid->isColumnHidden(Date));
+        const auto header = [this](int c) {
+            return grid->model()->headerData(c, Qt::Horizontal).toString();
+        };
+        QCOMPARE(header(Date), QString("Date"));
+        QCOMPARE(header(PoId), QString("PO ID"));
+        QCOMPARE(header(Ordered), QString("Ordered"));
+        QCOMPARE(header(Sold), QString("UnitsSold")); // no caption set: the field name
+        QCOMPARE(grid->columnWidth(Date),
+                 platform::Twips::toPixels(1500, Qt::Horizontal, grid.get()));
+        QCOMPARE(grid->columnWidth(PoId),
+                 platform::Twips::toPixels(700, Qt::Horizontal, grid.get()));
+        QCOMPARE(cell(0, PoId), QString("1"));
+        QCOMPARE(cell(1, Ordered), QString("0.3"));
+        QCOMPARE(cell(2, Ordered), QString());
+
+        // The locked column opens no editor.
+        QSignalSpy begun(grid.get(), &DataGrid::cellEditBegun);
+        clickCell(0, PoId);
+        QTest::keyClick(grid.get(), Qt::Key_5);
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(0, PoId).center());
+        QCOMPARE(begun.count(), 0);
+        QVERIFY(!qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+        QCOMPARE(cell(0, PoId), QString("1"));
+
+        // A new binding starts from the default layout again.
+        grid->setRecordset(rs.get());
+        QVERIFY(!grid->isColumnHidden(Id));
+        QCOMPARE(header(Date), QString("TransactionDate"));
+        QVERIFY(!grid->isColumnLocked(PoId));
+    }
+
+    void datesShowInTheShortFormWithAFourDigitYear() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(ValueFormat::shortDateFormat(), QString("M/d/yyyy"));
+        QCOMPARE(cell(0, Date), QString("12/31/2021"));
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(ValueFormat::shortDateFormat(), QString("dd.MM.yyyy"));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        QCOMPARE(ValueFormat::shortDateFormat(), QString("dd/MM/yyyy"));
+        QCOMPARE(cell(1, Date), QString("02/01/2022"));
+        QLocale::setDefault(QLocale::c());
+        QVERIFY(ValueFormat::shortDateFormat().contains("yyyy"));
+    }
+
+    void currentRowFollowsTheRecordsetBothWays() {
+        QCOMPARE(grid->currentIndex().row(), 0);
+        clickCell(2, Description);
+        QCOMPARE(rs->AbsolutePosition(), 2);
+        QCOMPARE(grid->currentRowBookmark(), rs->bookmark());
+        rs->MoveFirst();
+        QCOMPARE(grid->currentIndex().row(), 0);
+        QCOMPARE(grid->currentColumn(), int(Description));
+        grid->setCurrentColumn(Ordered);
+        QCOMPARE(grid->currentColumn(), int(Ordered));
+        QCOMPARE(rs->AbsolutePosition(), 0);
+    }
+
+    void editedRowIsWrittenWhenTheUserMovesOff() {
+        QSignalSpy begun(grid.get(), &DataGrid::cellEditBegun);
+        QString valueWhenBegun;
+        connect(grid.get(), &DataGrid::cellEditBegun, this,
+                [&] { valueWhenBegun = ValueFormat::displayText(rs->Fields("UnitsOrdered")); });
+        typeIntoCell(1, Ordered, "12");
+        QCOMPARE(begun.count(), 1);
+        QCOMPARE(begun.first().first().toInt(), int(Ordered));
+        QCOMPARE(valueWhenBegun, QString("0.3")); // before the value landed
+        QCOMPARE(rs->AbsolutePosition(), 1);
+        QCOMPARE(rs->Fields("UnitsOrdered").toInt(), 12);
+        QVERIFY(rs->EditMode() != Recordset::adEditNone);
+        QCOMPARE(db->scalar("SELECT UnitsOrdered FROM [Inventory Transactions] WHERE "
+                            "TransactionDescription='Second'")
+                     .toDouble(),
+                 0.3);
+
+        // A typed date is accepted too.
+        typeIntoCell(1, Date, "12/25/2021");
+        QCOMPARE(rs->Fields("TransactionDate").toDate(), QDate(2021, 12, 25));
+
+        clickCell(0, Description);
+        QCOMPARE(rs->AbsolutePosition(), 0);
+        QCOMPARE(db->scalar("SELECT UnitsOrdered || ' ' || TransactionDate FROM [Inventory "
+                            "Transactions] WHERE TransactionDescription='Second'")
+                     .toString(),
+                 QString("12 2021-12-25"));
+        QVERIFY(boxTexts.isEmpty());
+    }
+
+    void refusedRowIsReportedAndKept() {
+        typeIntoCell(0, Ordered, "many");
+        clickCell(2, Description);
+        QCOMPARE(boxTexts.size(), 1);
+        QVERIFY(boxTexts.first().contains("UnitsOrdered"));
+        QCOMPARE(rs->AbsolutePosition(), 0);
+        QCOMPARE(grid->currentIndex().row(), 0);
+        QCOMPARE(cell(0, Ordered), QString("many"));
+        QCOMPARE(db->scalar("SELECT UnitsOrdered FROM [Inventory Transactions] WHERE "
+                            "TransactionID=1")
+                     .toInt(),
+                 3);
+        // The grid stays usable: the user corrects the value and moves on.
+        typeIntoCell(0, Ordered, "4");
+        clickCell(2, Description);
+        QCOMPARE(boxTexts.size(), 1);
+        QCOMPARE(rs->AbsolutePosition(), 2);
+        QCOMPARE(db->scalar("SELECT UnitsOrdered FROM [Inventory Transactions] WHERE "
+                            "TransactionID=1")
+                     .toInt(),
+                 4);
+    }
+
+    void typingInTheEmptyLastRowBeginsANewRow() {
+        QSignalSpy begunRows(grid.get(), &DataGrid::newRowBegun);
+        QVariant descriptionWhenBegun = "unset";
+        connect(grid.get(), &DataGrid::newRowBegun, this, [&] {
+            descriptionWhenBegun = rs->Fields("TransactionDescription");
+            rs->setField("ProductID", 1);
+            rs->setField("TransactionDate", QDate(2022, 2, 1));
+        });
+        typeIntoCell(grid->newRow(), Description, "Found");
+        QCOMPARE(begunRows.count(), 1);
+        QVERIFY(descriptionWhenBegun.isNull()); // before the typed value landed
+        QCOMPARE(rs->RecordCount(), 4);
+        QCOMPARE(grid->model()->rowCount(), 5);
+        QCOMPARE(grid->newRow(), 4);
+        QCOMPARE(rs->EditMode(), int(Recordset::adEditAdd));
+        QCOMPARE(grid->currentIndex().row(), 3);
+        QCOMPARE(cell(3, Description), QString("Found"));
+
+        typeIntoCell(3, Sold, "2"); // the same new row
+        QCOMPARE(begunRows.count(), 1);
+        clickCell(0, Description);
+        QVERIFY(boxTexts.isEmpty());
+        QCOMPARE(db->scalar("SELECT ProductID || ' ' || TransactionDate || ' ' || UnitsSold "
+                            "FROM [Inventory Transactions] WHERE "
+                            "TransactionDescription='Found'")
+                     .toString(),
+                 QString("1 2022-02-01 2"));
+        QCOMPARE(grid->newRow(), 4);
+    }
+
+    void cellEditHandlerCanWriteTheRow() {
+        // The transaction page's handlers: defaults for a new row, and the row written
+        // whenever the next cell edit begins. A failure in the handler is reported.
+        connect(grid.get(), &DataGrid::newRowBegun, this, [&] {
+            rs->setField("ProductID", 1);
+            rs->setField("TransactionDate", QDate(2022, 3, 1));
+        });
+        connect(grid.get(), &DataGrid::cellEditBegun, this, [&] {
+            if (rs->EditMode() != Recordset::adEditNone)
+                rs->Update();
+        });
+        const int newRow = grid->newRow();
+        typeIntoCell(newRow, Ordered, "9");
+        QCOMPARE(db->scalar("SELECT COUNT(*) FROM [Inventory Transactions]").toInt(), 4);
+        typeIntoCell(newRow, Received, "4");
+        QCOMPARE(db->scalar("SELECT UnitsOrdered || ' ' || TransactionDate FROM [Inventory "
+                            "Transactions] WHERE TransactionID=5")
+                     .toString(),
+                 QString("9 2022-03-01"));
+        QCOMPARE(rs->EditMode(), int(Recordset::adEditInProgress));
+        QCOMPARE(rs->Fields("UnitsReceived").toInt(), 4);
+
+        typeIntoCell(newRow, Sold, "x");
+        typeIntoCell(newRow, Shrinkage, "1"); // the handler's Update is refused
+        QCOMPARE(boxTexts.size(), 1);
+        QVERIFY(boxTexts.first().contains("UnitsSold"));
+        QCOMPARE(rs->Fields("UnitsShrinkage").toInt(), 1); // the edit itself went on
+        QCOMPARE(grid->newRow(), newRow + 1);
+    }
+
+    void deletedRowLeavesTheView() {
+        clickCell(1, Description);
+        rs->Delete();
+        QCOMPARE(grid->model()->rowCount(), 3);
+        QCOMPARE(cell(1, Description), QString("Third"));
+        QCOMPARE(db->scalar("SELECT COUNT(*) FROM [Inventory Transactions]").toInt(), 3);
+        // Re-querying brings the grid along.
+        db->exec("DELETE FROM [Inventory Transactions] WHERE ProductID=1");
+        rs->Requery();
+        QCOMPARE(grid->model()->rowCount(), 1); // just the new row
+        QCOMPARE(grid->model()->headerData(Date, Qt::Horizontal).toString(), QString("Date"));
+    }
+
+    void followsTheDataControlsRecordset() {
+        DataControl dc1;
+        dc1.setRecordset(rs.get());
+        DataGrid other;
+        other.setDataControl(&dc1);
+        QCOMPARE(other.model()->rowCount(), 4);
+        Recordset replacement;
+        replacement.Open("Select * FROM [Inventory Transactions] Where ProductID=2",
+                         Connection::open(db->path()));
+        dc1.setRecordset(&replacement);
+        QCOMPARE(other.recordset(), &replacement);
+        QCOMPARE(other.model()->rowCount(), 2);
+    }
+};
+
+QTEST_MAIN(DataGridTest)
+#include "tst_datagrid.moc"
