@@ -1,0 +1,163 @@
+#include "app/TaskMenu.h"
+
+#include "platform/Twips.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPalette>
+
+namespace quarvel {
+
+using platform::Twips;
+
+namespace {
+
+// Entries from top to bottom under each heading.
+constexpr std::array<int, 3> tasksOrder = {1, 2, 3};
+constexpr std::array<int, 5> setupOrder = {4, 5, 0, 6, 7};
+
+constexpr int left = 240;
+constexpr int entryWidth = 3480;
+constexpr int entryHeight = 255;
+constexpr int entryStep = 300;
+
+void setTextColor(QLabel* label, const QColor& color) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+}
+
+QLabel* makeHeading(QWidget* parent, int index, const QString& text, int top) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("Label1(%1)").arg(index));
+    QFont font(QStringLiteral("Arial"), 10);
+    font.setBold(true);
+    label->setFont(font);
+    label->setGeometry(Twips::rect(120, top, 3600, 285));
+    return label;
+}
+
+void makeRule(QWidget* parent, int index, int top) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(QStringLiteral("Line1(%1)").arg(index));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setGeometry(Twips::rect(120, top, 3600, 15));
+}
+
+} // namespace
+
+TaskMenu::TaskMenu(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("Frame1(2)"));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    setFrameShape(QFrame::Box);
+    setFrameShadow(QFrame::Plain);
+
+    QFont entryFont(QStringLiteral("Arial"), 9);
+    entryFont.setBold(true);
+    entryFont.setUnderline(true);
+
+    auto makeEntry = [&](int index, int top) {
+        auto* label = new QLabel(caption(index), this);
+        label->setObjectName(QStringLiteral("Label3(%1)").arg(index));
+        label->setFont(entryFont);
+        label->setGeometry(Twips::rect(left, top, entryWidth, entryHeight));
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
+        setTextColor(label, normalColor());
+        m_entries[std::size_t(index)] = label;
+    };
+
+    int top = 120;
+    m_headings[0] = makeHeading(this, 3, QStringLiteral("Tasks"), top);
+    makeRule(this, 0, top + 300);
+    top += 420;
+    for (int index : tasksOrder) {
+        makeEntry(index, top);
+        top += entryStep;
+    }
+    top += 60;
+    m_headings[1] = makeHeading(this, 4, QStringLiteral("Setup"), top);
+    makeRule(this, 1, top + 300);
+    top += 420;
+    for (int index : setupOrder) {
+        makeEntry(index, top);
+        top += entryStep;
+    }
+}
+
+QString TaskMenu::caption(int index) {
+    switch (index) {
+    case 0:
+        return QStringLiteral("Add or Delete Product Categories");
+    case 1:
+        return QStringLiteral("Browse Purchase Orders");
+    case 2:
+        return QStringLiteral("Create New Purchase Orders");
+    case 3:
+        return QStringLiteral("View Reports");
+    case 4:
+        return QStringLiteral("Add or Delete Employees");
+    case 5:
+        return QStringLiteral("Add or Delete Suppliers");
+    case 6:
+        return QStringLiteral("Add or Delete Shipping Methods");
+    case 7:
+        return QStringLiteral("Change Our Company Information");
+    default:
+        return {};
+    }
+}
+
+void TaskMenu::HighLightMenuPrompt(int index) {
+    for (int i = 0; i < EntryCount; ++i) {
+        QLabel* label = m_entries[std::size_t(i)];
+        if (i == index)
+            setTextColor(label, hoverColor());
+        else if (entryColor(i) != normalColor())
+            setTextColor(label, normalColor());
+    }
+}
+
+QLabel* TaskMenu::entry(int index) const {
+    return index >= 0 && index < EntryCount ? m_entries[std::size_t(index)] : nullptr;
+}
+
+QColor TaskMenu::entryColor(int index) const {
+    QLabel* label = entry(index);
+    return label ? label->palette().color(QPalette::WindowText) : QColor();
+}
+
+int TaskMenu::indexOf(QObject* watched) const {
+    for (int i = 0; i < EntryCount; ++i)
+        if (m_entries[std::size_t(i)] == watched)
+            return i;
+    return -1;
+}
+
+bool TaskMenu::eventFilter(QObject* watched, QEvent* event) {
+    const int index = indexOf(watched);
+    if (index >= 0) {
+        if (event->type() == QEvent::MouseMove) {
+            // Handled here: the panel's own hover handling must not follow.
+            emit entryHovered(index);
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonPress)
+            return true;
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton &&
+                m_entries[std::size_t(index)]->rect().contains(mouse->position().toPoint()))
+                emit entryClicked(index);
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+} // namespace quarvel

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <array>
+
+class QLabel;
+
+namespace quarvel {
+
+// The task menu of the Products window: the white panel Frame1(2) with the headings "Tasks"
+// and "Setup" and the eight link-style entries Label3(0) to Label3(7). The entry's index, not
+// its place on screen, says what it opens; entry 0 sits between entries 5 and 6.
+class TaskMenu : public QFrame {
+    Q_OBJECT
+
+public:
+    static constexpr int EntryCount = 8;
+    // Light blue (the normal colour) and blue (the hover colour).
+    static QColor normalColor() { return QColor(128, 128, 255); }
+    static QColor hoverColor() { return QColor(0, 0, 255); }
+
+    explicit TaskMenu(QWidget* parent);
+
+    static QString caption(int index);
+
+    // Entry `index` in the hover colour, every other entry in the normal colour; -1 (or any
+    // number that is not an entry) highlights none. Entries already in the normal colour are
+    // left alone.
+    void HighLightMenuPrompt(int index = -1);
+
+    QLabel* entry(int index) const;
+    QColor entryColor(int index) const;
+    QLabel* heading(int index) const { return m_headings[std::size_t(index)]; }
+
+signals:
+    // Label3_Click and Label3_MouseMove.
+    void entryClicked(int index);
+    void entryHovered(int index);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int indexOf(QObject* watched) const;
+
+    std::array<QLabel*, EntryCount> m_entries{};
+    std::array<QLabel*, 2> m_headings{};
+};
+
+} // namespace quarvel

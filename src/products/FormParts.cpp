@@ -1,0 +1,59 @@
+#include "products/FormParts.h"
+
+#include "platform/Twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+
+namespace quarvel::formparts {
+
+using platform::Twips;
+
+void place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(Twips::rect(left, top, width, height, widget));
+}
+
+QLabel* label(QWidget* parent, const QString& name, const QString& text, int left, int top,
+              int width, int height) {
+    auto* result = new QLabel(text, parent);
+    result->setObjectName(name);
+    place(result, left, top, width, height);
+    return result;
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                    int width, int height) {
+    auto* result = new QPushButton(caption, parent);
+    result->setObjectName(name);
+    result->setAccessibleName(caption);
+    result->setAutoDefault(false);
+    place(result, left, top, width, height);
+    return result;
+}
+
+QFrame* frame(QWidget* parent, const QString& name, int left, int top, int width, int height) {
+    auto* result = new QFrame(parent);
+    result->setObjectName(name);
+    result->setFrameShape(QFrame::NoFrame);
+    place(result, left, top, width, height);
+    return result;
+}
+
+void setCaptionLabel(QLabel* caption, QWidget* control) {
+    caption->setBuddy(control);
+    QString name = caption->text();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    control->setAccessibleName(name);
+}
+
+void paintWhite(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace quarvel::formparts

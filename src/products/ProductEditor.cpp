@@ -1,0 +1,323 @@
+#include "products/ProductEditor.h"
+
+#include "controls/BoundTextArea.h"
+#include "controls/BoundTextBox.h"
+#include "controls/DataCombo.h"
+#include "controls/DataControl.h"
+#include "controls/TabStrip.h"
+#include "data/Recordset.h"
+#include "platform/MessageBox.h"
+#include "platform/Twips.h"
+#include "products/FormParts.h"
+#include "products/ProductTransactions.h"
+#include "shell/Globals.h"
+#include "shell/Trap.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace quarvel {
+
+using controls::BoundTextBox;
+using namespace formparts;
+
+namespace {
+
+const QString formName = QStringLiteral("Form1");
+
+// Rows of the product panel Frame1(3), in twips from its top.
+constexpr int rowId = 240;
+constexpr int rowName = 720;
+constexpr int rowCategory = 1200;
+constexpr int rowLead = 1680;
+constexpr int rowReorder = 2160;
+constexpr int boxHeight = 330;
+constexpr int labelHeight = 285;
+
+} // namespace
+
+ProductEditor::ProductEditor(QWidget* form) : QObject(form), m_form(form) {
+    m_title = label(form, QStringLiteral("ProductName"), QString(), 120, 60, 6600, 720);
+    QFont titleFont(QStringLiteral("Arial"));
+    titleFont.setPointSizeF(27.75);
+    titleFont.setBold(true);
+    m_title->setFont(titleFont);
+
+    buildPanel();
+    buildPages();
+    buildButtons();
+
+    m_dc = new controls::DataControl(form);
+    m_dc->setObjectName(QStringLiteral("dc"));
+    m_dc->setCaption(QStringLiteral("Products"));
+    place(m_dc, 0, 8310, 10920, 480);
+
+    m_dc2 = new controls::DataControl(form);
+    m_dc2->setObjectName(QStringLiteral("dc2"));
+    m_dc2->hide();
+
+    for (int index : {0, 1, 4}) {
+        m_boxes[std::size_t(index)]->bind(m_dc, index == 0   ? QStringLiteral("ProductName")
+                                                : index == 1 ? QStringLiteral("ReorderLevel")
+                                                             : QStringLiteral("LeadTime"));
+    }
+    m_notes->bind(m_dc, QStringLiteral("ProductDescription"));
+    m_category->bind(m_dc, QStringLiteral("CategoryID"));
+
+    connectHandlers();
+}
+
+void ProductEditor::buildPanel() {
+    m_panel = frame(m_form, QStringLiteral("Frame1(3)"), 120, 840, 6600, 2820);
+
+    label(m_panel, QStringLiteral("Label1(0)"), QStringLiteral("Product ID:"), 120, rowId, 1560,
+          labelHeight);
+    m_id = label(m_panel, QStringLiteral("ProductID"), QStringLiteral("FullName"), 1800, rowId,
+                 2400, labelHeight);
+
+    auto makeBox = [&](int index, int labelIndex, const QString& caption, int left, int top,
+                       int width) {
+        QLabel* caption_ = label(m_panel, QStringLiteral("Label1(%1)").arg(labelIndex), caption,
+                                 left, top + 45, 1680, labelHeight);
+        auto* box = new BoundTextBox(m_panel);
+        box->setObjectName(QStringLiteral("Text1(%1)").arg(index));
+        place(box, left + 1680, top, width, boxHeight);
+        setCaptionLabel(caption_, box);
+        box->installEventFilter(this);
+        m_boxes[std::size_t(index)] = box;
+        return box;
+    };
+
+    makeBox(0, 1, QStringLiteral("Product Name:"), 120, rowName, 4560);
+
+    QLabel* categoryCaption =
+        label(m_panel, QStringLiteral("Label1(2)"), QStringLiteral("Category:"), 120,
+              rowCategory + 45, 1680, labelHeight);
+    m_category = new controls::DataCombo(m_panel);
+    m_category->setObjectName(QStringLiteral("dcbCategoryID"));
+    place(m_category, 1800, rowCategory, 3720, boxHeight);
+    setCaptionLabel(categoryCaption, m_category);
+
+    m_editLink = label(m_panel, QStringLiteral("Label2"), QStringLiteral("Edit"), 5640,
+                       rowCategory + 45, 720, labelHeight);
+    QFont linkFont = m_editLink->font();
+    linkFont.setBold(true);
+    linkFont.setUnderline(true);
+    m_editLink->setFont(linkFont);
+    QPalette linkPalette = m_editLink->palette();
+    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    m_editLink->setPalette(linkPalette);
+    m_editLink->setAccessibleName(QStringLiteral("Edit"));
+    m_editLink->installEventFilter(this);
+
+    makeBox(4, 10, QStringLiteral("Lead Time:"), 120, rowLead, 1440);
+    makeBox(1, 11, QStringLiteral("Reorder Level:"), 120, rowReorder, 1440);
+    makeBox(3, 12, QStringLiteral("Units on Hand:"), 3360, rowLead, 1440)->setReadOnly(true);
+    makeBox(7, 13, QStringLiteral("Units on Order:"), 3360, rowReorder, 1440)->setReadOnly(true);
+}
+
+void ProductEditor::buildPages() {
+    m_tabs = new controls::TabStrip(m_form);
+    m_tabs->setObjectName(QStringLiteral("tbsOptions"));
+    m_tabs->addTab(QStringLiteral("Inventory Transactions"));
+    m_tabs->addTab(QStringLiteral("Product Notes"));
+    m_tabs->setExpanding(false);
+    place(m_tabs, 120, 3780, 10680, 360);
+
+    for (int i = 0; i < 2; ++i) {
+        QFrame* page =
+            frame(m_form, QStringLiteral("picOptions(%1)").arg(i), 120, 4140, 10680, 3480);
+        page->setFrameShape(QFrame::StyledPanel);
+        m_pages[std::size_t(i)] = page;
+    }
+    // The notes page; the transactions page is filled by ProductTransactions.
+    QFrame* notesFrame = frame(m_pages[1], QStringLiteral("Frame1(1)"), 0, 0, 10680, 3480);
+    m_notes = new controls::BoundTextArea(notesFrame);
+    m_notes->setObjectName(QStringLiteral("Text1(2)"));
+    m_notes->setAccessibleName(QStringLiteral("Product Notes"));
+    place(m_notes, 60, 60, 10560, 3360);
+    m_notes->installEventFilter(this);
+}
+
+void ProductEditor::buildButtons() {
+    constexpr int top = 7740;
+    constexpr int width = 2520;
+    constexpr int height = 420;
+    m_add = button(m_form, QStringLiteral("PushButton4"), QStringLiteral("Add New Product"), 120,
+                   top, width, height);
+    m_delete = button(m_form, QStringLiteral("PushButton3"),
+                      QStringLiteral("Delete Current Product"), 2760, top, width, height);
+    m_save = button(m_form, QStringLiteral("PushButton7"), QStringLiteral("Save Product"), 5400,
+                    top, width, height);
+    m_reports = button(m_form, QStringLiteral("PushButton6"), QStringLiteral("View Reports"), 8040,
+                       top, width, height);
+}
+
+void ProductEditor::connectHandlers() {
+    connect(m_add, &QPushButton::clicked, this, [this] { PushButton4_Click(); });
+    connect(m_delete, &QPushButton::clicked, this, [this] { PushButton3_Click(); });
+    connect(m_save, &QPushButton::clicked, this, [this] { PushButton7_Click(); });
+    connect(m_reports, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
+    connect(m_tabs, &controls::TabStrip::clicked, this,
+            [this] { shell::catchAndReport(m_form, [this] { tbsOptions_Click(); }); });
+    for (int index : {0, 1, 3, 4, 7}) {
+        connect(m_boxes[std::size_t(index)], &BoundTextBox::changed, this, [this, index] {
+            shell::catchAndReport(m_form, [this, index] { textChanged(index); });
+        });
+    }
+}
+
+BoundTextBox* ProductEditor::box(int index) const {
+    return index >= 0 && index < int(m_boxes.size()) ? m_boxes[std::size_t(index)] : nullptr;
+}
+
+bool ProductEditor::hasCurrentProduct() const {
+    // Neither BOF nor EOF; a row just deleted is no current row either.
+    return rsProducts && !rsProducts->isEOF() && !rsProducts->isBOF() &&
+           rsProducts->AbsolutePosition() >= 0;
+}
+
+void ProductEditor::textChanged(int index) {
+    if ((index == 0 || index == 1) && hasCurrentProduct())
+        SetFullName();
+}
+
+void ProductEditor::gotFocus(int /*index*/) {
+    if (hasCurrentProduct())
+        SetFullName();
+}
+
+bool ProductEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        for (int index = 0; index < int(m_boxes.size()); ++index) {
+            if (m_boxes[std::size_t(index)] && watched == m_boxes[std::size_t(index)])
+                shell::catchAndReport(m_form, [this, index] { gotFocus(index); });
+        }
+        if (watched == m_notes)
+            shell::catchAndReport(m_form, [this] { gotFocus(2); });
+    } else if (watched == m_editLink && event->type() == QEvent::MouseButtonPress) {
+        return true;
+    } else if (watched == m_editLink && event->type() == QEvent::MouseButtonRelease) {
+        Label2_Click();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ProductEditor::focusBox(int index) {
+    BoundTextBox* target = box(index);
+    if (!target)
+        return;
+    const bool willReceiveFocus =
+        !target->hasFocus() && m_form->isActiveWindow() && target->isVisible();
+    target->setFocus(Qt::OtherFocusReason);
+    if (!willReceiveFocus || !target->hasFocus())
+        gotFocus(index);
+}
+
+void ProductEditor::SetFullName() {
+    Recordset& products = recordsetOf(rsProducts);
+    const QVariant id = products.Fields(QStringLiteral("ProductID"));
+    // Compared with Null the test is neither true nor false: nothing is done.
+    if (id.isNull() || m_id->text() == id.toString())
+        return;
+    m_id->setText(id.toString());
+    m_title->setText(products.Fields(QStringLiteral("ProductName")).toString());
+    if (m_transactions)
+        m_transactions->SetCalls(false);
+}
+
+void ProductEditor::ShowForm2() {
+    if (m_openCategories)
+        m_openCategories(m_form);
+    recordsetOf(rsProducts).Update();
+    recordsetOf(rsCategories).Requery();
+    m_category->refreshList();
+}
+
+void ProductEditor::bindCategoryList() {
+    m_category->setListSource(rsCategories.get(), QStringLiteral("CategoryName"),
+                              QStringLiteral("CategoryID"));
+}
+
+void ProductEditor::tbsOptions_Click() {
+    const int selected = m_tabs->selectedIndex();
+    for (int i = 0; i < m_tabs->count(); ++i) {
+        QWidget* page = m_pages[std::size_t(i)];
+        if (i == selected - 1) {
+            page->move(platform::Twips::toPixels(120, Qt::Horizontal, page), page->y());
+            page->setEnabled(true);
+        } else {
+            page->move(platform::Twips::toPixels(-20000, Qt::Horizontal, page), page->y());
+            page->setEnabled(false);
+        }
+    }
+    if (m_highlight)
+        m_highlight(-1);
+}
+
+void ProductEditor::PushButton4_Click() {
+    shell::Trap trap(formName, QStringLiteral("PushButton4_Click"), 100, m_form);
+    trap(102, [&] {
+        if (m_tabs->selectedIndex() == 1)
+            tbsOptions_Click();
+        else
+            m_tabs->setSelectedIndex(1);
+    });
+    trap(104, [&] { recordsetOf(rsProducts).AddNew(); });
+    trap(106, [&] {
+        recordsetOf(rsProducts)
+            .setField(QStringLiteral("ProductName"), QStringLiteral("New Product"));
+    });
+    trap(108, [&] { recordsetOf(rsProducts).Update(); });
+    trap(110, [&] {
+        if (m_transactions)
+            m_transactions->SetCalls(false);
+    });
+    trap(112, [&] { focusBox(0); });
+}
+
+void ProductEditor::PushButton3_Click() {
+    shell::Trap trap(formName, QStringLiteral("PushButton3_Click"), 100, m_form);
+    QMessageBox::StandardButton answer = QMessageBox::No;
+    trap(102, [&] {
+        answer = platform::msgBox(m_form,
+                                  QStringLiteral("Do you really want to delete this Product ?") +
+                                      QStringLiteral("\r\nFor: ") + m_title->text(),
+                                  260, QStringLiteral("Question"));
+    });
+    if (answer != QMessageBox::Yes)
+        return;
+    trap(104, [&] { recordsetOf(rsProducts).Delete(); });
+    trap(106, [&] { recordsetOf(rsProducts).MoveFirst(); });
+}
+
+void ProductEditor::PushButton7_Click() {
+    shell::Trap trap(formName, QStringLiteral("PushButton7_Click"), 100, m_form);
+    // The note reports the write: it is shown only when the write succeeded.
+    const bool saved = trap(102, [&] { recordsetOf(rsProducts).Update(); });
+    trap(104, [&] { SetFullName(); });
+    if (saved) {
+        trap(106, [&] {
+            platform::msgBox(m_form, m_title->text() + QStringLiteral("\r\n   saved."), 0);
+        });
+    }
+}
+
+void ProductEditor::PushButton6_Click() {
+    shell::Trap trap(formName, QStringLiteral("PushButton6_Click"), 100, m_form);
+    trap(102, [&] {
+        if (m_openReports)
+            m_openReports(m_form);
+    });
+}
+
+void ProductEditor::Label2_Click() {
+    shell::catchAndReport(m_form, [this] { ShowForm2(); });
+}
+
+} // namespace quarvel

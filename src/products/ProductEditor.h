@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <array>
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace quarvel::controls {
+class BoundTextArea;
+class BoundTextBox;
+class DataCombo;
+class DataControl;
+class TabStrip;
+} // namespace quarvel::controls
+
+namespace quarvel {
+
+class ProductTransactions;
+
+// The upper half of the Products window: the current product of rsProducts in bound boxes and
+// the category combo, the title and identifier labels (written by SetFullName, not bound),
+// the four product buttons, the "Edit" link to the categories, the two-page tab strip and the
+// navigation bar dc. The controls are made on the window `form`, laid out in twips.
+class ProductEditor : public QObject {
+    Q_OBJECT
+
+public:
+    // Opens another window modally above `form`; empty while that window does not exist.
+    using WindowOpener = std::function<void(QWidget* parent)>;
+
+    explicit ProductEditor(QWidget* form);
+
+    void setTransactions(ProductTransactions* transactions) { m_transactions = transactions; }
+    void setCategoriesWindow(WindowOpener opener) { m_openCategories = std::move(opener); }
+    void setReportsWindow(WindowOpener opener) { m_openReports = std::move(opener); }
+    // HighLightMenuPrompt of the window's task menu.
+    void setHighlightMenuPrompt(std::function<void(int)> fn) { m_highlight = std::move(fn); }
+
+    // Public procedures of the window. They have no trap: failures reach the caller.
+    void SetFullName();
+    void ShowForm2();
+    void tbsOptions_Click();
+    // Makes rsCategories the category combo's list (CategoryName shown, CategoryID stored).
+    void bindCategoryList();
+
+    // The buttons' handlers (trapped) and the untrapped "Edit" link.
+    void PushButton4_Click(); // "Add New Product"
+    void PushButton3_Click(); // "Delete Current Product"
+    void PushButton7_Click(); // "Save Product"
+    void PushButton6_Click(); // "View Reports"
+    void Label2_Click();
+
+    QWidget* form() const { return m_form; }
+    controls::DataControl* dc() const { return m_dc; }
+    controls::DataControl* dc2() const { return m_dc2; }
+    controls::DataCombo* categoryCombo() const { return m_category; }
+    controls::TabStrip* tabs() const { return m_tabs; }
+    QLabel* titleLabel() const { return m_title; }
+    QLabel* idLabel() const { return m_id; }
+    controls::BoundTextBox* box(int index) const;
+    controls::BoundTextArea* notesBox() const { return m_notes; }
+    QWidget* page(int index) const { return m_pages[std::size_t(index)]; }
+    QFrame* panel() const { return m_panel; }
+
+private:
+    void buildPanel();
+    void buildPages();
+    void buildButtons();
+    void connectHandlers();
+    // Text1_Change and Text1_GotFocus.
+    void textChanged(int index);
+    void gotFocus(int index);
+    // Puts the focus into a product box; its focus handling runs even when the box had the
+    // focus already or the window is not the active one.
+    void focusBox(int index);
+    bool hasCurrentProduct() const;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    QWidget* m_form;
+    ProductTransactions* m_transactions = nullptr;
+    WindowOpener m_openCategories;
+    WindowOpener m_openReports;
+    std::function<void(int)> m_highlight;
+
+    QLabel* m_title = nullptr;
+    QFrame* m_panel = nullptr;
+    QLabel* m_id = nullptr;
+    controls::DataCombo* m_category = nullptr;
+    QLabel* m_editLink = nullptr;
+    // Text1(0), Text1(1), Text1(3), Text1(4), Text1(7) by index; Text1(2) is the notes area.
+    std::array<controls::BoundTextBox*, 8> m_boxes{};
+    controls::BoundTextArea* m_notes = nullptr;
+    controls::TabStrip* m_tabs = nullptr;
+    std::array<QWidget*, 2> m_pages{};
+    QPushButton* m_add = nullptr;
+    QPushButton* m_delete = nullptr;
+    QPushButton* m_save = nullptr;
+    QPushButton* m_reports = nullptr;
+    controls::DataControl* m_dc = nullptr;
+    controls::DataControl* m_dc2 = nullptr;
+};
+
+} // namespace quarvel

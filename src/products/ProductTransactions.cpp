@@ -1,0 +1,247 @@
+#include "products/ProductTransactions.h"
+
+#include "controls/BoundTextBox.h"
+#include "controls/DataControl.h"
+#include "controls/DataGrid.h"
+#include "controls/RecordsetModel.h"
+#include "controls/ValueFormat.h"
+#include "data/ConnectionString.h"
+#include "data/DatabaseError.h"
+#include "data/Recordset.h"
+#include "data/SharedConnection.h"
+#include "platform/MessageBox.h"
+#include "platform/UpdateFreeze.h"
+#include "products/FormParts.h"
+#include "products/ProductEditor.h"
+#include "shell/Globals.h"
+#include "shell/Trap.h"
+
+#include <QDate>
+#include <QFrame>
+#include <QPushButton>
+#include <optional>
+
+namespace quarvel {
+
+using namespace formparts;
+
+namespace {
+
+const QString formName = QStringLiteral("Form1");
+
+} // namespace
+
+QString ProductTransactions::transactionsSource() {
+    return QStringLiteral("Select TransactionID,ProductID,TransactionDate,PurchaseOrderID,"
+                          "TransactionDescription,UnitsOrdered,UnitsReceived,UnitsSold,"
+                          "UnitsShrinkage  FROM [Inventory Transactions] Where ProductID=");
+}
+
+QString ProductTransactions::totalsSource() {
+    return QStringLiteral("Select * FROM [qryProducts] Where ProductID=");
+}
+
+ProductTransactions::ProductTransactions(ProductEditor* editor)
+    : QObject(editor), m_editor(editor), m_form(editor->form()) {
+    QWidget* page = editor->page(0);
+    QFrame* box = frame(page, QStringLiteral("Frame1(0)"), 0, 0, 10680, 3480);
+
+    m_grid = new controls::DataGrid(box);
+    m_grid->setObjectName(QStringLiteral("DataGrid1"));
+    m_grid->setAccessibleName(QStringLiteral("Inventory Transactions"));
+    place(m_grid, 60, 60, 10560, 2400);
+
+    m_dc1 = new controls::DataControl(box);
+    m_dc1->setObjectName(QStringLiteral("dc1"));
+    m_dc1->setCaption(QStringLiteral("Inventory Transactions"));
+    place(m_dc1, 60, 2520, 10560, 360);
+    m_grid->setDataControl(m_dc1);
+
+    m_add = button(box, QStringLiteral("PushButton2"), QStringLiteral("Add New Transaction"), 60,
+                   2970, 2880, 420);
+    m_save = button(box, QStringLiteral("PushButton8"), QStringLiteral("Save Transaction"), 3060,
+                    2970, 2880, 420);
+    m_delete = button(box, QStringLiteral("PushButton1"),
+                      QStringLiteral("Delete Current Transaction"), 6060, 2970, 2880, 420);
+
+    m_dc5 = new controls::DataControl(m_form);
+    m_dc5->setObjectName(QStringLiteral("dc5"));
+    m_dc5->hide();
+    editor->box(3)->bind(m_dc5, QStringLiteral("UnitsOnHand"));
+    editor->box(7)->bind(m_dc5, QStringLiteral("UnitsOnOrder"));
+
+    connect(m_add, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
+    connect(m_save, &QPushButton::clicked, this, [this] { PushButton8_Click(); });
+    connect(m_delete, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
+    connect(m_grid, &controls::DataGrid::newRowBegun, this,
+            [this] { shell::catchAndReport(m_form, [this] { DataGrid1_OnAddNew(); }); });
+    connect(m_grid, &controls::DataGrid::cellEditBegun, this, [this](int column) {
+        shell::catchAndReport(m_form, [this, column] { DataGrid1_BeforeColEdit(column); });
+    });
+}
+
+Recordset& ProductTransactions::gridRecordset() const {
+    Recordset* recordset = m_dc1->recordset();
+    if (!recordset)
+        throw DatabaseError(QStringLiteral("Object variable or With block variable not set"));
+    return *recordset;
+}
+
+void ProductTransactions::layoutColumns() {
+    m_grid->setColumnHidden(QStringLiteral("ProductID"), true);
+    m_grid->setColumnHidden(QStringLiteral("TransactionID"), true);
+    m_grid->setColumnWidthTwips(QStringLiteral("TransactionDate"), 1500);
+    m_grid->recordsetModel()->setDateFormat(controls::ValueFormat::shortDateFormat());
+    m_grid->setColumnCaption(QStringLiteral("TransactionDate"), QStringLiteral("Date"));
+    m_grid->setColumnWidthTwips(QStringLiteral("PurchaseOrderID"), 700);
+    m_grid->setColumnLocked(QStringLiteral("PurchaseOrderID"), true);
+    m_grid->setColumnCaption(QStringLiteral("PurchaseOrderID"), QStringLiteral("PO ID"));
+    m_grid->setColumnWidthTwips(QStringLiteral("TransactionDescription"), 2600);
+    m_grid->setColumnCaption(QStringLiteral("TransactionDescription"),
+                             QStringLiteral("Description"));
+    m_grid->setColumnWidthTwips(QStringLiteral("UnitsOrdered"), 1500);
+    m_grid->setColumnCaption(QStringLiteral("UnitsOrdered"), QStringLiteral("Ordered"));
+    m_grid->setColumnWidthTwips(QStringLiteral("UnitsReceived"), 1500);
+    m_grid->setColumnCaption(QStringLiteral("UnitsReceived"), QStringLiteral("Received"));
+    m_grid->setColumnWidthTwips(QStringLiteral("UnitsSold"), 700);
+    m_grid->setColumnCaption(QStringLiteral("UnitsSold"), QStringLiteral("Sold"));
+    m_grid->setColumnWidthTwips(QStringLiteral("UnitsShrinkage"), 1500);
+    m_grid->setColumnCaption(QStringLiteral("UnitsShrinkage"), QStringLiteral("Shrinkage"));
+}
+
+void ProductTransactions::SetCalls(bool /*blnStart*/) {
+    const QVariant id = recordsetOf(rsProducts).Fields(QStringLiteral("ProductID"));
+    if (id.isNull())
+        return;
+    // The previous recordset is released; it stays alive only until the grid and the bar
+    // have let go of it, whether or not the new one opens.
+    std::shared_ptr<Recordset> previous = std::move(rsTransactions);
+    auto rebind = [this] {
+        m_grid->setDataControl(nullptr);
+        m_dc1->setRecordset(rsTransactions.get());
+        m_grid->setDataControl(m_dc1);
+    };
+    try {
+        SharedConnection = OpenConnection();
+        rsTransactions = std::make_shared<Recordset>();
+        rsTransactions->Open(transactionsSource() + id.toString(), SharedConnection);
+        rsTransactions->Requery();
+    } catch (...) {
+        rebind();
+        throw;
+    }
+    rebind();
+    previous.reset();
+    layoutColumns();
+    SetSum();
+}
+
+void ProductTransactions::SetSum() {
+    std::shared_ptr<Recordset> previous = std::move(rsProductTotals);
+    try {
+        SharedConnection = OpenConnection();
+        rsProductTotals = std::make_shared<Recordset>();
+        rsProductTotals->Open(
+            totalsSource() + recordsetOf(rsProducts).Fields(QStringLiteral("ProductID")).toString(),
+            SharedConnection);
+    } catch (...) {
+        m_dc5->setRecordset(rsProductTotals.get());
+        throw;
+    }
+    m_dc5->setRecordset(rsProductTotals.get());
+    previous.reset();
+    rsProductTotals->Requery();
+}
+
+void ProductTransactions::SaveTransactions() {
+    Recordset& transactions = gridRecordset();
+    if (transactions.EditMode() != Recordset::adEditNone)
+        transactions.Update();
+    recordsetOf(rsProductTotals).Close();
+    SetSum();
+}
+
+QString ProductTransactions::descriptionSuffix() const {
+    const QVariant description =
+        recordsetOf(rsTransactions).Fields(QStringLiteral("TransactionDescription"));
+    return description.isNull() ? QString() : QStringLiteral(" - ") + description.toString();
+}
+
+QString ProductTransactions::transactionDate() const {
+    return gridRecordset()
+        .Fields(QStringLiteral("TransactionDate"))
+        .toDate()
+        .toString(QStringLiteral("MM/dd/yyyy"));
+}
+
+void ProductTransactions::PushButton2_Click() {
+    shell::Trap trap(formName, QStringLiteral("PushButton2_Click"), 100, m_form);
+    trap(102, [&] { gridRecordset().AddNew(); });
+    trap(104, [&] { gridRecordset().setField(QStringLiteral("TransactionDate"), Today()); });
+    trap(106, [&] {
+        gridRecordset().setField(QStringLiteral("ProductID"),
+                                 recordsetOf(rsProducts).Fields(QStringLiteral("ProductID")));
+    });
+    trap(108, [&] { gridRecordset().Update(); });
+}
+
+void ProductTransactions::PushButton8_Click() {
+    shell::Trap trap(formName, QStringLiteral("PushButton8_Click"), 100, m_form);
+    QString suffix;
+    trap(102, [&] { suffix = descriptionSuffix(); });
+    // Drawing stays suspended from the first suspension to the end, message box aside.
+    std::optional<platform::UpdateFreeze> first;
+    std::optional<platform::UpdateFreeze> second;
+    trap(104, [&] { first.emplace(m_form); });
+    const bool written = trap(106, [&] { SaveTransactions(); });
+    // The note reports the write: after a failure it is shown only when no edit of the row is
+    // left unwritten (the failure was in re-reading the figures).
+    const bool saved = written || (m_dc1->recordset() && m_dc1->recordset()->isOpen() &&
+                                   m_dc1->recordset()->EditMode() == Recordset::adEditNone);
+    if (saved) {
+        trap(108, [&] {
+            platform::msgBox(m_form, transactionDate() + suffix + QStringLiteral("\r\n  saved."),
+                             0);
+        });
+    }
+    trap(110, [&] { second.emplace(m_form); });
+    trap(112, [&] { SaveTransactions(); });
+    trap(114, [&] { m_grid->setFocus(Qt::OtherFocusReason); });
+    trap(116, [&] {
+        second.reset();
+        first.reset();
+    });
+}
+
+void ProductTransactions::PushButton1_Click() {
+    shell::Trap trap(formName, QStringLiteral("PushButton1_Click"), 100, m_form);
+    QString suffix;
+    trap(102, [&] { suffix = descriptionSuffix(); });
+    QMessageBox::StandardButton answer = QMessageBox::No;
+    trap(104, [&] {
+        answer = platform::msgBox(
+            m_form,
+            QStringLiteral("Do you really want to delete this transaction record ?\r\nFor: ") +
+                transactionDate() + suffix,
+            260, QStringLiteral("Question"));
+    });
+    if (answer == QMessageBox::Yes)
+        trap(106, [&] { recordsetOf(rsTransactions).Delete(); });
+}
+
+void ProductTransactions::DataGrid1_OnAddNew() {
+    Recordset& transactions = gridRecordset();
+    transactions.setField(QStringLiteral("ProductID"),
+                          recordsetOf(rsProducts).Fields(QStringLiteral("ProductID")));
+    transactions.setField(QStringLiteral("TransactionDate"), Today());
+}
+
+void ProductTransactions::DataGrid1_BeforeColEdit(int /*column*/) {
+    if (m_highlight)
+        m_highlight(-1);
+    if (rsTransactions && rsTransactions->EditMode() != Recordset::adEditNone)
+        rsTransactions->Update();
+    SetSum();
+}
+
+} // namespace quarvel

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QPushButton;
+class QWidget;
+
+namespace quarvel::controls {
+class DataControl;
+class DataGrid;
+} // namespace quarvel::controls
+
+namespace quarvel {
+
+class ProductEditor;
+class Recordset;
+
+// The "Inventory Transactions" page of the Products window: the current product's rows of
+// Inventory Transactions in the grid DataGrid1 over rsTransactions (bar dc1), the three
+// transaction buttons, and the product's stock figures Units on Hand and Units on Order, read
+// from qryProducts into rsProductTotals (hidden bar dc5) and shown in the editor's boxes
+// Text1(3) and Text1(7).
+class ProductTransactions : public QObject {
+    Q_OBJECT
+
+public:
+    // The grid's source text once the window has loaded, without the product's identifier.
+    static QString transactionsSource();
+    // The stock figures' source text, without the product's identifier.
+    static QString totalsSource();
+
+    // Builds the page's controls into the editor's first tab page.
+    explicit ProductTransactions(ProductEditor* editor);
+
+    void setHighlightMenuPrompt(std::function<void(int)> fn) { m_highlight = std::move(fn); }
+
+    // Public procedures of the window. They have no trap: failures reach the caller.
+    void SetCalls(bool blnStart);
+    void SetSum();
+    void SaveTransactions();
+
+    // The buttons' handlers (trapped).
+    void PushButton2_Click(); // "Add New Transaction"
+    void PushButton8_Click(); // "Save Transaction"
+    void PushButton1_Click(); // "Delete Current Transaction"
+
+    // The grid's notifications (untrapped).
+    void DataGrid1_OnAddNew();
+    void DataGrid1_BeforeColEdit(int column);
+
+    controls::DataGrid* grid() const { return m_grid; }
+    controls::DataControl* dc1() const { return m_dc1; }
+    controls::DataControl* dc5() const { return m_dc5; }
+
+private:
+    void layoutColumns();
+    // The recordset behind dc1; throws when there is none.
+    Recordset& gridRecordset() const;
+    // " - " and the current transaction's description, or "" when it is Null.
+    QString descriptionSuffix() const;
+    // The current transaction's date as "MM/dd/yyyy".
+    QString transactionDate() const;
+
+    ProductEditor* m_editor;
+    QWidget* m_form;
+    std::function<void(int)> m_highlight;
+    controls::DataGrid* m_grid = nullptr;
+    controls::DataControl* m_dc1 = nullptr;
+    controls::DataControl* m_dc5 = nullptr;
+    QPushButton* m_add = nullptr;
+    QPushButton* m_save = nullptr;
+    QPushButton* m_delete = nullptr;
+};
+
+} // namespace quarvel

@@ -1,0 +1,309 @@
+// The Products window as a whole: its start-up on good, empty and missing databases, the task
+// menu's highlight and entries, and closing the window with an edit not yet written.
+
+#include "../products/ProductsFixture.h"
+#include "app/TaskMenu.h"
+#include "controls/DataCombo.h"
+#include "controls/RecordsetModel.h"
+#include "controls/TabStrip.h"
+#include "data/Recordset.h"
+#include "platform/Twips.h"
+#include "shell/HoverFeedback.h"
+#include "shell/WindowLook.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <QRegularExpression>
+
+using quarvel::TaskMenu;
+using quarvel::platform::Twips;
+using quarvel::shell::HoverFeedback;
+
+namespace {
+
+QList<int> reportedLines(const QList<ShownBox>& boxes, const QString& procedure) {
+    QList<int> lines;
+    const QRegularExpression location(
+        QStringLiteral("\nin Quarvel2021/08/31\\.Form1\\.%1 at line (\\d+)\n\nPlease email "
+                       "screenshot of this message to ")
+            .arg(procedure));
+    for (const ShownBox& box : boxes) {
+        const auto match = location.match(box.text);
+        if (box.title == QLatin1String("Application Error") && match.hasMatch() &&
+            box.icon == QMessageBox::Warning && box.buttons == QMessageBox::Ok)
+            lines << match.captured(1).toInt();
+        else
+            lines << -1;
+    }
+    return lines;
+}
+
+bool strictlyAscending(const QList<int>& lines) {
+    for (int i = 1; i < lines.size(); ++i)
+        if (lines[i] <= lines[i - 1])
+            return false;
+    return !lines.isEmpty() && lines.first() > 102;
+}
+
+} // namespace
+
+class TestProductsWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpShowsTheFirstProduct() {
+        ProductsFixture f;
+        QVERIFY2(f.boxes.isEmpty(), qPrintable(f.boxes.value(0).text));
+        QCOMPARE(f.window->objectName(), QStringLiteral("Form1"));
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("Quarvel"));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Quarvel"));
+        QCOMPARE(f.window->size(), Twips::size(10920, 8790, f.window.get()));
+        QCOMPARE(f.title(), QStringLiteral("Hammer"));
+        QCOMPARE(f.idLabel(), QStringLiteral("1"));
+        QCOMPARE(f.editor()->box(0)->text(), QStringLiteral("Hammer"));
+        QCOMPARE(f.editor()->categoryCombo()->currentText(), QStringLiteral("Tools"));
+        QCOMPARE(f.unitsOnHand(), QStringLiteral("5"));
+        QCOMPARE(f.unitsOnOrder(), QStringLiteral("2"));
+        QVERIFY(!quarvel::blnNewPurchaseOrder);
+
+        // The grid: the current product's rows under the seven captions and widths.
+        QCOMPARE(quarvel::rsTransactions->RecordCount(), 2);
+        QCOMPARE(quarvel::rsTransactions->Source(),
+                 quarvel::ProductTransactions::transactionsSource() + "1");
+        QCOMPARE(f.captions(), (QStringList{"Date", "PO ID", "Description", "Ordered", "Received",
+                                            "Sold", "Shrinkage"}));
+        const QList<QPair<QString, int>> widths = {
+            {"TransactionDate", 1500}, {"PurchaseOrderID", 700}, {"TransactionDescription", 2600},
+            {"UnitsOrdered", 1500},    {"UnitsReceived", 1500},  {"UnitsSold", 700},
+            {"UnitsShrinkage", 1500}};
+        for (const auto& [field, twips] : widths)
+            QCOMPARE(f.grid()->columnWidth(f.grid()->columnOf(field)),
+                     Twips::toPixels(twips, Qt::Horizontal, f.grid()));
+        const int poColumn = f.grid()->columnOf("PurchaseOrderID");
+        QVERIFY(!(f.grid()->model()->flags(f.grid()->model()->index(0, poColumn)) &
+                  Qt::ItemIsEditable));
+        QVERIFY(f.grid()->model()->flags(
+                    f.grid()->model()->index(0, f.grid()->columnOf("TransactionDescription"))) &
+                Qt::ItemIsEditable);
+
+        // The transactions page is the visible one.
+        QCOMPARE(f.editor()->tabs()->selectedIndex(), 1);
+        QVERIFY(f.editor()->page(0)->isEnabled());
+        QCOMPARE(f.editor()->page(0)->x(), Twips::toPixels(120));
+        QVERIFY(!f.editor()->page(1)->isEnabled());
+        QVERIFY(f.editor()->page(1)->x() < 0);
+    }
+
+    void skinAndHandCursorBesideTheProgram() {
+        {
+            ProductsFixture plain;
+            QCOMPARE(plain.window->palette().color(QPalette::Window), QColor(Qt::white));
+            QVERIFY(!HoverFeedback::mouseIcon(plain.window.get()).has_value());
+            QVERIFY(plain.boxes.isEmpty());
+        }
+        const QString resources =
+            QFileInfo(QStringLiteral(QUARVEL_SCHEMA_FILE)).dir().filePath("../resources");
+        ProductsFixture skinned(true, QString(), [&](const QString& folder) {
+            QVERIFY(QFile::copy(resources + "/HAND-M.CUR", folder + "/HAND-M.CUR"));
+            QVERIFY(QDir(folder).mkdir("x"));
+            QFile skin(folder + "/x/o.cjs");
+            QVERIFY(skin.open(QIODevice::WriteOnly));
+            skin.write("QPushButton { font-weight: bold; }");
+        });
+        QVERIFY(skinned.boxes.isEmpty());
+        QVERIFY(HoverFeedback::mouseIcon(skinned.window.get()).has_value());
+        QCOMPARE(skinned.window->palette().color(QPalette::Window),
+                 quarvel::shell::buttonFaceColor());
+        QVERIFY(!skinned.window->styleSheet().isEmpty());
+    }
+
+    void controlsCarryTheirNamesAndCaptions() {
+        ProductsFixture f;
+        for (const char* name : {"Text1(0)",   "Text1(1)",      "Text1(2)",      "Text1(3)",
+                                 "Text1(4)",   "Text1(7)",      "dcbCategoryID", "DataGrid1",
+                                 "dc",         "dc1",           "ProductName",   "ProductID",
+                                 "tbsOptions", "picOptions(0)", "picOptions(1)", "Frame1(3)",
+                                 "Frame1(2)",  "Label3(5)",     "Label1(3)",     "Label2"})
+            QVERIFY2(f.child(name), name);
+        QCOMPARE(f.child("Text1(0)")->accessibleName(), QStringLiteral("Product Name"));
+        QCOMPARE(f.child<QLabel>("Label1(1)")->buddy(), f.child("Text1(0)"));
+        QCOMPARE(f.child<QLabel>("Label1(2)")->buddy(), f.child("dcbCategoryID"));
+        QCOMPARE(f.child("dcbCategoryID")->accessibleName(), QStringLiteral("Category"));
+        QCOMPARE(f.child<QLabel>("Label1(12)")->buddy(), f.child("Text1(3)"));
+        QCOMPARE(f.child("PushButton4")->accessibleName(), QStringLiteral("Add New Product"));
+        QCOMPARE(f.child("PushButton1")->accessibleName(),
+                 QStringLiteral("Delete Current Transaction"));
+        QCOMPARE(f.editor()->dc()->caption(), QStringLiteral("Products"));
+        QCOMPARE(f.transactions()->dc1()->caption(), QStringLiteral("Inventory Transactions"));
+        QVERIFY(!f.editor()->dc2()->isVisible());
+        QVERIFY(!f.transactions()->dc5()->isVisible());
+    }
+
+    void emptyDatabaseReportsEachFailingStatementAndOpensEmpty() {
+        ProductsFixture f(false);
+        const QList<int> lines = reportedLines(f.boxes, "Form_Load");
+        QVERIFY2(!lines.contains(-1), qPrintable(f.boxes.value(lines.indexOf(-1)).text));
+        // The transactions and totals (open and re-query each), SetFullName, SetCalls and the
+        // final MoveFirst need a current product.
+        QCOMPARE(lines.size(), 7);
+        QVERIFY(strictlyAscending(lines));
+        QVERIFY(f.boxes.first().text.startsWith(
+            "Either BOF or EOF is True, or the current record has been deleted."));
+        QCOMPARE(f.title(), QString());
+        QCOMPARE(f.editor()->box(0)->text(), QString());
+        QVERIFY(f.window->isVisible());
+    }
+
+    void missingDatabaseReportsEachFailingStatementAndOpensEmpty() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("absent.db");
+        ProductsFixture f(false, path);
+        const QList<int> lines = reportedLines(f.boxes, "Form_Load");
+        QVERIFY(!lines.contains(-1));
+        // Four recordsets: connection, open and re-query fail for each; then SetFullName,
+        // SetCalls and MoveFirst.
+        QCOMPARE(lines.size(), 15);
+        QVERIFY(strictlyAscending(lines));
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(f.window->isVisible());
+        QCOMPARE(f.title(), QString());
+
+        // The window stays usable: a button reports instead of crashing.
+        f.takeBoxes();
+        f.click("PushButton7");
+        QCOMPARE(reportedLines(f.boxes, "PushButton7_Click"), (QList<int>{102, 104}));
+    }
+
+    void taskMenuHighlightFollowsTheMouse() {
+        ProductsFixture f;
+        TaskMenu* menu = f.window->taskMenu();
+        QCOMPARE(menu->entry(3)->text(), QStringLiteral("View Reports"));
+        QCOMPARE(menu->heading(0)->text(), QStringLiteral("Tasks"));
+        QCOMPARE(menu->heading(1)->text(), QStringLiteral("Setup"));
+        // Entry 0 sits between entries 5 and 6.
+        QVERIFY(menu->entry(5)->y() < menu->entry(0)->y());
+        QVERIFY(menu->entry(0)->y() < menu->entry(6)->y());
+        for (int i = 0; i < TaskMenu::EntryCount; ++i)
+            QCOMPARE(menu->entryColor(i), TaskMenu::normalColor());
+
+        QTest::mouseMove(menu->entry(3));
+        QTRY_COMPARE(menu->entryColor(3), TaskMenu::hoverColor());
+        QCOMPARE(HoverFeedback::mousePointer(f.window.get()), int(HoverFeedback::Custom));
+        QTest::mouseMove(menu->entry(1));
+        QTRY_COMPARE(menu->entryColor(1), TaskMenu::hoverColor());
+        QCOMPARE(menu->entryColor(3), TaskMenu::normalColor());
+        QTest::mouseMove(menu, QPoint(2, 2));
+        QTRY_COMPARE(menu->entryColor(1), TaskMenu::normalColor());
+        QCOMPARE(HoverFeedback::mousePointer(f.window.get()), int(HoverFeedback::Default));
+
+        // The tab strip's click clears the highlight too.
+        menu->HighLightMenuPrompt(4);
+        f.editor()->tabs()->setSelectedIndex(2);
+        QCOMPARE(menu->entryColor(4), TaskMenu::normalColor());
+        QVERIFY(f.editor()->page(1)->isEnabled());
+        QVERIFY(!f.editor()->page(0)->isEnabled());
+    }
+
+    void taskMenuEntriesOpenTheirWindows() {
+        ProductsFixture f;
+        using Opens = quarvel::ProductsWindow::Opens;
+        QList<Opens> opened;
+        for (Opens which :
+             {Opens::Categories, Opens::PurchaseOrders, Opens::Reports, Opens::Employees,
+              Opens::Suppliers, Opens::ShippingMethods, Opens::CompanyInformation})
+            f.window->setWindowOpener(which, [&opened, which](QWidget*) { opened << which; });
+
+        for (int i = 0; i < TaskMenu::EntryCount; ++i)
+            QTest::mouseClick(f.window->taskMenu()->entry(i), Qt::LeftButton);
+        QCOMPARE(opened,
+                 (QList<Opens>{Opens::Categories, Opens::PurchaseOrders, Opens::PurchaseOrders,
+                               Opens::Reports, Opens::Employees, Opens::Suppliers,
+                               Opens::ShippingMethods, Opens::CompanyInformation}));
+        QVERIFY(quarvel::blnNewPurchaseOrder);
+
+        // "View Reports" and "Edit" open what entries 3 and 0 open.
+        opened.clear();
+        f.click("PushButton6");
+        QTest::mouseClick(f.child("Label2"), Qt::LeftButton);
+        QCOMPARE(opened, (QList<Opens>{Opens::Reports, Opens::Categories}));
+        QVERIFY(f.boxes.isEmpty());
+    }
+
+    void categoriesWindowChangesReachTheComboAtOnce() {
+        ProductsFixture f;
+        f.window->setWindowOpener(quarvel::ProductsWindow::Opens::Categories, [&](QWidget*) {
+            f.db().exec("INSERT INTO Categories (CategoryName) VALUES ('Garden')");
+        });
+        QCOMPARE(f.editor()->categoryCombo()->findText("Garden"), -1);
+        QTest::mouseClick(f.child("Label2"), Qt::LeftButton);
+        QVERIFY(f.editor()->categoryCombo()->findText("Garden") >= 0);
+    }
+
+    void purchaseOrdersWindowClosingReloadsTheTransactions() {
+        ProductsFixture f;
+        f.window->setWindowOpener(quarvel::ProductsWindow::Opens::PurchaseOrders, [&](QWidget*) {
+            f.db().exec("INSERT INTO [Inventory Transactions] (ProductID, TransactionDate,"
+                        " UnitsOrdered) VALUES (1, '2022-01-01', 7)");
+        });
+        QTest::mouseClick(f.window->taskMenu()->entry(1), Qt::LeftButton);
+        QCOMPARE(quarvel::rsTransactions->RecordCount(), 3);
+        QCOMPARE(f.unitsOnOrder(), QStringLiteral("9"));
+    }
+
+    void closingWithAnUnsavedEditAsksAndYesWrites() {
+        ProductsFixture f;
+        auto* lead = f.editor()->box(4);
+        lead->selectAll();
+        QTest::keyClicks(lead, "3 weeks");
+        f.answerNext(QMessageBox::Yes);
+        QVERIFY(f.window->close());
+        QCOMPARE(f.boxes.size(), 1);
+        QCOMPARE(f.boxes[0].title, QStringLiteral("Question"));
+        QCOMPARE(f.boxes[0].text, QStringLiteral("  Product is changed.\nDo you want to save "
+                                                 "your changes for \nQuarvel\n (choose Yes or "
+                                                 "No)."));
+        QCOMPARE(f.boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(f.boxes[0].defaultButton, QMessageBox::Yes);
+        QVERIFY(!f.window->isVisible());
+        QCOMPARE(f.db().scalar("SELECT LeadTime FROM Products WHERE ProductID = 1").toString(),
+                 QStringLiteral("3 weeks"));
+    }
+
+    void closingWithAnUnsavedGridRowAndNoDropsIt() {
+        ProductsFixture f;
+        auto* model = f.grid()->model();
+        const QModelIndex sold = model->index(0, f.grid()->columnOf("UnitsSold"));
+        QVERIFY(model->setData(sold, "6"));
+        f.answerNext(QMessageBox::No);
+        QVERIFY(f.window->close());
+        QCOMPARE(f.boxes.size(), 1);
+        QCOMPARE(f.db()
+                     .scalar("SELECT UnitsSold FROM [Inventory Transactions] WHERE "
+                             "TransactionID = 1")
+                     .toInt(),
+                 2);
+    }
+
+    void closingWhenTheWriteFailsKeepsTheWindowOpen() {
+        ProductsFixture f;
+        auto* reorder = f.editor()->box(1);
+        reorder->selectAll();
+        QTest::keyClicks(reorder, "lots");
+        f.answerNext(QMessageBox::Yes);
+        QVERIFY(!f.window->close());
+        QCOMPARE(f.boxes.size(), 2);
+        QCOMPARE(reportedLines({f.boxes[1]}, "Form_QueryUnload"), QList<int>{102});
+        QVERIFY(f.window->isVisible());
+        QCOMPARE(reorder->text(), QStringLiteral("lots"));
+
+        // Without a pending edit the window closes without a question.
+        quarvel::rsProducts->CancelUpdate();
+        f.takeBoxes();
+        QVERIFY(f.window->close());
+        QVERIFY(f.boxes.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestProductsWindow)
+#include "tst_productswindow.moc"

@@ -1,0 +1,152 @@
+#pragma once
+
+// A Products window over a temporary database, with every message box it shows recorded and
+// answered from a queue, for the tests of the window's start-up, editor and transactions.
+
+#include "TempDatabase.h"
+#include "app/ProductsWindow.h"
+#include "controls/BoundTextBox.h"
+#include "controls/DataCombo.h"
+#include "controls/DataControl.h"
+#include "controls/DataGrid.h"
+#include "data/Recordset.h"
+#include "platform/MessageBox.h"
+#include "products/ProductEditor.h"
+#include "products/ProductTransactions.h"
+#include "shell/Globals.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDate>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <deque>
+#include <functional>
+#include <memory>
+
+struct ShownBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+
+// Three products: Hammer (two transactions: on hand 5, on order 2), Saw (one: on hand 0,
+// on order 4) and Brush (none); two categories.
+inline void fillSampleData(const TempDatabase& db) {
+    db.exec("INSERT INTO Categories (CategoryName) VALUES ('Tools'), ('Paint');"
+            "INSERT INTO Products (ProductName, CategoryID, ReorderLevel, LeadTime) VALUES "
+            "('Hammer', 1, 5, '2 days'), ('Saw', 1, 3, '1 week'), ('Brush', 2, 10, NULL);"
+            "INSERT INTO [Inventory Transactions] (ProductID, TransactionDate,"
+            " TransactionDescription, UnitsOrdered, UnitsReceived, UnitsSold) VALUES"
+            " (1, '2021-03-04', 'First delivery', 10, 8, 2),"
+            " (1, '2021-04-01', NULL, NULL, NULL, 1),"
+            " (2, '2021-05-05', 'Order', 4, NULL, NULL);");
+}
+
+class ProductsFixture {
+public:
+    static QDate today() { return QDate(2022, 2, 3); }
+
+    // databasePath empty: a fresh temporary database, filled when `sample` is true.
+    // prepareFolder may put files beside the program (the window's program folder) first.
+    explicit ProductsFixture(bool sample = true, const QString& databasePath = QString(),
+                             const std::function<void(const QString&)>& prepareFolder = {})
+        : m_handler([this](QMessageBox& box) { return answer(box); }) {
+        if (prepareFolder)
+            prepareFolder(m_programFolder.path());
+        if (databasePath.isEmpty()) {
+            m_db = std::make_unique<TempDatabase>();
+            if (sample)
+                fillSampleData(*m_db);
+            qputenv("QUARVEL_DATABASE", m_db->path().toUtf8());
+        } else {
+            qputenv("QUARVEL_DATABASE", databasePath.toUtf8());
+        }
+        quarvel::SetTodayForTesting(today());
+        window = std::make_unique<quarvel::ProductsWindow>(m_programFolder.path());
+        window->load();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        active = QTest::qWaitForWindowActive(window.get());
+    }
+
+    ~ProductsFixture() {
+        m_answers.clear();
+        window.reset();
+        quarvel::SetTodayForTesting(QDate());
+    }
+
+    const TempDatabase& db() const { return *m_db; }
+
+    // The next boxes are answered with these buttons, in order; then with their default.
+    void answerNext(QMessageBox::StandardButton button) { m_answers.push_back(button); }
+    QList<ShownBox> boxes;
+    QList<ShownBox> takeBoxes() { return std::exchange(boxes, {}); }
+
+    quarvel::ProductEditor* editor() const { return window->editor(); }
+    quarvel::ProductTransactions* transactions() const { return window->transactions(); }
+    quarvel::controls::DataGrid* grid() const { return transactions()->grid(); }
+    QString title() const { return editor()->titleLabel()->text(); }
+    QString idLabel() const { return editor()->idLabel()->text(); }
+    QString unitsOnHand() const { return editor()->box(3)->text(); }
+    QString unitsOnOrder() const { return editor()->box(7)->text(); }
+    template <typename T = QWidget> T* child(const QString& name) const {
+        return window->findChild<T*>(name);
+    }
+    void click(const QString& buttonName) const {
+        auto* button = child<QAbstractButton>(buttonName);
+        QVERIFY2(button, qPrintable(buttonName));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    void next() const { QTest::mouseClick(editor()->dc()->nextButton(), Qt::LeftButton); }
+    void previous() const { QTest::mouseClick(editor()->dc()->previousButton(), Qt::LeftButton); }
+    // Row of a transaction in the grid: the database returns rows in no particular order.
+    int rowOfTransaction(int transactionId) const {
+        const quarvel::Recordset& rs = *quarvel::rsTransactions;
+        const int column = rs.fieldIndex("TransactionID");
+        for (int row = 0; row < rs.RecordCount(); ++row)
+            if (rs.value(row, column).toInt() == transactionId)
+                return row;
+        return -1;
+    }
+    // Visible column captions of the grid, left to right.
+    QStringList captions() const {
+        QStringList result;
+        for (int c = 0; c < grid()->model()->columnCount(); ++c)
+            if (!grid()->isColumnHidden(c))
+                result << grid()->model()->headerData(c, Qt::Horizontal).toString();
+        return result;
+    }
+
+    std::unique_ptr<quarvel::ProductsWindow> window;
+    bool active = false;
+
+private:
+    QMessageBox::StandardButton answer(QMessageBox& box) {
+        ShownBox shown;
+        shown.title = box.windowTitle();
+        shown.text = box.text();
+        shown.icon = box.icon();
+        shown.buttons = box.standardButtons();
+        if (QPushButton* def = box.defaultButton())
+            shown.defaultButton = box.standardButton(def);
+        boxes << shown;
+        if (!m_answers.empty()) {
+            const auto button = m_answers.front();
+            m_answers.pop_front();
+            return button;
+        }
+        return shown.defaultButton == QMessageBox::NoButton ? QMessageBox::Ok : shown.defaultButton;
+    }
+
+    QTemporaryDir m_programFolder;
+    std::unique_ptr<TempDatabase> m_db;
+    std::deque<QMessageBox::StandardButton> m_answers;
+    quarvel::platform::ScopedMessageBoxHandler m_handler;
+};

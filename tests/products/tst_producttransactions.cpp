@@ -1,0 +1,160 @@
+// The product's transactions: the three buttons with their exact texts, edits in the grid
+// and the figures that follow them, a new row begun in the grid, and failures.
+
+#include "ProductsFixture.h"
+#include "app/TaskMenu.h"
+#include "controls/RecordsetModel.h"
+#include "data/Recordset.h"
+
+namespace {
+
+QModelIndex cell(const ProductsFixture& f, int row, const char* field) {
+    return f.grid()->model()->index(row, f.grid()->columnOf(field));
+}
+
+} // namespace
+
+class TestProductTransactions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void addNewTransactionStampsTodayAndTheProduct() {
+        ProductsFixture f;
+        f.click("PushButton2");
+        QVERIFY2(f.boxes.isEmpty(), qPrintable(f.boxes.value(0).text));
+        QCOMPARE(f.db()
+                     .scalar("SELECT count(*) FROM [Inventory Transactions] WHERE ProductID = "
+                             "1 AND TransactionDate = '2022-02-03' AND UnitsOrdered IS NULL "
+                             "AND PurchaseOrderID IS NULL")
+                     .toInt(),
+                 1);
+        QCOMPARE(quarvel::rsTransactions->RecordCount(), 3);
+        QCOMPARE(quarvel::rsTransactions->Fields("TransactionDate").toDate(),
+                 ProductsFixture::today());
+        // The figures are not re-read.
+        QCOMPARE(f.unitsOnHand(), QStringLiteral("5"));
+    }
+
+    void saveTransactionWritesAndReports() {
+        ProductsFixture f;
+        QVERIFY(f.grid()->model()->setData(cell(f, f.rowOfTransaction(1), "UnitsSold"), "4"));
+        f.click("PushButton8");
+        QCOMPARE(f.boxes.size(), 1);
+        QCOMPARE(f.boxes[0].text, QStringLiteral("03/04/2021 - First delivery\n  saved."));
+        QCOMPARE(f.boxes[0].title, QStringLiteral("Quarvel"));
+        QCOMPARE(f.boxes[0].icon, QMessageBox::NoIcon);
+        QCOMPARE(f.db()
+                     .scalar("SELECT UnitsSold FROM [Inventory Transactions] WHERE "
+                             "TransactionID = 1")
+                     .toInt(),
+                 4);
+        QCOMPARE(f.unitsOnHand(), QStringLiteral("3"));
+        QVERIFY(f.window->updatesEnabled());
+
+        // Without a description: the date alone.
+        quarvel::rsTransactions->MoveTo(f.rowOfTransaction(2));
+        f.click("PushButton8");
+        QCOMPARE(f.boxes.size(), 2);
+        QCOMPARE(f.boxes[1].text, QStringLiteral("04/01/2021\n  saved."));
+    }
+
+    void failedSaveTransactionGivesTwoReportsAndNoSavedNote() {
+        ProductsFixture f;
+        quarvel::rsTransactions->MoveTo(f.rowOfTransaction(1));
+        quarvel::rsTransactions->setField("UnitsSold", "several");
+        f.click("PushButton8");
+        QCOMPARE(f.boxes.size(), 2);
+        for (const ShownBox& box : f.boxes) {
+            QCOMPARE(box.title, QStringLiteral("Application Error"));
+            QVERIFY(box.text.contains("UnitsSold"));
+        }
+        QVERIFY(f.boxes[0].text.contains("Form1.PushButton8_Click at line 106\n"));
+        QVERIFY(f.boxes[1].text.contains("Form1.PushButton8_Click at line 112\n"));
+        // The procedure went on to its end: drawing is back, the grid has the focus.
+        QVERIFY(f.window->updatesEnabled());
+        QTRY_VERIFY(f.grid()->hasFocus());
+        QCOMPARE(f.db()
+                     .scalar("SELECT UnitsSold FROM [Inventory Transactions] WHERE "
+                             "TransactionID = 1")
+                     .toInt(),
+                 2);
+    }
+
+    void deleteTransactionAsksWithNoAsDefault() {
+        ProductsFixture f;
+        quarvel::rsTransactions->MoveTo(f.rowOfTransaction(1));
+        f.answerNext(QMessageBox::No);
+        f.click("PushButton1");
+        QCOMPARE(f.boxes.size(), 1);
+        QCOMPARE(f.boxes[0].title, QStringLiteral("Question"));
+        QCOMPARE(f.boxes[0].text, QStringLiteral("Do you really want to delete this transaction "
+                                                 "record ?\nFor: 03/04/2021 - First delivery"));
+        QCOMPARE(f.boxes[0].defaultButton, QMessageBox::No);
+        QCOMPARE(f.boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(f.db().scalar("SELECT count(*) FROM [Inventory Transactions]").toInt(), 3);
+
+        f.answerNext(QMessageBox::Yes);
+        f.click("PushButton1");
+        QCOMPARE(f.db()
+                     .scalar("SELECT count(*) FROM [Inventory Transactions] WHERE ProductID = 1")
+                     .toInt(),
+                 1);
+        QCOMPARE(quarvel::rsTransactions->RecordCount(), 1);
+        // The figures keep their values until the next refresh.
+        QCOMPARE(f.unitsOnHand(), QStringLiteral("5"));
+    }
+
+    void gridEditUpdatesFiguresWhenTheNextCellEditBegins() {
+        ProductsFixture f;
+        QTest::mouseMove(f.window->taskMenu()->entry(2));
+        f.grid()->setFocus();
+        const int row = f.rowOfTransaction(1);
+        f.grid()->setCurrentIndex(cell(f, row, "UnitsReceived"));
+        QTest::keyClick(f.grid(), Qt::Key_F2);
+        QWidget* editor = QApplication::focusWidget();
+        QVERIFY(editor && editor != f.grid());
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, "10");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(quarvel::rsTransactions->Fields("UnitsReceived").toInt(), 10);
+        QCOMPARE(f.unitsOnHand(), QStringLiteral("5"));
+
+        f.grid()->setCurrentIndex(cell(f, row, "UnitsSold"));
+        QTest::keyClick(f.grid(), Qt::Key_F2);
+        QCOMPARE(f.unitsOnHand(), QStringLiteral("7"));
+        QCOMPARE(f.unitsOnOrder(), QStringLiteral("0"));
+        QCOMPARE(f.db()
+                     .scalar("SELECT UnitsReceived FROM [Inventory Transactions] WHERE "
+                             "TransactionID = 1")
+                     .toInt(),
+                 10);
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(f.window->taskMenu()->entryColor(i), quarvel::TaskMenu::normalColor());
+        QVERIFY(f.boxes.isEmpty());
+    }
+
+    void newRowInTheGridGetsProductAndToday() {
+        ProductsFixture f;
+        auto* model = f.grid()->recordsetModel();
+        const int newRow = model->newRow();
+        QCOMPARE(newRow, 2);
+        QVERIFY(model->setData(model->index(newRow, f.grid()->columnOf("UnitsSold")), "3"));
+        quarvel::Recordset& rs = *quarvel::rsTransactions;
+        QCOMPARE(rs.EditMode(), int(quarvel::Recordset::adEditAdd));
+        QCOMPARE(rs.Fields("ProductID").toInt(), 1);
+        QCOMPARE(rs.Fields("TransactionDate").toDate(), ProductsFixture::today());
+        QCOMPARE(rs.Fields("UnitsSold").toInt(), 3);
+        f.click("PushButton8");
+        QCOMPARE(f.boxes.size(), 1);
+        QCOMPARE(f.boxes[0].text, QStringLiteral("02/03/2022\n  saved."));
+        QCOMPARE(f.db()
+                     .scalar("SELECT count(*) FROM [Inventory Transactions] WHERE ProductID = "
+                             "1 AND TransactionDate = '2022-02-03' AND UnitsSold = 3")
+                     .toInt(),
+                 1);
+        QCOMPARE(f.unitsOnHand(), QStringLiteral("2"));
+    }
+};
+
+QTEST_MAIN(TestProductTransactions)
+#include "tst_producttransactions.moc"
