@@ -1,0 +1,101 @@
+#include "ReportPreview.h"
+
+#include "ReportError.h"
+#include "ReportPainter.h"
+#include "ReportPdf.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QToolBar>
+#include <memory>
+
+namespace quarvel::reports {
+
+namespace {
+
+LayoutOptions optionsFor(const QPrinter& printer, LayoutOptions options) {
+    const QPageLayout layout = printer.pageLayout();
+    options.orientation = layout.orientation();
+    options.pageSize = layout.pageSize();
+    return options;
+}
+
+QString askPdfPath(QWidget* parent, const QString& title) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save as PDF"),
+                                        title + QStringLiteral(".pdf"),
+                                        QStringLiteral("PDF files (*.pdf)"));
+}
+
+} // namespace
+
+void showReportPreview(const ReportDefinition& definition, const ReportData& data,
+                       const PreviewOptions& options, QWidget* parent) {
+    LayoutOptions layoutOptions = options.layout;
+    if (!layoutOptions.now.isValid())
+        layoutOptions.now = QDateTime::currentDateTime();
+
+    std::unique_ptr<QPrinter> ownPrinter;
+    QPrinter* printer = options.printer;
+    if (!printer) {
+        ownPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer = ownPrinter.get();
+        printer->setPageSize(layoutOptions.pageSize.value_or(definition.pageSize));
+        printer->setPageOrientation(layoutOptions.orientation.value_or(definition.orientation));
+    }
+    printer->setFullPage(true);
+    printer->setDocName(definition.title);
+
+    // Laid out once before showing, so a faulty report fails here rather than inside a slot.
+    auto document = std::make_shared<ReportDocument>(
+        layoutReport(definition, data, optionsFor(*printer, layoutOptions)));
+    auto report = [&, document](QPrinter* target) {
+        const LayoutOptions current = optionsFor(*target, layoutOptions);
+        if (document->orientation != current.orientation ||
+            !document->pageSize.isEquivalentTo(*current.pageSize)) {
+            *document = layoutReport(definition, data, current);
+        }
+        return document;
+    };
+    auto fail = [&](const QString& message) {
+        if (options.reportError)
+            options.reportError(message);
+        else
+            qWarning("%s", qPrintable(message));
+    };
+
+    QPrintPreviewDialog dialog(printer, parent);
+    dialog.setObjectName(definition.name.isEmpty() ? QStringLiteral("reportPreview")
+                                                   : definition.name);
+    dialog.setWindowTitle(definition.title);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
+        try {
+            paintReport(*report(target), *target);
+        } catch (const std::exception& e) {
+            fail(QString::fromStdString(e.what()));
+        }
+    });
+
+    auto* saveAction = new QAction(QStringLiteral("Save as PDF..."), &dialog);
+    saveAction->setObjectName(QStringLiteral("savePdfAction"));
+    QObject::connect(saveAction, &QAction::triggered, &dialog, [&] {
+        try {
+            const QString path = options.choosePdfPath ? options.choosePdfPath(&dialog)
+                                                       : askPdfPath(&dialog, definition.title);
+            if (!path.isEmpty())
+                writePdf(*report(printer), path);
+        } catch (const std::exception& e) {
+            fail(QString::fromStdString(e.what()));
+        }
+    });
+    if (auto* toolBar = dialog.findChild<QToolBar*>()) {
+        toolBar->addSeparator();
+        toolBar->addAction(saveAction);
+    } else {
+        dialog.addAction(saveAction);
+    }
+    dialog.exec();
+}
+
+} // namespace quarvel::reports
