@@ -1,3 +1,4 @@
+#include "BoxRecorder.h"
 #include "TempDatabase.h"
 #include "controls/BoundTextArea.h"
 #include "controls/BoundTextBox.h"
@@ -6,7 +7,6 @@
 #include "controls/TabStrip.h"
 #include "data/Connection.h"
 #include "data/Recordset.h"
-#include "platform/MessageBox.h"
 
 #include <QSignalSpy>
 #include <QToolButton>
@@ -20,8 +20,7 @@ class BoundControlsTest : public QObject {
 
     std::unique_ptr<TempDatabase> db;
     std::unique_ptr<Recordset> products;
-    QStringList boxTexts;
-    std::unique_ptr<platform::ScopedMessageBoxHandler> boxes;
+    std::unique_ptr<BoxRecorder> boxes;
 
     std::unique_ptr<Recordset> open(const QString& sql) {
         auto rs = std::make_unique<Recordset>();
@@ -40,11 +39,7 @@ private slots:
                  "INSERT INTO [Purchase Orders] (SupplierID, OrderDate) VALUES "
                  "(1, '2021-03-04');");
         products = open("Select * from Products");
-        boxTexts.clear();
-        boxes = std::make_unique<platform::ScopedMessageBoxHandler>([this](QMessageBox& box) {
-            boxTexts << box.text();
-            return QMessageBox::Ok;
-        });
+        boxes = std::make_unique<BoxRecorder>();
     }
 
     void cleanup() {
@@ -98,7 +93,7 @@ private slots:
         QVERIFY(products->isEOF());
         QCOMPARE(name.text(), QString());
         QTest::keyClicks(&name, "ghost");
-        QVERIFY(boxTexts.isEmpty());
+        QVERIFY(boxes->boxes.isEmpty());
         QVERIFY(products->isEOF());
         QCOMPARE(db->scalar("SELECT COUNT(*) FROM Products WHERE ProductName='ghost'").toInt(), 0);
 

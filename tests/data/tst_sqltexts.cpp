@@ -146,14 +146,10 @@ private slots:
                                << "";
         QTest::newRow("masked") << "(555) 123-4567"
                                 << "(555) 123-4567";
-        QTest::newRow("dots") << "555.123.4567"
-                              << "(555) 123-4567";
-        QTest::newRow("hyphens") << "555-123-4567"
-                                 << "(555) 123-4567";
-        QTest::newRow("no blank") << "(555)123-4567"
-                                  << "(555) 123-4567";
         QTest::newRow("trailing blank") << "(555) 123-4567 "
                                         << "(555) 123-4567";
+        QTest::newRow("hyphens") << "555-123-4567"
+                                 << "(555) 123-4567";
         QTest::newRow("seven digits") << "123-4567"
                                       << "(   ) 123-4567";
         QTest::newRow("nine digits") << "123456789"

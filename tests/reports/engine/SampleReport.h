@@ -4,10 +4,19 @@
 
 #include "reports/engine/ReportData.h"
 #include "reports/engine/ReportDefinition.h"
+#include "reports/engine/ReportLayout.h"
 
 namespace sample {
 
 using namespace quarvel::reports;
+
+// A fixed clock and locale, so dates, times and formats print the same on every machine.
+inline LayoutOptions options() {
+    LayoutOptions o;
+    o.now = QDateTime(QDate(2025, 1, 15), QTime(13, 2, 3));
+    o.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    return o;
+}
 
 inline ReportDefinition costReport() {
     using I = ReportItem;

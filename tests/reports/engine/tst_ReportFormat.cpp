@@ -21,11 +21,9 @@ void tst_ReportFormat::formats_data() {
     const QString price = QStringLiteral("$##0.00");
     QTest::newRow("12.5") << QVariant(12.5) << price << "$12.50";
     QTest::newRow("zero") << QVariant(0) << price << "$0.00";
-    QTest::newRow("2.5") << QVariant(2.5) << price << "$2.50";
     QTest::newRow("7.5 from 3 x 2.5") << QVariant(3 * 2.5) << price << "$7.50";
     QTest::newRow("negative") << QVariant(-3) << price << "-$3.00";
     QTest::newRow("negative rounding to zero") << QVariant(-0.001) << price << "$0.00";
-    QTest::newRow("more digits than placeholders") << QVariant(1234.5) << price << "$1234.50";
     QTest::newRow("half up on decimal digits") << QVariant(2.675) << price << "$2.68";
     QTest::newRow("sum noise") << QVariant(0.1 + 0.2) << price << "$0.30";
     QTest::newRow("carry") << QVariant(9.999) << price << "$10.00";
@@ -34,30 +32,21 @@ void tst_ReportFormat::formats_data() {
     QTest::newRow("null") << QVariant() << price << "";
     QTest::newRow("wide") << QVariant(123456.789) << "$######0.00"
                           << "$123456.79";
-    QTest::newRow("wide small") << QVariant(7.5) << "$######0.00"
-                                << "$7.50";
 
     const QString blank = QStringLiteral("$# ##0.00");
     QTest::newRow("blank groups thousands") << QVariant(12345.5) << blank << "$12 345.50";
-    QTest::newRow("blank small") << QVariant(5) << blank << "$5.00";
-    QTest::newRow("blank millions") << QVariant(1234567) << blank << "$1 234 567.00";
     QTest::newRow("blank carry into group") << QVariant(999.999) << blank << "$1 000.00";
     QTest::newRow("comma") << QVariant(1234567.891) << "#,##0.00"
                            << "1,234,567.89";
     QTest::newRow("negative section") << QVariant(-3) << "0.00;(0.00)"
                                       << "(3.00)";
-    QTest::newRow("optional decimals") << QVariant(2.5) << "0.##"
-                                       << "2.5";
     QTest::newRow("percent") << QVariant(0.125) << "Percent"
                              << "12.50%";
 
     const QString date = QStringLiteral("mm/dd/yyyy");
     QTest::newRow("date") << QVariant(QDate(2021, 1, 5)) << date << "01/05/2021";
-    QTest::newRow("stored date text")
-        << QVariant(QStringLiteral("2021-12-31")) << date << "12/31/2021";
     QTest::newRow("stored date and time")
         << QVariant(QStringLiteral("2021-12-31 08:05:00")) << date << "12/31/2021";
-    QTest::newRow("date null") << QVariant() << date << "";
     QTest::newRow("minutes after hours")
         << QVariant(QDateTime(QDate(2021, 3, 4), QTime(15, 7))) << "h:mm AM/PM"
         << "3:07 PM";
@@ -65,22 +54,16 @@ void tst_ReportFormat::formats_data() {
                            << "Thursday 4 March 21";
 
     // General form.
-    QTest::newRow("general double") << QVariant(7.5) << ""
-                                    << "7.5";
     QTest::newRow("general noise") << QVariant(0.1 + 0.2) << ""
                                    << "0.3";
     QTest::newRow("general whole double") << QVariant(3.0) << ""
                                           << "3";
-    QTest::newRow("general integer") << QVariant(qlonglong(1234567)) << ""
-                                     << "1234567";
     QTest::newRow("general date") << QVariant(QDate(2025, 1, 15)) << ""
                                   << "1/15/2025";
     QTest::newRow("general stored date") << QVariant(QStringLiteral("2025-01-15")) << ""
                                          << "1/15/2025";
     QTest::newRow("general text") << QVariant(QStringLiteral("Apples 12%")) << ""
                                   << "Apples 12%";
-    QTest::newRow("general null") << QVariant() << ""
-                                  << "";
 }
 
 void tst_ReportFormat::formats() {
@@ -97,8 +80,6 @@ void tst_ReportFormat::longForms() {
     QCOMPARE(formatValue(at, QStringLiteral("Long Date"), us),
              QStringLiteral("Wednesday, January 15, 2025"));
     QCOMPARE(formatValue(at, QStringLiteral("Long Time"), us), QStringLiteral("1:02:03 PM"));
-    QCOMPARE(longTime(at.time(), us), QStringLiteral("1:02:03 PM"));
-    QCOMPARE(shortDate(at.date(), us), QStringLiteral("1/15/2025"));
     // Another locale gives its own long forms.
     const QLocale de(QLocale::German, QLocale::Germany);
     QCOMPARE(longDate(at.date(), de), QStringLiteral("Mittwoch, 15. Januar 2025"));

@@ -9,13 +9,6 @@ using namespace quarvel::reports;
 
 namespace {
 
-LayoutOptions options() {
-    LayoutOptions o;
-    o.now = QDateTime(QDate(2025, 1, 15), QTime(13, 2, 3));
-    o.locale = QLocale(QLocale::English, QLocale::UnitedStates);
-    return o;
-}
-
 QStringList textsOf(const ReportDocument& doc, const QStringList& names) {
     QStringList result;
     for (const LaidOutPage& page : doc.pages) {
@@ -45,7 +38,8 @@ private slots:
 };
 
 void tst_ReportLayout::groupsAndDetails() {
-    const ReportDocument doc = layoutReport(sample::costReport(), sample::costData(), options());
+    const ReportDocument doc =
+        layoutReport(sample::costReport(), sample::costData(), sample::options());
     QCOMPARE(doc.pageCount(), 1);
     // Each product's header, its own suppliers only, then its footer; product 2 has no
     // suppliers and still prints header and footer.
@@ -67,7 +61,8 @@ void tst_ReportLayout::groupsAndDetails() {
 }
 
 void tst_ReportLayout::sumsAndPageCodes() {
-    const ReportDocument doc = layoutReport(sample::costReport(), sample::costData(), options());
+    const ReportDocument doc =
+        layoutReport(sample::costReport(), sample::costData(), sample::options());
     const LaidOutPage& page = doc.pages[0];
     int printed = 0;
     for (const QString& t : textsOf(doc, {QStringLiteral("txtGroupUnits")}))
@@ -87,7 +82,7 @@ void tst_ReportLayout::sumsAndPageCodes() {
 
 void tst_ReportLayout::geometry() {
     ReportDefinition def = sample::costReport();
-    ReportDocument doc = layoutReport(def, sample::costData(), options());
+    ReportDocument doc = layoutReport(def, sample::costData(), sample::options());
     QCOMPARE(doc.paper, QSize(12240, 15840));
     const LaidOutPage& page = doc.pages[0];
     const LaidOutItem* band = page.find(QStringLiteral("Shape1")).at(0);
@@ -110,7 +105,7 @@ void tst_ReportLayout::geometry() {
     QCOMPARE(page.find(QStringLiteral("Label6")).at(0)->rect.y(), footerTop);
 
     def.orientation = QPageLayout::Landscape;
-    doc = layoutReport(def, sample::costData(), options());
+    doc = layoutReport(def, sample::costData(), sample::options());
     QCOMPARE(doc.paper, QSize(15840, 12240));
     QCOMPARE(doc.pages[0].find(QStringLiteral("Label6")).at(0)->rect.y(), 12240 - 1440 - 375);
 }
@@ -118,8 +113,8 @@ void tst_ReportLayout::geometry() {
 void tst_ReportLayout::longReportPagination() {
     const int products = 60;
     const int suppliers = 3;
-    const ReportDocument doc =
-        layoutReport(sample::costReport(), sample::costData(products, suppliers), options());
+    const ReportDocument doc = layoutReport(
+        sample::costReport(), sample::costData(products, suppliers), sample::options());
 
     // The page count of packing whole sections top-down.
     int pages = 1;
@@ -177,7 +172,7 @@ void tst_ReportLayout::growingField() {
     const ReportDocument doc = layoutReport(
         def,
         ReportData::shaped(master, child, QStringLiteral("ProductID"), QStringLiteral("ProductID")),
-        options());
+        sample::options());
     const LaidOutPage& page = doc.pages[0];
     const LaidOutItem* header = page.find(QStringLiteral("txtProductName")).at(0);
     QVERIFY(header->lines.size() >= 3);
@@ -212,27 +207,27 @@ void tst_ReportLayout::flatReport() {
     rows.addRow({QStringLiteral("A"), 1.5});
     rows.addRow({QStringLiteral("B"), QVariant()});
     rows.addRow({QStringLiteral("C"), 0.1 + 0.2});
-    const ReportDocument doc = layoutReport(def, ReportData::flat(rows), options());
+    const ReportDocument doc = layoutReport(def, ReportData::flat(rows), sample::options());
     QCOMPARE(doc.pages[0].texts(), (QStringList{"A", "1.5", "B", "", "C", "0.3", "1.8"}));
 }
 
 void tst_ReportLayout::faults() {
     ReportDefinition def = sample::costReport();
     def.item(QStringLiteral("txtAvgUnitPrice")).dataField = QStringLiteral("Avg Price");
-    QVERIFY_THROWS_EXCEPTION(ReportError, layoutReport(def, sample::costData(), options()));
+    QVERIFY_THROWS_EXCEPTION(ReportError, layoutReport(def, sample::costData(), sample::options()));
     QVERIFY_THROWS_EXCEPTION(ReportError, def.item(QStringLiteral("NoSuchControl")));
 
     // A section taller than a page still prints, once per row, and the layout ends.
     def = sample::costReport();
     def.groupHeader.height = 20000;
-    const ReportDocument doc = layoutReport(def, sample::costData(), options());
+    const ReportDocument doc = layoutReport(def, sample::costData(), sample::options());
     QCOMPARE(textsOf(doc, {QStringLiteral("txtProductName")}).size(), 3);
 
     // No rows at all: headers and footers only.
     ReportTable none({QStringLiteral("ProductID"), QStringLiteral("ProductName"),
                       QStringLiteral("Total Units")});
     const ReportDocument empty =
-        layoutReport(sample::costReport(), ReportData::flat(none), options());
+        layoutReport(sample::costReport(), ReportData::flat(none), sample::options());
     QCOMPARE(empty.pageCount(), 1);
     QCOMPARE(empty.pages[0].find(QStringLiteral("Function1")).at(0)->text(), QStringLiteral("0"));
 }

@@ -15,13 +15,6 @@ using namespace quarvel::reports;
 
 namespace {
 
-LayoutOptions options() {
-    LayoutOptions o;
-    o.now = QDateTime(QDate(2025, 1, 15), QTime(13, 2, 3));
-    o.locale = QLocale(QLocale::English, QLocale::UnitedStates);
-    return o;
-}
-
 // The output of a poppler tool on a file; empty when it fails.
 QString poppler(const QString& tool, const QStringList& args) {
     QProcess p;
@@ -45,7 +38,7 @@ private slots:
 void tst_ReportOutput::pdfText() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
-    writePdf(sample::costReport(), sample::costData(), path, options());
+    writePdf(sample::costReport(), sample::costData(), path, sample::options());
     const QString text = poppler(QStringLiteral("pdftotext"),
                                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
     QVERIFY2(!text.isEmpty(), "pdftotext read nothing");
@@ -61,7 +54,7 @@ void tst_ReportOutput::pdfText() {
 
     ReportDefinition wide = sample::costReport();
     wide.orientation = QPageLayout::Landscape;
-    writePdf(wide, sample::costData(40, 3), path, options());
+    writePdf(wide, sample::costData(40, 3), path, sample::options());
     const QString info = poppler(QStringLiteral("pdfinfo"), {path});
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+792 x 612 pts"))),
              qPrintable(info));
@@ -73,16 +66,16 @@ void tst_ReportOutput::pdfText() {
 }
 
 void tst_ReportOutput::pdfFaults() {
-    QVERIFY_THROWS_EXCEPTION(ReportError,
-                             writePdf(sample::costReport(), sample::costData(),
-                                      QStringLiteral("/nonexistent-folder/x.pdf"), options()));
+    QVERIFY_THROWS_EXCEPTION(ReportError, writePdf(sample::costReport(), sample::costData(),
+                                                   QStringLiteral("/nonexistent-folder/x.pdf"),
+                                                   sample::options()));
 }
 
 void tst_ReportOutput::preview() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("saved.pdf"));
     PreviewOptions preview;
-    preview.layout = options();
+    preview.layout = sample::options();
     preview.choosePdfPath = [&](QWidget*) {
         return path;
     };
