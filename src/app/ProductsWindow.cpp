@@ -13,6 +13,7 @@
 #include "platform/Twips.h"
 #include "products/ProductEditor.h"
 #include "products/ProductTransactions.h"
+#include "reports/ReportsWindow.h"
 #include "shell/ApplicationTitle.h"
 #include "shell/FileExists.h"
 #include "shell/Globals.h"
@@ -88,6 +89,9 @@ ProductsWindow::ProductsWindow(const QString& programFolder, QWidget* parent)
     m_transactions->setHighlightMenuPrompt(highlight);
     m_editor->setCategoriesWindow([this](QWidget*) { openWindow(Opens::Categories); });
     m_editor->setReportsWindow([this](QWidget*) { openWindow(Opens::Reports); });
+    setWindowOpener(Opens::Reports, [this](QWidget* parent) {
+        reports::ReportsWindow::showModal(parent, m_programFolder);
+    });
 
     connect(m_menu, &TaskMenu::entryClicked, this, [this](int index) { Label3_Click(index); });
     connect(m_menu, &TaskMenu::entryHovered, this, [this](int index) {

@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <QRegularExpression>
 
@@ -228,6 +229,19 @@ private slots:
         QTest::mouseClick(f.child("Label2"), Qt::LeftButton);
         QCOMPARE(opened, (QList<Opens>{Opens::Reports, Opens::Categories}));
         QVERIFY(f.boxes.isEmpty());
+    }
+
+    void viewReportsOpensTheReportsWindow() {
+        ProductsFixture f;
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            shown = modal ? modal->objectName() + ' ' + modal->windowTitle() : QString();
+            if (modal)
+                modal->close();
+        });
+        f.click("PushButton6");
+        QCOMPARE(shown, QStringLiteral("Form3 Reports"));
     }
 
     void categoriesWindowChangesReachTheComboAtOnce() {

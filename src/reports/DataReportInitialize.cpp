@@ -1,0 +1,60 @@
+#include "DataReportInitialize.h"
+
+#include "Printers.h"
+#include "data/ConnectionString.h"
+#include "data/PhoneNumber.h"
+#include "data/Recordset.h"
+#include "data/SharedConnection.h"
+#include "reports/engine/ReportError.h"
+#include "shell/Globals.h"
+
+namespace quarvel::reports {
+
+namespace {
+
+constexpr int paperLetter = 5; // the paper code every report passes; never applied
+
+int orientationOf(int number) {
+    return number == 3 || number == 4 ? 2 : 1;
+}
+
+QString phoneLine() {
+    SharedConnection = OpenConnection();
+    Recordset company;
+    company.Open(QStringLiteral("Select * FROM [My Company Information]"), SharedConnection);
+    company.Requery();
+    company.MoveFirst();
+    const QString line =
+        QStringLiteral("Phone: ") +
+        FormatPhoneNumber(company.Fields(QStringLiteral("PhoneNumber")).toString()) +
+        QStringLiteral("  Fax: ") +
+        FormatPhoneNumber(company.Fields(QStringLiteral("FaxNumber")).toString());
+    company.Close();
+    return line;
+}
+
+} // namespace
+
+QString periodLine() {
+    return QStringLiteral("For Transactions Between:") + strBeginDate + QStringLiteral(" and ") +
+           strEndDate;
+}
+
+void DataReport_Initialize(int number, ReportDefinition& report, qintptr windowHandle) {
+    if (number < 1 || number > 5)
+        throw ReportError(QStringLiteral("There is no report DataReport%1.").arg(number));
+    static const char* const captions[] = {"Product Cost Comparisons",
+                                           "Product Purchases by Supplier", "Product Summary",
+                                           "Product Transaction Detail", "Purchase Order"};
+    // The caption of the report's window, which the preview shows.
+    report.title = QString::fromUtf8(captions[number - 1]);
+    int paperSize = paperLetter;
+    int orientation = orientationOf(number);
+    SetPrinterOrientation(windowHandle, paperSize, orientation);
+    if (number == 2)
+        report.item(QStringLiteral("lblPeriod")).caption = periodLine();
+    if (number == 5)
+        report.item(QStringLiteral("lblPhone")).caption = phoneLine();
+}
+
+} // namespace quarvel::reports

@@ -1,0 +1,139 @@
+#include "Printers.h"
+
+#include "DataEnvironment.h"
+#include "DataReportInitialize.h"
+#include "DataReports.h"
+#include "ReportDateRangeWindow.h"
+#include "data/Connection.h"
+#include "data/ConnectionString.h"
+#include "data/SharedConnection.h"
+#include "platform/MessageBox.h"
+#include "platform/PrinterDefaults.h"
+#include "reports/engine/ReportPreview.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <optional>
+
+namespace quarvel::reports {
+
+namespace {
+
+using platform::PrinterOrientation;
+
+SavedPrinterSettings saved;
+ReportShowHook showHook;
+bool remembered = false; // SetPrinterOrientation has read a printer's orientation
+qintptr nextWindowHandle = 1;
+
+int orientationCode(PrinterOrientation orientation) {
+    switch (orientation) {
+    case PrinterOrientation::Portrait:
+        return 1;
+    case PrinterOrientation::Landscape:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+std::optional<PrinterOrientation> fromCode(int code) {
+    if (code == 1)
+        return PrinterOrientation::Portrait;
+    if (code == 2)
+        return PrinterOrientation::Landscape;
+    return std::nullopt;
+}
+
+void showModally(const ReportDefinition& report, const ReportData& data, QWidget* parent) {
+    // The report's printer takes the default printer's orientation as it is now, after the
+    // initialise handler changed it; Qt does not read it from the lpoptions defaults itself.
+    QPrinter printer(QPrinter::HighResolution);
+    platform::applyDefaultOrientation(printer, report.orientation);
+    const QPageLayout::Orientation orientation = printer.pageLayout().orientation();
+    if (showHook) {
+        showHook(report, data, orientation);
+        return;
+    }
+    PreviewOptions options;
+    options.printer = &printer;
+    options.layout.orientation = orientation;
+    options.reportError = [parent](const QString& message) {
+        platform::msgBox(parent, message, 48);
+    };
+    showReportPreview(report, data, options, parent);
+}
+
+// Creates DataReport<number> on the data source's rows, runs its initialise handler and
+// shows it.
+void showDataReport(int number, const DataEnvironment& de1, QWidget* parent) {
+    ReportDefinition report = dataReport(number);
+    const ReportData data = de1.load(dataMemberOf(number), dataFieldsOf(report));
+    DataReport_Initialize(number, report, nextWindowHandle++);
+    showModally(report, data, parent);
+}
+
+} // namespace
+
+void ShowReport(int reportNumber, QWidget* parent) {
+    if (!parent)
+        parent = QApplication::activeWindow();
+    SharedConnection = OpenConnection();
+    // de1 with its connection re-pointed at the program's database; released on return.
+    const DataEnvironment de1(Connection::open(BuildConnectionString()));
+    switch (reportNumber) {
+    case 1:
+        showDataReport(1, de1, parent);
+        break;
+    case 2:
+        ReportDateRangeWindow::showModal(parent);
+        showDataReport(2, de1, parent);
+        break;
+    case 3:
+        showDataReport(3, de1, parent);
+        RestorePrinterSettings();
+        break;
+    case 5:
+        showDataReport(4, de1, parent);
+        RestorePrinterSettings();
+        break;
+    case 6:
+        showDataReport(5, de1, parent);
+        break;
+    default:
+        break;
+    }
+}
+
+void SetPrinterOrientation(qintptr windowHandle, int paperSize, int orientation) {
+    saved.windowHandle = windowHandle;
+    if (!platform::hasDefaultPrinter())
+        return;
+    remembered = true;
+    saved.paperSize = paperSize;
+    saved.orientation = orientationCode(platform::defaultOrientation());
+    saved.hadUserDefault =
+        !platform::defaultPrinterOption(QStringLiteral("orientation-requested")).isEmpty();
+    if (const auto wanted = fromCode(orientation))
+        platform::setDefaultOrientation(*wanted);
+}
+
+void RestorePrinterSettings() {
+    if (!remembered || !platform::hasDefaultPrinter())
+        return;
+    const auto orientation = fromCode(saved.orientation);
+    if (!saved.hadUserDefault || !orientation)
+        platform::setDefaultOrientation(PrinterOrientation::Unknown);
+    else
+        platform::setDefaultOrientation(*orientation);
+}
+
+SavedPrinterSettings savedPrinterSettings() {
+    return saved;
+}
+
+void setReportShowHook(ReportShowHook hook) {
+    showHook = std::move(hook);
+}
+
+} // namespace quarvel::reports

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "reports/engine/ReportData.h"
+#include "reports/engine/ReportDefinition.h"
+
+#include <QPageLayout>
+#include <QtGlobal>
+#include <functional>
+
+class QWidget;
+
+namespace quarvel::reports {
+
+// Report start-up and the default printer's orientation.
+//
+// ShowReport(reportNumber) is the one way a report is shown:
+//   1 DataReport1 "Product Cost Comparisons"
+//   2 the "Report Date Range" window (Form10), then DataReport2 "Product Purchases by Supplier"
+//   3 DataReport3 "Product Summary", then RestorePrinterSettings
+//   5 DataReport4 "Product Transaction Detail", then RestorePrinterSettings
+//   6 DataReport5 "Purchase Order"
+//   any other number: the data source is connected and released, nothing is shown.
+// It opens a new SharedConnection and gives the data source `de1` a fresh connection on
+// BuildConnectionString(), loads the report's rows, runs its initialise handler (which sets
+// the default printer's orientation) and shows the report modally in a print preview whose
+// printer has the orientation the default printer has at that moment (the report's own when
+// there is no default printer). It has no trap: errors throw to the calling button's trap,
+// and nothing is shown after one. The rows are read before the initialise handler runs, so a
+// report whose data cannot be read leaves the printer as it was.
+void ShowReport(int reportNumber, QWidget* parent = nullptr);
+
+// Remembers the window handle, the paper size code and the default printer's orientation (1
+// portrait, 2 landscape, 0 when it has none), then sets the orientation: 1 portrait, 2
+// landscape, 0 (or anything else) leaves it. The paper size is accepted and never applied:
+// the printer's media default is never read or written. Without a default printer only the
+// handle is remembered.
+void SetPrinterOrientation(qintptr windowHandle, int paperSize, int orientation);
+
+// Writes the remembered orientation back to the default printer. When the printer had no
+// orientation default of the user's own before, that default is removed again instead of
+// writing one that was never there. Nothing happens without a default printer or before any
+// orientation was remembered.
+void RestorePrinterSettings();
+
+// The values SetPrinterOrientation remembers (lngSavedHwnd, lngSavedPaperSize,
+// lngSavedOrientation), zero at program start.
+struct SavedPrinterSettings {
+    qintptr windowHandle = 0;
+    int paperSize = 0;
+    int orientation = 0;
+    bool hadUserDefault = false; // the orientation was a user default (lpoptions)
+};
+SavedPrinterSettings savedPrinterSettings();
+
+// Replaces the modal preview: receives the initialised report, its rows and the orientation
+// of the printer the report would be shown on, and returns when "the report window" closes.
+// Pass {} to show the real preview again. For tests.
+using ReportShowHook = std::function<void(const ReportDefinition&, const ReportData&,
+                                          QPageLayout::Orientation printerOrientation)>;
+void setReportShowHook(ReportShowHook hook);
+
+} // namespace quarvel::reports

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+
+namespace quarvel {
+class Recordset;
+}
+
+namespace quarvel::controls {
+class BoundTextBox;
+class DataControl;
+} // namespace quarvel::controls
+
+namespace quarvel::reports {
+
+// Form10 "Report Date Range": the period of "Product Purchases by Supplier", kept in BeginDate
+// and EndDate of the My Company Information row and edited in two boxes as "MM/dd/yyyy".
+// However it closes ("Preview..." or the close box), pending edits are written and the two
+// dates are copied into strBeginDate and strEndDate for the report's period line. When the
+// dates cannot be written, the failure is reported and the period texts take the dates the
+// database still holds, so the period line states the period the report's figures use.
+class ReportDateRangeWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit ReportDateRangeWindow(const QString& programFolder = QString(),
+                                   QWidget* parent = nullptr);
+    ~ReportDateRangeWindow() override;
+
+    // Loads the window and shows it modally; returns when it has unloaded.
+    static void showModal(QWidget* parent, const QString& programFolder = QString());
+
+    controls::BoundTextBox* beginDateBox() const { return m_begin; }
+    controls::BoundTextBox* endDateBox() const { return m_end; }
+    QPushButton* previewButton() const { return m_preview; }
+    Recordset* recordset() const { return m_recordset.get(); }
+
+public slots:
+    void Form_Load();
+    void PushButton1_Click();
+
+protected:
+    // Every way of closing ends here; the close request's handler runs once.
+    void done(int result) override;
+
+private:
+    void Form_QueryUnload();
+
+    QString m_programFolder;
+    controls::DataControl* m_dc = nullptr;
+    controls::BoundTextBox* m_begin = nullptr;
+    controls::BoundTextBox* m_end = nullptr;
+    QPushButton* m_preview = nullptr;
+    std::shared_ptr<Recordset> m_recordset;
+    bool m_unloaded = false;
+};
+
+} // namespace quarvel::reports

@@ -1,0 +1,240 @@
+// The five reports laid out on the sample database and on small hand-made databases: what the
+// pages say, page numbering, totals and the printed purchase order.
+
+#include "DbTool.h"
+#include "TempDatabase.h"
+#include "data/Connection.h"
+#include "data/ConnectionString.h"
+#include "reports/DataEnvironment.h"
+#include "reports/DataReportInitialize.h"
+#include "reports/DataReports.h"
+#include "reports/engine/ReportEngine.h"
+#include "shell/Globals.h"
+
+#include <QProcess>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quarvel;
+using namespace quarvel::reports;
+
+namespace {
+
+LayoutOptions options() {
+    LayoutOptions o;
+    o.now = QDateTime(QDate(2025, 1, 1), QTime(13, 2, 3));
+    o.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    return o;
+}
+
+// DataReport<number> initialised and laid out on the database QUARVEL_DATABASE names.
+ReportDocument layout(int number) {
+    ReportDefinition report = dataReport(number);
+    DataEnvironment de1(OpenConnection());
+    const ReportData data = de1.load(dataMemberOf(number), dataFieldsOf(report));
+    DataReport_Initialize(number, report, 1);
+    return layoutReport(report, data, options());
+}
+
+QStringList textsOf(const ReportDocument& doc, const QString& name) {
+    QStringList texts;
+    for (const LaidOutPage& page : doc.pages) {
+        for (const LaidOutItem* item : page.find(name))
+            texts << item->text();
+    }
+    return texts;
+}
+
+double amount(QString text) {
+    return text.remove(u'$').remove(u' ').toDouble();
+}
+
+} // namespace
+
+class tst_ReportDefinitions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void sampleReports();
+    void costComparisonFigures();
+    void longReportPaging();
+    void purchaseOrder();
+    void pdfOfRealReport();
+
+private:
+    void useDatabase(const QString& path) { qputenv("QUARVEL_DATABASE", path.toUtf8()); }
+
+    QTemporaryDir m_dir;
+    QString m_sample;
+};
+
+void tst_ReportDefinitions::initTestCase() {
+    // No print server: the orientation calls of the initialise handlers do nothing.
+    qputenv("CUPS_SERVER", m_dir.filePath(QStringLiteral("no-cups.sock")).toUtf8());
+    m_sample = m_dir.filePath(QStringLiteral("Sample.db"));
+    dbtool::createDatabase(m_sample, true, true);
+}
+
+void tst_ReportDefinitions::sampleReports() {
+    useDatabase(m_sample);
+    strBeginDate = QStringLiteral("01/01/2021");
+    strEndDate = QStringLiteral("12/31/2021");
+    const QStringList titles = {"Product Cost Comparisons", "Product Purchases by Supplier",
+                                "Product Summary", "Product Transaction Detail", "Purchase Order"};
+    for (int number = 1; number <= 5; ++number) {
+        const ReportDocument doc = layout(number);
+        QCOMPARE(doc.title, titles.at(number - 1));
+        QCOMPARE(doc.pages.front().find(QStringLiteral("Label3")).at(0)->text(), doc.title);
+        QCOMPARE(doc.orientation,
+                 number == 3 || number == 4 ? QPageLayout::Landscape : QPageLayout::Portrait);
+        const QString pageLabel =
+            number == 5 ? QStringLiteral("Label19") : QStringLiteral("Label6");
+        const QStringList pages = textsOf(doc, pageLabel);
+        QCOMPARE(pages.size(), doc.pageCount());
+        QCOMPARE(pages.last(), QStringLiteral("Page %1 of %1").arg(doc.pageCount()));
+    }
+    const ReportDocument purchases = layout(2);
+    QCOMPARE(purchases.pages.front().find(QStringLiteral("lblPeriod")).at(0)->text(),
+             QStringLiteral("For Transactions Between:01/01/2021 and 12/31/2021"));
+    QVERIFY(!textsOf(purchases, QStringLiteral("txtProductName")).isEmpty());
+}
+
+void tst_ReportDefinitions::costComparisonFigures() {
+    TempDatabase db;
+    db.exec(QStringLiteral(
+        "INSERT INTO Suppliers (SupplierID, SupplierName) VALUES (1, 'Acme'), (2, 'Bolt');"
+        "INSERT INTO Products (ProductID, ProductName) VALUES (1, 'Rake'), (2, 'Hoe'),"
+        " (3, 'Spade');"
+        "INSERT INTO [Purchase Orders] (PurchaseOrderID, SupplierID, PurchaseOrderNumber)"
+        " VALUES (1, 1, 1), (2, 2, 2);"
+        "INSERT INTO [Inventory Transactions] (TransactionDate, ProductID, PurchaseOrderID,"
+        " UnitPrice, UnitsOrdered) VALUES ('2021-03-01', 1, 1, 12.5, 4),"
+        " ('2021-03-02', 1, 2, 0, 6), ('2021-03-03', 3, 1, 2.5, 3);"));
+    useDatabase(db.path());
+    const ReportDocument doc = layout(1);
+    QCOMPARE(doc.pageCount(), 1);
+    const LaidOutPage& page = doc.pages.front();
+    QCOMPARE(page.find(QStringLiteral("Label6")).at(0)->text(), QStringLiteral("Page 1 of 1"));
+    // Hoe has no order lines and still prints its header (and its footer).
+    QCOMPARE(textsOf(doc, QStringLiteral("txtProductName")), QStringList({"Hoe", "Rake", "Spade"}));
+    QCOMPARE(textsOf(doc, QStringLiteral("txtProductUnits")), QStringList({"0", "10", "3"}));
+    QCOMPARE(textsOf(doc, QStringLiteral("txtAvgUnitPrice")),
+             QStringList({"$12.50", "$0.00", "$2.50"}));
+    int printed = 0;
+    for (const QString& units : textsOf(doc, QStringLiteral("txtProductUnits")))
+        printed += units.toInt();
+    QCOMPARE(textsOf(doc, QStringLiteral("Function1")), QStringList{QString::number(printed)});
+    QCOMPARE(page.find(QStringLiteral("Label3")).at(0)->font.pixelSize(), 435); // 21.75 pt
+    QCOMPARE(page.find(QStringLiteral("Label4")).at(0)->color, QColor(0, 0, 128));
+    QCOMPARE(page.find(QStringLiteral("Label1")).at(0)->color, QColor(128, 128, 255));
+}
+
+void tst_ReportDefinitions::longReportPaging() {
+    TempDatabase db;
+    QString sql = QStringLiteral("INSERT INTO Products (ProductID, ProductName) VALUES (1, 'Rake'),"
+                                 " (2, 'Spade'); INSERT INTO [Inventory Transactions]"
+                                 " (TransactionDate, ProductID, UnitsSold) VALUES ");
+    const int rows = 100;
+    for (int i = 0; i < rows; ++i)
+        sql +=
+            QStringLiteral("%1('2021-01-01', %2, %3)").arg(i ? "," : "").arg(i < 60 ? 1 : 2).arg(i);
+    db.exec(sql);
+    useDatabase(db.path());
+    const ReportDocument doc = layout(4);
+
+    // The expected pages, section by section: letter landscape, one-inch margins.
+    const int bodyBottom = 12240 - 1440 - 675;
+    int pages = 1;
+    int y = 1440 + 1380 + 375;
+    auto put = [&](int height) {
+        if (y + height > bodyBottom) {
+            ++pages;
+            y = 1440 + 375;
+        }
+        y += height;
+    };
+    for (int product = 0; product < 2; ++product) {
+        put(330);
+        for (int i = 0; i < (product == 0 ? 60 : 40); ++i)
+            put(285);
+        put(3);
+    }
+    QCOMPARE(doc.pageCount(), pages);
+    QCOMPARE(textsOf(doc, QStringLiteral("txtUnitsSold")).size(), rows);
+    for (const LaidOutPage& page : doc.pages) {
+        QCOMPARE(page.find(QStringLiteral("Label6")).at(0)->text(),
+                 QStringLiteral("Page %1 of %2").arg(page.number).arg(pages));
+        QCOMPARE(page.find(QStringLiteral("Label4")).size(), size_t(1)); // headings every page
+        for (const LaidOutItem& item : page.items) {
+            if (item.section == u"cm1B_Detail" || item.section == u"Section1")
+                QVERIFY(item.rect.bottom() < bodyBottom);
+        }
+    }
+}
+
+void tst_ReportDefinitions::purchaseOrder() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Orders.db"));
+    dbtool::createDatabase(path, true, true);
+    useDatabase(path);
+    {
+        auto c = OpenConnection();
+        QSqlQuery q(c->database());
+        QVERIFY(
+            q.exec(QStringLiteral("UPDATE [My Company Information] SET PurchaseOrderID = 12,"
+                                  " PhoneNumber = '555-123-4567', FaxNumber = '555.123.4568'")));
+    }
+    const ReportDocument doc = layout(5);
+    QCOMPARE(doc.pageCount(), 1);
+    const LaidOutPage& page = doc.pages.front();
+    QCOMPARE(page.find(QStringLiteral("lblPhone")).at(0)->text(),
+             QStringLiteral("Phone: (555) 123-4567  Fax: (555) 123-4568"));
+    QCOMPARE(page.find(QStringLiteral("txtPurchaseOrderID")).at(0)->text(), QStringLiteral("12"));
+    QCOMPARE(page.find(QStringLiteral("Label19")).at(0)->text(), QStringLiteral("Page 1 of 1"));
+
+    const QStringList units = textsOf(doc, QStringLiteral("txtUnitsOrdered"));
+    const QStringList prices = textsOf(doc, QStringLiteral("txtUnitPrice"));
+    const QStringList subtotals = textsOf(doc, QStringLiteral("txtSubtotal"));
+    QCOMPARE(units.size(), 4);
+    int line = -1;
+    for (int i = 0; i < units.size(); ++i) {
+        if (units[i] == u"3" && prices[i] == u"$2.50")
+            line = i;
+    }
+    QVERIFY2(line >= 0, qPrintable(prices.join(u',')));
+    QCOMPARE(subtotals[line], QStringLiteral("$7.50"));
+    double total = 0;
+    for (const QString& s : subtotals)
+        total += amount(s);
+    QCOMPARE(amount(page.find(QStringLiteral("txtOrderTotal")).at(0)->text()), total);
+    QCOMPARE(formatValue(total, QStringLiteral("$######0.00")),
+             page.find(QStringLiteral("txtOrderTotal")).at(0)->text());
+}
+
+void tst_ReportDefinitions::pdfOfRealReport() {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed.");
+    useDatabase(m_sample);
+    ReportDefinition report = DataReport4();
+    DataEnvironment de1(OpenConnection());
+    const ReportData data = de1.load(QStringLiteral("cm4"), dataFieldsOf(report));
+    DataReport_Initialize(4, report, 1);
+    const QString pdf = m_dir.filePath(QStringLiteral("detail.pdf"));
+    const ReportDocument doc = layoutReport(report, data, options());
+    writePdf(doc, pdf);
+    QProcess p;
+    p.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(p.waitForFinished(60000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    QVERIFY(text.contains(QStringLiteral("Product Transaction Detail")));
+    QVERIFY(text.contains(QStringLiteral("Transaction Description")));
+    QVERIFY(text.contains(QStringLiteral("Page 1 of %1").arg(doc.pageCount())));
+    QCOMPARE(text.count(u'\f'), doc.pageCount());
+}
+
+QTEST_MAIN(tst_ReportDefinitions)
+#include "tst_ReportDefinitions.moc"

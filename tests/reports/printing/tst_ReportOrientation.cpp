@@ -1,0 +1,163 @@
+// ShowReport and the default printer's orientation, against a private cupsd: the orientation
+// before, while each report is open (inside the show hook) and after it; media never changes.
+
+#include "DbTool.h"
+#include "PrivateCups.h"
+#include "platform/PrinterDefaults.h"
+#include "reports/Printers.h"
+#include "shell/Globals.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <QtTest>
+
+using namespace quarvel;
+using namespace quarvel::reports;
+using platform::PrinterOrientation;
+
+namespace {
+
+struct Shown {
+    QString report;
+    PrinterOrientation whileOpen = PrinterOrientation::Unknown;
+    QPageLayout::Orientation printer = QPageLayout::Portrait;
+    QString mediaWhileOpen;
+};
+
+// Closes the "Report Date Range" window as soon as it is up.
+void closeDateRangeWhenShown() {
+    QTimer::singleShot(0, [] {
+        if (auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            window->close();
+        else
+            closeDateRangeWhenShown();
+    });
+}
+
+} // namespace
+
+class tst_ReportOrientation : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup() { setReportShowHook({}); }
+    void orientationTable_data();
+    void orientationTable();
+    void unknownNumbersShowNothing();
+    void withoutDefaultPrinter();
+
+private:
+    QString orientationDefault() {
+        return platform::defaultPrinterOption(QStringLiteral("orientation-requested"));
+    }
+
+    PrivateCups m_cups;
+    QTemporaryDir m_dir;
+    std::vector<Shown> m_shown;
+};
+
+void tst_ReportOrientation::initTestCase() {
+    const QString database = m_dir.filePath(QStringLiteral("Products.db"));
+    dbtool::createDatabase(database, true, true);
+    qputenv("QUARVEL_DATABASE", database.toUtf8());
+    const QString failure = m_cups.start();
+    if (!failure.isEmpty())
+        QSKIP(qPrintable(failure));
+    QVERIFY(m_cups.addDefaultPrinter());
+    QTRY_VERIFY_WITH_TIMEOUT(platform::hasDefaultPrinter(), 20000);
+    QCOMPARE(m_cups.run(QStringLiteral("lpoptions"),
+                        {QStringLiteral("-o"), QStringLiteral("media=Legal")}),
+             0);
+}
+
+void tst_ReportOrientation::cleanupTestCase() {
+    m_cups.stop();
+}
+
+void tst_ReportOrientation::init() {
+    m_shown.clear();
+    setReportShowHook([this](const ReportDefinition& report, const ReportData&,
+                             QPageLayout::Orientation printer) {
+        m_shown.push_back({report.title, platform::defaultOrientation(), printer,
+                           platform::defaultPrinterOption(QStringLiteral("media"))});
+    });
+}
+
+void tst_ReportOrientation::orientationTable_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("before"); // orientation-requested user default, "" for none
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("whileOpen"); // PrinterOrientation
+    QTest::addColumn<QString>("after");
+    const int portrait = int(PrinterOrientation::Portrait);
+    const int landscape = int(PrinterOrientation::Landscape);
+    QTest::newRow("summary on portrait") << 3 << "3"
+                                         << "Product Summary" << landscape << "3";
+    QTest::newRow("summary without default") << 3 << ""
+                                             << "Product Summary" << landscape << "";
+    QTest::newRow("detail on portrait") << 5 << "3"
+                                        << "Product Transaction Detail" << landscape << "3";
+    QTest::newRow("detail on landscape") << 5 << "4"
+                                         << "Product Transaction Detail" << landscape << "4";
+    QTest::newRow("cost on landscape stays portrait")
+        << 1 << "4"
+        << "Product Cost Comparisons" << portrait << "3";
+    QTest::newRow("purchases on landscape") << 2 << "4"
+                                            << "Product Purchases by Supplier" << portrait << "3";
+    QTest::newRow("purchase order on landscape") << 6 << "4"
+                                                 << "Purchase Order" << portrait << "3";
+}
+
+void tst_ReportOrientation::orientationTable() {
+    QFETCH(int, number);
+    QFETCH(QString, before);
+    QFETCH(QString, title);
+    QFETCH(int, whileOpen);
+    QFETCH(QString, after);
+    QVERIFY(platform::setDefaultOrientation(before == u"3"   ? PrinterOrientation::Portrait
+                                            : before == u"4" ? PrinterOrientation::Landscape
+                                                             : PrinterOrientation::Unknown));
+    QCOMPARE(orientationDefault(), before);
+    if (number == 2)
+        closeDateRangeWhenShown();
+
+    ShowReport(number);
+
+    QCOMPARE(m_shown.size(), size_t(1));
+    QCOMPARE(m_shown[0].report, title);
+    QCOMPARE(int(m_shown[0].whileOpen), whileOpen);
+    QCOMPARE(m_shown[0].printer, whileOpen == int(PrinterOrientation::Landscape)
+                                     ? QPageLayout::Landscape
+                                     : QPageLayout::Portrait);
+    QCOMPARE(m_shown[0].mediaWhileOpen, QStringLiteral("Legal"));
+    QCOMPARE(orientationDefault(), after);
+    QCOMPARE(platform::defaultPrinterOption(QStringLiteral("media")), QStringLiteral("Legal"));
+}
+
+void tst_ReportOrientation::unknownNumbersShowNothing() {
+    QVERIFY(platform::setDefaultOrientation(PrinterOrientation::Landscape));
+    for (int number : {4, 0, 7, -1}) {
+        ShowReport(number);
+        QVERIFY(m_shown.empty());
+        QCOMPARE(orientationDefault(), QStringLiteral("4"));
+    }
+}
+
+void tst_ReportOrientation::withoutDefaultPrinter() {
+    m_cups.removePrinter();
+    QTRY_VERIFY_WITH_TIMEOUT(!platform::hasDefaultPrinter(), 20000);
+    ShowReport(3);
+    ShowReport(1);
+    QCOMPARE(m_shown.size(), size_t(2));
+    // Each report keeps its own orientation; nothing was written anywhere.
+    QCOMPARE(m_shown[0].printer, QPageLayout::Landscape);
+    QCOMPARE(m_shown[1].printer, QPageLayout::Portrait);
+    QVERIFY(!m_cups.hasOptionsFile());
+}
+
+QTEST_MAIN(tst_ReportOrientation)
+#include "tst_ReportOrientation.moc"
