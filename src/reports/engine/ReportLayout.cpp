@@ -12,8 +12,10 @@
 #include "ReportFormat.h"
 #include "ReportText.h"
 
+#include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace quarvel::reports {
 
@@ -37,20 +39,26 @@ int requireColumn(const ReportTable& table, const QString& name) {
     return column;
 }
 
-// A label whose text holds %P waits for the page count.
-struct PendingText {
-    size_t page;
-    size_t item;
-    QString caption;
-    int maxLines;
+// The font of a report item, resolved once per layout rather than once per printed copy.
+struct ItemFont {
+    QFont font;
+    QFontMetricsF metrics;
+    int lineHeight;
 };
 
+// Lays a report out in one pass. Without a page count it only measures: it builds no items
+// and keeps no pages, and works out the section heights (which only fields that grow can
+// change) to count the pages. With the page count it builds every page in turn and hands it
+// to the sink, so no more than one page is held at a time.
 class Layouter {
 public:
-    Layouter(const ReportDefinition& def, const ReportData& data, const LayoutOptions& options)
-        : m_def(def), m_data(data), m_options(options) {}
+    Layouter(const ReportDefinition& def, const ReportData& data, const LayoutOptions& options,
+             int pageCount, const PageSink* sink)
+        : m_def(def), m_data(data), m_options(options), m_pageCount(pageCount), m_sink(sink),
+          m_measureOnly(pageCount <= 0) {}
 
-    ReportDocument run();
+    // Returns the number of pages.
+    int run();
 
 private:
     void startPage();
@@ -58,6 +66,7 @@ private:
     // An item built for a section; a label with page codes keeps its caption until placed.
     struct BuiltItem {
         LaidOutItem item;
+        const ReportItem* source = nullptr;
         QString caption;
         int maxLines = 1;
     };
@@ -68,31 +77,27 @@ private:
     QVariant fieldValue(const ReportItem& item, const RowContext& row) const;
     QVariant sumOf(const ReportItem& item, const RowContext& row) const;
     QString substitute(QString caption, int pageNumber, int pageCount) const;
+    const ItemFont& fontOf(const ReportItem& item);
 
     const ReportDefinition& m_def;
     const ReportData& m_data;
     const LayoutOptions& m_options;
-    ReportDocument m_doc;
+    const int m_pageCount;
+    const PageSink* m_sink;
+    const bool m_measureOnly;
+    std::unordered_map<const ReportItem*, ItemFont> m_fonts;
     LaidOutPage m_page;
-    std::vector<PendingText> m_pending;
+    int m_pagesDone = 0;
     int m_y = 0;
     int m_bodyTop = 0;
     int m_bodyBottom = 0;
     int m_currentMaster = -1;
 };
 
-ReportDocument Layouter::run() {
-    m_doc.title = m_def.title;
-    m_doc.pageSize = m_options.pageSize.value_or(m_def.pageSize);
-    m_doc.orientation = m_options.orientation.value_or(m_def.orientation);
-    const QSizeF points = m_doc.pageSize.size(QPageSize::Point);
-    QSize paper(static_cast<int>(std::lround(points.width() * 20)),
-                static_cast<int>(std::lround(points.height() * 20)));
-    if (m_doc.orientation == QPageLayout::Landscape)
-        paper.transpose();
-    m_doc.paper = paper;
-    m_doc.margins = m_def.margins;
-    m_bodyBottom = paper.height() - m_def.margins.bottom() - std::max(0, m_def.pageFooter.height);
+int Layouter::run() {
+    const ReportDocument setup = pageSetup(m_def, m_options);
+    m_bodyBottom =
+        setup.paper.height() - m_def.margins.bottom() - std::max(0, m_def.pageFooter.height);
 
     const int masters = m_data.master().rowCount();
     m_currentMaster = masters > 0 ? 0 : -1;
@@ -113,19 +118,22 @@ ReportDocument Layouter::run() {
     }
     place(m_def.reportFooter, {m_currentMaster, -1, false, false});
     finishPage();
+    return m_pagesDone;
+}
 
-    const int count = m_doc.pageCount();
-    for (const PendingText& p : m_pending) {
-        LaidOutItem& item = m_doc.pages[p.page].items[p.item];
-        const QString text = substitute(p.caption, m_doc.pages[p.page].number, count);
-        item.lines = ReportText::wrap(text, item.font, item.rect.width()).mid(0, p.maxLines);
+const ItemFont& Layouter::fontOf(const ReportItem& item) {
+    auto found = m_fonts.find(&item);
+    if (found == m_fonts.end()) {
+        const QFont font = ReportText::qfont(item.fontChange.applyTo(m_def.font));
+        const QFontMetricsF metrics(font);
+        found = m_fonts.emplace(&item, ItemFont{font, metrics, ReportText::lineHeight(font)}).first;
     }
-    return std::move(m_doc);
+    return found->second;
 }
 
 void Layouter::startPage() {
     m_page = LaidOutPage();
-    m_page.number = m_doc.pageCount() + 1;
+    m_page.number = m_pagesDone + 1;
     m_y = m_def.margins.top();
     if (m_page.number > 1) {
         place(m_def.pageHeader, {m_currentMaster, -1, false, false});
@@ -136,7 +144,9 @@ void Layouter::startPage() {
 void Layouter::finishPage() {
     m_y = m_bodyBottom; // the footer band below the body
     place(m_def.pageFooter, {m_currentMaster, -1, false, false});
-    m_doc.pages.push_back(std::move(m_page));
+    ++m_pagesDone;
+    if (m_sink && !m_measureOnly)
+        (*m_sink)(std::move(m_page));
 }
 
 void Layouter::place(const ReportSection& section, const RowContext& row) {
@@ -153,13 +163,10 @@ void Layouter::place(const ReportSection& section, const RowContext& row) {
         LaidOutItem& item = built.item;
         item.rect.translate(m_def.margins.left(), m_y);
         if (!built.caption.isEmpty()) {
-            const QString text = substitute(built.caption, m_page.number, 0);
+            const QString text = substitute(built.caption, m_page.number, m_pageCount);
             item.lines =
-                ReportText::wrap(text, item.font, item.rect.width()).mid(0, built.maxLines);
-            if (built.caption.contains(QStringLiteral("%P"))) {
-                m_pending.push_back(
-                    {m_doc.pages.size(), m_page.items.size(), built.caption, built.maxLines});
-            }
+                ReportText::wrap(text, item.font, fontOf(*built.source).metrics, item.rect.width())
+                    .mid(0, built.maxLines);
         }
         m_page.items.push_back(std::move(item));
     }
@@ -175,7 +182,10 @@ std::vector<Layouter::BuiltItem> Layouter::build(const ReportSection& section,
     std::vector<BuiltItem> items;
     std::vector<Growth> growths;
     for (const ReportItem& src : section.items) {
+        if (m_measureOnly && !(src.isText() && src.canGrow && src.kind != ReportItem::Kind::Label))
+            continue; // only a field that grows can change the section's height
         BuiltItem built;
+        built.source = &src;
         LaidOutItem& out = built.item;
         out.name = src.name;
         out.section = section.name;
@@ -192,8 +202,9 @@ std::vector<Layouter::BuiltItem> Layouter::build(const ReportSection& section,
         }
         out.kind = LaidOutItem::Kind::Text;
         out.color = src.foreColor;
-        out.font = ReportText::qfont(src.fontChange.applyTo(m_def.font));
-        out.lineHeight = ReportText::lineHeight(out.font);
+        const ItemFont& font = fontOf(src);
+        out.font = font.font;
+        out.lineHeight = font.lineHeight;
         const int fits = std::max(1, src.rect.height() / std::max(1, out.lineHeight));
         if (src.kind == ReportItem::Kind::Label && src.caption.contains(u'%')) {
             // Page codes: substituted once the page is known (labels with codes never grow).
@@ -202,7 +213,8 @@ std::vector<Layouter::BuiltItem> Layouter::build(const ReportSection& section,
             items.push_back(std::move(built));
             continue;
         }
-        QStringList lines = ReportText::wrap(textOf(src, row), out.font, src.rect.width());
+        QStringList lines =
+            ReportText::wrap(textOf(src, row), out.font, font.metrics, src.rect.width());
         const int needed = static_cast<int>(lines.size()) * out.lineHeight;
         if (src.canGrow && needed > src.rect.height()) {
             growths.push_back({src.rect.y() + src.rect.height(), needed - src.rect.height()});
@@ -217,13 +229,13 @@ std::vector<Layouter::BuiltItem> Layouter::build(const ReportSection& section,
     int extra = 0;
     for (const Growth& g : growths)
         extra = std::max(extra, g.extra);
-    for (size_t i = 0; i < items.size(); ++i) {
+    for (BuiltItem& built : items) {
         int shift = 0;
         for (const Growth& g : growths) {
-            if (section.items[i].rect.y() >= g.bottom)
+            if (built.source->rect.y() >= g.bottom)
                 shift = std::max(shift, g.extra);
         }
-        items[i].item.rect.translate(0, shift);
+        built.item.rect.translate(0, shift);
     }
     *height = std::max(section.height, 0) + extra;
     return items;
@@ -310,9 +322,34 @@ QString Layouter::substitute(QString caption, int pageNumber, int pageCount) con
 
 } // namespace
 
+ReportDocument pageSetup(const ReportDefinition& definition, const LayoutOptions& options) {
+    ReportDocument doc;
+    doc.title = definition.title;
+    doc.pageSize = options.pageSize.value_or(definition.pageSize);
+    doc.orientation = options.orientation.value_or(definition.orientation);
+    const QSizeF points = doc.pageSize.size(QPageSize::Point);
+    QSize paper(static_cast<int>(std::lround(points.width() * 20)),
+                static_cast<int>(std::lround(points.height() * 20)));
+    if (doc.orientation == QPageLayout::Landscape)
+        paper.transpose();
+    doc.paper = paper;
+    doc.margins = definition.margins;
+    return doc;
+}
+
+int layoutReportPages(const ReportDefinition& definition, const ReportData& data,
+                      const LayoutOptions& options, const PageSink& sink) {
+    const int pages = Layouter(definition, data, options, 0, nullptr).run();
+    Layouter(definition, data, options, pages, &sink).run();
+    return pages;
+}
+
 ReportDocument layoutReport(const ReportDefinition& definition, const ReportData& data,
                             const LayoutOptions& options) {
-    return Layouter(definition, data, options).run();
+    ReportDocument doc = pageSetup(definition, options);
+    layoutReportPages(definition, data, options,
+                      [&doc](LaidOutPage&& page) { doc.pages.push_back(std::move(page)); });
+    return doc;
 }
 
 } // namespace quarvel::reports

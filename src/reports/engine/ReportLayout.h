@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
+#include <functional>
 #include <optional>
 
 namespace quarvel::reports {
@@ -19,6 +20,18 @@ struct LayoutOptions {
     std::optional<QPageLayout::Orientation> orientation;
     std::optional<QPageSize> pageSize;
 };
+
+// Called with each laid-out page in turn.
+using PageSink = std::function<void(LaidOutPage&&)>;
+
+// The paper, orientation and margins a report is laid out on, without pages.
+ReportDocument pageSetup(const ReportDefinition& definition, const LayoutOptions& options);
+
+// Lays a report out and hands over one page at a time, so memory does not grow with the
+// length of the report. A first, measuring pass counts the pages for "%P". Returns the
+// number of pages.
+int layoutReportPages(const ReportDefinition& definition, const ReportData& data,
+                      const LayoutOptions& options, const PageSink& sink);
 
 // Lays a report out into pages. Sections are never split: one that does not fit below what
 // the page already holds moves to the next page (a section taller than a whole page prints

@@ -3,6 +3,7 @@
 #include "ReportError.h"
 
 #include <QPrinter>
+#include <optional>
 
 namespace quarvel::reports {
 
@@ -43,33 +44,57 @@ void paintPage(QPainter& painter, const LaidOutPage& page) {
     }
 }
 
-void paintReport(const ReportDocument& document, QPagedPaintDevice& device) {
+ReportPagePainter::ReportPagePainter(const ReportDocument& setup, QPagedPaintDevice& device)
+    : m_device(device) {
     if (auto* printer = dynamic_cast<QPrinter*>(&device))
         printer->setFullPage(true);
-    QPageLayout layout(document.pageSize, document.orientation, QMarginsF(0, 0, 0, 0));
+    QPageLayout layout(setup.pageSize, setup.orientation, QMarginsF(0, 0, 0, 0));
     layout.setMode(QPageLayout::FullPageMode);
     const QPageLayout current = device.pageLayout();
-    if (!current.pageSize().isEquivalentTo(document.pageSize) ||
-        current.orientation() != document.orientation || !current.margins().isNull()) {
+    if (!current.pageSize().isEquivalentTo(setup.pageSize) ||
+        current.orientation() != setup.orientation || !current.margins().isNull()) {
         device.setPageLayout(layout);
     }
-    QPainter painter;
-    if (!painter.begin(&device))
-        throw ReportError(QStringLiteral("The report \"%1\" cannot be printed on this device.")
-                              .arg(document.title));
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    const double sx = device.logicalDpiX() / 1440.0;
-    const double sy = device.logicalDpiY() / 1440.0;
-    for (size_t i = 0; i < document.pages.size(); ++i) {
-        if (i > 0)
-            device.newPage();
-        painter.save();
-        painter.scale(sx, sy);
-        paintPage(painter, document.pages[i]);
-        painter.restore();
-    }
-    painter.end();
+    if (!m_painter.begin(&device))
+        throw ReportError(
+            QStringLiteral("The report \"%1\" cannot be printed on this device.").arg(setup.title));
+    m_painter.setRenderHint(QPainter::Antialiasing);
+    m_painter.setRenderHint(QPainter::TextAntialiasing);
+    m_scaleX = device.logicalDpiX() / 1440.0;
+    m_scaleY = device.logicalDpiY() / 1440.0;
+}
+
+ReportPagePainter::~ReportPagePainter() {
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+void ReportPagePainter::paint(const LaidOutPage& page) {
+    if (!m_first)
+        m_device.newPage();
+    m_first = false;
+    m_painter.save();
+    m_painter.scale(m_scaleX, m_scaleY);
+    paintPage(m_painter, page);
+    m_painter.restore();
+}
+
+void paintReport(const ReportDocument& document, QPagedPaintDevice& device) {
+    ReportPagePainter painter(document, device);
+    for (const LaidOutPage& page : document.pages)
+        painter.paint(page);
+}
+
+int paintReport(const ReportDefinition& definition, const ReportData& data,
+                const LayoutOptions& options, QPagedPaintDevice& device) {
+    // Measured first, so a faulty report fails before anything is painted.
+    const ReportDocument setup = pageSetup(definition, options);
+    std::optional<ReportPagePainter> painter;
+    return layoutReportPages(definition, data, options, [&](LaidOutPage&& page) {
+        if (!painter)
+            painter.emplace(setup, device);
+        painter->paint(page);
+    });
 }
 
 } // namespace quarvel::reports

@@ -11,8 +11,9 @@ namespace quarvel::reports {
 
 // Writes the report as a PDF file (QPdfWriter at 1440 dots per inch, so device units are
 // twips). Throws ReportError when the file cannot be written or a field is missing.
-void writePdf(const ReportDefinition& definition, const ReportData& data, const QString& path,
-              const LayoutOptions& options);
+// The first form lays out and writes one page at a time; it returns the number of pages.
+int writePdf(const ReportDefinition& definition, const ReportData& data, const QString& path,
+             const LayoutOptions& options);
 void writePdf(const ReportDocument& document, const QString& path);
 
 } // namespace quarvel::reports

@@ -48,16 +48,7 @@ void showReportPreview(const ReportDefinition& definition, const ReportData& dat
     printer->setDocName(definition.title);
 
     // Laid out once before showing, so a faulty report fails here rather than inside a slot.
-    auto document = std::make_shared<ReportDocument>(
-        layoutReport(definition, data, optionsFor(*printer, layoutOptions)));
-    auto report = [&, document](QPrinter* target) {
-        const LayoutOptions current = optionsFor(*target, layoutOptions);
-        if (document->orientation != current.orientation ||
-            !document->pageSize.isEquivalentTo(*current.pageSize)) {
-            *document = layoutReport(definition, data, current);
-        }
-        return document;
-    };
+    layoutReportPages(definition, data, optionsFor(*printer, layoutOptions), [](LaidOutPage&&) {});
     auto fail = [&](const QString& message) {
         if (options.reportError)
             options.reportError(message);
@@ -71,7 +62,7 @@ void showReportPreview(const ReportDefinition& definition, const ReportData& dat
     dialog.setWindowTitle(definition.title);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
         try {
-            paintReport(*report(target), *target);
+            paintReport(definition, data, optionsFor(*target, layoutOptions), *target);
         } catch (const std::exception& e) {
             fail(QString::fromStdString(e.what()));
         }
@@ -84,7 +75,7 @@ void showReportPreview(const ReportDefinition& definition, const ReportData& dat
             const QString path = options.choosePdfPath ? options.choosePdfPath(&dialog)
                                                        : askPdfPath(&dialog, definition.title);
             if (!path.isEmpty())
-                writePdf(*report(printer), path);
+                writePdf(definition, data, path, optionsFor(*printer, layoutOptions));
         } catch (const std::exception& e) {
             fail(QString::fromStdString(e.what()));
         }

@@ -27,11 +27,24 @@ double ReportText::width(const QString& text, const QFont& font) {
 }
 
 QStringList ReportText::wrap(const QString& text, const QFont& font, int width) {
+    return wrap(text, font, QFontMetricsF(font), width);
+}
+
+QStringList ReportText::wrap(const QString& text, const QFont& font, const QFontMetricsF& metrics,
+                             int width) {
     static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
+    static const QRegularExpression trailingBlanks(QStringLiteral("\\s+$"));
+    const bool oneParagraph = !text.contains(u'\n') && !text.contains(u'\r');
+    if (oneParagraph && width > 0 && metrics.horizontalAdvance(text) <= width) {
+        QString line = text;
+        while (!line.isEmpty() && line.back().isSpace())
+            line.chop(1);
+        return {line};
+    }
     QStringList lines;
-    for (const QString& paragraph : text.split(breaks)) {
+    for (const QString& paragraph : oneParagraph ? QStringList{text} : text.split(breaks)) {
         if (paragraph.trimmed().isEmpty() || width <= 0) {
-            lines << QString(paragraph).remove(QRegularExpression(QStringLiteral("\\s+$")));
+            lines << QString(paragraph).remove(trailingBlanks);
             continue;
         }
         QTextLayout layout(paragraph, font);

@@ -3,6 +3,7 @@
 #include "ReportFont.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,9 @@ public:
     // The text broken into lines no wider than `width` twips: at line feeds, then at word
     // boundaries (inside a word only when it alone is too wide). Trailing blanks are dropped.
     static QStringList wrap(const QString& text, const QFont& font, int width);
+    // The same with the font's metrics at hand: a single line that fits is not laid out.
+    static QStringList wrap(const QString& text, const QFont& font, const QFontMetricsF& metrics,
+                            int width);
     // The width of one line of text, in twips.
     static double width(const QString& text, const QFont& font);
 };
