@@ -72,14 +72,23 @@ void Recordset::load() {
     }
     QVector<Row> rows;
     QVector<FieldKind> kinds(count);
-    for (int i = 0; i < count; ++i)
+    QVector<bool> converts(count);
+    for (int i = 0; i < count; ++i) {
         kinds[i] = columns[i].kind;
+        // Text and plain numbers are kept as the engine gives them.
+        converts[i] = kinds[i] == FieldKind::Date || kinds[i] == FieldKind::Currency ||
+                      kinds[i] == FieldKind::Computed;
+    }
     Bookmark bookmark = m_nextBookmark;
     while (statement.step()) {
         Row row;
         row.values.resize(count);
-        for (int i = 0; i < count; ++i)
-            row.values[i] = FieldValue::fromStorage(statement.value(i), kinds[i]);
+        for (int i = 0; i < count; ++i) {
+            QVariant value = statement.value(i);
+            if (converts[i])
+                value = FieldValue::fromStorage(value, kinds[i]);
+            row.values[i] = std::move(value);
+        }
         row.bookmark = bookmark++;
         rows.append(std::move(row));
     }
