@@ -100,8 +100,7 @@ QMessageBox::StandardButton showMessageBox(QWidget* parent, const MessageBoxSpec
     QMessageBox box(parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setWindowModality(Qt::ApplicationModal);
-    box.setWindowTitle(spec.title.isEmpty() ? QGuiApplication::applicationDisplayName()
-                                            : spec.title);
+    box.setWindowTitle(spec.title.isEmpty() ? QCoreApplication::applicationName() : spec.title);
     box.setTextFormat(Qt::PlainText);
     box.setText(toDisplayText(spec.text));
     box.setIcon(spec.icon);

@@ -9,7 +9,8 @@ class QWidget;
 namespace quarvel::platform {
 
 // Everything a message box of the program shows. An empty title means "no title of its own":
-// the box then carries the application title (QGuiApplication::applicationDisplayName).
+// the box then carries the application title (QCoreApplication::applicationName; the display
+// name is left unset, as the window system would append it to every window title).
 struct MessageBoxSpec {
     QString title;
     QString text;

@@ -28,7 +28,7 @@ QString applicationTitleFor(const QString& productName) {
 
 QString SetApplicationTitle(const QString& productName) {
     const QString title = applicationTitleFor(productName);
-    QGuiApplication::setApplicationDisplayName(title);
+    QCoreApplication::setApplicationName(title);
     return title;
 }
 

@@ -58,7 +58,7 @@ private slots:
         QVERIFY2(f.boxes.isEmpty(), qPrintable(f.boxes.value(0).text));
         QCOMPARE(f.window->objectName(), QStringLiteral("Form1"));
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Quarvel"));
-        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Quarvel"));
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Quarvel"));
         QCOMPARE(f.window->size(), Twips::size(10920, 8790, f.window.get()));
         QCOMPARE(f.title(), QStringLiteral("Hammer"));
         QCOMPARE(f.idLabel(), QStringLiteral("1"));

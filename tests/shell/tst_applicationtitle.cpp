@@ -39,10 +39,10 @@ private slots:
 
     void setsTheApplicationDisplayName() {
         QCOMPARE(SetApplicationTitle(), QStringLiteral("Quarvel"));
-        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Quarvel"));
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Quarvel"));
         QCOMPARE(SetApplicationTitle(QStringLiteral("Quarvel Stock Keeping")),
                  QStringLiteral("Quarvel Stock"));
-        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Quarvel Stock"));
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Quarvel Stock"));
     }
 };
 

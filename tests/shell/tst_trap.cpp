@@ -25,7 +25,7 @@ class TestTrap : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QGuiApplication::setApplicationDisplayName(QStringLiteral("Quarvel")); }
+    void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("Quarvel")); }
 
     void messageTextIsExact() {
         QCOMPARE(Trap::message(QStringLiteral("Disk full"), QStringLiteral("Form5"),

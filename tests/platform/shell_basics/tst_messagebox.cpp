@@ -45,7 +45,7 @@ class TestMessageBox : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QGuiApplication::setApplicationDisplayName(QStringLiteral("Stock Keeper")); }
+    void init() { QCoreApplication::setApplicationName(QStringLiteral("Stock Keeper")); }
     void cleanup() { setMessageBoxHandler({}); }
 
     void stylesGiveButtonsIconAndDefault_data() {
