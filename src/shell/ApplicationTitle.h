@@ -9,7 +9,7 @@ namespace quarvel::shell {
 // first cut always happens. A name with no blank to cut at keeps its first 40 characters.
 QString applicationTitleFor(const QString& productName);
 
-// Makes the title of productName the application title (QGuiApplication's display name, the
+// Makes the title of productName the application title (the application name, the
 // title of every message box without one of its own) and returns it.
 QString SetApplicationTitle(const QString& productName = QStringLiteral("Quarvel"));
 
