@@ -33,15 +33,20 @@ ReportSection commonHeader(const QString& title, int bandWidth, int titleWidth, 
                  .color(reportcolors::headerTime)}};
 }
 
+I pageLabel(int left, int top) {
+    return I::label(s("Label6"), {left, top, 2685, textHeight}, s("Page %p of %P"))
+        .right()
+        .color(reportcolors::heading);
+}
+
+// Section3: today's date and "Page %p of %P".
 ReportSection pageFooter(int dateLeft, int pageLeft, int height, int dateTop = 0, int pageTop = 0) {
     return {s("Section3"),
             height,
             {I::label(s("Label5"), {dateLeft, dateTop, 2940, textHeight}, s("%D"))
                  .right()
                  .color(reportcolors::heading),
-             I::label(s("Label6"), {pageLeft, pageTop, 2685, textHeight}, s("Page %p of %P"))
-                 .right()
-                 .color(reportcolors::heading)}};
+             pageLabel(pageLeft, pageTop)}};
 }
 
 ReportDefinition base(const char* name, const char* title, int width,
@@ -125,7 +130,8 @@ ReportDefinition DataReport2() {
              .formatted(s("$##0.00")),
          I::field(s("txtTotalUnits"), {7320, 0, 2055, textHeight}, s("Total Units")).right()}};
     r.groupFooter = {s("cm1_Footer"), 0, {}};
-    r.pageFooter = pageFooter(135, 6555, 375);
+    // The page number only: the date is in the header.
+    r.pageFooter = {s("Section3"), 375, {pageLabel(6555, 0)}};
     return r;
 }
 

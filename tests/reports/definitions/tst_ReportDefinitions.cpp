@@ -95,6 +95,16 @@ void tst_ReportDefinitions::sampleReports() {
         const QStringList pages = textsOf(doc, pageLabel);
         QCOMPARE(pages.size(), doc.pageCount());
         QCOMPARE(pages.last(), QStringLiteral("Page %1 of %1").arg(doc.pageCount()));
+        // The page footer: today's date and the page number; DataReport2 the page number only.
+        QStringList footer;
+        for (const LaidOutItem& item : doc.pages.front().items) {
+            if (item.section == u"Section3")
+                footer << item.text();
+        }
+        QStringList expectedFooter = {QStringLiteral("Page 1 of %1").arg(doc.pageCount())};
+        if (number != 2)
+            expectedFooter.prepend(QStringLiteral("Wednesday, January 1, 2025"));
+        QCOMPARE(footer, expectedFooter);
     }
     const ReportDocument purchases = layout(2);
     QCOMPARE(purchases.pages.front().find(QStringLiteral("lblPeriod")).at(0)->text(),

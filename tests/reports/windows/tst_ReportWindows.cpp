@@ -53,6 +53,7 @@ private slots:
     void dateRangeStoredAndShown_data();
     void dateRangeStoredAndShown();
     void dateThatCannotBeStored();
+    void emptyCompanyTable();
 
 private:
     QString storedBeginDate() const {
@@ -213,6 +214,24 @@ void tst_ReportWindows::dateThatCannotBeStored() {
     QCOMPARE(strEndDate, QStringLiteral("12/31/2021"));
     QCOMPARE(m_periods,
              QStringList{QStringLiteral("For Transactions Between:01/01/2021 and 12/31/2021")});
+}
+
+void tst_ReportWindows::emptyCompanyTable() {
+    // No row to show: reported, the boxes stay empty and the period texts become empty.
+    m_db->exec(QStringLiteral("DELETE FROM [My Company Information]"));
+    strBeginDate = QStringLiteral("01/01/2021");
+    QString shownBegin = QStringLiteral("unset");
+    whenDateRangeShown([&shownBegin](ReportDateRangeWindow* w) {
+        shownBegin = w->beginDateBox()->text();
+        QTest::mouseClick(w->previewButton(), Qt::LeftButton);
+    });
+    ShowReport(2);
+    QVERIFY(!m_boxes.isEmpty());
+    QVERIFY2(m_boxes[0].contains(QStringLiteral("Form10.Form_Load at line")),
+             qPrintable(m_boxes[0]));
+    QCOMPARE(shownBegin, QString());
+    QCOMPARE(strBeginDate, QString());
+    QCOMPARE(m_periods, QStringList{QStringLiteral("For Transactions Between: and ")});
 }
 
 QTEST_MAIN(tst_ReportWindows)
