@@ -138,7 +138,11 @@ void ProductsWindow::attachHoverFeedback() {
 
 void ProductsWindow::load() {
     shell::Trap trap(formName, QStringLiteral("Form_Load"), 102, this);
-    trap(104, [&] { shell::ApplySkin(this, m_programFolder); });
+    trap(104, [&] {
+        // The task menu panel is a frame like the others, though of a class of its own.
+        if (shell::ApplySkin(this, m_programFolder).found)
+            m_menu->setBackgroundColor(shell::buttonFaceColor());
+    });
     trap(106, [&] {
         const QString cursorFile = m_programFolder + QStringLiteral("/HAND-M.CUR");
         if (shell::FileExists(cursorFile))

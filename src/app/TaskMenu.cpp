@@ -52,9 +52,7 @@ void makeRule(QWidget* parent, int index, int top) {
 TaskMenu::TaskMenu(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Frame1(2)"));
     setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
+    setBackgroundColor(Qt::white);
     setFrameShape(QFrame::Box);
     setFrameShadow(QFrame::Plain);
 
@@ -122,6 +120,12 @@ void TaskMenu::HighLightMenuPrompt(int index) {
         else if (entryColor(i) != normalColor())
             setTextColor(label, normalColor());
     }
+}
+
+void TaskMenu::setBackgroundColor(const QColor& color) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, color);
+    setPalette(palette);
 }
 
 QLabel* TaskMenu::entry(int index) const {

@@ -29,6 +29,9 @@ public:
     // left alone.
     void HighLightMenuPrompt(int index = -1);
 
+    // The panel's background (white unless the window is skinned).
+    void setBackgroundColor(const QColor& color);
+
     QLabel* entry(int index) const;
     QColor entryColor(int index) const;
     QLabel* heading(int index) const { return m_headings[std::size_t(index)]; }

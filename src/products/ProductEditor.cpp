@@ -18,6 +18,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace quarvel {
@@ -202,7 +203,11 @@ bool ProductEditor::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == m_editLink && event->type() == QEvent::MouseButtonPress) {
         return true;
     } else if (watched == m_editLink && event->type() == QEvent::MouseButtonRelease) {
-        Label2_Click();
+        // A click is the left button let go over the label.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            m_editLink->rect().contains(mouse->position().toPoint()))
+            Label2_Click();
         return true;
     }
     return QObject::eventFilter(watched, event);

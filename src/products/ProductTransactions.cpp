@@ -18,6 +18,7 @@
 
 #include <QDate>
 #include <QFrame>
+#include <QLocale>
 #include <QPushButton>
 #include <optional>
 
@@ -167,11 +168,25 @@ QString ProductTransactions::descriptionSuffix() const {
     return description.isNull() ? QString() : QStringLiteral(" - ") + description.toString();
 }
 
+QString ProductTransactions::messageDateFormat() {
+    // The separator is the first character of the locale's short date pattern that is neither
+    // a field letter, a quote nor a blank; "/" when there is none (the C locale's "d MMM yyyy").
+    QChar separator = u'/';
+    for (const QChar c : QLocale().dateFormat(QLocale::ShortFormat)) {
+        if (!c.isLetter() && c != u'\'' && !c.isSpace()) {
+            separator = c;
+            break;
+        }
+    }
+    const QString quoted = QStringLiteral("'") + separator + QStringLiteral("'");
+    return QStringLiteral("MM") + quoted + QStringLiteral("dd") + quoted + QStringLiteral("yyyy");
+}
+
 QString ProductTransactions::transactionDate() const {
     return gridRecordset()
         .Fields(QStringLiteral("TransactionDate"))
         .toDate()
-        .toString(QStringLiteral("MM/dd/yyyy"));
+        .toString(messageDateFormat());
 }
 
 void ProductTransactions::PushButton2_Click() {

@@ -30,6 +30,9 @@ public:
     static QString transactionsSource();
     // The stock figures' source text, without the product's identifier.
     static QString totalsSource();
+    // Dates in the window's messages: month, day and four-digit year, two digits each for
+    // month and day, separated by the locale's date separator ("MM/dd/yyyy" in the US).
+    static QString messageDateFormat();
 
     // Builds the page's controls into the editor's first tab page.
     explicit ProductTransactions(ProductEditor* editor);
@@ -60,7 +63,7 @@ private:
     Recordset& gridRecordset() const;
     // " - " and the current transaction's description, or "" when it is Null.
     QString descriptionSuffix() const;
-    // The current transaction's date as "MM/dd/yyyy".
+    // The current transaction's date in messageDateFormat().
     QString transactionDate() const;
 
     ProductEditor* m_editor;

@@ -101,6 +101,8 @@ private slots:
             ProductsFixture plain;
             QCOMPARE(plain.window->palette().color(QPalette::Window), QColor(Qt::white));
             QVERIFY(!HoverFeedback::mouseIcon(plain.window.get()).has_value());
+            QCOMPARE(plain.window->taskMenu()->palette().color(QPalette::Window),
+                     QColor(Qt::white));
             QVERIFY(plain.boxes.isEmpty());
         }
         const QString resources =
@@ -117,6 +119,11 @@ private slots:
         QCOMPARE(skinned.window->palette().color(QPalette::Window),
                  quarvel::shell::buttonFaceColor());
         QVERIFY(!skinned.window->styleSheet().isEmpty());
+        // The task menu is one of the frames: it turns grey with its entries.
+        QCOMPARE(skinned.window->taskMenu()->palette().color(QPalette::Window),
+                 quarvel::shell::buttonFaceColor());
+        QCOMPARE(skinned.window->taskMenu()->entry(0)->palette().color(QPalette::Window),
+                 quarvel::shell::buttonFaceColor());
     }
 
     void controlsCarryTheirNamesAndCaptions() {
@@ -198,6 +205,21 @@ private slots:
         QTRY_COMPARE(menu->entryColor(1), TaskMenu::normalColor());
         QCOMPARE(HoverFeedback::mousePointer(f.window.get()), int(HoverFeedback::Default));
 
+        // The tab strip, the data bars and the grid have no hover handling of their own: the
+        // pointer and the highlight stay as the last handler left them.
+        QTest::mouseMove(menu->entry(6));
+        QTRY_COMPARE(menu->entryColor(6), TaskMenu::hoverColor());
+        for (QWidget* unhandled :
+             {static_cast<QWidget*>(f.editor()->tabs()), static_cast<QWidget*>(f.editor()->dc()),
+              static_cast<QWidget*>(f.transactions()->dc1())}) {
+            QTest::mouseMove(unhandled, QPoint(unhandled->width() / 2, unhandled->height() / 2));
+            QCOMPARE(HoverFeedback::mousePointer(f.window.get()), int(HoverFeedback::Custom));
+            QCOMPARE(menu->entryColor(6), TaskMenu::hoverColor());
+        }
+        QTest::mouseMove(f.window.get(), QPoint(2, 2));
+        QTRY_COMPARE(HoverFeedback::mousePointer(f.window.get()), int(HoverFeedback::Default));
+        QCOMPARE(menu->entryColor(6), TaskMenu::normalColor());
+
         // The tab strip's click clears the highlight too.
         menu->HighLightMenuPrompt(4);
         f.editor()->tabs()->setSelectedIndex(2);
@@ -228,6 +250,10 @@ private slots:
         f.click("PushButton6");
         QTest::mouseClick(f.child("Label2"), Qt::LeftButton);
         QCOMPARE(opened, (QList<Opens>{Opens::Reports, Opens::Categories}));
+        // Only a left click is a click.
+        QTest::mouseClick(f.child("Label2"), Qt::RightButton);
+        QTest::mouseClick(f.window->taskMenu()->entry(3), Qt::RightButton);
+        QCOMPARE(opened.size(), 2);
         QVERIFY(f.boxes.isEmpty());
     }
 

@@ -6,6 +6,8 @@
 #include "controls/RecordsetModel.h"
 #include "data/Recordset.h"
 
+#include <QLocale>
+
 namespace {
 
 QModelIndex cell(const ProductsFixture& f, int row, const char* field) {
@@ -56,6 +58,13 @@ private slots:
         f.click("PushButton8");
         QCOMPARE(f.boxes.size(), 2);
         QCOMPARE(f.boxes[1].text, QStringLiteral("04/01/2021\n  saved."));
+
+        // The slashes are the platform's date separator.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        f.click("PushButton8");
+        QLocale::setDefault(QLocale::system());
+        QCOMPARE(f.boxes.size(), 3);
+        QCOMPARE(f.boxes[2].text, QStringLiteral("04.01.2021\n  saved."));
     }
 
     void failedSaveTransactionGivesTwoReportsAndNoSavedNote() {
