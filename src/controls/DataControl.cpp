@@ -76,6 +76,10 @@ Recordset* DataControl::recordset() const {
 
 void DataControl::setCaption(const QString& caption) {
     m_caption->setText(caption);
+    // A window may hold several bars: the caption tells a screen reader which one this is.
+    setAccessibleName(caption);
+    for (QToolButton* button : {m_first, m_previous, m_next, m_last})
+        button->setAccessibleDescription(caption);
 }
 
 QString DataControl::caption() const {

@@ -51,6 +51,10 @@ private slots:
         QCOMPARE(dc.lastButton()->objectName(), QString("dc1.Last"));
         QCOMPARE(dc.previousButton()->accessibleName(), QString("Previous"));
         QCOMPARE(dc.nextButton()->accessibleName(), QString("Next"));
+        // The caption tells two bars of one window apart.
+        dc.setCaption("Inventory Transactions");
+        QCOMPARE(dc.accessibleName(), QString("Inventory Transactions"));
+        QCOMPARE(dc.nextButton()->accessibleDescription(), QString("Inventory Transactions"));
     }
 
     void movesAndDisablesAtTheEnds() {
