@@ -30,13 +30,7 @@ void Recordset::Open(const QString& source, std::shared_ptr<Connection> connecti
     if (!connection)
         throw DatabaseError(QStringLiteral("The connection cannot be used to perform this "
                                            "operation. It is either closed or invalid."));
-    // Prepare first: a bad command text leaves the recordset as it was.
-    SqliteStatement statement(connection->handle(), TranslateJetSql(source));
-    Q_UNUSED(statement);
-    m_connection = std::move(connection);
-    m_source = source;
-    m_open = true;
-    load();
+    load(std::move(connection), source);
 }
 
 void Recordset::Requery() {
@@ -44,7 +38,7 @@ void Recordset::Requery() {
         throw notOpen();
     if (EditMode() != adEditNone)
         Update();
-    load();
+    load(m_connection, m_source);
 }
 
 void Recordset::Close() {
@@ -59,8 +53,10 @@ void Recordset::Close() {
     emit currentChanged();
 }
 
-void Recordset::load() {
-    SqliteStatement statement(m_connection->handle(), TranslateJetSql(m_source));
+void Recordset::load(std::shared_ptr<Connection> connection, const QString& source) {
+    // Everything is read before anything is replaced: a bad command text or a failed read
+    // leaves the recordset as it was.
+    SqliteStatement statement(connection->handle(), TranslateJetSql(source));
     const int count = statement.columnCount();
     QVector<ColumnInfo> columns(count);
     for (int i = 0; i < count; ++i) {
@@ -92,8 +88,11 @@ void Recordset::load() {
         row.bookmark = bookmark++;
         rows.append(std::move(row));
     }
-    auto writer = std::make_unique<RecordWriter>(m_connection, columns);
+    auto writer = std::make_unique<RecordWriter>(connection, columns);
 
+    m_connection = std::move(connection);
+    m_source = source;
+    m_open = true;
     m_nextBookmark = bookmark;
     m_columns.resize(count);
     for (int i = 0; i < count; ++i)

@@ -127,7 +127,7 @@ private:
     const Row& currentRow() const;
     bool hasCurrentRow() const;
     bool isDirty(const Row& row) const;
-    void load();
+    void load(std::shared_ptr<Connection> connection, const QString& source);
     void leaveCurrentRow();
     void setPosition(int position);
     DatabaseError emptyResult();
