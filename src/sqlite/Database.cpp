@@ -51,13 +51,17 @@ void Database::close() noexcept {
 
 void Database::exec(const QString& sql) {
     const QByteArray text = sql.toUtf8();
+    Statement::refuseNul(text);
     const char* next = text.constData();
     const char* const end = next + text.size();
     while (next < end) {
+        const char* const from = next;
         Statement statement(m_db, text, &next);
-        if (statement.isEmpty())
-            continue;
-        while (statement.step()) {
+        if (!statement.isEmpty()) {
+            while (statement.step()) {
+            }
+        } else if (next == from) {
+            break;
         }
     }
 }

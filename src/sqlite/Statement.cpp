@@ -25,6 +25,7 @@ bool onlyBlanks(const char* from, const char* end) {
 
 Statement::Statement(sqlite3* db, const QString& sql) : m_db(db) {
     const QByteArray text = sql.toUtf8();
+    refuseNul(text);
     const char* tail = nullptr;
     prepare(text, text.constData(), &tail);
     if (!m_stmt)
@@ -43,10 +44,13 @@ Statement::Statement(sqlite3* db, const QByteArray& text, const char** next) : m
     prepare(text, *next, next);
 }
 
-void Statement::prepare(const QByteArray& text, const char* from, const char** tail) {
+void Statement::refuseNul(const QByteArray& text) {
     if (text.contains('\0'))
         throw Error(QStringLiteral("The command text contains a NUL character."), SQLITE_MISUSE,
                     QString::fromUtf8(text));
+}
+
+void Statement::prepare(const QByteArray& text, const char* from, const char** tail) {
     const char* const end = text.constData() + text.size();
     if (sqlite3_prepare_v2(m_db, from, int(end - from), &m_stmt, tail) != SQLITE_OK) {
         m_stmt = nullptr;

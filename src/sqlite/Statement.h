@@ -75,9 +75,11 @@ public:
 private:
     friend class Database;
     // Prepares the first statement of text from *next on and moves *next past it; for
-    // scripts (Database::exec). The statement is empty when only blanks or comments remain.
+    // scripts (Database::exec), whose text is checked for NUL characters once. The statement
+    // is empty when only blanks or comments remain.
     Statement(sqlite3* db, const QByteArray& text, const char** next);
     bool isEmpty() const { return m_stmt == nullptr; }
+    static void refuseNul(const QByteArray& text);
     void prepare(const QByteArray& text, const char* from, const char** tail);
     void check(int rc, int index) const;
     [[noreturn]] void fail(const QString& message = {}) const;
