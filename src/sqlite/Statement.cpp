@@ -31,12 +31,21 @@ Statement::Statement(sqlite3* db, const QString& sql) : m_db(db) {
     if (!m_stmt)
         throw Error(QStringLiteral("The command text is empty."), SQLITE_MISUSE, sql);
     const char* const end = text.constData() + text.size();
-    if (!onlyBlanks(tail, end)) {
-        // Comments may follow the statement; a second statement may not.
-        Statement rest(db, text, &tail);
-        if (!rest.isEmpty())
-            throw Error(QStringLiteral("The command text holds more than one statement."),
-                        SQLITE_MISUSE, sql);
+    if (onlyBlanks(tail, end))
+        return;
+    // Comments may follow the statement; a second statement may not. A constructor that
+    // throws has no destructor run: the prepared statement is finalised here.
+    bool more = false;
+    try {
+        more = !Statement(db, text, &tail).isEmpty();
+    } catch (...) {
+        sqlite3_finalize(m_stmt);
+        throw;
+    }
+    if (more) {
+        sqlite3_finalize(m_stmt);
+        throw Error(QStringLiteral("The command text holds more than one statement."),
+                    SQLITE_MISUSE, sql);
     }
 }
 
