@@ -20,7 +20,9 @@ build: configure
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-run: build
+# Only the program and the tool it needs: the first start does not wait for the test suite.
+run: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target quarvel quarvel-db
 	@[ -f $(BIN)/Products.db ] || $(BIN)/quarvel-db init --sample $(BIN)/Products.db
 	$(BIN)/quarvel
 

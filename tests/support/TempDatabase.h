@@ -6,6 +6,7 @@
 
 // A database file in a fresh temporary folder, made from the project's schema with the single
 // company row, removed again when the object goes. Tests fill it with plain SQL through exec().
+// Failures throw quarvel::sqlite::Error with the engine's message.
 class TempDatabase {
 public:
     TempDatabase();

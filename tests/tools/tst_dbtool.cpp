@@ -1,9 +1,12 @@
 // The quarvel-db command, run as a user runs it: creating, refusing to overwrite, checking,
 // generating, and its answers to bad arguments.
+#include "Error.h"
 #include "QueryRows.h"
+#include "sqlite/Transaction.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -30,14 +33,7 @@ Run runTool(const QStringList& arguments, const QString& folder) {
 }
 
 void exec(const QString& path, const QString& sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open(path.toUtf8().constData(), &db);
-    char* error = nullptr;
-    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error);
-    const QString message = QString::fromUtf8(error ? error : "");
-    sqlite3_free(error);
-    sqlite3_close(db);
-    QVERIFY2(rc == SQLITE_OK, qPrintable(message));
+    quarvel::sqlite::Database(path).exec(sql);
 }
 
 // Every row of every table as text, to compare two databases.
@@ -73,6 +69,12 @@ private slots:
         const Run check = runTool({"check", path}, m_dir.path());
         QCOMPARE(check.exitCode, 0);
         QVERIFY(!check.out.isEmpty());
+
+        // For a network share, where WAL does not work.
+        const QString shared = m_dir.filePath("shared.db");
+        QCOMPARE(runTool({"init", "--journal", "rollback", shared}, m_dir.path()).exitCode, 0);
+        QCOMPARE(queryRows(shared, "PRAGMA journal_mode").value(0).value("journal_mode").toString(),
+                 QString("delete"));
     }
 
     void existingFileIsReplacedOnlyWithForce() {
@@ -89,6 +91,50 @@ private slots:
 
         QCOMPARE(runTool({"init", "--force", path}, m_dir.path()).exitCode, 0);
         QCOMPARE(queryRows(path, "SELECT * FROM Categories").size(), 0);
+    }
+
+    void fileInUseIsNeverReplaced() {
+        const QString path = m_dir.filePath("open.db");
+        QCOMPARE(runTool({"init", path}, m_dir.path()).exitCode, 0);
+        exec(path, "INSERT INTO Categories (CategoryName) VALUES ('Marker')");
+        {
+            // As the program holds it: a connection that has read the file and stays open.
+            quarvel::sqlite::Database program(path);
+            program.scalar("SELECT count(*) FROM Products");
+            for (const QStringList& replace :
+                 {QStringList{"init", "--force", path},
+                  QStringList{"generate", "--products", "2", "--transactions", "2", "--force",
+                              path}}) {
+                const Run refused = runTool(replace, m_dir.path());
+                QVERIFY(refused.exitCode != 0);
+                QVERIFY2(refused.err.contains("in use"), qPrintable(refused.err));
+            }
+            QCOMPARE(program.scalar("SELECT count(*) FROM Categories").toInt(), 1);
+        }
+        QCOMPARE(runTool({"init", "--force", path}, m_dir.path()).exitCode, 0);
+        QCOMPARE(queryRows(path, "SELECT * FROM Categories").size(), 0);
+    }
+
+    void runsOnOnePathNeverShareAFile() {
+        const QString path = m_dir.filePath("race.db");
+        // What another run is building must survive this one.
+        QFile other(path + ".building");
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("another run's work");
+        other.close();
+        QCOMPARE(runTool({"init", path}, m_dir.path()).exitCode, 0);
+        QCOMPARE(QFileInfo(other).size(), qint64(18));
+
+        // Two runs at once without --force: one creates the file, the other refuses.
+        const QString both = m_dir.filePath("both.db");
+        QProcess first, second;
+        for (QProcess* run : {&first, &second})
+            run->start(QStringLiteral(QUARVEL_DB_TOOL),
+                       {"generate", "--products", "30", "--transactions", "3000", both});
+        QVERIFY(first.waitForFinished(120000) && second.waitForFinished(120000));
+        QCOMPARE(int(first.exitCode() == 0) + int(second.exitCode() == 0), 1);
+        QCOMPARE(runTool({"check", both}, m_dir.path()).exitCode, 0);
+        QCOMPARE(queryRows(both, "SELECT * FROM [Inventory Transactions]").size(), 3000);
     }
 
     void sampleDataIsCompleteAndRepeatable() {
@@ -146,6 +192,33 @@ private slots:
         QVERIFY(runTool({"check", path}, m_dir.path()).out.contains("My Company Information"));
     }
 
+    void checkFindsDamageAndLostReferences() {
+        const QString good = m_dir.filePath("good.db"), copy = m_dir.filePath("damaged.db");
+        QCOMPARE(runTool({"init", "--sample", good}, m_dir.path()).exitCode, 0);
+        QVERIFY(QFile::copy(good, copy));
+        const qint64 page = queryRows(good, "PRAGMA page_size")[0].value("page_size").toLongLong();
+        const qint64 root =
+            queryRows(good, "SELECT rootpage FROM sqlite_schema WHERE name = 'Products'")[0]
+                .value("rootpage")
+                .toLongLong();
+        QFile file(copy);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek((root - 1) * page));
+        file.write(QByteArray(int(page), char(0xAB)));
+        file.close();
+        const Run damaged = runTool({"check", copy}, m_dir.path());
+        QCOMPARE(damaged.exitCode, 1);
+        QVERIFY2(damaged.out.contains(QString("Page %1").arg(root)), qPrintable(damaged.out));
+        QVERIFY(!damaged.out.contains("complete"));
+
+        exec(good, "PRAGMA foreign_keys = OFF; INSERT INTO [Inventory Transactions] "
+                   "(ProductID, TransactionDate) VALUES (999, '2021-05-01')");
+        const Run orphan = runTool({"check", good}, m_dir.path());
+        QCOMPARE(orphan.exitCode, 1);
+        QVERIFY2(orphan.out.contains("Inventory Transactions") && orphan.out.contains("Products"),
+                 qPrintable(orphan.out));
+    }
+
     void checkRefusesWhatIsNotADatabase() {
         const Run missing = runTool({"check", m_dir.filePath("none.db")}, m_dir.path());
         QVERIFY(missing.exitCode != 0);
@@ -159,6 +232,38 @@ private slots:
         const Run notDb = runTool({"check", text.fileName()}, m_dir.path());
         QVERIFY(notDb.exitCode != 0);
         QVERIFY(notDb.err.contains("not a SQLite database"));
+
+        QFile empty(m_dir.filePath("empty.db"));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        const Run nothing = runTool({"check", empty.fileName()}, m_dir.path());
+        QVERIFY(nothing.exitCode != 0);
+        QVERIFY2(nothing.err.contains("empty"), qPrintable(nothing.err));
+
+        // Another program in the middle of writing, with the rollback journal.
+        const QString busy = m_dir.filePath("busy.db");
+        QCOMPARE(runTool({"init", "--journal", "rollback", busy}, m_dir.path()).exitCode, 0);
+        {
+            quarvel::sqlite::Database writer(busy);
+            quarvel::sqlite::Transaction write(writer,
+                                               quarvel::sqlite::Transaction::Kind::Exclusive);
+            const Run locked = runTool({"check", busy}, m_dir.path());
+            QVERIFY(locked.exitCode != 0);
+            QVERIFY2(locked.err.contains("locked by another program"), qPrintable(locked.err));
+        }
+
+        // Permissions do not bind every user (root writes anyway): only where they do.
+        QVERIFY(QFile::setPermissions(busy, QFile::ReadOwner | QFile::ReadGroup));
+        if (!QFileInfo(busy).isWritable()) {
+            const Run readOnly = runTool({"check", busy}, m_dir.path());
+            QVERIFY(readOnly.exitCode != 0);
+            QVERIFY2(readOnly.out.contains("read-only"), qPrintable(readOnly.out));
+        }
+    }
+
+    void errorTextsAreShownWhole() {
+        const QString text = QString("value ") + QChar(0) + " and the rest";
+        QCOMPARE(quarvel::dbtool::Error(text).message(), text);
     }
 
     void badArgumentsAreRefused_data() {
@@ -172,6 +277,7 @@ private slots:
         QTest::newRow("sizes missing") << QStringList{"generate", "x.db"};
         QTest::newRow("size not a number")
             << QStringList{"generate", "--products", "ten", "--transactions", "5", "x.db"};
+        QTest::newRow("unknown journal") << QStringList{"init", "--journal", "memory", "x.db"};
         QTest::newRow("no products")
             << QStringList{"generate", "--products", "0", "--transactions", "5", "x.db"};
     }
@@ -189,6 +295,7 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("quarvel-db init"));
         QVERIFY(run.out.contains("generate"));
+        QVERIFY(run.out.contains("--journal rollback"));
     }
 
     void generateWritesTheRequestedRowsRepeatably() {

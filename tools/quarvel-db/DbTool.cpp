@@ -1,9 +1,11 @@
 #include "DbTool.h"
 
-#include "Connection.h"
+#include "DatabaseFile.h"
 #include "Error.h"
 #include "Generator.h"
 #include "SampleData.h"
+#include "sqlite/Database.h"
+#include "sqlite/Transaction.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,49 +16,50 @@ namespace quarvel::dbtool {
 
 namespace {
 
-void removeDatabaseFiles(const QString& path) {
-    for (const QString& suffix :
-         {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")})
-        QFile::remove(path + suffix);
-}
-
-// Builds the database in a file beside path, then moves it into place: a failure leaves
-// neither a half-filled file nor, with force, a lost old database.
-void buildDatabase(const QString& path, bool force, const std::function<void(Connection&)>& fill) {
+// Builds the database in a file of its own beside path, then moves it into place: a
+// failure leaves neither a half-filled file nor, with force, a lost old database, and two
+// runs on one path never write into the same file.
+void buildDatabase(const QString& path, bool force, Journal journal,
+                   const std::function<void(sqlite::Database&)>& fill) {
     if (path.isEmpty())
         throw Error(QStringLiteral("no database path given"));
     const QFileInfo target(path);
-    if (target.exists() && !force)
-        throw Error(QStringLiteral("%1 already exists; give --force to replace it").arg(path));
     if (target.isDir())
         throw Error(QStringLiteral("%1 is a folder").arg(path));
+    if (target.exists() && !force)
+        throw Error(QStringLiteral("%1 already exists; give --force to replace it").arg(path));
     if (!target.absoluteDir().exists())
         throw Error(QStringLiteral("the folder of %1 does not exist").arg(path));
+    // Refused before the work, and again when the file is moved into place.
+    if (force)
+        DatabaseFile::requireNotInUse(path);
 
-    const QString building = path + QStringLiteral(".building");
-    removeDatabaseFiles(building);
+    const QString building = DatabaseFile::buildingName(path);
     try {
-        // The file is private until the rename and is deleted on any failure, so it is
-        // filled without a rollback journal and without syncing; WAL mode is set at the end
-        // (it stays set in the file).
-        Connection db(building, Connection::Mode::Create);
-        db.exec(QStringLiteral("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; "
-                               "PRAGMA cache_size = -262144; PRAGMA foreign_keys = ON;"));
-        db.exec(schemaSql());
-        db.exec(QStringLiteral("BEGIN"));
-        fill(db);
-        db.exec(QStringLiteral("COMMIT"));
-        db.exec(QStringLiteral("PRAGMA optimize; PRAGMA synchronous = FULL;"));
-        db.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+        {
+            // The file is private until it is moved and is deleted on any failure, so it is
+            // filled without a journal and without syncing; the journal mode the file keeps
+            // is set at the end.
+            sqlite::Database db(building, sqlite::OpenMode::Create);
+            db.exec(QStringLiteral("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; "
+                                   "PRAGMA cache_size = -262144; PRAGMA foreign_keys = ON;"));
+            db.exec(schemaSql());
+            sqlite::Transaction transaction(db);
+            fill(db);
+            transaction.commit();
+            db.exec(QStringLiteral("PRAGMA optimize; PRAGMA synchronous = FULL;"));
+            const QString mode =
+                journal == Journal::Wal ? QStringLiteral("wal") : QStringLiteral("delete");
+            if (db.scalar(QStringLiteral("PRAGMA journal_mode = ") + mode).toString() != mode)
+                throw Error(QStringLiteral("%1 cannot keep the %2 journal").arg(path, mode));
+        }
+        DatabaseFile::moveIntoPlace(building, path, force);
+    } catch (const sqlite::Error& e) {
+        DatabaseFile::remove(building);
+        throw Error(QStringLiteral("cannot build %1: %2").arg(path, e.message()));
     } catch (...) {
-        removeDatabaseFiles(building);
+        DatabaseFile::remove(building);
         throw;
-    }
-    if (target.exists())
-        removeDatabaseFiles(path);
-    if (!QFile::rename(building, path)) {
-        removeDatabaseFiles(building);
-        throw Error(QStringLiteral("cannot write %1").arg(path));
     }
 }
 
@@ -69,8 +72,8 @@ QString schemaSql() {
     return QString::fromUtf8(file.readAll());
 }
 
-void createDatabase(const QString& path, bool sample, bool force) {
-    buildDatabase(path, force, [sample](Connection& db) {
+void createDatabase(const QString& path, bool sample, bool force, Journal journal) {
+    buildDatabase(path, force, journal, [sample](sqlite::Database& db) {
         if (sample)
             SampleData::fill(db);
         else
@@ -78,10 +81,11 @@ void createDatabase(const QString& path, bool sample, bool force) {
     });
 }
 
-void generate(const QString& path, const GenerateOptions& options, bool force) {
+void generate(const QString& path, const GenerateOptions& options, bool force, Journal journal) {
     if (options.products < 1 || options.transactions < 0)
         throw Error(QStringLiteral("--products must be at least 1 and --transactions at least 0"));
-    buildDatabase(path, force, [&options](Connection& db) { Generator(options).fill(db); });
+    buildDatabase(path, force, journal,
+                  [&options](sqlite::Database& db) { Generator(options).fill(db); });
 }
 
 } // namespace quarvel::dbtool

@@ -1,8 +1,7 @@
 #include "Generator.h"
 
-#include "Connection.h"
 #include "SampleData.h"
-#include "Statement.h"
+#include "sqlite/Database.h"
 
 #include <QDate>
 #include <QStringList>
@@ -40,7 +39,7 @@ QString dateOfDay(int day) {
 
 } // namespace
 
-void Generator::fill(Connection& db) {
+void Generator::fill(sqlite::Database& db) {
     insertReferenceData(db);
     insertProducts(db);
     insertOrders(db);
@@ -48,13 +47,13 @@ void Generator::fill(Connection& db) {
     SampleData::insertCompany(db, QStringLiteral("2021-01-01"), QStringLiteral("2021-12-31"), 1);
 }
 
-void Generator::insertReferenceData(Connection& db) {
-    Statement category =
+void Generator::insertReferenceData(sqlite::Database& db) {
+    sqlite::Statement category =
         db.prepare(QStringLiteral("INSERT INTO Categories (CategoryName) VALUES (?)"));
     for (int i = 0; i < kCategories; ++i)
-        category.bindText(1, QStringLiteral("%1 %2s").arg(kMaterials[i], kNouns[i])).run();
+        category.bindText(1, QStringLiteral("%1 %2s").arg(kMaterials[i], kNouns[i])).execute();
 
-    Statement supplier = db.prepare(QStringLiteral(
+    sqlite::Statement supplier = db.prepare(QStringLiteral(
         "INSERT INTO Suppliers (SupplierName, ContactName, ContactTitle, Address, City, "
         "StateOrProvince, PostalCode, Country, PhoneNumber, FaxNumber) "
         "VALUES (?, ?, 'Sales', ?, ?, 'OR', ?, 'USA', ?, ?)"));
@@ -67,26 +66,26 @@ void Generator::insertReferenceData(Connection& db) {
             .bindText(5, QString::number(97000 + i))
             .bindText(6, QStringLiteral("503-555-%1").arg(1000 + i))
             .bindText(7, QStringLiteral("503-555-%1").arg(2000 + i))
-            .run();
+            .execute();
     }
 
-    Statement employee = db.prepare(QStringLiteral(
+    sqlite::Statement employee = db.prepare(QStringLiteral(
         "INSERT INTO Employees (FirstName, LastName, Title, WorkPhone) VALUES (?, ?, ?, ?)"));
     for (int i = 0; i < kEmployees; ++i)
         employee.bindText(1, QString::fromLatin1(kFirstNames[i % 10]))
             .bindText(2, QString::fromLatin1(kLastNames[(i * 3) % 10]))
             .bindText(3, i == 0 ? QStringLiteral("Purchasing Manager") : QStringLiteral("Clerk"))
             .bindText(4, QStringLiteral("(503) 555-%1").arg(3000 + i))
-            .run();
+            .execute();
 
-    Statement shipping =
+    sqlite::Statement shipping =
         db.prepare(QStringLiteral("INSERT INTO [Shipping Methods] (ShippingMethod) VALUES (?)"));
     for (const char* name : kShippingNames)
-        shipping.bindText(1, QString::fromLatin1(name)).run();
+        shipping.bindText(1, QString::fromLatin1(name)).execute();
 }
 
-void Generator::insertProducts(Connection& db) {
-    Statement product = db.prepare(
+void Generator::insertProducts(sqlite::Database& db) {
+    sqlite::Statement product = db.prepare(
         QStringLiteral("INSERT INTO Products (ProductName, ProductDescription, CategoryID, "
                        "ReorderLevel, LeadTime) VALUES (?, ?, ?, ?, ?)"));
     for (int i = 1; i <= m_options.products; ++i) {
@@ -96,63 +95,64 @@ void Generator::insertProducts(Connection& db) {
                              .arg(kAdjectives[pick(10)], kMaterials[pick(10)], kNouns[noun])
                              .arg(i, 6, 10, QLatin1Char('0')))
             .bindText(2, QStringLiteral("Stock item %1.").arg(i))
-            .bindInt(3, noun % kCategories + 1)
-            .bindInt(4, 5 * pick(20))
+            .bindInt64(3, noun % kCategories + 1)
+            .bindInt64(4, 5 * pick(20))
             .bindText(5, QString::fromLatin1(kLeadTimes[pick(int(kLeadTimes.size()))]))
-            .run();
+            .execute();
     }
 }
 
-void Generator::insertOrders(Connection& db) {
+void Generator::insertOrders(sqlite::Database& db) {
     m_orders = std::max(1, m_options.transactions / 40);
-    Statement order = db.prepare(QStringLiteral(
+    sqlite::Statement order = db.prepare(QStringLiteral(
         "INSERT INTO [Purchase Orders] (PurchaseOrderNumber, SupplierID, EmployeeID, "
         "ShippingMethodID, OrderDate, DateRequired, DatePromised, PurchaseOrderDescription) "
         "VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
     for (int i = 1; i <= m_orders; ++i) {
         const int day = pick(350);
-        order.bindInt(1, 100000 + i)
-            .bindInt(2, pick(kSuppliers) + 1)
-            .bindInt(3, pick(kEmployees) + 1)
-            .bindInt(4, pick(kShippingMethods) + 1)
+        order.bindInt64(1, 100000 + i)
+            .bindInt64(2, pick(kSuppliers) + 1)
+            .bindInt64(3, pick(kEmployees) + 1)
+            .bindInt64(4, pick(kShippingMethods) + 1)
             .bindText(5, dateOfDay(day))
             .bindText(6, dateOfDay(day + 14))
             .bindText(7, dateOfDay(day + 10))
             .bindText(8, QStringLiteral("Restock order %1").arg(i))
-            .run();
+            .execute();
     }
 }
 
 // Kinds by share: 10% order lines, 10% receipts, 75% sales, 5% shrinkage; dates rise
 // through the year with the row number.
-void Generator::insertTransactions(Connection& db) {
+void Generator::insertTransactions(sqlite::Database& db) {
     QStringList dates;
     for (int day = 0; day < 365; ++day)
         dates.append(dateOfDay(day));
     const QString ordered = QStringLiteral("Ordered"), received = QStringLiteral("Received"),
                   sold = QStringLiteral("Counter sale"), lost = QStringLiteral("Shrinkage");
 
-    Statement insert = db.prepare(QStringLiteral(
+    sqlite::Statement insert = db.prepare(QStringLiteral(
         "INSERT INTO [Inventory Transactions] (ProductID, PurchaseOrderID, TransactionDate, "
         "TransactionDescription, UnitsOrdered, UnitsReceived, UnitsSold, UnitsShrinkage, "
         "UnitPrice) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     const qint64 count = m_options.transactions;
     for (qint64 i = 0; i < count; ++i) {
         const int kind = pick(100);
-        insert.bindInt(1, pick(m_options.products) + 1).bindText(3, dates[int(i * 365 / count)]);
+        insert.bindInt64(1, pick(m_options.products) + 1).bindText(3, dates[int(i * 365 / count)]);
         if (kind < 10) {
-            insert.bindInt(2, pick(m_orders) + 1)
+            insert.bindInt64(2, pick(m_orders) + 1)
                 .bindText(4, ordered)
-                .bindInt(5, 1 + pick(100))
+                .bindInt64(5, 1 + pick(100))
                 .bindDouble(9, (50 + pick(10000)) / 100.0);
         } else if (kind < 20) {
-            insert.bindText(4, received).bindInt(6, 1 + pick(100));
+            insert.bindText(4, received).bindInt64(6, 1 + pick(100));
         } else if (kind < 95) {
-            insert.bindText(4, sold).bindInt(7, 1 + pick(10));
+            insert.bindText(4, sold).bindInt64(7, 1 + pick(10));
         } else {
-            insert.bindText(4, lost).bindInt(8, 1 + pick(3));
+            insert.bindText(4, lost).bindInt64(8, 1 + pick(3));
         }
-        insert.run();
+        insert.execute();
+        insert.clearBindings();
     }
 }
 

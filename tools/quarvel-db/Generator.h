@@ -1,12 +1,11 @@
 #pragma once
 
 #include "DbTool.h"
+#include "sqlite/Database.h"
 
 #include <random>
 
 namespace quarvel::dbtool {
-
-class Connection;
 
 // Fills an empty database with a large data set for benchmarks: options.products products,
 // options.transactions inventory transactions over 2021 (about one in ten an order line),
@@ -17,13 +16,13 @@ class Generator {
 public:
     explicit Generator(const GenerateOptions& options) : m_options(options) {}
 
-    void fill(Connection& db);
+    void fill(sqlite::Database& db);
 
 private:
-    void insertReferenceData(Connection& db);
-    void insertProducts(Connection& db);
-    void insertOrders(Connection& db);
-    void insertTransactions(Connection& db);
+    void insertReferenceData(sqlite::Database& db);
+    void insertProducts(sqlite::Database& db);
+    void insertOrders(sqlite::Database& db);
+    void insertTransactions(sqlite::Database& db);
     int pick(int count) { return int(m_random() % unsigned(count)); }
 
     GenerateOptions m_options;

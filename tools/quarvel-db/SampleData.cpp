@@ -1,7 +1,6 @@
 #include "SampleData.h"
 
-#include "Connection.h"
-#include "Statement.h"
+#include "sqlite/Database.h"
 
 #include <QDate>
 #include <QList>
@@ -189,13 +188,13 @@ double linePrice(int orderId, const Product& product) {
     return std::round(product.cost * (100 + 3 * (orderId % 3))) / 100.0;
 }
 
-void insertReferenceData(Connection& db) {
-    Statement category =
+void insertReferenceData(sqlite::Database& db) {
+    sqlite::Statement category =
         db.prepare(QStringLiteral("INSERT INTO Categories (CategoryName) VALUES (?)"));
     for (const char* name : kCategories)
-        category.bind(1, text(name)).run();
+        category.bind(1, text(name)).execute();
 
-    Statement supplier = db.prepare(QStringLiteral(
+    sqlite::Statement supplier = db.prepare(QStringLiteral(
         "INSERT INTO Suppliers (SupplierName, ContactName, ContactTitle, Address, City, "
         "StateOrProvince, PostalCode, Country, PhoneNumber, FaxNumber, Notes) "
         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
@@ -204,38 +203,38 @@ void insertReferenceData(Connection& db) {
                                 s.postal, s.country, s.phone, s.fax,     s.notes};
         for (int i = 0; i < 11; ++i)
             supplier.bind(i + 1, text(values[i]));
-        supplier.run();
+        supplier.execute();
     }
 
-    Statement employee = db.prepare(
+    sqlite::Statement employee = db.prepare(
         QStringLiteral("INSERT INTO Employees (FirstName, LastName, Title, WorkPhone, Extension, "
                        "EmailName) VALUES (?, ?, ?, ?, ?, ?)"));
     for (const Employee& e : kEmployees) {
         const char* values[] = {e.first, e.last, e.title, e.phone, e.extension, e.email};
         for (int i = 0; i < 6; ++i)
             employee.bind(i + 1, text(values[i]));
-        employee.run();
+        employee.execute();
     }
 
-    Statement shipping =
+    sqlite::Statement shipping =
         db.prepare(QStringLiteral("INSERT INTO [Shipping Methods] (ShippingMethod) VALUES (?)"));
     for (const char* name : kShippingMethods)
-        shipping.bind(1, text(name)).run();
+        shipping.bind(1, text(name)).execute();
 
-    Statement product = db.prepare(
+    sqlite::Statement product = db.prepare(
         QStringLiteral("INSERT INTO Products (ProductName, ProductDescription, CategoryID, "
                        "ReorderLevel, LeadTime) VALUES (?, ?, ?, ?, ?)"));
     for (const Product& p : kProducts)
         product.bind(1, text(p.name))
             .bind(2, text(p.notes))
-            .bindInt(3, p.category)
-            .bindInt(4, p.reorderLevel)
+            .bindInt64(3, p.category)
+            .bindInt64(4, p.reorderLevel)
             .bind(5, text(p.leadTime))
-            .run();
+            .execute();
 }
 
 // Orders, their lines and the receipts of the goods; opening stock and shrinkage.
-QList<Movement> stockMovements(Connection& db) {
+QList<Movement> stockMovements(sqlite::Database& db) {
     QList<Movement> moves;
     const int productCount = int(std::size(kProducts));
     for (int i = 0; i < productCount; ++i)
@@ -250,7 +249,7 @@ QList<Movement> stockMovements(Connection& db) {
                           {},
                           {}});
 
-    Statement order = db.prepare(QStringLiteral(
+    sqlite::Statement order = db.prepare(QStringLiteral(
         "INSERT INTO [Purchase Orders] (PurchaseOrderNumber, SupplierID, EmployeeID, "
         "ShippingMethodID, OrderDate, ShipDate, DateRequired, DatePromised, "
         "PurchaseOrderDescription) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
@@ -258,16 +257,16 @@ QList<Movement> stockMovements(Connection& db) {
         const Order& o = orders()[k];
         const int id = k + 1;
         const QDate date = QDate::fromString(QString::fromLatin1(o.date), Qt::ISODate);
-        order.bindInt(1, 21000 + id)
-            .bindInt(2, o.supplier)
-            .bindInt(3, o.employee)
-            .bindInt(4, o.shipping)
+        order.bindInt64(1, 21000 + id)
+            .bindInt64(2, o.supplier)
+            .bindInt64(3, o.employee)
+            .bindInt64(4, o.shipping)
             .bindText(5, iso(date))
             .bind(6, o.receivedPercent > 0 ? QVariant(iso(date.addDays(5))) : QVariant())
             .bindText(7, iso(date.addDays(14)))
             .bindText(8, iso(date.addDays(10)))
             .bindText(9, QString::fromUtf8(o.description))
-            .run();
+            .execute();
         for (const Line& line : o.lines) {
             const double price = linePrice(id, kProducts[line.product - 1]);
             moves.append(
@@ -351,8 +350,8 @@ void addSalesAndShrinkage(QList<Movement>& moves) {
 
 } // namespace
 
-void SampleData::insertCompany(Connection& db, const QVariant& beginDate, const QVariant& endDate,
-                               const QVariant& purchaseOrderId) {
+void SampleData::insertCompany(sqlite::Database& db, const QVariant& beginDate,
+                               const QVariant& endDate, const QVariant& purchaseOrderId) {
     db.prepare(QStringLiteral("INSERT INTO [My Company Information] (CompanyName, Address, City, "
                               "StateOrProvince, PostalCode, Country, PhoneNumber, FaxNumber, "
                               "BeginDate, EndDate, PurchaseOrderID) "
@@ -368,22 +367,22 @@ void SampleData::insertCompany(Connection& db, const QVariant& beginDate, const 
         .bind(9, beginDate)
         .bind(10, endDate)
         .bind(11, purchaseOrderId)
-        .run();
+        .execute();
 }
 
-void SampleData::fill(Connection& db) {
+void SampleData::fill(sqlite::Database& db) {
     insertReferenceData(db);
     QList<Movement> moves = stockMovements(db);
     addSalesAndShrinkage(moves);
     std::stable_sort(moves.begin(), moves.end(),
                      [](const Movement& a, const Movement& b) { return a.date < b.date; });
 
-    Statement insert = db.prepare(QStringLiteral(
+    sqlite::Statement insert = db.prepare(QStringLiteral(
         "INSERT INTO [Inventory Transactions] (ProductID, PurchaseOrderID, TransactionDate, "
         "TransactionDescription, UnitsOrdered, UnitsReceived, UnitsSold, UnitsShrinkage, "
         "UnitPrice) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const Movement& m : moves)
-        insert.bindInt(1, m.product)
+        insert.bindInt64(1, m.product)
             .bind(2, m.purchaseOrder)
             .bindText(3, iso(m.date))
             .bindText(4, m.description)
@@ -392,7 +391,7 @@ void SampleData::fill(Connection& db) {
             .bind(7, m.sold)
             .bind(8, m.shrinkage)
             .bind(9, m.price)
-            .run();
+            .execute();
 
     insertCompany(db, QStringLiteral("2021-01-01"), QStringLiteral("2021-12-31"), 12);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "sqlite/Database.h"
+
 #include <QVariant>
 
 namespace quarvel::dbtool {
-
-class Connection;
 
 // The sample business written by "quarvel-db init --sample": Cedar Ridge Garden Supply, a
 // garden shop with 25 products, six suppliers and a year (2021) of purchase orders, receipts,
@@ -13,10 +13,10 @@ class Connection;
 class SampleData {
 public:
     // Fills an empty database (schema in place, inside the caller's transaction).
-    static void fill(Connection& db);
+    static void fill(sqlite::Database& db);
     // The single company row, with the given report period and order to print (null: empty).
-    static void insertCompany(Connection& db, const QVariant& beginDate, const QVariant& endDate,
-                              const QVariant& purchaseOrderId = {});
+    static void insertCompany(sqlite::Database& db, const QVariant& beginDate,
+                              const QVariant& endDate, const QVariant& purchaseOrderId = {});
 };
 
 } // namespace quarvel::dbtool

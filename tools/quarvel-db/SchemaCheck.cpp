@@ -1,40 +1,42 @@
 // check(): compares a database file with the built-in schema. The expected tables, views
 // and columns are read from an in-memory database made from that schema, so the list of
-// names lives in schema.sql only.
-#include "Connection.h"
+// names lives in schema.sql only. SQLite's own integrity and foreign key checks follow.
 #include "DbTool.h"
 #include "Error.h"
-#include "Statement.h"
+#include "sqlite/Database.h"
 
 #include <QFileInfo>
 #include <QSet>
+#include <sqlite3.h>
 
 namespace quarvel::dbtool {
 
 namespace {
+
+// How long the check waits for another program that is writing to the file.
+constexpr int kLockWaitMs = 1000;
 
 struct SchemaObject {
     QString name;
     QString type; // "table" or "view"
 };
 
-QList<SchemaObject> objects(Connection& db) {
-    Statement query = db.prepare(
+QList<SchemaObject> objects(const sqlite::Database& db) {
+    sqlite::Statement query = db.prepare(
         QStringLiteral("SELECT name, type FROM sqlite_schema WHERE type IN ('table', 'view') "
                        "AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY type, rowid"));
     QList<SchemaObject> list;
     while (query.step())
-        list.append({query.value(0).toString(), query.value(1).toString()});
+        list.append({query.text(0), query.text(1)});
     return list;
 }
 
-// Column names in lower case (SQLite and the program look names up without regard to case).
-QStringList columns(Connection& db, const QString& object) {
-    Statement query = db.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
+QStringList columns(const sqlite::Database& db, const QString& object) {
+    sqlite::Statement query = db.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
     query.bindText(1, object);
     QStringList list;
     while (query.step())
-        list.append(query.value(0).toString());
+        list.append(query.text(0));
     return list;
 }
 
@@ -48,31 +50,51 @@ QString kindOf(const QString& type) {
                                          : QStringLiteral("table");
 }
 
-} // namespace
-
-QStringList check(const QString& path) {
+// Why a file cannot be checked, from the file alone; empty when it can be opened.
+QString unusableFile(const QString& path) {
     const QFileInfo file(path);
     if (!file.exists())
-        throw Error(QStringLiteral("%1 does not exist").arg(path));
+        return QStringLiteral("%1 does not exist").arg(path);
     if (!file.isFile())
-        throw Error(QStringLiteral("%1 is not a file").arg(path));
+        return QStringLiteral("%1 is not a file").arg(path);
+    if (!file.isReadable())
+        return QStringLiteral("%1 cannot be read: permission denied").arg(path);
+    if (file.size() == 0)
+        return QStringLiteral("%1 is empty (0 bytes), not a database; quarvel-db init --force "
+                              "makes a new one")
+            .arg(path);
+    return {};
+}
 
-    Connection target(path, Connection::Mode::OpenExisting);
-    QList<SchemaObject> present;
-    try {
-        present = objects(target);
-    } catch (const Error&) {
-        throw Error(
-            QStringLiteral("%1 is not a SQLite database (%2)").arg(path, target.lastError()));
+// What a failure to read the file says about it.
+QString unreadableDatabase(const QString& path, const sqlite::Error& e, bool readOnly) {
+    switch (e.code()) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("%1 is locked by another program that is writing to it; try again "
+                              "when it has finished (%2)")
+            .arg(path, e.message());
+    case SQLITE_NOTADB:
+        return QStringLiteral("%1 is not a SQLite database").arg(path);
+    case SQLITE_CORRUPT:
+        return QStringLiteral("%1 is damaged: %2").arg(path, e.message());
+    default:
+        if (readOnly)
+            return QStringLiteral("%1 is read-only and cannot be read as such: %2")
+                .arg(path, e.message());
+        return QStringLiteral("cannot read %1: %2").arg(path, e.message());
     }
+}
+
+void compareSchema(const sqlite::Database& target, const QList<SchemaObject>& present,
+                   QStringList& problems) {
     QHash<QString, SchemaObject> byName;
     for (const SchemaObject& o : present)
         byName.insert(o.name.toLower(), o);
 
-    Connection reference(QStringLiteral(":memory:"), Connection::Mode::Create);
+    sqlite::Database reference(QStringLiteral(":memory:"), sqlite::OpenMode::Create);
     reference.exec(schemaSql());
 
-    QStringList problems;
     for (const SchemaObject& expected : objects(reference)) {
         const auto found = byName.constFind(expected.name.toLower());
         if (found == byName.constEnd()) {
@@ -85,11 +107,11 @@ QStringList check(const QString& path) {
                                 .arg(expected.name, kindOf(found->type), kindOf(expected.type)));
             continue;
         }
-        QString message;
-        if (!target.compiles(QStringLiteral("SELECT * FROM %1").arg(quoted(expected.name)),
-                             &message)) {
+        try {
+            target.prepare(QStringLiteral("SELECT * FROM %1").arg(quoted(expected.name)));
+        } catch (const sqlite::Error& e) {
             problems.append(QStringLiteral("%1 %2 fails: %3")
-                                .arg(kindOf(expected.type), expected.name, message));
+                                .arg(kindOf(expected.type), expected.name, e.message()));
             continue;
         }
         QSet<QString> have;
@@ -101,12 +123,60 @@ QStringList check(const QString& path) {
     }
 
     const QString company = QStringLiteral("My Company Information");
-    if (byName.contains(company.toLower()) && problems.filter(company).isEmpty()) {
-        Statement rows =
-            target.prepare(QStringLiteral("SELECT count(*) FROM %1").arg(quoted(company)));
-        rows.step();
-        if (rows.intValue(0) == 0)
-            problems.append(QStringLiteral("%1 has no row").arg(company));
+    if (byName.contains(company.toLower()) && problems.filter(company).isEmpty() &&
+        target.scalar(QStringLiteral("SELECT count(*) FROM %1").arg(quoted(company))).toInt() == 0)
+        problems.append(QStringLiteral("%1 has no row").arg(company));
+}
+
+// SQLite's integrity check (pages, indexes, constraints) and its foreign key check.
+void checkContents(const sqlite::Database& target, const QList<SchemaObject>&,
+                   QStringList& problems) {
+    sqlite::Statement integrity = target.prepare(QStringLiteral("PRAGMA integrity_check"));
+    while (integrity.step()) {
+        // The first finding is headed "*** in database main ***" on a line of its own.
+        QString finding = integrity.text(0);
+        finding.remove(QStringLiteral("*** in database main ***\n"));
+        if (finding != QLatin1String("ok"))
+            problems.append(QStringLiteral("damaged: %1").arg(finding));
+    }
+    sqlite::Statement keys = target.prepare(QStringLiteral("PRAGMA foreign_key_check"));
+    while (keys.step())
+        problems.append(QStringLiteral("%1 row %2 refers to a %3 row that does not exist")
+                            .arg(keys.text(0), keys.text(1), keys.text(2)));
+}
+
+} // namespace
+
+QStringList check(const QString& path) {
+    const QString unusable = unusableFile(path);
+    if (!unusable.isEmpty())
+        throw Error(unusable);
+
+    const bool readOnly = !QFileInfo(path).isWritable();
+    QStringList problems;
+    if (readOnly)
+        problems.append(QStringLiteral("%1 is read-only: the program can show its data but "
+                                       "cannot save changes to it")
+                            .arg(path));
+    sqlite::Database target(path,
+                            readOnly ? sqlite::OpenMode::ReadOnly : sqlite::OpenMode::ReadWrite);
+    target.setBusyTimeout(kLockWaitMs);
+    // The first read of the file: what fails here says what the file is.
+    QList<SchemaObject> present;
+    try {
+        present = objects(target);
+    } catch (const sqlite::Error& e) {
+        throw Error(unreadableDatabase(path, e, readOnly));
+    }
+    // Damage found on the way is one more problem; the integrity check says where it is.
+    for (const auto& step : {compareSchema, checkContents}) {
+        try {
+            step(target, present, problems);
+        } catch (const sqlite::Error& e) {
+            if (e.code() != SQLITE_CORRUPT)
+                throw Error(unreadableDatabase(path, e, readOnly));
+            problems.append(QStringLiteral("damaged: %1").arg(e.message()));
+        }
     }
     return problems;
 }

@@ -1,6 +1,7 @@
 // quarvel-db: creates, fills and checks Quarvel database files. See usage() or --help.
 #include "DbTool.h"
 #include "Error.h"
+#include "sqlite/Error.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -14,15 +15,23 @@ constexpr int kBadArguments = 2;
 QString usage() {
     return QStringLiteral(
         "Usage:\n"
-        "  quarvel-db init [--sample] [--force] PATH\n"
+        "  quarvel-db init [--sample] [--force] [--journal MODE] PATH\n"
         "      Creates a database with the tables, saved queries and the company row;\n"
         "      --sample adds a small business with a year (2021) of transactions.\n"
-        "  quarvel-db generate --products N --transactions M [--force] PATH\n"
+        "  quarvel-db generate --products N --transactions M [--force] [--journal MODE] PATH\n"
         "      Creates a database with a large generated data set for benchmarks.\n"
         "  quarvel-db check PATH\n"
-        "      Lists every missing table, column or saved query; exits 0 when none is missing.\n"
+        "      Lists every missing table, column or saved query, the damage SQLite's integrity\n"
+        "      check finds and rows that refer to missing rows; says so when the file is\n"
+        "      missing, empty, not a database, locked or read-only. Exits 0 when all is well.\n"
         "\n"
-        "An existing file is never replaced without --force.\n");
+        "--journal wal       (the default) readers go on while the program saves; the file\n"
+        "                    must be on a local disk.\n"
+        "--journal rollback  for a file on a network share, where WAL does not work.\n"
+        "The mode is stored in the file; the program keeps it.\n"
+        "\n"
+        "An existing file is never replaced without --force, and never while another program\n"
+        "has it open. A new file is built beside PATH and moved into place when complete.\n");
 }
 
 int badArguments(const QString& message) {
@@ -56,7 +65,10 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption transactions(QStringLiteral("transactions"),
                                           QStringLiteral("Number of transactions."),
                                           QStringLiteral("M"));
-    parser.addOptions({help, sample, force, products, transactions});
+    const QCommandLineOption journal(QStringLiteral("journal"),
+                                     QStringLiteral("Journal mode: wal or rollback."),
+                                     QStringLiteral("MODE"));
+    parser.addOptions({help, sample, force, products, transactions, journal});
     if (!parser.parse(app.arguments()))
         return badArguments(parser.errorText());
     if (parser.isSet(help)) {
@@ -84,10 +96,19 @@ int main(int argc, char* argv[]) {
     if (sizes && command != QLatin1String("generate"))
         return badArguments(QStringLiteral("--products and --transactions belong to generate"));
 
+    if (parser.isSet(journal) && command == QLatin1String("check"))
+        return badArguments(QStringLiteral("--journal belongs to init and generate"));
+    const QString journalMode = parser.value(journal);
+    if (parser.isSet(journal) && journalMode != QLatin1String("wal") &&
+        journalMode != QLatin1String("rollback"))
+        return badArguments(QStringLiteral("--journal takes wal or rollback"));
+
     try {
         using namespace quarvel::dbtool;
+        const Journal journalKind =
+            journalMode == QLatin1String("rollback") ? Journal::Rollback : Journal::Wal;
         if (command == QLatin1String("init")) {
-            createDatabase(path, parser.isSet(sample), parser.isSet(force));
+            createDatabase(path, parser.isSet(sample), parser.isSet(force), journalKind);
             out << "Created " << path << (parser.isSet(sample) ? " with sample data" : "") << "\n";
             return 0;
         }
@@ -103,7 +124,7 @@ int main(int argc, char* argv[]) {
                     QStringLiteral("--transactions needs a whole number of at least 0"));
             QElapsedTimer timer;
             timer.start();
-            generate(path, options, parser.isSet(force));
+            generate(path, options, parser.isSet(force), journalKind);
             out << "Generated " << path << ": " << options.products << " products, "
                 << options.transactions << " transactions in "
                 << QString::number(timer.elapsed() / 1000.0, 'f', 1) << " s\n";
@@ -120,6 +141,9 @@ int main(int argc, char* argv[]) {
         return 0;
     } catch (const quarvel::dbtool::Error& e) {
         err << "quarvel-db: " << e.message() << "\n";
+        return 1;
+    } catch (const quarvel::sqlite::Error& e) {
+        err << "quarvel-db: " << path << ": " << e.message() << "\n";
         return 1;
     } catch (const std::exception& e) {
         err << "quarvel-db: " << e.what() << "\n";

@@ -1,0 +1,90 @@
+#include "sqlite/Database.h"
+
+#include "sqlite/Error.h"
+
+#include <sqlite3.h>
+
+namespace quarvel::sqlite {
+
+Database::Database(const QString& pathOrUri, OpenMode mode, bool uri) {
+    int flags = SQLITE_OPEN_READONLY;
+    if (mode == OpenMode::ReadWrite)
+        flags = SQLITE_OPEN_READWRITE;
+    else if (mode == OpenMode::Create)
+        flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    if (uri)
+        flags |= SQLITE_OPEN_URI;
+    const int rc = sqlite3_open_v2(pathOrUri.toUtf8().constData(), &m_db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message =
+            m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString::fromUtf8(sqlite3_errstr(rc));
+        const int code = m_db ? sqlite3_extended_errcode(m_db) : rc;
+        close();
+        throw Error(message, code);
+    }
+    sqlite3_extended_result_codes(m_db, 1);
+}
+
+Database::~Database() {
+    close();
+}
+
+Database::Database(Database&& other) noexcept : m_db(other.m_db) {
+    other.m_db = nullptr;
+}
+
+Database& Database::operator=(Database&& other) noexcept {
+    if (this != &other) {
+        close();
+        m_db = other.m_db;
+        other.m_db = nullptr;
+    }
+    return *this;
+}
+
+void Database::close() noexcept {
+    // Statements are finalised by their owners; sqlite3_close_v2 defers the close until the
+    // last of them has gone.
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+}
+
+void Database::exec(const QString& sql) {
+    const QByteArray text = sql.toUtf8();
+    Statement::refuseNul(text);
+    const char* next = text.constData();
+    const char* const end = next + text.size();
+    while (next < end) {
+        const char* const from = next;
+        Statement statement(m_db, text, &next);
+        if (!statement.isEmpty()) {
+            while (statement.step()) {
+            }
+        } else if (next == from) {
+            break;
+        }
+    }
+}
+
+QVariant Database::scalar(const QString& sql) const {
+    Statement statement = prepare(sql);
+    return statement.step() ? statement.value(0) : QVariant();
+}
+
+void Database::setBusyTimeout(int milliseconds) {
+    sqlite3_busy_timeout(m_db, milliseconds);
+}
+
+bool Database::isReadOnly() const {
+    return sqlite3_db_readonly(m_db, "main") == 1;
+}
+
+qint64 Database::lastInsertRowId() const {
+    return sqlite3_last_insert_rowid(m_db);
+}
+
+qint64 Database::changes() const {
+    return sqlite3_changes64(m_db);
+}
+
+} // namespace quarvel::sqlite

@@ -1,0 +1,102 @@
+#include "DatabaseFile.h"
+
+#include "Error.h"
+#include "sqlite/Database.h"
+#include "sqlite/Transaction.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sqlite3.h>
+#include <unistd.h>
+
+namespace quarvel::dbtool {
+
+namespace {
+
+// How long the lock is tried: long enough for another program's write to finish.
+constexpr int kLockWaitMs = 250;
+
+void removeSideFiles(const QString& path) {
+    for (const char* suffix : {"-wal", "-shm", "-journal"})
+        QFile::remove(path + QLatin1String(suffix));
+}
+
+QString systemMessage() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+QString existsMessage(const QString& path) {
+    return QStringLiteral("%1 already exists; give --force to replace it").arg(path);
+}
+
+} // namespace
+
+bool DatabaseFile::inUse(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        return false;
+    try {
+        sqlite::Database probe(path, sqlite::OpenMode::ReadWrite);
+        probe.setBusyTimeout(kLockWaitMs);
+        // In exclusive locking mode the lock is taken on the database file itself, also in
+        // WAL mode, where it conflicts with the shared lock of every open connection.
+        probe.exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
+        sqlite::Transaction lock(probe, sqlite::Transaction::Kind::Exclusive);
+    } catch (const sqlite::Error& e) {
+        // Anything but a lock (a file that is no database, say) does not keep it in use.
+        return e.code() == SQLITE_BUSY || e.code() == SQLITE_LOCKED;
+    }
+    return false;
+}
+
+void DatabaseFile::requireNotInUse(const QString& path) {
+    if (inUse(path))
+        throw Error(QStringLiteral("%1 is in use: another program has it open. Close that "
+                                   "program first; replacing the file under it would lose "
+                                   "everything it saves from then on")
+                        .arg(path));
+}
+
+QString DatabaseFile::buildingName(const QString& path) {
+    QString name;
+    do {
+        name = QStringLiteral("%1.building-%2")
+                   .arg(path)
+                   .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
+    } while (QFileInfo::exists(name));
+    return name;
+}
+
+void DatabaseFile::moveIntoPlace(const QString& built, const QString& path, bool force) {
+    const QByteArray from = QFile::encodeName(built);
+    const QByteArray to = QFile::encodeName(path);
+    if (!force) {
+        // A hard link is made only when the name is free, in one step; then the building
+        // name goes.
+        if (::link(from.constData(), to.constData()) == 0) {
+            ::unlink(from.constData());
+            return;
+        }
+        if (errno == EEXIST)
+            throw Error(existsMessage(path));
+        // A file system without hard links: the check and the move are two steps there.
+        if (QFileInfo::exists(path))
+            throw Error(existsMessage(path));
+    } else {
+        requireNotInUse(path);
+        // A journal left beside the old file would be read as the new file's.
+        removeSideFiles(path);
+    }
+    if (std::rename(from.constData(), to.constData()) != 0)
+        throw Error(QStringLiteral("cannot write %1: %2").arg(path, systemMessage()));
+}
+
+void DatabaseFile::remove(const QString& path) {
+    QFile::remove(path);
+    removeSideFiles(path);
+}
+
+} // namespace quarvel::dbtool

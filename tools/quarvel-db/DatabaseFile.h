@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace quarvel::dbtool {
+
+// What the tool needs to know and do about a database file as a file: whether another
+// program has it open, and putting a newly built file in its place.
+class DatabaseFile {
+public:
+    // Whether another connection, in this program or another, holds the file: it tries to
+    // take SQLite's exclusive lock for a moment. In WAL mode every open connection holds a
+    // shared lock for as long as it is open, so any program that has the file open is seen;
+    // with the rollback journal a connection holds a lock only while it reads or writes.
+    static bool inUse(const QString& path);
+    // Throws Error when inUse(path).
+    static void requireNotInUse(const QString& path);
+
+    // A name beside path, not taken by any file, for building a new database.
+    static QString buildingName(const QString& path);
+    // Moves the complete file built into place as path in one step (a reader sees the old
+    // file or the new one, never a part). Without force an existing path is never replaced,
+    // even one created by another run since the build began; with force a file in use is
+    // refused. The old file's journal files go with it.
+    static void moveIntoPlace(const QString& built, const QString& path, bool force);
+    // Deletes path and its -wal, -shm and -journal files.
+    static void remove(const QString& path);
+};
+
+} // namespace quarvel::dbtool
