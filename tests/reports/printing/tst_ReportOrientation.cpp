@@ -166,7 +166,8 @@ void tst_ReportOrientation::userOptionsComeBackByteForByte_data() {
     QTest::newRow("landscape option") << 3 << QStringList{"landscape"} << QByteArray();
     QTest::newRow("reverse landscape")
         << 3 << QStringList{"orientation-requested=5"} << QByteArray();
-    QTest::newRow("reverse portrait") << 5 << QStringList{"orientation-requested=6"} << QByteArray();
+    QTest::newRow("reverse portrait")
+        << 5 << QStringList{"orientation-requested=6"} << QByteArray();
     QTest::newRow("no orientation, no file") << 3 << QStringList() << QByteArray();
     QTest::newRow("unrelated options only")
         << 5 << QStringList{"media=Legal", "sides=two-sided-long-edge", "number-up=2"}
@@ -217,8 +218,8 @@ void tst_ReportOrientation::optionsChangedWhileOpenAreKept() {
 
 void tst_ReportOrientation::savedPaperSizeIsThePrinters() {
     // Every report passes paper code 5 (legal); what is remembered is the printer's own size.
-    for (const auto& [media, code] : {std::pair{"media=A4", 9}, std::pair{"media=Letter", 1},
-                                      std::pair{"media=Legal", 5}}) {
+    for (const auto& [media, code] :
+         {std::pair{"media=A4", 9}, std::pair{"media=Letter", 1}, std::pair{"media=Legal", 5}}) {
         freshOptions({QString::fromLatin1(media)});
         ShowReport(3);
         QCOMPARE(savedPrinterSettings().paperSize, code);
