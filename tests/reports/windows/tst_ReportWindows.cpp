@@ -215,6 +215,10 @@ void tst_ReportWindows::typedYears_data() {
         row("1/5/99", "2099-01-05");
         row("3/4/00", "2000-03-04");
     }
+    // The locale's own short form, with its two-digit year read the same way.
+    QTest::addRow("de_DE 05.01.21") << "de_DE"
+                                    << "05.01.21"
+                                    << "2021-01-05";
 }
 
 void tst_ReportWindows::typedYears() {
