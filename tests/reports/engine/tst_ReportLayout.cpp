@@ -65,11 +65,8 @@ void tst_ReportLayout::sumsAndPageCodes() {
     const ReportDocument doc =
         layoutReport(sample::costReport(), sample::costData(), sample::options());
     const LaidOutPage& page = doc.pages[0];
-    int printed = 0;
-    for (const QString& t : textsOf(doc, {QStringLiteral("txtGroupUnits")}))
-        printed += t.toInt();
-    QCOMPARE(page.find(QStringLiteral("Function1")).at(0)->text(), QString::number(printed));
-    QVERIFY(printed > 0);
+    QCOMPARE(textsOf(doc, {QStringLiteral("txtGroupUnits")}), (QStringList{"5", "0", "9"}));
+    QCOMPARE(page.find(QStringLiteral("Function1")).at(0)->text(), QStringLiteral("14"));
     // A sum in the group footer runs over that group's child rows only.
     QCOMPARE(textsOf(doc, {QStringLiteral("sumGroupPrice")}),
              (QStringList{"$7.50", "$0.00", "$7.50"}));
@@ -146,14 +143,14 @@ void tst_ReportLayout::groupsAcrossPageBreaks() {
     ReportDefinition def;
     def.pageSize = QPageSize(QSizeF(612, 165), QPageSize::Point, QString(), QPageSize::ExactMatch);
     def.margins = QMargins(0, 0, 0, 0);
-    def.groupHeader = {QStringLiteral("GroupHeader"),
-                       300,
-                       {ReportItem::field(QStringLiteral("name"), {0, 0, 4000, 240},
-                                          QStringLiteral("Name"))}};
-    def.detail = {QStringLiteral("Detail"),
-                  300,
-                  {ReportItem::field(QStringLiteral("item"), {600, 0, 3000, 240},
-                                     QStringLiteral("Item"))}};
+    def.groupHeader = {
+        QStringLiteral("GroupHeader"),
+        300,
+        {ReportItem::field(QStringLiteral("name"), {0, 0, 4000, 240}, QStringLiteral("Name"))}};
+    def.detail = {
+        QStringLiteral("Detail"),
+        300,
+        {ReportItem::field(QStringLiteral("item"), {600, 0, 3000, 240}, QStringLiteral("Item"))}};
     def.groupFooter = {
         QStringLiteral("GroupFooter"),
         300,
@@ -164,9 +161,11 @@ void tst_ReportLayout::groupsAcrossPageBreaks() {
                                          QStringLiteral("Page %p of %P"))}};
     ReportTable groups({QStringLiteral("Key"), QStringLiteral("Name")});
     ReportTable items({QStringLiteral("Key"), QStringLiteral("Item")});
-    const std::vector<std::pair<QString, int>> rows = {
-        {QStringLiteral("A"), 7}, {QStringLiteral("B"), 9}, {QStringLiteral("C"), 12},
-        {QStringLiteral("D"), 1}, {QStringLiteral("E"), 0}};
+    const std::vector<std::pair<QString, int>> rows = {{QStringLiteral("A"), 7},
+                                                       {QStringLiteral("B"), 9},
+                                                       {QStringLiteral("C"), 12},
+                                                       {QStringLiteral("D"), 1},
+                                                       {QStringLiteral("E"), 0}};
     for (const auto& [name, count] : rows) {
         groups.addRow({name, name});
         for (int i = 1; i <= count; ++i)
