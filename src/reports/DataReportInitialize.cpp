@@ -12,7 +12,7 @@ namespace quarvel::reports {
 
 namespace {
 
-constexpr int paperLetter = 5; // the paper code every report passes; never applied
+constexpr int paperLegal = 5; // the paper code every report passes; never applied
 
 int orientationOf(int number) {
     return number == 3 || number == 4 ? 2 : 1;
@@ -48,7 +48,7 @@ void DataReport_Initialize(int number, ReportDefinition& report, qintptr windowH
                                            "Product Transaction Detail", "Purchase Order"};
     // The caption of the report's window, which the preview shows.
     report.title = QString::fromUtf8(captions[number - 1]);
-    int paperSize = paperLetter;
+    int paperSize = paperLegal;
     int orientation = orientationOf(number);
     SetPrinterOrientation(windowHandle, paperSize, orientation);
     if (number == 2)

@@ -23,7 +23,10 @@ using platform::PrinterOrientation;
 
 SavedPrinterSettings saved;
 ReportShowHook showHook;
-bool remembered = false; // SetPrinterOrientation has read a printer's orientation
+// The user's printer options before and after the last change of SetPrinterOrientation;
+// unset until it has found a default printer.
+std::optional<platform::OrientationSnapshot> beforeChange;
+std::optional<platform::OrientationSnapshot> afterChange;
 qintptr nextWindowHandle = 1;
 
 int orientationCode(PrinterOrientation orientation) {
@@ -105,27 +108,26 @@ void ShowReport(int reportNumber, QWidget* parent) {
     }
 }
 
-void SetPrinterOrientation(qintptr windowHandle, int paperSize, int orientation) {
+void SetPrinterOrientation(qintptr windowHandle, int /*paperSize*/, int orientation) {
     saved.windowHandle = windowHandle;
-    if (!platform::hasDefaultPrinter())
+    auto before = platform::orientationSnapshot();
+    if (!before) {
+        beforeChange.reset();
+        afterChange.reset();
         return;
-    remembered = true;
-    saved.paperSize = paperSize;
+    }
+    saved.paperSize = platform::defaultPaperSize();
     saved.orientation = orientationCode(platform::defaultOrientation());
-    saved.hadUserDefault =
-        !platform::defaultPrinterOption(QStringLiteral("orientation-requested")).isEmpty();
     if (const auto wanted = fromCode(orientation))
         platform::setDefaultOrientation(*wanted);
+    beforeChange = std::move(before);
+    afterChange = platform::orientationSnapshot();
 }
 
 void RestorePrinterSettings() {
-    if (!remembered || !platform::hasDefaultPrinter())
+    if (!beforeChange || !afterChange || !platform::hasDefaultPrinter())
         return;
-    const auto orientation = fromCode(saved.orientation);
-    if (!saved.hadUserDefault || !orientation)
-        platform::setDefaultOrientation(PrinterOrientation::Unknown);
-    else
-        platform::setDefaultOrientation(*orientation);
+    platform::restoreOrientation(*beforeChange, *afterChange);
 }
 
 SavedPrinterSettings savedPrinterSettings() {

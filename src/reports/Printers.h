@@ -29,17 +29,19 @@ namespace quarvel::reports {
 // report whose data cannot be read leaves the printer as it was.
 void ShowReport(int reportNumber, QWidget* parent = nullptr);
 
-// Remembers the window handle, the paper size code and the default printer's orientation (1
-// portrait, 2 landscape, 0 when it has none), then sets the orientation: 1 portrait, 2
-// landscape, 0 (or anything else) leaves it. The paper size is accepted and never applied:
-// the printer's media default is never read or written. Without a default printer only the
-// handle is remembered.
+// Remembers the window handle, the default printer's paper size (a Windows paper code, 0 when
+// unknown) and orientation (1 portrait, 2 landscape, 0 when it has none), and the user's own
+// printer options as they stand, then sets the orientation: 1 portrait, 2 landscape, 0 (or
+// anything else) leaves it. The paper size passed in is accepted and never applied: the
+// printer's media default is never written. Without a default printer only the handle is
+// remembered.
 void SetPrinterOrientation(qintptr windowHandle, int paperSize, int orientation);
 
-// Writes the remembered orientation back to the default printer. When the printer had no
-// orientation default of the user's own before, that default is removed again instead of
-// writing one that was never there. Nothing happens without a default printer or before any
-// orientation was remembered.
+// Puts the default printer's options back as the last SetPrinterOrientation found them: the
+// user's lpoptions file comes back byte for byte (whatever orientation it held: "landscape",
+// reverse landscape or portrait, or none), unless another program changed it in the meantime,
+// in which case only the orientation options are set back and that change is kept. Nothing
+// happens without a default printer or before any orientation was remembered.
 void RestorePrinterSettings();
 
 // The values SetPrinterOrientation remembers (lngSavedHwnd, lngSavedPaperSize,
@@ -48,7 +50,6 @@ struct SavedPrinterSettings {
     qintptr windowHandle = 0;
     int paperSize = 0;
     int orientation = 0;
-    bool hadUserDefault = false; // the orientation was a user default (lpoptions)
 };
 SavedPrinterSettings savedPrinterSettings();
 

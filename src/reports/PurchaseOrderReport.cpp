@@ -46,6 +46,8 @@ ReportDefinition DataReport5() {
          caption("Label1", {6390, 405, 2940, 240}, "%D").right().color(reportcolors::headerTime),
          caption("Label2", {6405, 675, 2925, 240}, "%T").right().color(reportcolors::headerTime)}};
     r.pageHeader = {s("Section2"), 0, {}};
+    // An order continued on another page repeats its header there, its number marked.
+    r.continuedItem = s("txtPurchaseOrderID");
     r.groupHeader = {
         s("cm1_Header"),
         5055,

@@ -1,5 +1,7 @@
 #include "ReportDateRangeWindow.h"
 
+#include "TypedDate.h"
+
 #include "controls/BoundTextBox.h"
 #include "controls/DataControl.h"
 #include "data/ConnectionString.h"
@@ -136,8 +138,21 @@ void ReportDateRangeWindow::Form_Load() {
 
 void ReportDateRangeWindow::PushButton1_Click() {
     shell::Trap trap(formName, QStringLiteral("PushButton1_Click"), 100, this);
-    trap(102, [&] { recordsetOf(m_recordset).Update(); });
+    trap(102, [&] {
+        storeTypedDates();
+        recordsetOf(m_recordset).Update();
+    });
     trap(104, [&] { close(); });
+}
+
+void ReportDateRangeWindow::storeTypedDates() {
+    if (!m_recordset || m_recordset->EditMode() == Recordset::adEditNone)
+        return;
+    for (const controls::BoundTextBox* box : {m_begin, m_end}) {
+        const QDate date = typedDate(box->text());
+        if (date.isValid() && m_recordset->Fields(box->dataField()) != QVariant(date))
+            m_recordset->setField(box->dataField(), date);
+    }
 }
 
 void ReportDateRangeWindow::done(int result) {
@@ -154,6 +169,7 @@ void ReportDateRangeWindow::Form_QueryUnload() {
     trap(102, [&] {
         if (m_recordset && m_recordset->EditMode() != Recordset::adEditNone) {
             written = false;
+            storeTypedDates();
             m_recordset->Update();
             written = true;
         }

@@ -20,9 +20,10 @@ namespace quarvel::reports {
 
 // Form10 "Report Date Range": the period of "Product Purchases by Supplier", kept in BeginDate
 // and EndDate of the My Company Information row and edited in two boxes as "MM/dd/yyyy".
-// However it closes ("Preview..." or the close box), pending edits are written and the two
-// dates are copied into strBeginDate and strEndDate for the report's period line. When the
-// dates cannot be written, the failure is reported and the period texts take the dates the
+// A date may also be typed with a two-digit year (1/5/21 is January 5, 2021) or in the
+// locale's short form. However it closes ("Preview..." or the close box), pending edits are written
+// and the two dates are copied into strBeginDate and strEndDate for the report's period line. When
+// the dates cannot be written, the failure is reported and the period texts take the dates the
 // database still holds, so the period line states the period the report's figures use.
 class ReportDateRangeWindow : public QDialog {
     Q_OBJECT
@@ -50,6 +51,9 @@ protected:
 
 private:
     void Form_QueryUnload();
+    // The dates typed in the boxes go into the row as the user means them ("MM/dd/yyyy", a
+    // two-digit year being this century's), whatever the locale would make of them.
+    void storeTypedDates();
 
     QString m_programFolder;
     controls::DataControl* m_dc = nullptr;

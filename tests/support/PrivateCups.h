@@ -29,6 +29,8 @@ public:
     void removePrinter();
     // Whether an lpoptions file (the root's or the user's) exists.
     bool hasOptionsFile() const;
+    // The lpoptions file libcups and the lpoptions tool write: the one under HOME.
+    QString optionsFile() const { return path(QStringLiteral("home/.cups/lpoptions")); }
 
     // Runs a CUPS command-line tool (lpadmin, lpoptions, lpstat) against the server; its exit
     // code, -1 when it did not finish. output receives stdout and stderr.

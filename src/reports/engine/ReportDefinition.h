@@ -15,6 +15,9 @@ namespace quarvel::reports {
 // page header and footer on every page; for every master row the group header, the detail
 // once per child row (once per row in a report without child rows, which leaves the group
 // sections empty) and the group footer; the report footer after the last group.
+// A group header keeps with the group's first detail row and a group footer with its last, and
+// a group that goes on over a page break repeats its header at the top of the next page, its
+// `continuedItem` marked as continued.
 struct ReportDefinition {
     QString name;     // designer name, e.g. "DataReport1"
     QString title;    // the preview window's title
@@ -23,6 +26,9 @@ struct ReportDefinition {
     QPageSize pageSize = QPageSize(QPageSize::Letter);
     QMargins margins = QMargins(1440, 1440, 1440, 1440); // twips
     ReportFont font;                                     // the default of every text item
+    // The group header's field that names the group, marked on a repeated header; empty: its
+    // first field.
+    QString continuedItem;
 
     ReportSection reportHeader;
     ReportSection pageHeader;

@@ -27,6 +27,7 @@ struct RowContext {
     int child = -1;
     bool group = false; // inside a group: sums run over the master row's child rows
     bool detail = false;
+    bool continued = false; // a group header repeated on a new page
 };
 
 int requireColumn(const ReportTable& table, const QString& name) {
@@ -55,12 +56,18 @@ public:
     Layouter(const ReportDefinition& def, const ReportData& data, const LayoutOptions& options,
              int pageCount, const PageSink* sink)
         : m_def(def), m_data(data), m_options(options), m_pageCount(pageCount), m_sink(sink),
-          m_measureOnly(pageCount <= 0) {}
+          m_measureOnly(pageCount <= 0), m_continuedItem(continuedItemOf(def)) {}
 
     // Returns the number of pages.
     int run();
 
 private:
+    static const ReportItem* continuedItemOf(const ReportDefinition& def);
+    void placeGroup(int master);
+    // Starts a new page unless `height` still fits below what this page holds (or nothing
+    // but the page's top sections is on it yet).
+    void keepTogether(int height);
+    int heightOf(const ReportSection& section, const RowContext& row);
     void startPage();
     void finishPage();
     // An item built for a section; a label with page codes keeps its caption until placed.
@@ -72,7 +79,8 @@ private:
     };
 
     void place(const ReportSection& section, const RowContext& row);
-    std::vector<BuiltItem> build(const ReportSection& section, const RowContext& row, int* height);
+    std::vector<BuiltItem> build(const ReportSection& section, const RowContext& row, int* height,
+                                 bool heightOnly = false);
     QString textOf(const ReportItem& item, const RowContext& row) const;
     QVariant fieldValue(const ReportItem& item, const RowContext& row) const;
     QVariant sumOf(const ReportItem& item, const RowContext& row) const;
@@ -85,6 +93,7 @@ private:
     const int m_pageCount;
     const PageSink* m_sink;
     const bool m_measureOnly;
+    const ReportItem* const m_continuedItem;
     std::unordered_map<const ReportItem*, ItemFont> m_fonts;
     LaidOutPage m_page;
     int m_pagesDone = 0;
@@ -92,6 +101,7 @@ private:
     int m_bodyTop = 0;
     int m_bodyBottom = 0;
     int m_currentMaster = -1;
+    bool m_inGroup = false; // between a group's header and its footer
 };
 
 int Layouter::run() {
@@ -107,18 +117,66 @@ int Layouter::run() {
     m_bodyTop = m_y;
     for (int m = 0; m < masters; ++m) {
         m_currentMaster = m;
-        place(m_def.groupHeader, {m, -1, true, false});
-        if (m_data.hasChild()) {
-            for (const int c : m_data.childRows(m))
-                place(m_def.detail, {m, c, true, true});
-        } else {
-            place(m_def.detail, {m, -1, true, true});
-        }
-        place(m_def.groupFooter, {m, -1, true, false});
+        placeGroup(m);
     }
     place(m_def.reportFooter, {m_currentMaster, -1, false, false});
     finishPage();
     return m_pagesDone;
+}
+
+const ReportItem* Layouter::continuedItemOf(const ReportDefinition& def) {
+    for (const ReportItem& item : def.groupHeader.items) {
+        if (def.continuedItem.isEmpty() ? item.kind == ReportItem::Kind::Field
+                                        : item.name == def.continuedItem)
+            return &item;
+    }
+    return nullptr;
+}
+
+void Layouter::placeGroup(int master) {
+    const RowContext group{master, -1, true, false};
+    std::vector<RowContext> details;
+    if (m_data.hasChild()) {
+        for (const int c : m_data.childRows(master))
+            details.push_back({master, c, true, true});
+    } else {
+        details.push_back({master, -1, true, true});
+    }
+    const bool hasHeader = !m_def.groupHeader.isEmpty();
+    const bool hasFooter = !m_def.groupFooter.isEmpty();
+    if (hasHeader) {
+        int together = heightOf(m_def.groupHeader, group);
+        if (!details.empty())
+            together += heightOf(m_def.detail, details.front());
+        if (details.size() <= 1)
+            together += heightOf(m_def.groupFooter, group);
+        keepTogether(together);
+    }
+    place(m_def.groupHeader, group);
+    m_inGroup = hasHeader;
+    for (size_t i = 0; i < details.size(); ++i) {
+        const bool last = i + 1 == details.size();
+        if (last && hasFooter && (i > 0 || !hasHeader))
+            keepTogether(heightOf(m_def.detail, details[i]) + heightOf(m_def.groupFooter, group));
+        place(m_def.detail, details[i]);
+    }
+    place(m_def.groupFooter, group);
+    m_inGroup = false;
+}
+
+void Layouter::keepTogether(int height) {
+    if (m_y + height > m_bodyBottom && m_y > m_bodyTop) {
+        finishPage();
+        startPage();
+    }
+}
+
+int Layouter::heightOf(const ReportSection& section, const RowContext& row) {
+    if (section.isEmpty())
+        return 0;
+    int height = 0;
+    build(section, row, &height, true);
+    return height;
 }
 
 const ItemFont& Layouter::fontOf(const ReportItem& item) {
@@ -138,6 +196,13 @@ void Layouter::startPage() {
     if (m_page.number > 1) {
         place(m_def.pageHeader, {m_currentMaster, -1, false, false});
         m_bodyTop = m_y;
+        // The group goes on here: its header again, marked as continued, unless that header
+        // alone would fill the page.
+        const RowContext repeated{m_currentMaster, -1, true, false, true};
+        if (m_inGroup && m_y + heightOf(m_def.groupHeader, repeated) < m_bodyBottom) {
+            place(m_def.groupHeader, repeated);
+            m_bodyTop = m_y;
+        }
     }
 }
 
@@ -173,8 +238,8 @@ void Layouter::place(const ReportSection& section, const RowContext& row) {
     m_y += height;
 }
 
-std::vector<Layouter::BuiltItem> Layouter::build(const ReportSection& section,
-                                                 const RowContext& row, int* height) {
+std::vector<Layouter::BuiltItem>
+Layouter::build(const ReportSection& section, const RowContext& row, int* height, bool heightOnly) {
     struct Growth {
         int bottom; // the grown item's designed bottom
         int extra;
@@ -182,7 +247,8 @@ std::vector<Layouter::BuiltItem> Layouter::build(const ReportSection& section,
     std::vector<BuiltItem> items;
     std::vector<Growth> growths;
     for (const ReportItem& src : section.items) {
-        if (m_measureOnly && !(src.isText() && src.canGrow && src.kind != ReportItem::Kind::Label))
+        if ((m_measureOnly || heightOnly) &&
+            !(src.isText() && src.canGrow && src.kind != ReportItem::Kind::Label))
             continue; // only a field that grows can change the section's height
         BuiltItem built;
         built.source = &src;
@@ -245,8 +311,12 @@ QString Layouter::textOf(const ReportItem& item, const RowContext& row) const {
     switch (item.kind) {
     case ReportItem::Kind::Label:
         return item.caption;
-    case ReportItem::Kind::Field:
-        return formatValue(fieldValue(item, row), item.format, m_options.locale);
+    case ReportItem::Kind::Field: {
+        const QString text = formatValue(fieldValue(item, row), item.format, m_options.locale);
+        if (row.continued && &item == m_continuedItem)
+            return text + u' ' + m_options.continuedMark;
+        return text;
+    }
     case ReportItem::Kind::Sum:
         return formatValue(sumOf(item, row), item.format, m_options.locale);
     default:

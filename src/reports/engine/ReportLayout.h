@@ -4,6 +4,7 @@
 #include "ReportDefinition.h"
 #include "ReportDocument.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QPageLayout>
@@ -19,6 +20,9 @@ struct LayoutOptions {
     // The printer's own choices, when they differ from the definition's.
     std::optional<QPageLayout::Orientation> orientation;
     std::optional<QPageSize> pageSize;
+    // Follows the group's name in a group header repeated on a new page.
+    QString continuedMark =
+        QCoreApplication::translate("quarvel::reports::ReportLayout", "(continued)");
 };
 
 // Called with each laid-out page in turn.
@@ -35,7 +39,10 @@ int layoutReportPages(const ReportDefinition& definition, const ReportData& data
 
 // Lays a report out into pages. Sections are never split: one that does not fit below what
 // the page already holds moves to the next page (a section taller than a whole page prints
-// cut off at the page footer). The page footer sits at the bottom of each page's printable
+// cut off at the page footer). A group header moves on with the group's first detail row (and
+// its footer, when that row is the only one), a group footer takes at least the group's last
+// detail row with it, and a group continued on a new page repeats its header there, marked
+// with LayoutOptions::continuedMark. The page footer sits at the bottom of each page's printable
 // area. Throws ReportError for a field the data does not have.
 ReportDocument layoutReport(const ReportDefinition& definition, const ReportData& data,
                             const LayoutOptions& options);

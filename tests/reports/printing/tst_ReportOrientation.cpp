@@ -47,10 +47,33 @@ private slots:
     void cleanup() { setReportShowHook({}); }
     void orientationTable_data();
     void orientationTable();
+    void userOptionsComeBackByteForByte_data();
+    void userOptionsComeBackByteForByte();
+    void optionsChangedWhileOpenAreKept();
+    void savedPaperSizeIsThePrinters();
     void unknownNumbersShowNothing();
     void withoutDefaultPrinter();
 
 private:
+    // Starts from no lpoptions file, then gives the default printer these user options.
+    void freshOptions(const QStringList& options) {
+        QFile::remove(m_cups.optionsFile());
+        if (options.isEmpty())
+            return;
+        QStringList args;
+        for (const QString& option : options)
+            args << QStringLiteral("-o") << option;
+        QCOMPARE(m_cups.run(QStringLiteral("lpoptions"), args), 0);
+    }
+    // The options file's bytes, or "<none>" when there is none.
+    QByteArray optionsBytes() {
+        QFile file(m_cups.optionsFile());
+        if (!file.exists())
+            return QByteArrayLiteral("<none>");
+        if (!file.open(QIODevice::ReadOnly))
+            return QByteArrayLiteral("<unreadable>");
+        return file.readAll();
+    }
     QString orientationDefault() {
         return platform::defaultPrinterOption(QStringLiteral("orientation-requested"));
     }
@@ -69,9 +92,6 @@ void tst_ReportOrientation::initTestCase() {
         QSKIP(qPrintable(failure));
     QVERIFY(m_cups.addDefaultPrinter());
     QTRY_VERIFY_WITH_TIMEOUT(platform::hasDefaultPrinter(), 20000);
-    QCOMPARE(m_cups.run(QStringLiteral("lpoptions"),
-                        {QStringLiteral("-o"), QStringLiteral("media=Legal")}),
-             0);
 }
 
 void tst_ReportOrientation::cleanupTestCase() {
@@ -118,6 +138,7 @@ void tst_ReportOrientation::orientationTable() {
     QFETCH(QString, title);
     QFETCH(int, whileOpen);
     QFETCH(QString, after);
+    freshOptions({QStringLiteral("media=Legal")});
     QVERIFY(platform::setDefaultOrientation(before == u"3"   ? PrinterOrientation::Portrait
                                             : before == u"4" ? PrinterOrientation::Landscape
                                                              : PrinterOrientation::Unknown));
@@ -136,6 +157,73 @@ void tst_ReportOrientation::orientationTable() {
     QCOMPARE(m_shown[0].mediaWhileOpen, QStringLiteral("Legal"));
     QCOMPARE(orientationDefault(), after);
     QCOMPARE(platform::defaultPrinterOption(QStringLiteral("media")), QStringLiteral("Legal"));
+}
+
+void tst_ReportOrientation::userOptionsComeBackByteForByte_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QStringList>("options"); // set with lpoptions; none: no file at all
+    QTest::addColumn<QByteArray>("handWritten");
+    QTest::newRow("landscape option") << 3 << QStringList{"landscape"} << QByteArray();
+    QTest::newRow("reverse landscape")
+        << 3 << QStringList{"orientation-requested=5"} << QByteArray();
+    QTest::newRow("reverse portrait")
+        << 5 << QStringList{"orientation-requested=6"} << QByteArray();
+    QTest::newRow("no orientation, no file") << 3 << QStringList() << QByteArray();
+    QTest::newRow("unrelated options only")
+        << 5 << QStringList{"media=Legal", "sides=two-sided-long-edge", "number-up=2"}
+        << QByteArray();
+    QTest::newRow("unrelated options and landscape")
+        << 3 << QStringList{"media=A4", "landscape", "sides=two-sided-long-edge"} << QByteArray();
+    QTest::newRow("written by hand")
+        << 5 << QStringList()
+        << QByteArray("# my printer\nDest QuarvelPDF  sides=one-sided landscape media=Legal\n");
+}
+
+void tst_ReportOrientation::userOptionsComeBackByteForByte() {
+    QFETCH(int, number);
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, handWritten);
+    freshOptions(options);
+    if (!handWritten.isEmpty()) {
+        QFile file(m_cups.optionsFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(handWritten), handWritten.size());
+    }
+    const QByteArray before = optionsBytes();
+
+    ShowReport(number);
+
+    QCOMPARE(m_shown.size(), size_t(1));
+    QCOMPARE(m_shown[0].whileOpen, PrinterOrientation::Landscape);
+    QCOMPARE(optionsBytes(), before);
+}
+
+void tst_ReportOrientation::optionsChangedWhileOpenAreKept() {
+    freshOptions({QStringLiteral("landscape"), QStringLiteral("media=Legal")});
+    // Another program changes an option while the report is open.
+    setReportShowHook([this](const ReportDefinition&, const ReportData&, QPageLayout::Orientation) {
+        QCOMPARE(m_cups.run(QStringLiteral("lpoptions"),
+                            {QStringLiteral("-o"), QStringLiteral("sides=two-sided-long-edge")}),
+                 0);
+    });
+    ShowReport(3);
+    QCOMPARE(platform::defaultPrinterOption(QStringLiteral("sides")),
+             QStringLiteral("two-sided-long-edge"));
+    // The user's own orientation is back as it was: "landscape", no orientation-requested.
+    QCOMPARE(orientationDefault(), QString());
+    QCOMPARE(platform::defaultOrientation(), PrinterOrientation::Landscape);
+    QVERIFY2(optionsBytes().contains(" landscape"), optionsBytes().constData());
+    QCOMPARE(platform::defaultPrinterOption(QStringLiteral("media")), QStringLiteral("Legal"));
+}
+
+void tst_ReportOrientation::savedPaperSizeIsThePrinters() {
+    // Every report passes paper code 5 (legal); what is remembered is the printer's own size.
+    for (const auto& [media, code] :
+         {std::pair{"media=A4", 9}, std::pair{"media=Letter", 1}, std::pair{"media=Legal", 5}}) {
+        freshOptions({QString::fromLatin1(media)});
+        ShowReport(3);
+        QCOMPARE(savedPrinterSettings().paperSize, code);
+    }
 }
 
 void tst_ReportOrientation::unknownNumbersShowNothing() {

@@ -11,6 +11,7 @@
 #include "shell/Globals.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -52,6 +53,8 @@ private slots:
     void showReportErrorNamesTheButton();
     void dateRangeStoredAndShown_data();
     void dateRangeStoredAndShown();
+    void typedYears_data();
+    void typedYears();
     void dateThatCannotBeStored();
     void emptyCompanyTable();
 
@@ -196,6 +199,46 @@ void tst_ReportWindows::dateRangeStoredAndShown() {
     ShowReport(2);
     QCOMPARE(shownBegin, QStringLiteral("02/01/2021"));
     QCOMPARE(m_titles.size(), 2);
+}
+
+void tst_ReportWindows::typedYears_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    for (const char* locale : {"C", "en_US"}) {
+        const auto row = [locale](const char* typed, const char* stored) {
+            QTest::addRow("%s %s", locale, typed) << locale << typed << stored;
+        };
+        row("1/5/21", "2021-01-05");
+        row("01/05/2021", "2021-01-05");
+        row("12/31/1999", "1999-12-31");
+        row("1/5/99", "2099-01-05");
+        row("3/4/00", "2000-03-04");
+    }
+    // The locale's own short form, with its two-digit year read the same way.
+    QTest::addRow("de_DE 05.01.21") << "de_DE"
+                                    << "05.01.21"
+                                    << "2021-01-05";
+}
+
+void tst_ReportWindows::typedYears() {
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    const QLocale previous;
+    QLocale::setDefault(QLocale(locale));
+    whenDateRangeShown([typed](ReportDateRangeWindow* w) {
+        type(w->beginDateBox(), typed);
+        QTest::mouseClick(w->previewButton(), Qt::LeftButton);
+    });
+    ShowReport(2);
+    QLocale::setDefault(previous);
+    QVERIFY2(m_boxes.isEmpty(), qPrintable(m_boxes.join(u'\n')));
+    QCOMPARE(storedBeginDate(), stored);
+    // The period line names the date that was stored.
+    QCOMPARE(m_periods, QStringList{QStringLiteral("For Transactions Between:%1 and 12/31/2021")
+                                        .arg(QDate::fromString(stored, Qt::ISODate)
+                                                 .toString(QStringLiteral("MM/dd/yyyy")))});
 }
 
 void tst_ReportWindows::dateThatCannotBeStored() {
