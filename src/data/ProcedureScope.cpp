@@ -1,5 +1,6 @@
 #include "data/ProcedureScope.h"
 
+#include <QThread>
 #include <algorithm>
 #include <vector>
 
@@ -7,8 +8,13 @@ namespace quarvel {
 
 namespace {
 
-std::vector<quint64>& running() {
-    static thread_local std::vector<quint64> scopes;
+struct Running {
+    quint64 id;
+    int loopLevel; // the event loop the procedure was called from
+};
+
+std::vector<Running>& running() {
+    static thread_local std::vector<Running> scopes;
     return scopes;
 }
 
@@ -17,25 +23,34 @@ quint64 nextId() {
     return ++last;
 }
 
+int loopLevel() {
+    return QThread::currentThread()->loopLevel();
+}
+
 } // namespace
 
 ProcedureScope::ProcedureScope() : m_id(nextId()) {
-    running().push_back(m_id);
+    running().push_back({m_id, loopLevel()});
 }
 
 ProcedureScope::~ProcedureScope() {
     auto& scopes = running();
-    scopes.erase(std::remove(scopes.begin(), scopes.end(), m_id), scopes.end());
+    scopes.erase(std::remove_if(scopes.begin(), scopes.end(),
+                                [this](const Running& r) { return r.id == m_id; }),
+                 scopes.end());
 }
 
 quint64 ProcedureScope::current() {
+    // Inside a modal window that the innermost procedure opened, the code that runs belongs
+    // to the user's work in that window, not to the procedure.
     const auto& scopes = running();
-    return scopes.empty() ? 0 : scopes.back();
+    if (scopes.empty() || scopes.back().loopLevel != loopLevel())
+        return 0;
+    return scopes.back().id;
 }
 
 bool ProcedureScope::isRunning(quint64 id) {
-    const auto& scopes = running();
-    return id != 0 && std::find(scopes.begin(), scopes.end(), id) != scopes.end();
+    return id != 0 && current() == id;
 }
 
 } // namespace quarvel

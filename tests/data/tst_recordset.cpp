@@ -239,13 +239,25 @@ private slots:
             ProcedureScope procedure;
             QVERIFY(!errorOf([&] { rs->AddNew(); }).isEmpty());
         }
+        {
+            // In a modal window that a procedure opened, the user's work is no statement of
+            // that procedure.
+            ProcedureScope opener;
+            QEventLoop modal;
+            QTimer::singleShot(0, &modal, [&] {
+                QVERIFY(!errorOf([&] { rs->AddNew(); }).isEmpty());
+                rs->setField("LeadTime", "4 days");
+                modal.quit();
+            });
+            modal.exec();
+        }
         // The procedure is over: the user corrects the value and saves it, and nothing else.
         rs->setField("ReorderLevel", "12");
         rs->Update();
-        QCOMPARE(db->scalar("SELECT ProductName || ' ' || ReorderLevel FROM Products WHERE "
-                            "ProductID = 1")
+        QCOMPARE(db->scalar("SELECT ProductName || ' ' || ReorderLevel || ' ' || LeadTime FROM "
+                            "Products WHERE ProductID = 1")
                      .toString(),
-                 QString("Hammer 12"));
+                 QString("Hammer 12 4 days"));
         QCOMPARE(db->scalar("SELECT count(*) FROM Products").toInt(), 3);
     }
 
