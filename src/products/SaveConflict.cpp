@@ -17,8 +17,7 @@ QString tr(const char* text) {
 }
 
 QString shown(const QVariant& value) {
-    return QStringLiteral("\"") + controls::ValueFormat::displayText(value) +
-           QStringLiteral("\"");
+    return QStringLiteral("\"") + controls::ValueFormat::displayText(value) + QStringLiteral("\"");
 }
 
 } // namespace
@@ -41,8 +40,8 @@ bool UpdateAskingOnConflict(QWidget* parent, Recordset& rs) {
         const QString storedText = shown(stored);
         const QString typedText = shown(typed);
         if (storedText != typedText)
-            differences << tr("%1: stored %2, yours %3").arg(rs.fieldName(column), storedText,
-                                                             typedText);
+            differences
+                << tr("%1: stored %2, yours %3").arg(rs.fieldName(column), storedText, typedText);
     }
     if (differences.isEmpty()) {
         // The other user stored what was typed here: there is nothing left to choose.
