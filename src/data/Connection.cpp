@@ -92,13 +92,15 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionStringOrPa
 
     // A file or folder marked read-only is opened for reading only, also for a user whom the
     // system would let write (an administrator).
-    const bool readOnly = !isWritable(info) || !isWritable(QFileInfo(info.absolutePath()));
+    const bool folderReadOnly = !isWritable(QFileInfo(info.absolutePath()));
+    const bool readOnly = folderReadOnly || !isWritable(info);
     try {
         return openFile(path, readOnly, false);
     } catch (const DatabaseError&) {
         // A WAL database in a folder where its shared-memory file cannot be made (a read-only
-        // share) can only be read as an unchanging file.
-        if (!readOnly)
+        // folder or share) can only be read as an unchanging file; that is safe only while no
+        // other program has it open, which would have made that file.
+        if (!folderReadOnly || QFileInfo::exists(path + QStringLiteral("-shm")))
             throw;
     }
     return openFile(path, true, true);
