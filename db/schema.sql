@@ -8,102 +8,110 @@
 --   * Currency is a number with at most four decimals (CHECK round(x, 4) = x), as the
 --     Currency type of desktop databases: 2.5 stays 2.5. Every sum or product of currency
 --     in the views is rounded to four decimals, so three lines of 0.10 total exactly 0.3.
---   * Number columns take integers or decimals; text columns take text. Nothing else.
+--   * Number columns take integers or decimals from -2147483648 to 2147483647 (the range of
+--     a long integer, so that sums of counts cannot overflow); long-integer columns take
+--     whole numbers of that range. Text columns take text: TEXT(255) at most 255
+--     characters, long text TEXT(65535) at most 65535. The program reads a text column's
+--     size from its declared type. Nothing else.
 --   * Relations are enforced (PRAGMA foreign_keys = ON on every connection) with
 --     ON DELETE RESTRICT: deleting a row that is still referred to is refused and
 --     nothing is ever deleted in cascade.
 
 CREATE TABLE Categories (
     CategoryID INTEGER PRIMARY KEY AUTOINCREMENT,
-    CategoryName TEXT CHECK (CategoryName IS NULL OR typeof(CategoryName) = 'text')
+    CategoryName TEXT(255) CHECK (CategoryName IS NULL OR (typeof(CategoryName) = 'text' AND length(CategoryName) <= 255))
 );
 
 CREATE TABLE Products (
     ProductID INTEGER PRIMARY KEY AUTOINCREMENT,
-    ProductName TEXT CHECK (ProductName IS NULL OR typeof(ProductName) = 'text'),
-    ProductDescription TEXT CHECK (ProductDescription IS NULL OR typeof(ProductDescription) = 'text'),
+    ProductName TEXT(255) CHECK (ProductName IS NULL OR (typeof(ProductName) = 'text' AND length(ProductName) <= 255)),
+    ProductDescription TEXT(65535) CHECK (ProductDescription IS NULL OR (typeof(ProductDescription) = 'text' AND length(ProductDescription) <= 65535)),
     CategoryID INTEGER REFERENCES Categories (CategoryID) ON DELETE RESTRICT
-        CHECK (CategoryID IS NULL OR typeof(CategoryID) = 'integer'),
-    ReorderLevel NUMBER CHECK (ReorderLevel IS NULL OR typeof(ReorderLevel) IN ('integer', 'real')),
-    LeadTime TEXT
+        CHECK (CategoryID IS NULL OR (typeof(CategoryID) = 'integer' AND CategoryID BETWEEN -2147483648 AND 2147483647)),
+    ReorderLevel NUMBER CHECK (ReorderLevel IS NULL OR (typeof(ReorderLevel) IN ('integer', 'real')
+            AND ReorderLevel BETWEEN -2147483648 AND 2147483647)),
+    LeadTime TEXT(255) CHECK (typeof(LeadTime) <> 'text' OR length(LeadTime) <= 255)
 );
 
 CREATE TABLE Suppliers (
     SupplierID INTEGER PRIMARY KEY AUTOINCREMENT,
-    SupplierName TEXT CHECK (SupplierName IS NULL OR typeof(SupplierName) = 'text'),
-    ContactName TEXT CHECK (ContactName IS NULL OR typeof(ContactName) = 'text'),
-    ContactTitle TEXT CHECK (ContactTitle IS NULL OR typeof(ContactTitle) = 'text'),
-    Address TEXT CHECK (Address IS NULL OR typeof(Address) = 'text'),
-    City TEXT CHECK (City IS NULL OR typeof(City) = 'text'),
-    StateOrProvince TEXT CHECK (StateOrProvince IS NULL OR typeof(StateOrProvince) = 'text'),
-    PostalCode TEXT CHECK (PostalCode IS NULL OR typeof(PostalCode) = 'text'),
-    Country TEXT CHECK (Country IS NULL OR typeof(Country) = 'text'),
-    PhoneNumber TEXT CHECK (PhoneNumber IS NULL OR typeof(PhoneNumber) = 'text'),
-    FaxNumber TEXT CHECK (FaxNumber IS NULL OR typeof(FaxNumber) = 'text'),
-    Notes TEXT CHECK (Notes IS NULL OR typeof(Notes) = 'text')
+    SupplierName TEXT(255) CHECK (SupplierName IS NULL OR (typeof(SupplierName) = 'text' AND length(SupplierName) <= 255)),
+    ContactName TEXT(255) CHECK (ContactName IS NULL OR (typeof(ContactName) = 'text' AND length(ContactName) <= 255)),
+    ContactTitle TEXT(255) CHECK (ContactTitle IS NULL OR (typeof(ContactTitle) = 'text' AND length(ContactTitle) <= 255)),
+    Address TEXT(65535) CHECK (Address IS NULL OR (typeof(Address) = 'text' AND length(Address) <= 65535)),
+    City TEXT(255) CHECK (City IS NULL OR (typeof(City) = 'text' AND length(City) <= 255)),
+    StateOrProvince TEXT(255) CHECK (StateOrProvince IS NULL OR (typeof(StateOrProvince) = 'text' AND length(StateOrProvince) <= 255)),
+    PostalCode TEXT(255) CHECK (PostalCode IS NULL OR (typeof(PostalCode) = 'text' AND length(PostalCode) <= 255)),
+    Country TEXT(255) CHECK (Country IS NULL OR (typeof(Country) = 'text' AND length(Country) <= 255)),
+    PhoneNumber TEXT(255) CHECK (PhoneNumber IS NULL OR (typeof(PhoneNumber) = 'text' AND length(PhoneNumber) <= 255)),
+    FaxNumber TEXT(255) CHECK (FaxNumber IS NULL OR (typeof(FaxNumber) = 'text' AND length(FaxNumber) <= 255)),
+    Notes TEXT(65535) CHECK (Notes IS NULL OR (typeof(Notes) = 'text' AND length(Notes) <= 65535))
 );
 
 CREATE TABLE Employees (
     EmployeeID INTEGER PRIMARY KEY AUTOINCREMENT,
-    FirstName TEXT CHECK (FirstName IS NULL OR typeof(FirstName) = 'text'),
-    LastName TEXT CHECK (LastName IS NULL OR typeof(LastName) = 'text'),
-    Title TEXT CHECK (Title IS NULL OR typeof(Title) = 'text'),
-    WorkPhone TEXT CHECK (WorkPhone IS NULL OR typeof(WorkPhone) = 'text'),
-    Extension TEXT CHECK (Extension IS NULL OR typeof(Extension) = 'text'),
-    EmailName TEXT CHECK (EmailName IS NULL OR typeof(EmailName) = 'text')
+    FirstName TEXT(255) CHECK (FirstName IS NULL OR (typeof(FirstName) = 'text' AND length(FirstName) <= 255)),
+    LastName TEXT(255) CHECK (LastName IS NULL OR (typeof(LastName) = 'text' AND length(LastName) <= 255)),
+    Title TEXT(255) CHECK (Title IS NULL OR (typeof(Title) = 'text' AND length(Title) <= 255)),
+    WorkPhone TEXT(255) CHECK (WorkPhone IS NULL OR (typeof(WorkPhone) = 'text' AND length(WorkPhone) <= 255)),
+    Extension TEXT(255) CHECK (Extension IS NULL OR (typeof(Extension) = 'text' AND length(Extension) <= 255)),
+    EmailName TEXT(255) CHECK (EmailName IS NULL OR (typeof(EmailName) = 'text' AND length(EmailName) <= 255))
 );
 
 CREATE TABLE "Shipping Methods" (
     ShippingMethodID INTEGER PRIMARY KEY AUTOINCREMENT,
-    ShippingMethod TEXT CHECK (ShippingMethod IS NULL OR typeof(ShippingMethod) = 'text')
+    ShippingMethod TEXT(255) CHECK (ShippingMethod IS NULL OR (typeof(ShippingMethod) = 'text' AND length(ShippingMethod) <= 255))
 );
 
 CREATE TABLE "Purchase Orders" (
     PurchaseOrderID INTEGER PRIMARY KEY AUTOINCREMENT,
     PurchaseOrderNumber NUMBER
-        CHECK (PurchaseOrderNumber IS NULL OR typeof(PurchaseOrderNumber) IN ('integer', 'real')),
+        CHECK (PurchaseOrderNumber IS NULL OR (typeof(PurchaseOrderNumber) IN ('integer', 'real')
+            AND PurchaseOrderNumber BETWEEN -2147483648 AND 2147483647)),
     SupplierID INTEGER REFERENCES Suppliers (SupplierID) ON DELETE RESTRICT
-        CHECK (SupplierID IS NULL OR typeof(SupplierID) = 'integer'),
+        CHECK (SupplierID IS NULL OR (typeof(SupplierID) = 'integer' AND SupplierID BETWEEN -2147483648 AND 2147483647)),
     EmployeeID INTEGER REFERENCES Employees (EmployeeID) ON DELETE RESTRICT
-        CHECK (EmployeeID IS NULL OR typeof(EmployeeID) = 'integer'),
+        CHECK (EmployeeID IS NULL OR (typeof(EmployeeID) = 'integer' AND EmployeeID BETWEEN -2147483648 AND 2147483647)),
     ShippingMethodID INTEGER REFERENCES "Shipping Methods" (ShippingMethodID) ON DELETE RESTRICT
-        CHECK (ShippingMethodID IS NULL OR typeof(ShippingMethodID) = 'integer'),
+        CHECK (ShippingMethodID IS NULL OR (typeof(ShippingMethodID) = 'integer' AND ShippingMethodID BETWEEN -2147483648 AND 2147483647)),
     OrderDate DATE CHECK (OrderDate IS NULL OR (typeof(OrderDate) = 'text' AND date(OrderDate, '+0 days') IS OrderDate)),
     ShipDate DATE CHECK (ShipDate IS NULL OR (typeof(ShipDate) = 'text' AND date(ShipDate, '+0 days') IS ShipDate)),
     DateRequired DATE CHECK (DateRequired IS NULL OR (typeof(DateRequired) = 'text' AND date(DateRequired, '+0 days') IS DateRequired)),
     DatePromised DATE CHECK (DatePromised IS NULL OR (typeof(DatePromised) = 'text' AND date(DatePromised, '+0 days') IS DatePromised)),
-    PurchaseOrderDescription TEXT
-        CHECK (PurchaseOrderDescription IS NULL OR typeof(PurchaseOrderDescription) = 'text')
+    PurchaseOrderDescription TEXT(65535) CHECK (PurchaseOrderDescription IS NULL OR (typeof(PurchaseOrderDescription) = 'text' AND length(PurchaseOrderDescription) <= 65535))
 );
 
 CREATE TABLE "Inventory Transactions" (
     TransactionID INTEGER PRIMARY KEY AUTOINCREMENT,
     ProductID INTEGER REFERENCES Products (ProductID) ON DELETE RESTRICT
-        CHECK (ProductID IS NULL OR typeof(ProductID) = 'integer'),
+        CHECK (ProductID IS NULL OR (typeof(ProductID) = 'integer' AND ProductID BETWEEN -2147483648 AND 2147483647)),
     PurchaseOrderID INTEGER REFERENCES "Purchase Orders" (PurchaseOrderID) ON DELETE RESTRICT
-        CHECK (PurchaseOrderID IS NULL OR typeof(PurchaseOrderID) = 'integer'),
+        CHECK (PurchaseOrderID IS NULL OR (typeof(PurchaseOrderID) = 'integer' AND PurchaseOrderID BETWEEN -2147483648 AND 2147483647)),
     TransactionDate DATE CHECK (TransactionDate IS NULL OR (typeof(TransactionDate) = 'text' AND date(TransactionDate, '+0 days') IS TransactionDate)),
-    TransactionDescription TEXT
-        CHECK (TransactionDescription IS NULL OR typeof(TransactionDescription) = 'text'),
-    UnitsOrdered NUMBER CHECK (UnitsOrdered IS NULL OR typeof(UnitsOrdered) IN ('integer', 'real')),
-    UnitsReceived NUMBER CHECK (UnitsReceived IS NULL OR typeof(UnitsReceived) IN ('integer', 'real')),
-    UnitsSold NUMBER CHECK (UnitsSold IS NULL OR typeof(UnitsSold) IN ('integer', 'real')),
-    UnitsShrinkage NUMBER CHECK (UnitsShrinkage IS NULL OR typeof(UnitsShrinkage) IN ('integer', 'real')),
+    TransactionDescription TEXT(255) CHECK (TransactionDescription IS NULL OR (typeof(TransactionDescription) = 'text' AND length(TransactionDescription) <= 255)),
+    UnitsOrdered NUMBER CHECK (UnitsOrdered IS NULL OR (typeof(UnitsOrdered) IN ('integer', 'real')
+            AND UnitsOrdered BETWEEN -2147483648 AND 2147483647)),
+    UnitsReceived NUMBER CHECK (UnitsReceived IS NULL OR (typeof(UnitsReceived) IN ('integer', 'real')
+            AND UnitsReceived BETWEEN -2147483648 AND 2147483647)),
+    UnitsSold NUMBER CHECK (UnitsSold IS NULL OR (typeof(UnitsSold) IN ('integer', 'real')
+            AND UnitsSold BETWEEN -2147483648 AND 2147483647)),
+    UnitsShrinkage NUMBER CHECK (UnitsShrinkage IS NULL OR (typeof(UnitsShrinkage) IN ('integer', 'real')
+            AND UnitsShrinkage BETWEEN -2147483648 AND 2147483647)),
     UnitPrice CURRENCY CHECK (UnitPrice IS NULL OR (typeof(UnitPrice) IN ('integer', 'real') AND round(UnitPrice, 4) = UnitPrice))
 );
 
 CREATE TABLE "My Company Information" (
-    CompanyName TEXT CHECK (CompanyName IS NULL OR typeof(CompanyName) = 'text'),
-    Address TEXT CHECK (Address IS NULL OR typeof(Address) = 'text'),
-    City TEXT CHECK (City IS NULL OR typeof(City) = 'text'),
-    StateOrProvince TEXT CHECK (StateOrProvince IS NULL OR typeof(StateOrProvince) = 'text'),
-    PostalCode TEXT CHECK (PostalCode IS NULL OR typeof(PostalCode) = 'text'),
-    Country TEXT CHECK (Country IS NULL OR typeof(Country) = 'text'),
-    PhoneNumber TEXT CHECK (PhoneNumber IS NULL OR typeof(PhoneNumber) = 'text'),
-    FaxNumber TEXT CHECK (FaxNumber IS NULL OR typeof(FaxNumber) = 'text'),
+    CompanyName TEXT(255) CHECK (CompanyName IS NULL OR (typeof(CompanyName) = 'text' AND length(CompanyName) <= 255)),
+    Address TEXT(65535) CHECK (Address IS NULL OR (typeof(Address) = 'text' AND length(Address) <= 65535)),
+    City TEXT(255) CHECK (City IS NULL OR (typeof(City) = 'text' AND length(City) <= 255)),
+    StateOrProvince TEXT(255) CHECK (StateOrProvince IS NULL OR (typeof(StateOrProvince) = 'text' AND length(StateOrProvince) <= 255)),
+    PostalCode TEXT(255) CHECK (PostalCode IS NULL OR (typeof(PostalCode) = 'text' AND length(PostalCode) <= 255)),
+    Country TEXT(255) CHECK (Country IS NULL OR (typeof(Country) = 'text' AND length(Country) <= 255)),
+    PhoneNumber TEXT(255) CHECK (PhoneNumber IS NULL OR (typeof(PhoneNumber) = 'text' AND length(PhoneNumber) <= 255)),
+    FaxNumber TEXT(255) CHECK (FaxNumber IS NULL OR (typeof(FaxNumber) = 'text' AND length(FaxNumber) <= 255)),
     BeginDate DATE CHECK (BeginDate IS NULL OR (typeof(BeginDate) = 'text' AND date(BeginDate, '+0 days') IS BeginDate)),
     EndDate DATE CHECK (EndDate IS NULL OR (typeof(EndDate) = 'text' AND date(EndDate, '+0 days') IS EndDate)),
-    PurchaseOrderID INTEGER CHECK (PurchaseOrderID IS NULL OR typeof(PurchaseOrderID) = 'integer')
+    PurchaseOrderID INTEGER CHECK (PurchaseOrderID IS NULL OR (typeof(PurchaseOrderID) = 'integer' AND PurchaseOrderID BETWEEN -2147483648 AND 2147483647))
 );
 
 -- VIEWS AND INDEXES FOLLOW

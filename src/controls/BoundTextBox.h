@@ -16,7 +16,9 @@ class FieldBinding;
 // move to another row, a re-query, a re-bind or a change of the field from elsewhere shows the
 // new value. changed() is the box's Change event: it fires on the user's edits and whenever a
 // new value is shown. Null shows as empty text; without a current row (BOF/EOF) the box is
-// empty and edits are not written.
+// empty and edits are not written. The box takes as many characters as the field does
+// (its maximum length follows the field's defined size); a paste that does not fit is
+// refused as a whole, with a box that says so, instead of being cut.
 class BoundTextBox : public QLineEdit {
     Q_OBJECT
 
@@ -41,11 +43,18 @@ public:
 signals:
     void changed();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void onUserEdit(const QString& text);
+    void followFieldSize();
 
     FieldBinding* m_binding;
     QString m_dateFormat;
+    // Set when the box refused part of an input for its maximum length.
+    bool m_inputCut = false;
+    bool m_undoing = false;
 };
 
 } // namespace quarvel::controls

@@ -75,6 +75,11 @@ int FieldBinding::column() const {
     return m_recordset->fieldIndex(m_fieldName);
 }
 
+int FieldBinding::definedSize() const {
+    const int col = column();
+    return col >= 0 ? m_recordset->DefinedSize(col) : 0;
+}
+
 bool FieldBinding::hasCurrentRow() const {
     return column() >= 0 && m_recordset->AbsolutePosition() >= 0;
 }

@@ -36,6 +36,8 @@ public:
     QString fieldName() const { return m_fieldName; }
     // Column of the field in the recordset, or -1 (unbound, no such field, closed).
     int column() const;
+    // The most characters the field takes (Recordset::DefinedSize); 0 when it is no text.
+    int definedSize() const;
     // True when there is a current row whose field can be shown and written.
     bool hasCurrentRow() const;
     // The field of the current row (an invalid QVariant when there is no current row).

@@ -12,6 +12,7 @@ struct ColumnInfo {
     QString table;  // table it comes from; empty for a computed column
     QString origin; // its name in that table
     FieldKind kind = FieldKind::Computed;
+    int size = 0; // the most characters a text column takes; 0 for other columns
 };
 
 } // namespace quarvel

@@ -6,6 +6,7 @@
 #include "data/SqliteStatement.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -20,6 +21,30 @@ namespace {
 QString nextConnectionName() {
     static std::atomic<quint64> counter{0};
     return QStringLiteral("quarvel-%1").arg(++counter);
+}
+
+// Whether the file or folder may be written: the system allows it and it is not marked
+// read-only (no write permission for anyone; the "user" bits say what the system allows).
+bool isWritable(const QFileInfo& info) {
+    const auto writeBits = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return info.isWritable() && (info.permissions() & writeBits);
+}
+
+// Refuses, before the engine touches it, a file that cannot be a database: empty, or
+// without the SQLite header.
+void requireDatabaseFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DatabaseError(
+            QStringLiteral("The file '%1' cannot be read: %2").arg(path, file.errorString()));
+    if (file.size() == 0)
+        throw DatabaseError(
+            QStringLiteral("The file '%1' is empty: it is not a Quarvel database.").arg(path));
+    static const QByteArray header("SQLite format 3", 16);
+    if (file.read(header.size()) != header)
+        throw DatabaseError(QStringLiteral("The file '%1' is not an SQLite database file: it is "
+                                           "not a Quarvel database.")
+                                .arg(path));
 }
 
 QString errorText(const QSqlError& error) {
@@ -52,8 +77,10 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionStringOrPa
     const QString path = DatabasePathFromConnectionString(connectionStringOrPath);
     if (path.isEmpty())
         throw DatabaseError(QStringLiteral("No database file is named in the connection string."));
-    if (!QFileInfo(path).isFile())
+    const QFileInfo info(path);
+    if (!info.isFile())
         throw DatabaseError(QStringLiteral("Could not find file '%1'.").arg(path));
+    requireDatabaseFile(path);
 
     // The program-wide connection goes with the application, while the SQL driver is still
     // there to close it, not later with the program's static data.
@@ -63,11 +90,33 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionStringOrPa
     }();
     Q_UNUSED(releasedWithApplication);
 
+    // A file or folder marked read-only is opened for reading only, also for a user whom the
+    // system would let write (an administrator).
+    const bool folderReadOnly = !isWritable(QFileInfo(info.absolutePath()));
+    const bool readOnly = folderReadOnly || !isWritable(info);
+    try {
+        return openFile(path, readOnly, false);
+    } catch (const DatabaseError&) {
+        // A WAL database in a folder where its shared-memory file cannot be made (a read-only
+        // folder or share) can only be read as an unchanging file; that is safe only while no
+        // other program has it open, which would have made that file.
+        if (!folderReadOnly || QFileInfo::exists(path + QStringLiteral("-shm")))
+            throw;
+    }
+    return openFile(path, true, true);
+}
+
+std::shared_ptr<Connection> Connection::openFile(const QString& path, bool readOnly,
+                                                 bool immutable) {
     std::shared_ptr<Connection> connection(new Connection(nextConnectionName(), path));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection->m_name);
-    // mode=rw: open an existing file for reading and writing, never create one.
+    // mode=rw opens an existing file for reading and writing and never creates one; a file
+    // the system does not let us write is then opened for reading only.
     QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-    uri.setQuery(QStringLiteral("mode=rw"));
+    QString query = readOnly ? QStringLiteral("mode=ro") : QStringLiteral("mode=rw");
+    if (immutable)
+        query += QStringLiteral("&immutable=1");
+    uri.setQuery(query);
     db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
     db.setConnectOptions(
         QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
@@ -79,13 +128,21 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionStringOrPa
         throw DatabaseError(QStringLiteral("The database driver gave no SQLite handle."));
     connection->m_handle = *static_cast<sqlite3* const*>(handle.constData());
 
-    // The first statement reads the file's header: a file that is no database fails here.
+    // Settings of this connection only: nothing here is written into the file, whose journal
+    // mode is its own (quarvel-db chooses it when it makes the file).
     SqliteStatement(connection->m_handle, QStringLiteral("PRAGMA foreign_keys = ON")).execute();
-    SqliteStatement(connection->m_handle, QStringLiteral("PRAGMA journal_mode = WAL")).execute();
     SqliteStatement(connection->m_handle, QStringLiteral("PRAGMA synchronous = FULL")).execute();
+    // The first read of the file: the tables the program works on must be there.
     SqliteStatement check(connection->m_handle,
-                          QStringLiteral("SELECT count(*) FROM sqlite_master"));
+                          QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' "
+                                         "AND name IN ('Products', 'Categories', 'Suppliers', "
+                                         "'Employees', 'Shipping Methods', 'Purchase Orders', "
+                                         "'Inventory Transactions', 'My Company Information')"));
     check.step();
+    if (check.value(0).toInt() != 8)
+        throw DatabaseError(QStringLiteral("The file '%1' is an SQLite database with no Quarvel "
+                                           "tables in it: it is not a Quarvel database.")
+                                .arg(path));
     return connection;
 }
 

@@ -9,9 +9,13 @@ struct sqlite3;
 namespace quarvel {
 
 // One open connection on the database file, through Qt's QSQLITE driver. Every connection is
-// opened the same way: the file must exist already (it is never created here), foreign keys
-// are enforced, the journal is WAL with synchronous=FULL, and a second program on the same
-// file waits up to five seconds for a lock instead of failing at once.
+// opened the same way: the file must exist already and is never created or changed by
+// opening it (its journal mode stays its own); foreign keys are enforced, synchronous=FULL,
+// and a second program on the same file waits up to five seconds for a lock instead of
+// failing at once. A file that is empty, is no SQLite file or lacks the program's tables is
+// refused with a message that says so. A file that cannot be written (or is marked
+// read-only, or lies in a folder that is) is opened for reading: it can be viewed, and a
+// write fails with DatabaseError of kind ReadOnly.
 // Connections are shared: a recordset keeps the connection it was opened on alive.
 class Connection {
 public:
@@ -32,6 +36,7 @@ public:
 
 private:
     Connection(QString name, QString path);
+    static std::shared_ptr<Connection> openFile(const QString& path, bool readOnly, bool immutable);
 
     QString m_name;
     QString m_path;

@@ -7,15 +7,25 @@ namespace quarvel {
 
 // The one exception type of the data layer. Its text is the engine's own message, or a
 // sentence of ours that names the field or row concerned; windows show it unchanged.
+// The kind tells apart the failures a window answers differently from a plain report.
 class DatabaseError : public std::runtime_error {
 public:
-    explicit DatabaseError(const QString& message)
-        : std::runtime_error(message.toStdString()), m_message(message) {}
+    enum class Kind {
+        Failure,  // any other failure
+        Conflict, // another user changed the row since it was read; it is still there
+        ReadOnly, // the database file cannot be written
+        NotAdded  // a field write or Update after the procedure's AddNew failed
+    };
+
+    explicit DatabaseError(const QString& message, Kind kind = Kind::Failure)
+        : std::runtime_error(message.toStdString()), m_message(message), m_kind(kind) {}
 
     QString message() const { return m_message; }
+    Kind kind() const { return m_kind; }
 
 private:
     QString m_message;
+    Kind m_kind;
 };
 
 } // namespace quarvel

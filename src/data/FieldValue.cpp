@@ -25,6 +25,18 @@ FieldKind fieldKindFromDeclType(const QString& declType, bool hasOrigin) {
     return FieldKind::Text;
 }
 
+int textSizeFromDeclType(const QString& declType) {
+    const int open = declType.indexOf(u'(');
+    const int close = declType.indexOf(u')', open + 1);
+    if (open >= 0 && close > open) {
+        bool ok = false;
+        const int size = declType.mid(open + 1, close - open - 1).trimmed().toInt(&ok);
+        if (ok && size > 0)
+            return size;
+    }
+    return 65535;
+}
+
 namespace FieldValue {
 
 namespace {
@@ -83,33 +95,42 @@ QDate parseDate(const QString& text) {
     return QDate();
 }
 
-// A number typed by a user: plain, with a leading currency sign, or with digit grouping.
+// A number typed by a user: as the user's locale writes it (grouping checked), or plain;
+// with a leading currency sign.
 std::optional<QVariant> parseNumber(const QString& text, bool integral) {
     QString t = text.trimmed();
     if (t.startsWith(u'$'))
         t.remove(0, 1);
     else if (t.startsWith(QStringLiteral("-$")))
         t.remove(1, 1);
-    bool ok = false;
-    if (integral) {
-        const qlonglong n = t.toLongLong(&ok);
-        if (ok)
-            return QVariant(n);
+    QLocale user;
+    user.setNumberOptions(QLocale::DefaultNumberOptions);
+    QLocale plain = QLocale::c();
+    plain.setNumberOptions(QLocale::RejectGroupSeparator);
+    for (const QLocale& locale : {user, plain}) {
+        bool ok = false;
+        if (integral) {
+            const qlonglong n = locale.toLongLong(t, &ok);
+            if (ok)
+                return QVariant(n);
+        }
+        const double d = locale.toDouble(t, &ok);
+        if (!ok || !std::isfinite(d))
+            continue;
+        if (integral && d == std::floor(d) && std::fabs(d) < 9.0e15)
+            return QVariant(qlonglong(d));
+        return QVariant(d);
     }
-    const QLocale c = QLocale::c();
-    double d = c.toDouble(t, &ok);
-    if (!ok) {
-        QString ungrouped = t;
-        ungrouped.remove(u',');
-        d = c.toDouble(ungrouped, &ok);
+    return std::nullopt;
+}
+
+bool inNumberRange(const QVariant& value) {
+    if (isIntegral(value)) {
+        const qlonglong n = value.toLongLong();
+        return n >= smallestNumber && n <= largestNumber;
     }
-    if (!ok)
-        d = QLocale().toDouble(t, &ok);
-    if (!ok || !std::isfinite(d))
-        return std::nullopt;
-    if (integral && d == std::floor(d) && std::fabs(d) < 9.0e15)
-        return QVariant(qlonglong(d));
-    return QVariant(d);
+    const double d = value.toDouble();
+    return d >= double(smallestNumber) && d <= double(largestNumber);
 }
 
 } // namespace
@@ -196,13 +217,13 @@ QVariant toStorage(const QVariant& value, FieldKind kind, const QString& fieldNa
             return roundCurrency(value.toDouble());
         throw refuse(QStringLiteral("a valid currency amount"));
     case FieldKind::Integer:
-        if (isIntegral(value))
+        if (isIntegral(value) && inNumberRange(value))
             return value.toLongLong();
-        throw refuse(QStringLiteral("a whole number"));
+        throw refuse(QStringLiteral("a whole number from -2,147,483,648 to 2,147,483,647"));
     case FieldKind::Number:
-        if (isNumeric(value))
+        if (isNumeric(value) && inNumberRange(value))
             return value;
-        throw refuse(QStringLiteral("a valid number"));
+        throw refuse(QStringLiteral("a number from -2,147,483,648 to 2,147,483,647"));
     default:
         return value;
     }

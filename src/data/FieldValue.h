@@ -10,10 +10,19 @@ enum class FieldKind { Text, Integer, Number, Currency, Date, Computed };
 
 FieldKind fieldKindFromDeclType(const QString& declType, bool hasOrigin);
 
+// The most characters a text column takes: the size in its declared type, "TEXT(255)", or
+// 65,535 (the size of the program's long text) when the declaration gives none.
+int textSizeFromDeclType(const QString& declType);
+
+// The range of the program's number columns: that of a long integer.
+inline constexpr qint64 smallestNumber = -2147483648LL;
+inline constexpr qint64 largestNumber = 2147483647LL;
+
 // Conversions between the values the engine stores and the values the program handles:
 //   dates       TEXT 'YYYY-MM-DD'       <-> QDate
 //   currency    number, at most 4 decimals <-> double rounded to 4 decimals
-//   numbers     integer or real          <-> qlonglong or double
+//   numbers     integer or real          <-> qlonglong or double, within the long-integer
+//                                             range (smallestNumber..largestNumber)
 //   text        TEXT                     <-> QString (Null stays distinct from "")
 namespace FieldValue {
 
@@ -23,11 +32,13 @@ QVariant fromStorage(const QVariant& raw, FieldKind kind);
 
 // A value given by the program or typed by a user, converted to the column's kind where it
 // can be: "12/31/2021" or a QDate for a date, "2.5" or "$2.50" for currency, "" for Null in a
-// non-text column. A text that does not convert is kept as it is; toStorage() refuses it.
+// non-text column. Numbers are read as the user's locale (QLocale()) writes them, digit
+// grouping included ("1,234"; "1,2,3" is no number), or in the plain form "2.5". A text that
+// does not convert is kept as it is; toStorage() refuses it.
 QVariant fromUser(const QVariant& value, FieldKind kind);
 
 // The value to bind for a write. Throws DatabaseError naming the field when the value is not
-// one of the column's kind.
+// one of the column's kind, or a number outside the long-integer range.
 QVariant toStorage(const QVariant& value, FieldKind kind, const QString& fieldName);
 
 // Equality as the database would see it: Null equals only Null; numbers compare by value.

@@ -186,6 +186,8 @@ void RecordWriter::insert(QVector<QVariant>& values) const {
     try {
         statement.execute();
     } catch (const DatabaseError& error) {
+        if (error.kind() != DatabaseError::Kind::Failure)
+            throw;
         throwWriteError(error.message(), values);
     }
     readBack(values, sqlite3_last_insert_rowid(db));
@@ -226,6 +228,8 @@ void RecordWriter::update(QVector<QVariant>& values, const QVector<QVariant>& or
     try {
         written = statement.execute();
     } catch (const DatabaseError& error) {
+        if (error.kind() != DatabaseError::Kind::Failure)
+            throw;
         throwWriteError(error.message(), values);
     }
     if (written == 0)
@@ -264,10 +268,28 @@ void RecordWriter::remove(const QVector<QVariant>& original) const {
     try {
         deleted = statement.execute();
     } catch (const DatabaseError& error) {
+        if (error.kind() != DatabaseError::Kind::Failure)
+            throw;
         throwDeleteError(error.message(), original);
     }
     if (deleted == 0)
         throwConflict(original);
+}
+
+void RecordWriter::reread(QVector<QVariant>& values) const {
+    requireTable();
+    if (m_keyColumn < 0)
+        throw DatabaseError(QStringLiteral("The row of '%1' cannot be read again: the result "
+                                           "holds no key of its table.")
+                                .arg(m_table));
+    SqliteStatement find(m_connection->handle(),
+                         QStringLiteral("SELECT rowid FROM %1 WHERE %2 IS ?")
+                             .arg(quotedTable(), quoted(m_columns[m_keyColumn].origin)));
+    find.bind(1, storedForm(values[m_keyColumn]));
+    if (!find.step())
+        throw DatabaseError(
+            QStringLiteral("The row of '%1' was deleted by another user.").arg(m_table));
+    readBack(values, find.value(0).toLongLong());
 }
 
 void RecordWriter::throwConflict(const QVector<QVariant>& original) const {
@@ -280,11 +302,10 @@ void RecordWriter::throwConflict(const QVector<QVariant>& original) const {
         stillThere = find.step();
     }
     if (stillThere)
-        throw DatabaseError(
-            QStringLiteral(
-                "The row of '%1' was changed by another user since it was read. Nothing was "
-                "written; read the data again and repeat the change.")
-                .arg(m_table));
+        throw DatabaseError(QStringLiteral("The row of '%1' was changed by another user since it "
+                                           "was read. Nothing was written.")
+                                .arg(m_table),
+                            DatabaseError::Kind::Conflict);
     throw DatabaseError(QStringLiteral("The row of '%1' was changed or deleted by another user "
                                        "since it was read. Nothing was written.")
                             .arg(m_table));

@@ -30,6 +30,9 @@ public:
     void update(QVector<QVariant>& values, const QVector<QVariant>& original) const;
     // Deletes the row, if it still holds `original` in all of the table's columns.
     void remove(const QVector<QVariant>& original) const;
+    // Reads the stored values of the row whose key `values` holds back into `values`.
+    // Throws when the row is gone or the table has no key column in the result.
+    void reread(QVector<QVariant>& values) const;
 
 private:
     QString quotedTable() const;

@@ -3,6 +3,7 @@
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
 #include "data/JetSql.h"
+#include "data/ProcedureScope.h"
 #include "data/RecordWriter.h"
 #include "data/SqliteStatement.h"
 
@@ -36,6 +37,7 @@ void Recordset::Open(const QString& source, std::shared_ptr<Connection> connecti
 void Recordset::Requery() {
     if (!m_open)
         throw notOpen();
+    m_failedAddProcedure = 0;
     if (EditMode() != adEditNone)
         Update();
     load(m_connection, m_source);
@@ -43,6 +45,7 @@ void Recordset::Requery() {
 
 void Recordset::Close() {
     m_open = false;
+    m_failedAddProcedure = 0;
     m_connection.reset();
     m_writer.reset();
     m_columns.clear();
@@ -64,7 +67,9 @@ void Recordset::load(std::shared_ptr<Connection> connection, const QString& sour
         c.name = statement.columnName(i);
         c.table = statement.columnTable(i);
         c.origin = statement.columnOrigin(i);
-        c.kind = fieldKindFromDeclType(statement.columnDeclType(i), !c.origin.isEmpty());
+        const QString declType = statement.columnDeclType(i);
+        c.kind = fieldKindFromDeclType(declType, !c.origin.isEmpty());
+        c.size = c.kind == FieldKind::Text ? textSizeFromDeclType(declType) : 0;
     }
     QVector<Row> rows;
     QVector<FieldKind> kinds(count);
@@ -102,6 +107,7 @@ void Recordset::load(std::shared_ptr<Connection> connection, const QString& sour
     m_position = m_rows.isEmpty() ? -1 : 0;
     m_onDeletedRow = false;
     m_positionBeforeAdd = -1;
+    m_failedAddProcedure = 0;
     emit rowsReset();
     emit currentChanged();
 }
@@ -163,6 +169,7 @@ void Recordset::leaveCurrentRow() {
 }
 
 void Recordset::setPosition(int position) {
+    m_failedAddProcedure = 0;
     m_onDeletedRow = false;
     m_position = position;
     emit currentChanged();
@@ -263,6 +270,24 @@ bool Recordset::isFieldUpdatable(int column) const {
     return m_writer && m_writer->isWritable(column);
 }
 
+int Recordset::DefinedSize(int column) const {
+    return m_writer ? m_writer->columns().value(column).size : 0;
+}
+
+QVariant Recordset::OriginalValue(int column) const {
+    const Row& row = currentRow();
+    checkedColumn(column);
+    return row.original ? (*row.original)[column] : row.values[column];
+}
+
+void Recordset::refuseAfterFailedAdd(const QString& what) const {
+    if (ProcedureScope::isRunning(m_failedAddProcedure))
+        throw DatabaseError(QStringLiteral("The new row could not be added, so %1 is not written "
+                                           "into the row shown.")
+                                .arg(what),
+                            DatabaseError::Kind::NotAdded);
+}
+
 QVariant Recordset::Fields(int column) const {
     return currentRow().values[checkedColumn(column)];
 }
@@ -278,10 +303,18 @@ void Recordset::setField(const QString& name, const QVariant& value) {
 void Recordset::setField(int column, const QVariant& value) {
     checkedColumn(column);
     Row& row = currentRow();
+    refuseAfterFailedAdd(QStringLiteral("the field '%1'").arg(m_columns[column]));
     if (!isFieldUpdatable(column))
         throw DatabaseError(
             QStringLiteral("The field '%1' cannot be updated.").arg(m_columns[column]));
     const QVariant converted = FieldValue::fromUser(value, fieldKind(column));
+    const int size = DefinedSize(column);
+    if (size > 0 && converted.typeId() == QMetaType::QString && converted.toString().size() > size)
+        throw DatabaseError(QStringLiteral("The field '%1' takes at most %2 characters; the text "
+                                           "given has %3. Nothing was changed.")
+                                .arg(m_columns[column])
+                                .arg(size)
+                                .arg(converted.toString().size()));
     if (FieldValue::same(row.values[column], converted) &&
         row.values[column].typeId() == converted.typeId())
         return;
@@ -322,6 +355,15 @@ void Recordset::setBookmark(Bookmark bookmark) {
 }
 
 void Recordset::AddNew() {
+    try {
+        addNew();
+    } catch (...) {
+        m_failedAddProcedure = ProcedureScope::current();
+        throw;
+    }
+}
+
+void Recordset::addNew() {
     if (!m_open)
         throw notOpen();
     if (UpdatableTable().isEmpty())
@@ -344,6 +386,7 @@ void Recordset::Update() {
     if (!m_open)
         throw notOpen();
     Row& row = currentRow();
+    refuseAfterFailedAdd(QStringLiteral("the row"));
     if (row.isNew) {
         QVector<QVariant> values = row.values;
         m_writer->insert(values);
@@ -366,6 +409,7 @@ void Recordset::Update() {
 }
 
 void Recordset::CancelUpdate() {
+    m_failedAddProcedure = 0;
     if (!hasCurrentRow())
         return;
     Row& row = m_rows[m_position];
@@ -383,6 +427,25 @@ void Recordset::CancelUpdate() {
         return;
     row.values = *row.original;
     row.original.reset();
+    emit rowChanged(m_position);
+    for (int i = 0; i < m_columns.size(); ++i)
+        emit fieldChanged(i);
+}
+
+void Recordset::Resync() {
+    if (!m_open)
+        throw notOpen();
+    Row& row = currentRow();
+    if (row.isNew)
+        return;
+    const QVector<QVariant> before = row.original ? *row.original : row.values;
+    QVector<QVariant> stored = before;
+    m_writer->reread(stored);
+    for (int i = 0; i < row.values.size(); ++i) {
+        if (FieldValue::same(row.values[i], before[i]))
+            row.values[i] = stored[i];
+    }
+    row.original = stored;
     emit rowChanged(m_position);
     for (int i = 0; i < m_columns.size(); ++i)
         emit fieldChanged(i);

@@ -26,6 +26,21 @@ class RecordWriter;
 // being written (for a delete, all of the table's columns in the result) still hold the
 // values that were read; otherwise the write is refused and nothing is overwritten.
 //
+// A write refused because another user changed the row throws DatabaseError of kind
+// Conflict; Resync() then reads the stored values without losing what was typed, so the
+// edit can be written over them knowingly (Update) or dropped for them (CancelUpdate).
+//
+// A failed AddNew writes into no other row. The statements after it in the same procedure
+// (the ProcedureScope running when it failed) were meant for the new row: setField() and
+// Update() throw DatabaseError of kind NotAdded and leave the current row, with any edit the
+// user made to it, as it was. The refusal ends with that procedure, or earlier with an
+// explicit step of the cursor: a move, AddNew, CancelUpdate, Requery, Open or Close.
+// Outside any procedure a failed AddNew refuses nothing further (the caller stops anyway).
+//
+// Text fields take at most DefinedSize() characters; setField() refuses a longer text.
+// Number fields take values from -2,147,483,648 to 2,147,483,647, typed as the user's locale
+// writes numbers; other text stays in the row as typed and Update() refuses it by name.
+//
 // Command texts in the desktop-database dialect are translated by TranslateJetSql().
 // Every failure throws DatabaseError with the engine's message or one that names the field.
 class Recordset : public QObject {
@@ -74,10 +89,15 @@ public:
     int fieldIndex(const QString& name) const; // -1 when there is no such field
     FieldKind fieldKind(int column) const;
     bool isFieldUpdatable(int column) const;
+    // The most characters a text field takes; 0 for fields that are not text.
+    int DefinedSize(int column) const;
     QVariant Fields(int column) const;
     QVariant Fields(const QString& name) const;
     void setField(int column, const QVariant& value);
     void setField(const QString& name, const QVariant& value);
+    // The field's value as stored when the row was read (or last re-read by Resync), before
+    // the pending edit; the current value when the row has no pending edit.
+    QVariant OriginalValue(int column) const;
 
     // Any row by index, without moving the cursor (for grids).
     QVariant value(int row, int column) const;
@@ -92,6 +112,11 @@ public:
     void Update();
     // Drops the current row's edits; a new row that was never written disappears.
     void CancelUpdate();
+    // Reads the current row's stored values again (adResyncUnderlyingValues): they become the
+    // row's original values, fields the user edited keep the typed values, the other fields
+    // show the stored ones. Update() then writes the typed values over the stored ones.
+    // Throws when the row is gone from the database.
+    void Resync();
     // Deletes the current row from the database and from the result. The cursor then stays
     // on the deleted row's place until it is moved: MoveNext gives the row that followed it.
     void Delete();
@@ -129,6 +154,8 @@ private:
     bool isDirty(const Row& row) const;
     void load(std::shared_ptr<Connection> connection, const QString& source);
     void leaveCurrentRow();
+    void addNew();
+    void refuseAfterFailedAdd(const QString& what) const;
     void setPosition(int position);
     DatabaseError emptyResult();
 
@@ -142,6 +169,8 @@ private:
     int m_position = -1;
     bool m_onDeletedRow = false;
     int m_positionBeforeAdd = -1;
+    // The procedure in which AddNew failed, 0 when none (see the class comment).
+    quint64 m_failedAddProcedure = 0;
     Bookmark m_nextBookmark = 1;
 };
 

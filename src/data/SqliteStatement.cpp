@@ -78,6 +78,11 @@ bool SqliteStatement::step() {
         return false;
     const QString message = sqliteMessage(m_db);
     sqlite3_reset(m_stmt);
+    if ((rc & 0xff) == SQLITE_READONLY)
+        throw DatabaseError(
+            QStringLiteral("The database file '%1' is read-only: changes cannot be saved in it.")
+                .arg(QString::fromUtf8(sqlite3_db_filename(m_db, "main"))),
+            DatabaseError::Kind::ReadOnly);
     throw DatabaseError(message);
 }
 

@@ -10,6 +10,7 @@
 #include "platform/Twips.h"
 #include "products/FormParts.h"
 #include "products/ProductTransactions.h"
+#include "products/SaveConflict.h"
 #include "shell/Globals.h"
 #include "shell/Trap.h"
 
@@ -303,8 +304,10 @@ void ProductEditor::PushButton3_Click() {
 
 void ProductEditor::PushButton7_Click() {
     shell::Trap trap(formName, QStringLiteral("PushButton7_Click"), 100, m_form);
-    // The note reports the write: it is shown only when the write succeeded.
-    const bool saved = trap(102, [&] { recordsetOf(rsProducts).Update(); });
+    // The note reports the write: it is shown only when the write succeeded. A row changed by
+    // another user meanwhile is written only if the user says so.
+    bool saved = false;
+    trap(102, [&] { saved = UpdateAskingOnConflict(m_form, recordsetOf(rsProducts)); });
     trap(104, [&] { SetFullName(); });
     if (saved) {
         trap(106, [&] {

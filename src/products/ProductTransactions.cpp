@@ -13,6 +13,7 @@
 #include "platform/UpdateFreeze.h"
 #include "products/FormParts.h"
 #include "products/ProductEditor.h"
+#include "products/SaveConflict.h"
 #include "shell/Globals.h"
 #include "shell/Trap.h"
 
@@ -154,12 +155,14 @@ void ProductTransactions::SetSum() {
     rsProductTotals->Requery();
 }
 
-void ProductTransactions::SaveTransactions() {
+bool ProductTransactions::SaveTransactions() {
     Recordset& transactions = gridRecordset();
+    bool written = true;
     if (transactions.EditMode() != Recordset::adEditNone)
-        transactions.Update();
+        written = UpdateAskingOnConflict(m_form, transactions);
     recordsetOf(rsProductTotals).Close();
     SetSum();
+    return written;
 }
 
 QString ProductTransactions::descriptionSuffix() const {
@@ -208,11 +211,13 @@ void ProductTransactions::PushButton8_Click() {
     std::optional<platform::UpdateFreeze> first;
     std::optional<platform::UpdateFreeze> second;
     trap(104, [&] { first.emplace(m_form); });
-    const bool written = trap(106, [&] { SaveTransactions(); });
+    bool kept = true; // false when the user took another user's stored values instead
+    const bool written = trap(106, [&] { kept = SaveTransactions(); });
     // The note reports the write: after a failure it is shown only when no edit of the row is
     // left unwritten (the failure was in re-reading the figures).
-    const bool saved = written || (m_dc1->recordset() && m_dc1->recordset()->isOpen() &&
-                                   m_dc1->recordset()->EditMode() == Recordset::adEditNone);
+    const bool saved = written ? kept
+                               : (m_dc1->recordset() && m_dc1->recordset()->isOpen() &&
+                                  m_dc1->recordset()->EditMode() == Recordset::adEditNone);
     if (saved) {
         trap(108, [&] {
             platform::msgBox(m_form, transactionDate() + suffix + QStringLiteral("\r\n  saved."),

@@ -42,7 +42,9 @@ public:
     // Public procedures of the window. They have no trap: failures reach the caller.
     void SetCalls(bool blnStart);
     void SetSum();
-    void SaveTransactions();
+    // Writes a pending grid edit (asking on a conflict) and re-reads the figures. False when
+    // the user took another user's stored values instead of the edit.
+    bool SaveTransactions();
 
     // The buttons' handlers (trapped).
     void PushButton2_Click(); // "Add New Transaction"

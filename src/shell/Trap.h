@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/ProcedureScope.h"
+
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -18,7 +20,9 @@ namespace quarvel::shell {
 //
 // A statement that throws (itself or in anything it calls) is reported in the "Application
 // Error" box under the last line number passed, and the procedure goes on with its next
-// statement. The trap stays armed: each failure gives its own report.
+// statement. The trap stays armed: each failure gives its own report. While it lives its
+// procedure is running (a ProcedureScope), so that the statements after a failed AddNew do
+// not write into the row left current (see Recordset).
 class Trap {
 public:
     static constexpr int firstLine = 100;
@@ -67,6 +71,7 @@ private:
     int m_line;
     int m_failures = 0;
     QPointer<QWidget> m_parent;
+    ProcedureScope m_procedureScope;
 };
 
 // The plain box of a failure in a procedure without a trap: the failure's text, the

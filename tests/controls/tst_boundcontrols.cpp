@@ -8,6 +8,7 @@
 #include "data/Connection.h"
 #include "data/Recordset.h"
 
+#include <QClipboard>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
@@ -46,6 +47,33 @@ private slots:
         boxes.reset();
         products.reset();
         db.reset();
+    }
+
+    void textBoxTakesWhatItsColumnTakes() {
+        BoundTextBox name;
+        name.bind(products.get(), "ProductName");
+        QCOMPARE(name.maxLength(), 255);
+        BoundTextBox notes;
+        notes.bind(products.get(), "ProductDescription");
+        QCOMPARE(notes.maxLength(), 65535);
+        notes.setFocus();
+        notes.selectAll();
+        QApplication::clipboard()->setText(QString(40000, u'n'));
+        notes.paste();
+        QCOMPARE(products->Fields("ProductDescription").toString(), QString(40000, u'n'));
+        // A paste that does not fit is refused as a whole, and the user is told.
+        name.selectAll();
+        QApplication::clipboard()->setText(QString(300, u'x'));
+        name.paste();
+        QCOMPARE(name.text(), QString("Hammer"));
+        QCOMPARE(products->Fields("ProductName").toString(), QString("Hammer"));
+        QCOMPARE(boxes->boxes.size(), 1);
+        QVERIFY2(boxes->boxes[0].text.contains("255"), qPrintable(boxes->boxes[0].text));
+        // Typing goes on as usual afterwards.
+        name.end(false);
+        QTest::keyClicks(&name, "s");
+        QCOMPARE(products->Fields("ProductName").toString(), QString("Hammers"));
+        QCOMPARE(boxes->boxes.size(), 1);
     }
 
     void textBoxShowsValuesInTheirForms() {

@@ -9,8 +9,29 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QtTest>
+#include <sqlite3.h>
+#include <unistd.h>
 
 using namespace quarvel;
+
+namespace {
+
+// What a file holds and when it was last written.
+struct FileState {
+    explicit FileState(const QString& path) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            bytes = file.readAll();
+        modified = QFileInfo(path).lastModified();
+    }
+    bool operator==(const FileState& other) const {
+        return bytes == other.bytes && modified == other.modified;
+    }
+    QByteArray bytes;
+    QDateTime modified;
+};
+
+} // namespace
 
 class ConnectionTest : public QObject {
     Q_OBJECT
@@ -47,7 +68,6 @@ private slots:
             return s.value(0).toString();
         };
         QCOMPARE(pragma("foreign_keys"), QString("1"));
-        QCOMPARE(pragma("journal_mode"), QString("wal"));
         QCOMPARE(pragma("synchronous"), QString("2"));
         QCOMPARE(pragma("busy_timeout"), QString::number(Connection::busyTimeoutMs));
     }
@@ -62,16 +82,90 @@ private slots:
             QVERIFY(e.message().contains(missing));
         }
         QVERIFY(!QFile::exists(missing)); // never created
+    }
 
-        QFile junk(dir.filePath("junk.db"));
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write(QByteArray(4096, 'x'));
-        junk.close();
-        try {
-            Connection::open(junk.fileName());
-            QFAIL("opened a file that is no database");
-        } catch (const DatabaseError& e) {
-            QVERIFY2(e.message().contains("not a database"), qPrintable(e.message()));
+    void openingChangesNothingInTheFile() {
+        TempDatabase db;
+        db.exec("PRAGMA journal_mode = DELETE; INSERT INTO Categories (CategoryName) "
+                "VALUES ('Tools')");
+        const FileState before(db.path());
+        {
+            Recordset rs;
+            rs.Open("Select * from Categories", Connection::open(db.path()));
+            QCOMPARE(rs.Fields("CategoryName").toString(), QString("Tools"));
+        }
+        QCOMPARE(FileState(db.path()), before);
+        QCOMPARE(db.scalar("PRAGMA journal_mode").toString(), QString("delete"));
+    }
+
+    void filesThatAreNoQuarvelDatabaseAreNamedAndLeftAlone() {
+        QTemporaryDir dir;
+        auto write = [&](const QString& name, const QByteArray& bytes) {
+            QFile file(dir.filePath(name));
+            file.open(QIODevice::WriteOnly);
+            file.write(bytes);
+            return file.fileName();
+        };
+        const QString empty = write("empty.db", {});
+        const QString text = write("notes.db", QByteArray("Shopping list\nnails\n").repeated(300));
+        const QString other = dir.filePath("other.db");
+        sqlite3* handle = nullptr;
+        sqlite3_open(other.toUtf8().constData(), &handle);
+        sqlite3_exec(handle, "CREATE TABLE Things (a)", nullptr, nullptr, nullptr);
+        sqlite3_close(handle);
+
+        const QList<QPair<QString, QString>> cases = {
+            {empty, "empty"}, {text, "not an SQLite database"}, {other, "no Quarvel tables"}};
+        for (const auto& [path, what] : cases) {
+            const FileState before(path);
+            try {
+                Connection::open(path);
+                QFAIL(qPrintable("opened " + path));
+            } catch (const DatabaseError& e) {
+                QVERIFY2(e.message().contains(what) && e.message().contains(path),
+                         qPrintable(e.message()));
+            }
+            QCOMPARE(FileState(path), before);
+            QVERIFY(!QFile::exists(path + "-wal") && !QFile::exists(path + "-journal"));
+        }
+    }
+
+    void aReadOnlyFileCanBeViewedButNotWritten() {
+        TempDatabase db;
+        db.exec("INSERT INTO Categories (CategoryName) VALUES ('Tools')");
+        const auto readOnly =
+            QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther;
+        const QString folder = QFileInfo(db.path()).absolutePath();
+        const auto folderPermissions = QFile::permissions(folder);
+        const auto filePermissions = QFile::permissions(db.path());
+        auto restore = qScopeGuard([&] {
+            QFile::setPermissions(folder, folderPermissions);
+            QFile::setPermissions(db.path(), filePermissions);
+        });
+        // A file marked read-only, then a writable file in a folder marked read-only.
+        for (int round = 0; round < 2; ++round) {
+            if (round == 0) {
+                QVERIFY(QFile::setPermissions(db.path(), readOnly));
+            } else {
+                QVERIFY(QFile::setPermissions(db.path(), filePermissions));
+                QVERIFY(QFile::setPermissions(folder, readOnly | QFile::ExeOwner | QFile::ExeUser |
+                                                          QFile::ExeGroup | QFile::ExeOther));
+            }
+            const FileState before(db.path());
+            Recordset rs;
+            rs.Open("Select * from Categories", Connection::open(db.path()));
+            QCOMPARE(rs.Fields("CategoryName").toString(), QString("Tools"));
+            rs.setField("CategoryName", "Hand tools");
+            try {
+                rs.Update();
+                QFAIL("wrote into a read-only file");
+            } catch (const DatabaseError& e) {
+                QCOMPARE(e.kind(), DatabaseError::Kind::ReadOnly);
+                QVERIFY2(e.message().contains("read-only") && e.message().contains(db.path()) &&
+                             !e.message().contains("attempt to write"),
+                         qPrintable(e.message()));
+            }
+            QCOMPARE(FileState(db.path()), before);
         }
     }
 

@@ -1,6 +1,7 @@
 #include "TempDatabase.h"
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
+#include "data/ProcedureScope.h"
 #include "data/Recordset.h"
 
 #include <QSignalSpy>
@@ -25,6 +26,15 @@ QString errorOf(const std::function<void()>& action) {
         return e.message();
     }
     return QString();
+}
+
+DatabaseError::Kind kindOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const DatabaseError& e) {
+        return e.kind();
+    }
+    return DatabaseError::Kind::Failure;
 }
 
 } // namespace
@@ -187,7 +197,7 @@ private slots:
         mine->setField("ProductName", "Sledge");
         theirs->setField("ProductName", "Claw Hammer");
         theirs->Update();
-        QVERIFY(errorOf([&] { mine->Update(); }).contains("changed by another user"));
+        QCOMPARE(kindOf([&] { mine->Update(); }), DatabaseError::Kind::Conflict);
         QCOMPARE(db->scalar("SELECT ProductName FROM Products WHERE ProductID = 1").toString(),
                  QString("Claw Hammer"));
         mine->CancelUpdate();
@@ -203,6 +213,136 @@ private slots:
         QVERIFY(errorOf([&] { mine->Update(); }).contains("deleted"));
         mine->CancelUpdate();
         QVERIFY(!errorOf([&] { mine->Delete(); }).isEmpty());
+    }
+
+    void aFailedAddNewWritesIntoNoOtherRow() {
+        auto rs = open("Select * from Products");
+        rs->setField("ReorderLevel", "a dozen");
+        {
+            ProcedureScope procedure;
+            QVERIFY(!errorOf([&] { rs->AddNew(); }).isEmpty());
+            // What the procedure meant for the new row does not land in the row shown.
+            const QString refused = errorOf([&] { rs->setField("ProductName", "New Product"); });
+            QVERIFY2(refused.contains("ProductName"), qPrintable(refused));
+            QCOMPARE(kindOf([&] { rs->Update(); }), DatabaseError::Kind::NotAdded);
+            QCOMPARE(rs->Fields("ProductName").toString(), QString("Hammer"));
+            QCOMPARE(rs->Fields("ReorderLevel").toString(), QString("a dozen"));
+            // An explicit step of the cursor ends the refusal within the procedure too.
+            rs->CancelUpdate();
+            rs->setField("LeadTime", "3 days");
+            rs->Update();
+        }
+        QCOMPARE(db->scalar("SELECT LeadTime FROM Products WHERE ProductID = 1").toString(),
+                 QString("3 days"));
+        rs->setField("ReorderLevel", "a dozen");
+        {
+            ProcedureScope procedure;
+            QVERIFY(!errorOf([&] { rs->AddNew(); }).isEmpty());
+        }
+        {
+            // In a modal window that a procedure opened, the user's work is no statement of
+            // that procedure.
+            ProcedureScope opener;
+            QEventLoop modal;
+            QTimer::singleShot(0, &modal, [&] {
+                QVERIFY(!errorOf([&] { rs->AddNew(); }).isEmpty());
+                rs->setField("LeadTime", "4 days");
+                modal.quit();
+            });
+            modal.exec();
+        }
+        // The procedure is over: the user corrects the value and saves it, and nothing else.
+        rs->setField("ReorderLevel", "12");
+        rs->Update();
+        QCOMPARE(db->scalar("SELECT ProductName || ' ' || ReorderLevel || ' ' || LeadTime FROM "
+                            "Products WHERE ProductID = 1")
+                     .toString(),
+                 QString("Hammer 12 4 days"));
+        QCOMPARE(db->scalar("SELECT count(*) FROM Products").toInt(), 3);
+    }
+
+    void textTakesWhatItsColumnTakes() {
+        auto rs = open("Select * from Products");
+        QCOMPARE(rs->DefinedSize(rs->fieldIndex("ProductName")), 255);
+        QCOMPARE(rs->DefinedSize(rs->fieldIndex("ProductDescription")), 65535);
+        QCOMPARE(rs->DefinedSize(rs->fieldIndex("ReorderLevel")), 0);
+        rs->setField("ProductName", QString(255, u'x'));
+        const QString refused = errorOf([&] { rs->setField("ProductName", QString(256, u'y')); });
+        QVERIFY2(refused.contains("ProductName") && refused.contains("255"), qPrintable(refused));
+        QCOMPARE(rs->Fields("ProductName").toString(), QString(255, u'x'));
+        rs->setField("ProductDescription", QString(40000, u'n'));
+        rs->Update();
+        QCOMPARE(db->scalar("SELECT length(ProductName) || ' ' || length(ProductDescription) "
+                            "FROM Products WHERE ProductID = 1")
+                     .toString(),
+                 QString("255 40000"));
+        // The database refuses longer text itself.
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                                 db->exec("UPDATE Products SET ProductName = printf('%.256c', "
+                                          "'z') WHERE ProductID = 1"));
+    }
+
+    void numbersAsTheLocaleWritesThem() {
+        auto rs = open("Select * from Products");
+        rs->setField("ReorderLevel", "1,234");
+        rs->Update();
+        QCOMPARE(db->scalar("SELECT ReorderLevel FROM Products WHERE ProductID = 1").toInt(), 1234);
+        for (const char* wrong : {"1,2,3", "12,34", "2147483648", "-2147483649", "1e12"}) {
+            rs->setField("ReorderLevel", wrong);
+            const QString refused = errorOf([&] { rs->Update(); });
+            QVERIFY2(refused.contains("ReorderLevel"), wrong);
+            rs->CancelUpdate();
+        }
+        QCOMPARE(db->scalar("SELECT ReorderLevel FROM Products WHERE ProductID = 1").toInt(), 1234);
+        auto lines = open("Select * FROM [Inventory Transactions] Where ProductID=1");
+        lines->setField("UnitsSold", "2147483647");
+        lines->setField("UnitsShrinkage", "-2,147,483,648");
+        lines->Update();
+        lines->setField("UnitsReceived", qlonglong(9223372036854775807LL));
+        QVERIFY(errorOf([&] { lines->Update(); }).contains("UnitsReceived"));
+        // The database refuses what the stock figures could not add up.
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                                 db->exec("UPDATE [Inventory Transactions] SET UnitsSold = "
+                                          "9223372036854775807"));
+
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        rs->setField("ReorderLevel", "1.234,5");
+        QLocale::setDefault(QLocale::system());
+        rs->Update();
+        QCOMPARE(db->scalar("SELECT ReorderLevel FROM Products WHERE ProductID = 1").toDouble(),
+                 1234.5);
+    }
+
+    void aConflictCanBeSavedOverKnowinglyOrDropped() {
+        auto mine = open("Select * from Products");
+        auto theirs = open("Select * from Products");
+        mine->setField("ReorderLevel", "12");
+        theirs->setField("ReorderLevel", "7");
+        theirs->setField("LeadTime", "3 days");
+        theirs->Update();
+        QCOMPARE(kindOf([&] { mine->Update(); }), DatabaseError::Kind::Conflict);
+        // Reading the stored values keeps what was typed.
+        mine->Resync();
+        const int reorder = mine->fieldIndex("ReorderLevel");
+        QCOMPARE(mine->Fields(reorder).toInt(), 12);
+        QCOMPARE(mine->OriginalValue(reorder).toInt(), 7);
+        QCOMPARE(mine->Fields("LeadTime").toString(), QString("3 days"));
+        mine->Update();
+        QCOMPARE(db->scalar("SELECT ReorderLevel || ' ' || LeadTime FROM Products WHERE "
+                            "ProductID = 1")
+                     .toString(),
+                 QString("12 3 days"));
+
+        // Taking the stored values instead.
+        theirs->Requery();
+        mine->setField("ReorderLevel", "20");
+        theirs->setField("ReorderLevel", "30");
+        theirs->Update();
+        QCOMPARE(kindOf([&] { mine->Update(); }), DatabaseError::Kind::Conflict);
+        mine->Resync();
+        mine->CancelUpdate();
+        QCOMPARE(mine->Fields(reorder).toInt(), 30);
+        QCOMPARE(mine->EditMode(), int(Recordset::adEditNone));
     }
 
     void orderLinesWriteOnlyTheirOwnTable() {

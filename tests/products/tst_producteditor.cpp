@@ -106,6 +106,64 @@ private slots:
         QCOMPARE(f.boxes[1].title, QStringLiteral("Application Error"));
     }
 
+    void addNewAfterAFailedSaveLeavesTheProductAsStored() {
+        ProductsFixture f;
+        auto* reorder = f.editor()->box(1);
+        reorder->selectAll();
+        QTest::keyClicks(reorder, "a dozen");
+        f.click("PushButton7");
+        QCOMPARE(f.takeBoxes().size(), 1);
+        f.click("PushButton4");
+        // The add, the name and the write fail; nothing lands in the product shown.
+        const QList<ShownBox> reports = f.takeBoxes();
+        QCOMPARE(reports.size(), 3);
+        QVERIFY(reports[1].text.contains("PushButton4_Click at line 106"));
+        QCOMPARE(f.editor()->box(0)->text(), QStringLiteral("Hammer"));
+        QCOMPARE(reorder->text(), QStringLiteral("a dozen"));
+        // The user corrects the value and saves: the product keeps its name.
+        reorder->selectAll();
+        QTest::keyClicks(reorder, "12");
+        f.click("PushButton7");
+        QCOMPARE(f.takeBoxes().value(0).text, QStringLiteral("Hammer\n   saved."));
+        QCOMPARE(f.db()
+                     .scalar("SELECT ProductName || ' ' || ReorderLevel FROM Products WHERE "
+                             "ProductID = 1")
+                     .toString(),
+                 QStringLiteral("Hammer 12"));
+        QCOMPARE(f.db().scalar("SELECT count(*) FROM Products").toInt(), 3);
+    }
+
+    void saveOverAnotherUsersChangeAsksFirst() {
+        ProductsFixture f;
+        auto* reorder = f.editor()->box(1);
+        reorder->selectAll();
+        QTest::keyClicks(reorder, "12");
+        f.db().exec("UPDATE Products SET ReorderLevel = 7 WHERE ProductID = 1");
+        f.answerNext(QMessageBox::Yes);
+        f.click("PushButton7");
+        QCOMPARE(f.boxes.size(), 2);
+        QCOMPARE(f.boxes[0].title, QStringLiteral("Question"));
+        QCOMPARE(f.boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        QVERIFY2(f.boxes[0].text.contains("ReorderLevel: stored \"7\", yours \"12\""),
+                 qPrintable(f.boxes[0].text));
+        QCOMPARE(f.boxes[1].text, QStringLiteral("Hammer\n   saved."));
+        QCOMPARE(f.db().scalar("SELECT ReorderLevel FROM Products WHERE ProductID = 1").toInt(),
+                 12);
+
+        // No: the stored values are shown and kept.
+        f.takeBoxes();
+        reorder->selectAll();
+        QTest::keyClicks(reorder, "20");
+        f.db().exec("UPDATE Products SET ReorderLevel = 30 WHERE ProductID = 1");
+        f.answerNext(QMessageBox::No);
+        f.click("PushButton7");
+        QCOMPARE(f.boxes.size(), 1);
+        QCOMPARE(reorder->text(), QStringLiteral("30"));
+        QCOMPARE(quarvel::rsProducts->EditMode(), 0);
+        QCOMPARE(f.db().scalar("SELECT ReorderLevel FROM Products WHERE ProductID = 1").toInt(),
+                 30);
+    }
+
     void deleteAsksWithNoAsDefault() {
         ProductsFixture f;
         f.next();

@@ -89,6 +89,40 @@ private slots:
                  2);
     }
 
+    void addNewTransactionAfterAFailedSaveLeavesTheRowAsStored() {
+        ProductsFixture f;
+        const int row = f.rowOfTransaction(1);
+        QVERIFY(f.grid()->model()->setData(cell(f, row, "UnitsSold"), "1,2,3"));
+        f.click("PushButton8");
+        QVERIFY(!f.takeBoxes().isEmpty());
+        f.click("PushButton2");
+        QCOMPARE(f.takeBoxes().size(), 4); // the add, the date, the product, the write
+        QCOMPARE(f.db()
+                     .scalar("SELECT TransactionDate || ' ' || UnitsSold FROM [Inventory "
+                             "Transactions] WHERE TransactionID = 1")
+                     .toString(),
+                 QStringLiteral("2021-03-04 2"));
+        QCOMPARE(f.db().scalar("SELECT count(*) FROM [Inventory Transactions]").toInt(), 3);
+        QCOMPARE(quarvel::rsTransactions->Fields("TransactionDate").toDate(), QDate(2021, 3, 4));
+    }
+
+    void saveTransactionOverAnotherUsersChangeAsksFirst() {
+        ProductsFixture f;
+        QVERIFY(f.grid()->model()->setData(cell(f, f.rowOfTransaction(1), "UnitsSold"), "4"));
+        f.db().exec("UPDATE [Inventory Transactions] SET UnitsSold = 6 WHERE TransactionID = 1");
+        f.answerNext(QMessageBox::Yes);
+        f.click("PushButton8");
+        QVERIFY(f.boxes.size() >= 2);
+        QVERIFY2(f.boxes[0].text.contains("UnitsSold: stored \"6\", yours \"4\""),
+                 qPrintable(f.boxes[0].text));
+        QCOMPARE(f.boxes[1].text, QStringLiteral("03/04/2021 - First delivery\n  saved."));
+        QCOMPARE(f.db()
+                     .scalar("SELECT UnitsSold FROM [Inventory Transactions] WHERE "
+                             "TransactionID = 1")
+                     .toInt(),
+                 4);
+    }
+
     void deleteTransactionAsksWithNoAsDefault() {
         ProductsFixture f;
         quarvel::rsTransactions->MoveTo(f.rowOfTransaction(1));
