@@ -1,6 +1,7 @@
 #include "data/FieldValue.h"
 
 #include "data/DatabaseError.h"
+#include "data/TypedDate.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -75,7 +76,7 @@ double withoutNoise(double value) {
 
 QDate parseDate(const QString& text) {
     const QString t = text.trimmed();
-    static const QString formats[] = {QStringLiteral("yyyy-MM-dd"), QStringLiteral("M/d/yyyy"),
+    static const QString formats[] = {QStringLiteral("yyyy-MM-dd"),
                                       QStringLiteral("yyyy-MM-ddTHH:mm:ss"),
                                       QStringLiteral("yyyy-MM-dd HH:mm:ss")};
     for (const QString& format : formats) {
@@ -86,13 +87,11 @@ QDate parseDate(const QString& text) {
         if (dt.isValid())
             return dt.date();
     }
-    const QLocale locale;
-    for (auto format : {QLocale::ShortFormat, QLocale::LongFormat}) {
-        const QDate d = locale.toDate(t, format);
-        if (d.isValid())
-            return d;
-    }
-    return QDate();
+    // Month/day/year or the locale's short form, a two-digit year in this century.
+    const QDate typed = typedDate(t);
+    if (typed.isValid())
+        return typed;
+    return QLocale().toDate(t, QLocale::LongFormat);
 }
 
 // A number typed by a user: as the user's locale writes it (grouping checked), or plain;

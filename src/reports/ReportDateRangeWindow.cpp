@@ -1,6 +1,6 @@
 #include "ReportDateRangeWindow.h"
 
-#include "TypedDate.h"
+#include "data/TypedDate.h"
 
 #include "controls/BoundTextBox.h"
 #include "controls/DataControl.h"

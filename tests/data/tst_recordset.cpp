@@ -313,6 +313,26 @@ private slots:
                  1234.5);
     }
 
+    void twoDigitYearsAreThisCentury() {
+        auto lines = open("Select * FROM [Inventory Transactions] Where ProductID=1");
+        const auto stored = [&] {
+            return db->scalar("SELECT TransactionDate FROM [Inventory Transactions]").toString();
+        };
+        for (const char* locale : {"C", "en_US"}) {
+            QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+            lines->setField("TransactionDate", "1/5/21");
+            lines->Update();
+            QCOMPARE(stored(), QString("2021-01-05"));
+            lines->setField("TransactionDate", "12/31/99");
+            lines->Update();
+            QCOMPARE(stored(), QString("2099-12-31"));
+            lines->setField("TransactionDate", "3/4/1999");
+            lines->Update();
+            QCOMPARE(stored(), QString("1999-03-04"));
+        }
+        QLocale::setDefault(QLocale::system());
+    }
+
     void aConflictCanBeSavedOverKnowinglyOrDropped() {
         auto mine = open("Select * from Products");
         auto theirs = open("Select * from Products");

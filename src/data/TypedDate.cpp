@@ -1,8 +1,8 @@
-#include "TypedDate.h"
+#include "data/TypedDate.h"
 
 #include <QRegularExpression>
 
-namespace quarvel::reports {
+namespace quarvel {
 
 namespace {
 
@@ -36,4 +36,4 @@ QDate typedDate(const QString& text, const QLocale& locale) {
     return QDate(2000 + withTwoDigits.year() % 100, withTwoDigits.month(), withTwoDigits.day());
 }
 
-} // namespace quarvel::reports
+} // namespace quarvel
