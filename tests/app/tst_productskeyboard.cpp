@@ -194,6 +194,9 @@ private slots:
         for (const auto& [transaction, product] : columns) {
             QCOMPARE(topLeftInWindow(f, transaction).x(), topLeftInWindow(f, product).x());
             QCOMPARE(f.child(transaction)->size(), f.child(product)->size());
+            // The captions are not cut.
+            for (const char* name : {transaction, product})
+                QVERIFY2(f.child(name)->sizeHint().width() <= f.child(name)->width(), name);
         }
     }
 };

@@ -23,8 +23,10 @@ void typeInCell(const ProductsFixture& f, int row, const char* field, const QStr
     QVERIFY(editor && editor != f.grid());
     QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(editor, text);
-    if (commit)
+    if (commit) {
         QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget(), f.grid()); // the editor commits queued
+    }
 }
 
 int unitsSoldOfTransaction1(const ProductsFixture& f) {
@@ -97,11 +99,16 @@ private slots:
                      .toInt(),
                  2);
 
-        // Moving off the row with the keyboard: one report, and the grid stays on the row.
+        // Moving off the row: a double click on another row reports once and opens no editor
+        // there; the grid stays on the row, also when the user tries again with the keyboard.
         f.takeBoxes();
+        QTest::mouseDClick(f.grid()->viewport(), Qt::LeftButton, {},
+                           f.grid()->cellRect(1 - row, 4).center());
         QTest::keyClick(f.grid(), row == 0 ? Qt::Key_Down : Qt::Key_Up);
         QCOMPARE(f.boxes.size(), 1);
+        QVERIFY(f.boxes[0].text.contains("UnitsSold"));
         QTRY_COMPARE(f.grid()->currentIndex().row(), row);
+        QCOMPARE(QApplication::focusWidget(), f.grid());
         QCOMPARE(quarvel::rsTransactions->Fields("UnitsSold").toString(),
                  QStringLiteral("several"));
     }
