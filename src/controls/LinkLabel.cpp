@@ -44,7 +44,8 @@ LinkLabel::LinkLabel(const QString& caption, QWidget* parent) : QLabel(caption, 
         return true;
     }();
     Q_UNUSED(factoryInstalled);
-    setFocusPolicy(Qt::StrongFocus);
+    // Tab reaches it; a click does not take the focus from the box being edited.
+    setFocusPolicy(Qt::TabFocus);
     setAccessibleName(caption);
 }
 
