@@ -7,6 +7,7 @@
 #include "controls/BoundTextArea.h"
 #include "controls/TabStrip.h"
 
+#include <QAccessible>
 #include <QLocale>
 
 namespace {
@@ -92,7 +93,13 @@ private slots:
         QCOMPARE(reports, 1);
         QTest::keyClick(entry, Qt::Key_Space);
         QCOMPARE(reports, 2);
-        QCOMPARE(entry->accessibleName(), QStringLiteral("View Reports"));
+        // A screen reader finds a link named by its caption, and can press it.
+        QAccessibleInterface* link = QAccessible::queryAccessibleInterface(entry);
+        QVERIFY(link && link->actionInterface());
+        QCOMPARE(link->role(), QAccessible::Link);
+        QCOMPARE(link->text(QAccessible::Name), QStringLiteral("View Reports"));
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(reports, 3);
 
         QLabel* edit = f.child<QLabel>("Label2");
         edit->setFocus(Qt::TabFocusReason);
