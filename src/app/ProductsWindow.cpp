@@ -6,6 +6,7 @@
 #include "controls/DataCombo.h"
 #include "controls/DataControl.h"
 #include "controls/DataGrid.h"
+#include "controls/TabStrip.h"
 #include "data/ConnectionString.h"
 #include "data/Recordset.h"
 #include "data/SharedConnection.h"
@@ -28,6 +29,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
 
 namespace quarvel {
 
@@ -99,9 +101,44 @@ ProductsWindow::ProductsWindow(const QString& programFolder, QWidget* parent)
         HighLightMenuPrompt(index);
     });
 
+    // Moving to another product re-reads the grid: its pending row is settled first.
+    m_editor->dc()->setWillMove([this] {
+        bool settled = false;
+        shell::catchAndReport(this, [&] { settled = m_transactions->settlePendingRow(); });
+        return settled;
+    });
+
     // The designed colours: white window, frames and labels.
     shell::SetWhiteColors(this);
     attachHoverFeedback();
+    setReadingTabOrder();
+}
+
+void ProductsWindow::setReadingTabOrder() {
+    // Top to bottom and left to right as laid out: the product panel, then the task menu
+    // beside it, the tab strip, the pages (only the shown one takes the focus), the product
+    // buttons and the navigation bar. Controls that take no focus are skipped by Qt.
+    QList<QWidget*> order{m_editor->box(0), m_editor->categoryCombo(),
+                          findChild<QWidget*>(QStringLiteral("Label2")), m_editor->box(4),
+                          m_editor->box(1)};
+    for (int index : TaskMenu::screenOrder())
+        order << m_menu->entry(index);
+    auto bar = [](controls::DataControl* control) {
+        return QList<QWidget*>{control->firstButton(), control->previousButton(),
+                               control->nextButton(), control->lastButton()};
+    };
+    auto named = [this](std::initializer_list<const char*> names) {
+        QList<QWidget*> widgets;
+        for (const char* name : names)
+            widgets << findChild<QWidget*>(QLatin1String(name));
+        return widgets;
+    };
+    order << m_editor->tabs() << m_transactions->grid() << bar(m_transactions->dc1())
+          << named({"PushButton2", "PushButton8", "PushButton1"}) << m_editor->notesBox()
+          << named({"PushButton4", "PushButton3", "PushButton7", "PushButton6"})
+          << bar(m_editor->dc());
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 ProductsWindow::~ProductsWindow() {
@@ -216,6 +253,11 @@ void ProductsWindow::Label3_Click(int index) {
     shell::Trap trap(formName, QStringLiteral("Label3_Click"), 100, this);
     trap(102, [&] { HighLightMenuPrompt(-1); });
     auto afterPurchaseOrders = [&] {
+        // The grid is re-read when the window closes: its pending row is settled first.
+        bool settled = false;
+        trap(108, [&] { settled = m_transactions->settlePendingRow(); });
+        if (!settled)
+            return;
         trap(110, [&] { openWindow(Opens::PurchaseOrders); });
         trap(112, [&] { recordsetOf(rsProducts).Update(); });
         trap(114, [&] { SetCalls(false); });
@@ -253,15 +295,12 @@ void ProductsWindow::Label3_Click(int index) {
 }
 
 QString ProductsWindow::closingQuestion() {
-    return QStringLiteral("  Product is changed.\r\nDo you want to save your changes for "
-                          "\r\nQuarvel\r\n (choose Yes or No).");
+    return ProductEditor::closingQuestion();
 }
 
 bool ProductsWindow::confirmClose() {
     // An open grid cell editor hands its text to the grid first.
-    if (QWidget* focus = QApplication::focusWidget();
-        focus && m_transactions->grid()->isAncestorOf(focus))
-        m_transactions->grid()->setFocus(Qt::OtherFocusReason);
+    m_transactions->grid()->finishEdit();
 
     auto pending = [](const std::shared_ptr<Recordset>& recordset) {
         return recordset && recordset->isOpen() && recordset->EditMode() != Recordset::adEditNone;

@@ -67,6 +67,7 @@ protected:
 
 private:
     void attachHoverFeedback();
+    void setReadingTabOrder();
     void openWindow(Opens which);
     // Asks about an unwritten edit; false when the window must stay open.
     bool confirmClose();

@@ -1,11 +1,11 @@
 #include "app/TaskMenu.h"
 
+#include "controls/LinkLabel.h"
 #include "platform/Twips.h"
 
 #include <QEvent>
 #include <QFont>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPalette>
 
 namespace quarvel {
@@ -61,8 +61,10 @@ TaskMenu::TaskMenu(QWidget* parent) : QFrame(parent) {
     entryFont.setUnderline(true);
 
     auto makeEntry = [&](int index, int top) {
-        auto* label = new QLabel(caption(index), this);
+        auto* label = new controls::LinkLabel(caption(index), this);
         label->setObjectName(QStringLiteral("Label3(%1)").arg(index));
+        connect(label, &controls::LinkLabel::activated, this,
+                [this, index] { emit entryClicked(index); });
         label->setFont(entryFont);
         label->setGeometry(Twips::rect(left, top, entryWidth, entryHeight));
         label->setMouseTracking(true);
@@ -146,20 +148,10 @@ int TaskMenu::indexOf(QObject* watched) const {
 
 bool TaskMenu::eventFilter(QObject* watched, QEvent* event) {
     const int index = indexOf(watched);
-    if (index >= 0) {
-        if (event->type() == QEvent::MouseMove) {
-            // Handled here: the panel's own hover handling must not follow.
-            emit entryHovered(index);
-            return true;
-        }
-        if (event->type() == QEvent::MouseButtonPress)
-            return true;
-        if (event->type() == QEvent::MouseButtonRelease) {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::LeftButton &&
-                m_entries[std::size_t(index)]->rect().contains(mouse->position().toPoint()))
-                emit entryClicked(index);
-        }
+    if (index >= 0 && event->type() == QEvent::MouseMove) {
+        // Handled here: the panel's own hover handling must not follow.
+        emit entryHovered(index);
+        return true;
     }
     return QFrame::eventFilter(watched, event);
 }

@@ -10,7 +10,8 @@ namespace quarvel {
 
 // The task menu of the Products window: the white panel Frame1(2) with the headings "Tasks"
 // and "Setup" and the eight link-style entries Label3(0) to Label3(7). The entry's index, not
-// its place on screen, says what it opens; entry 0 sits between entries 5 and 6.
+// its place on screen, says what it opens; entry 0 sits between entries 5 and 6. An entry
+// opens on a left click, or on Enter or Space when it has the focus.
 class TaskMenu : public QFrame {
     Q_OBJECT
 
@@ -23,6 +24,8 @@ public:
     explicit TaskMenu(QWidget* parent);
 
     static QString caption(int index);
+    // The entries' indexes from top to bottom.
+    static std::array<int, EntryCount> screenOrder() { return {1, 2, 3, 4, 5, 0, 6, 7}; }
 
     // Entry `index` in the hover colour, every other entry in the normal colour; -1 (or any
     // number that is not an entry) highlights none. Entries already in the normal colour are

@@ -3,6 +3,8 @@
 #include "controls/FieldBinding.h"
 #include "controls/ValueFormat.h"
 
+#include <QKeyEvent>
+
 namespace quarvel::controls {
 
 BoundTextArea::BoundTextArea(QWidget* parent)
@@ -17,6 +19,22 @@ BoundTextArea::BoundTextArea(QWidget* parent)
         emit changed();
     });
     connect(this, &QPlainTextEdit::textChanged, this, &BoundTextArea::onContentsChanged);
+    // Tab goes on to the next control, as from a one-line box.
+    setTabChangesFocus(true);
+}
+
+bool BoundTextArea::event(QEvent* event) {
+    // Ctrl+Tab leaves too, as from Qt's views.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            (key->modifiers() & Qt::ControlModifier)) {
+            QWidget::focusNextPrevChild(key->key() == Qt::Key_Tab &&
+                                        !(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
 }
 
 BoundTextArea::~BoundTextArea() = default;

@@ -13,7 +13,8 @@ class FieldBinding;
 
 // The multi-line bound text box: the same binding as BoundTextBox over a QPlainTextEdit.
 // The user's edits reach the current row as they are typed; a move shows the new row's value
-// and fires changed().
+// and fires changed(). Tab and Ctrl+Tab (Shift+Tab, Ctrl+Shift+Tab) go on to the next
+// (previous) control.
 class BoundTextArea : public QPlainTextEdit {
     Q_OBJECT
 
@@ -34,6 +35,9 @@ public:
 
 signals:
     void changed();
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
     void onContentsChanged();

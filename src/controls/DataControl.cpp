@@ -114,6 +114,15 @@ void DataControl::moveLast() {
 template <typename Move> void DataControl::runMove(Move move) {
     if (!m_recordset || !m_recordset->isOpen() || m_recordset->RecordCount() == 0)
         return;
+    bool allowed = true;
+    if (m_willMove && !runReported(this, [&] { allowed = m_willMove(); }))
+        allowed = false;
+    if (!allowed) {
+        updateButtons();
+        return;
+    }
+    if (!m_recordset)
+        return;
     Recordset& rs = *m_recordset;
     runReported(this, [&] { move(rs); });
     updateButtons();

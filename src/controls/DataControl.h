@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QToolButton;
@@ -31,6 +32,10 @@ public:
     // Binds the bar to `recordset` (nullptr unbinds). The recordset is not owned.
     void setRecordset(Recordset* recordset);
     Recordset* recordset() const;
+
+    // Asked before each move of the bar; a false answer cancels the move. The owner settles
+    // edits the move would otherwise drop (it reports its own failures).
+    void setWillMove(std::function<bool()> willMove) { m_willMove = std::move(willMove); }
 
     void setCaption(const QString& caption);
     QString caption() const;
@@ -64,6 +69,7 @@ private:
     QToolButton* m_next = nullptr;
     QToolButton* m_last = nullptr;
     QLabel* m_caption = nullptr;
+    std::function<bool()> m_willMove;
 };
 
 } // namespace quarvel::controls

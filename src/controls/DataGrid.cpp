@@ -7,6 +7,7 @@
 #include "platform/Twips.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QStyledItemDelegate>
 
 namespace quarvel::controls {
@@ -53,6 +54,7 @@ void DataGrid::setRecordset(Recordset* recordset) {
     for (const auto& connection : std::as_const(m_recordsetConnections))
         disconnect(connection);
     m_recordsetConnections.clear();
+    m_refusal.clear();
     m_model->setRecordset(recordset);
     // Every column back to its defaults: the owner lays the new columns out again.
     for (int column = 0; column < m_model->columnCount(); ++column) {
@@ -60,8 +62,11 @@ void DataGrid::setRecordset(Recordset* recordset) {
         setColumnWidth(column, horizontalHeader()->defaultSectionSize());
     }
     if (recordset) {
-        m_recordsetConnections << connect(recordset, &Recordset::currentChanged, this,
-                                          [this] { followRecordset(); });
+        // A row changed or left may be written next time: its refusal is news again.
+        m_recordsetConnections << connect(recordset, &Recordset::currentChanged, this, [this] {
+            m_refusal.clear();
+            followRecordset();
+        }) << connect(recordset, &Recordset::fieldChanged, this, [this] { m_refusal.clear(); });
     }
     followRecordset();
 }
@@ -89,6 +94,7 @@ void DataGrid::setColumnHidden(const QString& fieldName, bool hidden) {
     const int column = columnOf(fieldName);
     if (column >= 0)
         QTableView::setColumnHidden(column, hidden);
+    keepCurrentVisible();
 }
 
 void DataGrid::setColumnCaption(const QString& fieldName, const QString& caption) {
@@ -154,9 +160,23 @@ void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     if (row >= rs->RecordCount() || row == rs->AbsolutePosition())
         return;
     // Selecting a row moves the recordset there, which writes the row left.
-    const bool moved = runReported(this, [&] { rs->MoveTo(row); });
-    if (!moved)
-        followRecordset(); // back to the row the recordset stayed on
+    QString failure;
+    try {
+        rs->MoveTo(row);
+    } catch (const std::exception& error) {
+        failure = messageOf(error);
+    } catch (...) {
+        failure = QStringLiteral("Unknown error");
+    }
+    if (failure.isEmpty())
+        return;
+    // The refusal of an unchanged row is reported once: the second press of a double click,
+    // or another key press, does not repeat the same box.
+    if (failure != m_refusal) {
+        m_refusal = failure;
+        showControlError(this, failure);
+    }
+    followRecordset(); // back to the row the recordset stayed on
 }
 
 void DataGrid::followRecordset() {
@@ -186,17 +206,95 @@ void DataGrid::moveToRecordsetRow() {
     if (row < 0 || row == currentIndex().row())
         return;
     int column = currentIndex().column();
-    if (column < 0 || isColumnHidden(column)) {
-        column = 0;
-        while (column < m_model->columnCount() && isColumnHidden(column))
-            ++column;
-    }
-    const QModelIndex target = m_model->index(row, column);
+    if (column < 0 || isColumnHidden(column))
+        column = firstVisibleColumn();
+    showAsCurrent(m_model->index(row, column));
+}
+
+int DataGrid::firstVisibleColumn() const {
+    int column = 0;
+    while (column < m_model->columnCount() && isColumnHidden(column))
+        ++column;
+    return column;
+}
+
+void DataGrid::showAsCurrent(const QModelIndex& target) {
     if (!target.isValid())
         return;
     m_syncing = true;
     selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
     m_syncing = false;
+    scrollTo(target);
+}
+
+void DataGrid::keepCurrentVisible() {
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && isColumnHidden(current.column()))
+        showAsCurrent(m_model->index(current.row(), firstVisibleColumn()));
+}
+
+bool DataGrid::finishEdit() {
+    QWidget* editor = indexWidget(currentIndex());
+    if (state() != QAbstractItemView::EditingState || !editor)
+        return true;
+    bool accepted = true;
+    const auto connection =
+        connect(m_model, &RecordsetModel::writeFailed, this, [&accepted] { accepted = false; });
+    commitData(editor);
+    disconnect(connection);
+    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    return accepted;
+}
+
+bool DataGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    // Only the current row's cells are edited: a double click on a row the grid could not
+    // move to opens no editor there.
+    if (index.isValid() && currentIndex().isValid() && index.row() != currentIndex().row())
+        return false;
+    return QTableView::edit(index, trigger, event);
+}
+
+QModelIndex DataGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    // Tab stops at the grid's ends instead of wrapping round, so that it can leave the grid.
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && (cursorAction == MoveNext || cursorAction == MovePrevious)) {
+        const bool forward = cursorAction == MoveNext;
+        const int row = forward ? m_model->rowCount() - 1 : 0;
+        int column = forward ? m_model->columnCount() - 1 : 0;
+        while (column >= 0 && column < m_model->columnCount() && isColumnHidden(column))
+            column += forward ? -1 : 1;
+        if (current.row() == row && current.column() == column)
+            return {};
+    }
+    return QTableView::moveCursor(cursorAction, modifiers);
+}
+
+bool DataGrid::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            (key->modifiers() & Qt::ControlModifier)) {
+            leave(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
+    return QTableView::event(event);
+}
+
+void DataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    // Tab in the editor of the last cell (Shift+Tab in the first) leaves the grid.
+    const bool onward = hint == QAbstractItemDelegate::EditNextItem;
+    if ((onward || hint == QAbstractItemDelegate::EditPreviousItem) &&
+        !moveCursor(onward ? MoveNext : MovePrevious, Qt::NoModifier).isValid()) {
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        leave(onward);
+        return;
+    }
+    QTableView::closeEditor(editor, hint);
+}
+
+void DataGrid::leave(bool forward) {
+    QWidget::focusNextPrevChild(forward);
 }
 
 void DataGrid::reportFailure(const QString& message) {

@@ -18,7 +18,11 @@ class RecordsetModel;
 // way round: selecting a row moves the recordset there, which writes the edits of the row
 // left. Typing into the empty last row begins a new row (newRowBegun() before the first value
 // lands); cellEditBegun() fires when a cell edit begins, before its editor opens. Failures are
-// reported in a plain error box; the grid stays usable.
+// reported in a plain error box, once per failure; the grid stays usable.
+//
+// The current cell is always a visible one, selected and scrolled into view. Tab and
+// Shift+Tab go from cell to cell and leave the grid after its last (before its first) cell;
+// Ctrl+Tab and Ctrl+Shift+Tab leave it from any cell.
 //
 // Setting a recordset rebuilds the columns from it: captions, widths, hidden and locked
 // columns return to their defaults, so the owner applies its layout after each binding.
@@ -58,6 +62,9 @@ public:
     int newRow() const;
     // Rectangle of a cell in viewport coordinates (empty when hidden or out of range).
     QRect cellRect(int row, int column) const;
+    // Hands an open cell editor's text to the recordset and closes the editor. False when the
+    // value was refused (reported); the editor is closed either way.
+    bool finishEdit();
 
 signals:
     void newRowBegun();
@@ -65,11 +72,23 @@ signals:
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    using QTableView::edit;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    bool event(QEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     void followRecordset();
     void moveToRecordsetRow();
     void reportFailure(const QString& message);
+    int firstVisibleColumn() const;
+    // Makes `target` the current, selected cell in view without moving the recordset.
+    void showAsCurrent(const QModelIndex& target);
+    // Makes the first visible column current when the current one is hidden.
+    void keepCurrentVisible();
+    // Passes the focus on to the next (previous) control of the window.
+    void leave(bool forward);
 
     RecordsetModel* m_model;
     QPointer<DataControl> m_control;
@@ -77,6 +96,8 @@ private:
     QList<QMetaObject::Connection> m_recordsetConnections;
     bool m_syncing = false;
     bool m_followPending = false;
+    // The message of the last refused move, until the row is changed or left.
+    QString m_refusal;
 };
 
 } // namespace quarvel::controls

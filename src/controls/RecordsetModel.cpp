@@ -4,6 +4,8 @@
 #include "controls/ValueFormat.h"
 #include "data/Recordset.h"
 
+#include <QDate>
+
 namespace quarvel::controls {
 
 RecordsetModel::RecordsetModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -154,6 +156,14 @@ Qt::ItemFlags RecordsetModel::flags(const QModelIndex& index) const {
     return result;
 }
 
+QVariant RecordsetModel::typedValue(int column, const QVariant& value) const {
+    // A date is typed in the form the grid shows it in, whatever the recordset reads.
+    if (m_recordset->fieldKind(column) != FieldKind::Date)
+        return value;
+    const QDate date = QDate::fromString(value.toString().trimmed(), dateFormat());
+    return date.isValid() ? QVariant(date) : value;
+}
+
 bool RecordsetModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || role != Qt::EditRole || !m_recordset ||
         !(flags(index) & Qt::ItemIsEditable))
@@ -169,7 +179,7 @@ bool RecordsetModel::setData(const QModelIndex& index, const QVariant& value, in
             emit newRowBegun();
             if (m_recordset != rs || rs->EditMode() != Recordset::adEditAdd)
                 return false; // the handler re-bound the grid or dropped the row
-            rs->setField(column, value);
+            rs->setField(column, typedValue(column, value));
             return true;
         }
         if (row >= recordCount())
@@ -178,7 +188,7 @@ bool RecordsetModel::setData(const QModelIndex& index, const QVariant& value, in
         if (data(index, Qt::EditRole).toString() == value.toString())
             return true;
         rs->MoveTo(row);
-        rs->setField(column, value);
+        rs->setField(column, typedValue(column, value));
         return true;
     } catch (const std::exception& error) {
         emit writeFailed(messageOf(error));

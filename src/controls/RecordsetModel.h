@@ -65,6 +65,8 @@ signals:
 
 private:
     int recordCount() const;
+    // A typed date as a QDate when it reads in the date format; otherwise `value` unchanged.
+    QVariant typedValue(int column, const QVariant& value) const;
     void connectRecordset();
     void onRowsReset();
     void onRowInserted(int row);

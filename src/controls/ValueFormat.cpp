@@ -9,6 +9,8 @@ namespace quarvel::controls::ValueFormat {
 
 QString shortDateFormat() {
     QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (format.contains(QLatin1String("MMM")) || format.contains(QLatin1String("ddd")))
+        return QStringLiteral("MM/dd/yyyy");
     if (!format.contains(QLatin1String("yyyy"))) {
         static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
         format.replace(twoDigitYear, QStringLiteral("yyyy"));

@@ -5,8 +5,10 @@
 
 namespace quarvel::controls::ValueFormat {
 
-// The platform's "short date": the system locale's short date format, with a two-digit year
-// widened to four digits ("M/d/yy" becomes "M/d/yyyy").
+// The short date of the default locale (QLocale()), all in digits with a four-digit year:
+// "M/d/yy" becomes "M/d/yyyy", "dd.MM.yy" becomes "dd.MM.yyyy". A locale whose short date
+// names the month (the C locale's "d MMM yyyy") gets "MM/dd/yyyy". Grids, boxes and
+// messages all show dates in this one form, and typed dates are read in it.
 QString shortDateFormat();
 
 // A field value as a control shows it: Null as empty text, dates in `dateFormat` (the short

@@ -2,10 +2,12 @@
 
 #include "platform/Twips.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
+#include <algorithm>
 
 namespace quarvel::formparts {
 
@@ -47,6 +49,18 @@ void setCaptionLabel(QLabel* caption, QWidget* control) {
     if (name.endsWith(QLatin1Char(':')))
         name.chop(1);
     control->setAccessibleName(name);
+}
+
+void fitText(QLabel* label, qreal largestPointSize) {
+    constexpr qreal smallest = 8.0;
+    const QRect room = label->contentsRect();
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    QFont font = label->font();
+    font.setPointSizeF(largestPointSize);
+    while (font.pointSizeF() > smallest &&
+           !room.contains(QFontMetrics(font).boundingRect(room, flags, label->text())))
+        font.setPointSizeF(std::max(smallest, font.pointSizeF() - 0.75));
+    label->setFont(font);
 }
 
 void paintWhite(QWidget* widget) {

@@ -4,10 +4,10 @@
 #include "controls/BoundTextBox.h"
 #include "controls/DataCombo.h"
 #include "controls/DataControl.h"
+#include "controls/LinkLabel.h"
 #include "controls/TabStrip.h"
 #include "data/Recordset.h"
 #include "platform/MessageBox.h"
-#include "platform/Twips.h"
 #include "products/FormParts.h"
 #include "products/ProductTransactions.h"
 #include "products/SaveConflict.h"
@@ -19,7 +19,6 @@
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 
 namespace quarvel {
@@ -39,15 +38,18 @@ constexpr int rowLead = 1680;
 constexpr int rowReorder = 2160;
 constexpr int boxHeight = 330;
 constexpr int labelHeight = 285;
+// The title's type size; a name too long for it is shown smaller.
+constexpr qreal titlePointSize = 27.75;
 
 } // namespace
 
 ProductEditor::ProductEditor(QWidget* form) : QObject(form), m_form(form) {
     m_title = label(form, QStringLiteral("ProductName"), QString(), 120, 60, 6600, 720);
     QFont titleFont(QStringLiteral("Arial"));
-    titleFont.setPointSizeF(27.75);
+    titleFont.setPointSizeF(titlePointSize);
     titleFont.setBold(true);
     m_title->setFont(titleFont);
+    m_title->setWordWrap(true);
 
     buildPanel();
     buildPages();
@@ -104,8 +106,9 @@ void ProductEditor::buildPanel() {
     place(m_category, 1800, rowCategory, 3720, boxHeight);
     setCaptionLabel(categoryCaption, m_category);
 
-    m_editLink = label(m_panel, QStringLiteral("Label2"), QStringLiteral("Edit"), 5640,
-                       rowCategory + 45, 720, labelHeight);
+    m_editLink = new controls::LinkLabel(QStringLiteral("Edit"), m_panel);
+    m_editLink->setObjectName(QStringLiteral("Label2"));
+    place(m_editLink, 5640, rowCategory + 45, 720, labelHeight);
     QFont linkFont = m_editLink->font();
     linkFont.setBold(true);
     linkFont.setUnderline(true);
@@ -113,13 +116,11 @@ void ProductEditor::buildPanel() {
     QPalette linkPalette = m_editLink->palette();
     linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     m_editLink->setPalette(linkPalette);
-    m_editLink->setAccessibleName(QStringLiteral("Edit"));
-    m_editLink->installEventFilter(this);
 
     makeBox(4, 10, QStringLiteral("Lead Time:"), 120, rowLead, 1440);
     makeBox(1, 11, QStringLiteral("Reorder Level:"), 120, rowReorder, 1440);
-    makeBox(3, 12, QStringLiteral("Units on Hand:"), 3360, rowLead, 1440)->setReadOnly(true);
-    makeBox(7, 13, QStringLiteral("Units on Order:"), 3360, rowReorder, 1440)->setReadOnly(true);
+    showAsFigure(makeBox(3, 12, QStringLiteral("Units on Hand:"), 3360, rowLead, 1440));
+    showAsFigure(makeBox(7, 13, QStringLiteral("Units on Order:"), 3360, rowReorder, 1440));
 }
 
 void ProductEditor::buildPages() {
@@ -132,7 +133,7 @@ void ProductEditor::buildPages() {
 
     for (int i = 0; i < 2; ++i) {
         QFrame* page =
-            frame(m_form, QStringLiteral("picOptions(%1)").arg(i), 120, 4140, 10680, 3480);
+            frame(m_form, QStringLiteral("picOptions(%1)").arg(i), pageLeft, 4140, 10680, 3480);
         page->setFrameShape(QFrame::StyledPanel);
         m_pages[std::size_t(i)] = page;
     }
@@ -147,16 +148,15 @@ void ProductEditor::buildPages() {
 
 void ProductEditor::buildButtons() {
     constexpr int top = 7740;
-    constexpr int width = 2520;
-    constexpr int height = 420;
-    m_add = button(m_form, QStringLiteral("PushButton4"), QStringLiteral("Add New Product"), 120,
-                   top, width, height);
-    m_delete = button(m_form, QStringLiteral("PushButton3"),
-                      QStringLiteral("Delete Current Product"), 2760, top, width, height);
-    m_save = button(m_form, QStringLiteral("PushButton7"), QStringLiteral("Save Product"), 5400,
-                    top, width, height);
-    m_reports = button(m_form, QStringLiteral("PushButton6"), QStringLiteral("View Reports"), 8040,
-                       top, width, height);
+    const auto makeButton = [&](const QString& name, const QString& caption, int column) {
+        return button(m_form, name, caption, buttonColumnLeft(column) + pageLeft, top, buttonWidth,
+                      buttonHeight);
+    };
+    m_add = makeButton(QStringLiteral("PushButton4"), QStringLiteral("Add New Product"), 0);
+    m_delete =
+        makeButton(QStringLiteral("PushButton3"), QStringLiteral("Delete Current Product"), 1);
+    m_save = makeButton(QStringLiteral("PushButton7"), QStringLiteral("Save Product"), 2);
+    m_reports = makeButton(QStringLiteral("PushButton6"), QStringLiteral("View Reports"), 3);
 }
 
 void ProductEditor::connectHandlers() {
@@ -164,6 +164,7 @@ void ProductEditor::connectHandlers() {
     connect(m_delete, &QPushButton::clicked, this, [this] { PushButton3_Click(); });
     connect(m_save, &QPushButton::clicked, this, [this] { PushButton7_Click(); });
     connect(m_reports, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
+    connect(m_editLink, &controls::LinkLabel::activated, this, [this] { Label2_Click(); });
     connect(m_tabs, &controls::TabStrip::clicked, this,
             [this] { shell::catchAndReport(m_form, [this] { tbsOptions_Click(); }); });
     for (int index : {0, 1, 3, 4, 7}) {
@@ -201,15 +202,6 @@ bool ProductEditor::eventFilter(QObject* watched, QEvent* event) {
         }
         if (watched == m_notes)
             shell::catchAndReport(m_form, [this] { gotFocus(2); });
-    } else if (watched == m_editLink && event->type() == QEvent::MouseButtonPress) {
-        return true;
-    } else if (watched == m_editLink && event->type() == QEvent::MouseButtonRelease) {
-        // A click is the left button let go over the label.
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            m_editLink->rect().contains(mouse->position().toPoint()))
-            Label2_Click();
-        return true;
     }
     return QObject::eventFilter(watched, event);
 }
@@ -232,9 +224,26 @@ void ProductEditor::SetFullName() {
     if (id.isNull() || m_id->text() == id.toString())
         return;
     m_id->setText(id.toString());
-    m_title->setText(products.Fields(QStringLiteral("ProductName")).toString());
+    showTitle(products.Fields(QStringLiteral("ProductName")).toString());
     if (m_transactions)
         m_transactions->SetCalls(false);
+}
+
+void ProductEditor::showTitle(const QString& name) {
+    m_title->setText(name);
+    m_title->setToolTip(name);
+    m_title->setAccessibleName(name);
+    fitText(m_title, titlePointSize);
+}
+
+void ProductEditor::showAsFigure(BoundTextBox* box) {
+    // A figure to read, not a box to type in: no frame, no caret, no stop for Tab.
+    box->setReadOnly(true);
+    box->setFrame(false);
+    box->setFocusPolicy(Qt::NoFocus);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
+    box->setPalette(palette);
 }
 
 void ProductEditor::ShowForm2() {
@@ -253,38 +262,47 @@ void ProductEditor::bindCategoryList() {
 void ProductEditor::tbsOptions_Click() {
     const int selected = m_tabs->selectedIndex();
     for (int i = 0; i < m_tabs->count(); ++i) {
+        // A page not shown is hidden, so that neither Tab nor a screen reader reaches it.
         QWidget* page = m_pages[std::size_t(i)];
-        if (i == selected - 1) {
-            page->move(platform::Twips::toPixels(120, Qt::Horizontal, page), page->y());
-            page->setEnabled(true);
-        } else {
-            page->move(platform::Twips::toPixels(-20000, Qt::Horizontal, page), page->y());
-            page->setEnabled(false);
-        }
+        page->setVisible(i == selected - 1);
+        page->setEnabled(i == selected - 1);
     }
     if (m_highlight)
         m_highlight(-1);
 }
 
+QString ProductEditor::closingQuestion() {
+    return QStringLiteral("  Product is changed.\r\nDo you want to save your changes for "
+                          "\r\nQuarvel\r\n (choose Yes or No).");
+}
+
+bool ProductEditor::settleTransactions(shell::Trap& trap, int line) {
+    bool settled = false;
+    trap(line, [&] { settled = !m_transactions || m_transactions->settlePendingRow(); });
+    return settled;
+}
+
 void ProductEditor::PushButton4_Click() {
     shell::Trap trap(formName, QStringLiteral("PushButton4_Click"), 100, m_form);
-    trap(102, [&] {
+    if (!settleTransactions(trap, 102))
+        return;
+    trap(104, [&] {
         if (m_tabs->selectedIndex() == 1)
             tbsOptions_Click();
         else
             m_tabs->setSelectedIndex(1);
     });
-    trap(104, [&] { recordsetOf(rsProducts).AddNew(); });
-    trap(106, [&] {
+    trap(106, [&] { recordsetOf(rsProducts).AddNew(); });
+    trap(108, [&] {
         recordsetOf(rsProducts)
             .setField(QStringLiteral("ProductName"), QStringLiteral("New Product"));
     });
-    trap(108, [&] { recordsetOf(rsProducts).Update(); });
-    trap(110, [&] {
+    trap(110, [&] { recordsetOf(rsProducts).Update(); });
+    trap(112, [&] {
         if (m_transactions)
             m_transactions->SetCalls(false);
     });
-    trap(112, [&] { focusBox(0); });
+    trap(114, [&] { focusBox(0); });
 }
 
 void ProductEditor::PushButton3_Click() {
@@ -296,10 +314,10 @@ void ProductEditor::PushButton3_Click() {
                                       QStringLiteral("\r\nFor: ") + m_title->text(),
                                   260, QStringLiteral("Question"));
     });
-    if (answer != QMessageBox::Yes)
+    if (answer != QMessageBox::Yes || !settleTransactions(trap, 104))
         return;
-    trap(104, [&] { recordsetOf(rsProducts).Delete(); });
-    trap(106, [&] { recordsetOf(rsProducts).MoveFirst(); });
+    trap(106, [&] { recordsetOf(rsProducts).Delete(); });
+    trap(108, [&] { recordsetOf(rsProducts).MoveFirst(); });
 }
 
 void ProductEditor::PushButton7_Click() {

@@ -15,8 +15,13 @@ class BoundTextArea;
 class BoundTextBox;
 class DataCombo;
 class DataControl;
+class LinkLabel;
 class TabStrip;
 } // namespace quarvel::controls
+
+namespace quarvel::shell {
+class Trap;
+}
 
 namespace quarvel {
 
@@ -34,6 +39,9 @@ public:
     using WindowOpener = std::function<void(QWidget* parent)>;
 
     explicit ProductEditor(QWidget* form);
+
+    // The window's question about edits not yet written, asked before they would be lost.
+    static QString closingQuestion();
 
     void setTransactions(ProductTransactions* transactions) { m_transactions = transactions; }
     void setCategoriesWindow(WindowOpener opener) { m_openCategories = std::move(opener); }
@@ -79,6 +87,12 @@ private:
     // focus already or the window is not the active one.
     void focusBox(int index);
     bool hasCurrentProduct() const;
+    // The transactions' pending row settled as statement `line` of a trapped handler; false
+    // when the handler must stop there.
+    bool settleTransactions(shell::Trap& trap, int line);
+    // The title label shows `name` whole (smaller when it must), and names itself by it.
+    void showTitle(const QString& name);
+    static void showAsFigure(controls::BoundTextBox* box);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -92,7 +106,7 @@ private:
     QFrame* m_panel = nullptr;
     QLabel* m_id = nullptr;
     controls::DataCombo* m_category = nullptr;
-    QLabel* m_editLink = nullptr;
+    controls::LinkLabel* m_editLink = nullptr;
     // Text1(0), Text1(1), Text1(3), Text1(4), Text1(7) by index; Text1(2) is the notes area.
     std::array<controls::BoundTextBox*, 8> m_boxes{};
     controls::BoundTextArea* m_notes = nullptr;

@@ -19,7 +19,6 @@
 
 #include <QDate>
 #include <QFrame>
-#include <QLocale>
 #include <QPushButton>
 #include <optional>
 
@@ -59,12 +58,14 @@ ProductTransactions::ProductTransactions(ProductEditor* editor)
     place(m_dc1, 60, 2520, 10560, 360);
     m_grid->setDataControl(m_dc1);
 
-    m_add = button(box, QStringLiteral("PushButton2"), QStringLiteral("Add New Transaction"), 60,
-                   2970, 2880, 420);
-    m_save = button(box, QStringLiteral("PushButton8"), QStringLiteral("Save Transaction"), 3060,
-                    2970, 2880, 420);
-    m_delete = button(box, QStringLiteral("PushButton1"),
-                      QStringLiteral("Delete Current Transaction"), 6060, 2970, 2880, 420);
+    const auto makeButton = [&](const QString& name, const QString& caption, int column) {
+        return button(box, name, caption, buttonColumnLeft(column), 2970, buttonWidth,
+                      buttonHeight);
+    };
+    m_add = makeButton(QStringLiteral("PushButton2"), QStringLiteral("Add New Transaction"), 0);
+    m_save = makeButton(QStringLiteral("PushButton8"), QStringLiteral("Save Transaction"), 1);
+    m_delete =
+        makeButton(QStringLiteral("PushButton1"), QStringLiteral("Delete Current Transaction"), 2);
 
     m_dc5 = new controls::DataControl(m_form);
     m_dc5->setObjectName(QStringLiteral("dc5"));
@@ -165,31 +166,32 @@ bool ProductTransactions::SaveTransactions() {
     return written;
 }
 
+bool ProductTransactions::settlePendingRow() {
+    if (!m_grid->finishEdit())
+        return false;
+    Recordset* transactions = m_dc1->recordset();
+    if (!transactions || !transactions->isOpen() ||
+        transactions->EditMode() == Recordset::adEditNone)
+        return true;
+    if (platform::msgBox(m_form, ProductEditor::closingQuestion(), 4, QStringLiteral("Question")) ==
+        QMessageBox::Yes)
+        transactions->Update();
+    else
+        transactions->CancelUpdate();
+    return true;
+}
+
 QString ProductTransactions::descriptionSuffix() const {
     const QVariant description =
         recordsetOf(rsTransactions).Fields(QStringLiteral("TransactionDescription"));
     return description.isNull() ? QString() : QStringLiteral(" - ") + description.toString();
 }
 
-QString ProductTransactions::messageDateFormat() {
-    // The separator is the first character of the locale's short date pattern that is neither
-    // a field letter, a quote nor a blank; "/" when there is none (the C locale's "d MMM yyyy").
-    QChar separator = u'/';
-    for (const QChar c : QLocale().dateFormat(QLocale::ShortFormat)) {
-        if (!c.isLetter() && c != u'\'' && !c.isSpace()) {
-            separator = c;
-            break;
-        }
-    }
-    const QString quoted = QStringLiteral("'") + separator + QStringLiteral("'");
-    return QStringLiteral("MM") + quoted + QStringLiteral("dd") + quoted + QStringLiteral("yyyy");
-}
-
 QString ProductTransactions::transactionDate() const {
     return gridRecordset()
         .Fields(QStringLiteral("TransactionDate"))
         .toDate()
-        .toString(messageDateFormat());
+        .toString(controls::ValueFormat::shortDateFormat());
 }
 
 void ProductTransactions::PushButton2_Click() {
@@ -224,8 +226,11 @@ void ProductTransactions::PushButton8_Click() {
                              0);
         });
     }
-    trap(110, [&] { second.emplace(m_form); });
-    trap(112, [&] { SaveTransactions(); });
+    // A row the first save could not write is not tried again: one failure, one report.
+    if (written) {
+        trap(110, [&] { second.emplace(m_form); });
+        trap(112, [&] { SaveTransactions(); });
+    }
     trap(114, [&] { m_grid->setFocus(Qt::OtherFocusReason); });
     trap(116, [&] {
         second.reset();

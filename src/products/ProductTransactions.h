@@ -30,9 +30,6 @@ public:
     static QString transactionsSource();
     // The stock figures' source text, without the product's identifier.
     static QString totalsSource();
-    // Dates in the window's messages: month, day and four-digit year, two digits each for
-    // month and day, separated by the locale's date separator ("MM/dd/yyyy" in the US).
-    static QString messageDateFormat();
 
     // Builds the page's controls into the editor's first tab page.
     explicit ProductTransactions(ProductEditor* editor);
@@ -45,6 +42,13 @@ public:
     // Writes a pending grid edit (asking on a conflict) and re-reads the figures. False when
     // the user took another user's stored values instead of the edit.
     bool SaveTransactions();
+
+    // Before the grid is re-read: a row with edits not yet written (an open cell editor's
+    // text included) is written or dropped as the user answers the window's "Product is
+    // changed." question. False when the grid refused the editor's text (it has reported
+    // that); throws when the write fails. Either way the row keeps its edits and the caller
+    // must not go on.
+    bool settlePendingRow();
 
     // The buttons' handlers (trapped).
     void PushButton2_Click(); // "Add New Transaction"
@@ -65,7 +69,7 @@ private:
     Recordset& gridRecordset() const;
     // " - " and the current transaction's description, or "" when it is Null.
     QString descriptionSuffix() const;
-    // The current transaction's date in messageDateFormat().
+    // The current transaction's date as the grid shows it.
     QString transactionDate() const;
 
     ProductEditor* m_editor;

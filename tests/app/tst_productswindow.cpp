@@ -90,10 +90,9 @@ private slots:
 
         // The transactions page is the visible one.
         QCOMPARE(f.editor()->tabs()->selectedIndex(), 1);
-        QVERIFY(f.editor()->page(0)->isEnabled());
+        QVERIFY(f.editor()->page(0)->isVisible());
         QCOMPARE(f.editor()->page(0)->x(), Twips::toPixels(120));
-        QVERIFY(!f.editor()->page(1)->isEnabled());
-        QVERIFY(f.editor()->page(1)->x() < 0);
+        QVERIFY(!f.editor()->page(1)->isVisible());
     }
 
     void skinAndHandCursorBesideTheProgram() {
@@ -128,17 +127,15 @@ private slots:
 
     void controlsCarryTheirNamesAndCaptions() {
         ProductsFixture f;
-        for (const char* name : {"Text1(0)",   "Text1(1)",      "Text1(2)",      "Text1(3)",
-                                 "Text1(4)",   "Text1(7)",      "dcbCategoryID", "DataGrid1",
-                                 "dc",         "dc1",           "ProductName",   "ProductID",
-                                 "tbsOptions", "picOptions(0)", "picOptions(1)", "Frame1(3)",
-                                 "Frame1(2)",  "Label3(5)",     "Label1(3)",     "Label2"})
+        // The focusable controls are named in the Tab order test.
+        for (const char* name :
+             {"Text1(3)", "Text1(7)", "dc", "dc1", "ProductName", "ProductID", "picOptions(0)",
+              "picOptions(1)", "Frame1(3)", "Frame1(2)", "Label1(3)"})
             QVERIFY2(f.child(name), name);
         QCOMPARE(f.child("Text1(0)")->accessibleName(), QStringLiteral("Product Name"));
         QCOMPARE(f.child<QLabel>("Label1(1)")->buddy(), f.child("Text1(0)"));
         QCOMPARE(f.child<QLabel>("Label1(2)")->buddy(), f.child("dcbCategoryID"));
         QCOMPARE(f.child("dcbCategoryID")->accessibleName(), QStringLiteral("Category"));
-        QCOMPARE(f.child<QLabel>("Label1(12)")->buddy(), f.child("Text1(3)"));
         QCOMPARE(f.child("PushButton4")->accessibleName(), QStringLiteral("Add New Product"));
         QCOMPARE(f.child("PushButton1")->accessibleName(),
                  QStringLiteral("Delete Current Transaction"));

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -68,6 +69,8 @@ public:
         } else {
             qputenv("QUARVEL_DATABASE", databasePath.toUtf8());
         }
+        // Dates show in the locale's short form: the tests choose the locale.
+        QLocale::setDefault(QLocale::c());
         quarvel::SetTodayForTesting(today());
         window = std::make_unique<quarvel::ProductsWindow>(m_programFolder.path());
         window->load();
@@ -80,6 +83,7 @@ public:
         m_answers.clear();
         window.reset();
         quarvel::SetTodayForTesting(QDate());
+        QLocale::setDefault(QLocale::c());
     }
 
     const TempDatabase& db() const { return *m_db; }

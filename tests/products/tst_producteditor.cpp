@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(f.boxes.size(), 2);
         QCOMPARE(f.boxes[1].title, QStringLiteral("Application Error"));
         QVERIFY2(f.boxes[1].text.contains("cannot be deleted"), qPrintable(f.boxes[1].text));
-        QVERIFY(f.boxes[1].text.contains("Form1.PushButton3_Click at line 104"));
+        QVERIFY(f.boxes[1].text.contains("Form1.PushButton3_Click at line 106"));
         QCOMPARE(f.db().scalar("SELECT count(*) FROM Products WHERE ProductID = 2").toInt(), 1);
         QCOMPARE(quarvel::rsProducts->RecordCount(), 3);
     }
