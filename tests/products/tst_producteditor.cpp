@@ -117,7 +117,7 @@ private slots:
         // The add, the name and the write fail; nothing lands in the product shown.
         const QList<ShownBox> reports = f.takeBoxes();
         QCOMPARE(reports.size(), 3);
-        QVERIFY(reports[1].text.contains("PushButton4_Click at line 106"));
+        QVERIFY(reports[1].text.contains("PushButton4_Click at line 108"));
         QCOMPARE(f.editor()->box(0)->text(), QStringLiteral("Hammer"));
         QCOMPARE(reorder->text(), QStringLiteral("a dozen"));
         // The user corrects the value and saves: the product keeps its name.
