@@ -1,31 +1,33 @@
 #include "controls/BoundTextBox.h"
 
-#include "controls/ControlError.h"
+#include "controls/ErrorReport.h"
 #include "controls/FieldBinding.h"
-#include "controls/ValueFormat.h"
 
 #include <QCoreApplication>
 #include <utility>
 
 namespace quarvel::controls {
 
-BoundTextBox::BoundTextBox(QWidget* parent) : QLineEdit(parent), m_binding(new FieldBinding(this)) {
-    connect(m_binding, &FieldBinding::valueChanged, this, [this](bool moved) {
-        if (moved)
-            followFieldSize();
-        const QString text = ValueFormat::displayText(m_binding->value(), m_dateFormat);
-        if (!moved && text == this->text())
-            return;
-        setText(text);
-        setCursorPosition(0);
-        emit changed();
-    });
+BoundTextBox::BoundTextBox(QWidget* parent) : QLineEdit(parent), BoundField(this) {
     connect(this, &QLineEdit::textEdited, this, &BoundTextBox::onUserEdit);
     connect(this, &QLineEdit::inputRejected, this, [this] { m_inputCut = true; });
 }
 
+BoundTextBox::~BoundTextBox() = default;
+
+void BoundTextBox::showField(bool moved) {
+    if (moved)
+        followFieldSize();
+    const QString text = fieldText(m_dateFormat);
+    if (!moved && text == this->text())
+        return;
+    setText(text);
+    setCursorPosition(0);
+    emit changed();
+}
+
 void BoundTextBox::followFieldSize() {
-    const int size = m_binding->definedSize();
+    const int size = binding()->definedSize();
     const int length = size > 0 ? size : 32767; // QLineEdit's own default
     if (maxLength() != length)
         setMaxLength(length);
@@ -39,37 +41,9 @@ void BoundTextBox::keyPressEvent(QKeyEvent* event) {
     m_inputCut = false;
 }
 
-BoundTextBox::~BoundTextBox() = default;
-
-void BoundTextBox::bind(DataControl* control, const QString& fieldName) {
-    m_binding->bind(control, fieldName);
-}
-
-void BoundTextBox::bind(Recordset* recordset, const QString& fieldName) {
-    m_binding->bind(recordset, fieldName);
-}
-
-void BoundTextBox::unbind() {
-    m_binding->unbind();
-    clear();
-    emit changed();
-}
-
-Recordset* BoundTextBox::recordset() const {
-    return m_binding->recordset();
-}
-
-QString BoundTextBox::dataField() const {
-    return m_binding->fieldName();
-}
-
 void BoundTextBox::setDateFormat(const QString& format) {
     m_dateFormat = format;
     refresh();
-}
-
-void BoundTextBox::refresh() {
-    emit m_binding->valueChanged(false);
 }
 
 void BoundTextBox::onUserEdit(const QString& text) {
@@ -80,16 +54,14 @@ void BoundTextBox::onUserEdit(const QString& text) {
         m_undoing = true;
         undo();
         m_undoing = false;
-        showControlError(
-            this, QCoreApplication::translate("BoundTextBox",
-                                              "The field '%1' takes at most %2 characters; the "
-                                              "text was not put in.")
-                      .arg(m_binding->fieldName())
-                      .arg(maxLength()));
+        reportFailure(this, QCoreApplication::translate(
+                                "BoundTextBox", "The field '%1' takes at most %2 characters; "
+                                                "the text was not put in.")
+                                .arg(dataField())
+                                .arg(maxLength()));
         return;
     }
-    if (!isReadOnly())
-        m_binding->write(text);
+    writeField(text);
     emit changed();
 }
 

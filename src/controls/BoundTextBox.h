@@ -1,15 +1,10 @@
 #pragma once
 
+#include "controls/BoundField.h"
+
 #include <QLineEdit>
 
-namespace quarvel {
-class Recordset;
-}
-
 namespace quarvel::controls {
-
-class DataControl;
-class FieldBinding;
 
 // A one-line text box bound to a field of a recordset's current row. What the user types goes
 // into the row at once (so the recordset's EditMode is non-zero while the row is unsaved); a
@@ -19,38 +14,28 @@ class FieldBinding;
 // empty and edits are not written. The box takes as many characters as the field does
 // (its maximum length follows the field's defined size); a paste that does not fit is
 // refused as a whole, with a box that says so, instead of being cut.
-class BoundTextBox : public QLineEdit {
+class BoundTextBox : public QLineEdit, public BoundField {
     Q_OBJECT
 
 public:
     explicit BoundTextBox(QWidget* parent = nullptr);
     ~BoundTextBox() override;
 
-    void bind(DataControl* control, const QString& fieldName);
-    void bind(Recordset* recordset, const QString& fieldName);
-    void unbind();
-
-    Recordset* recordset() const;
-    QString dataField() const;
-
     // Pattern for date values, e.g. "MM/dd/yyyy"; empty means the short date.
     void setDateFormat(const QString& format);
     QString dateFormat() const { return m_dateFormat; }
-
-    // Shows the bound field's current value again.
-    void refresh();
 
 signals:
     void changed();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showField(bool moved) override;
 
 private:
     void onUserEdit(const QString& text);
     void followFieldSize();
 
-    FieldBinding* m_binding;
     QString m_dateFormat;
     // Set when the box refused part of an input for its maximum length.
     bool m_inputCut = false;

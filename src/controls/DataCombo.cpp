@@ -1,16 +1,13 @@
 #include "controls/DataCombo.h"
 
-#include "controls/ControlError.h"
 #include "controls/FieldBinding.h"
-#include "controls/ValueFormat.h"
-#include "data/FieldValue.h"
+#include "controls/ListEntries.h"
 #include "data/Recordset.h"
 
 namespace quarvel::controls {
 
-DataCombo::DataCombo(QWidget* parent) : QComboBox(parent), m_binding(new FieldBinding(this)) {
+DataCombo::DataCombo(QWidget* parent) : QComboBox(parent), BoundField(this) {
     setEditable(false);
-    connect(m_binding, &FieldBinding::valueChanged, this, [this] { showBoundValue(); });
     connect(this, &QComboBox::activated, this, &DataCombo::onUserActivated);
 }
 
@@ -37,29 +34,8 @@ void DataCombo::setListSource(Recordset* list, const QString& listField,
     refreshList();
 }
 
-void DataCombo::bind(DataControl* control, const QString& dataField) {
-    m_binding->bind(control, dataField);
-}
-
-void DataCombo::bind(Recordset* row, const QString& dataField) {
-    m_binding->bind(row, dataField);
-}
-
-void DataCombo::unbind() {
-    m_binding->unbind();
-    showBoundValue();
-}
-
 Recordset* DataCombo::listSource() const {
     return m_list;
-}
-
-Recordset* DataCombo::recordset() const {
-    return m_binding->recordset();
-}
-
-QString DataCombo::dataField() const {
-    return m_binding->fieldName();
 }
 
 QVariant DataCombo::boundText() const {
@@ -72,16 +48,7 @@ void DataCombo::refreshList() {
     const QString textBefore = currentText();
     const bool shownBefore = currentIndex() >= 0;
     m_showing = true;
-    clear();
-    if (m_list && m_list->isOpen()) {
-        const int shown = m_list->fieldIndex(m_listField);
-        const int stored = m_list->fieldIndex(m_boundColumn);
-        if (shown >= 0 && stored >= 0) {
-            for (int row = 0; row < m_list->RecordCount(); ++row)
-                addItem(ValueFormat::displayText(m_list->value(row, shown)),
-                        m_list->value(row, stored));
-        }
-    }
+    ListEntries::fill(*this, m_list, m_listField, m_boundColumn);
     setCurrentIndex(matchingIndex());
     m_showing = false;
     if (currentText() != textBefore || (currentIndex() >= 0) != shownBefore)
@@ -89,17 +56,10 @@ void DataCombo::refreshList() {
 }
 
 int DataCombo::matchingIndex() const {
-    const QVariant value = m_binding->value();
-    if (!value.isValid() || value.isNull())
-        return -1;
-    for (int i = 0; i < count(); ++i) {
-        if (FieldValue::same(itemData(i), value))
-            return i;
-    }
-    return -1;
+    return ListEntries::indexOf(*this, binding()->value());
 }
 
-void DataCombo::showBoundValue() {
+void DataCombo::showField(bool) {
     const int match = matchingIndex();
     const int before = currentIndex();
     m_showing = true;
@@ -112,10 +72,10 @@ void DataCombo::showBoundValue() {
 void DataCombo::onUserActivated(int index) {
     if (m_showing || index < 0)
         return;
-    if (m_binding->hasCurrentRow())
-        m_binding->write(itemData(index));
+    if (binding()->hasCurrentRow())
+        writeField(itemData(index));
     // A refused write shows the row's own entry again.
-    showBoundValue();
+    showField(false);
     emit changed();
     emit clicked();
 }

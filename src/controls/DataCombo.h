@@ -1,17 +1,12 @@
 #pragma once
 
+#include "controls/BoundField.h"
+
 #include <QComboBox>
 #include <QPointer>
 #include <QVariant>
 
-namespace quarvel {
-class Recordset;
-}
-
 namespace quarvel::controls {
-
-class DataControl;
-class FieldBinding;
 
 // A list that shows one column of a list recordset (listField) and stores another
 // (boundColumn) into a field of the bound row (dataField). Choosing an entry writes the
@@ -19,7 +14,7 @@ class FieldBinding;
 // the entry whose boundColumn matches the field, or no entry when none matches or the field
 // is Null. The list is read when the list source is set, again whenever the list recordset's
 // rows change (re-query, added, removed or edited rows), and on refreshList().
-class DataCombo : public QComboBox {
+class DataCombo : public QComboBox, public BoundField {
     Q_OBJECT
 
 public:
@@ -27,15 +22,10 @@ public:
     ~DataCombo() override;
 
     void setListSource(Recordset* list, const QString& listField, const QString& boundColumn);
-    void bind(DataControl* control, const QString& dataField);
-    void bind(Recordset* row, const QString& dataField);
-    void unbind();
 
     Recordset* listSource() const;
     QString listField() const { return m_listField; }
     QString boundColumn() const { return m_boundColumn; }
-    Recordset* recordset() const;
-    QString dataField() const;
 
     // The boundColumn value of the entry shown (an invalid QVariant when none is).
     QVariant boundText() const;
@@ -49,15 +39,16 @@ signals:
     // The user chose an entry (the platform's Click).
     void clicked();
 
+protected:
+    void showField(bool moved) override;
+
 private:
-    void showBoundValue();
     int matchingIndex() const;
     void onUserActivated(int index);
 
     QPointer<Recordset> m_list;
     QString m_listField;
     QString m_boundColumn;
-    FieldBinding* m_binding;
     bool m_showing = false;
 };
 

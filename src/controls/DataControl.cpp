@@ -1,6 +1,6 @@
 #include "controls/DataControl.h"
 
-#include "controls/ControlError.h"
+#include "controls/ErrorReport.h"
 #include "data/Recordset.h"
 
 #include <QHBoxLayout>

@@ -1,50 +1,34 @@
 #include "controls/DataGrid.h"
 
-#include "controls/ControlError.h"
 #include "controls/DataControl.h"
+#include "controls/ErrorReport.h"
+#include "controls/GridDelegate.h"
 #include "controls/RecordsetModel.h"
 #include "data/Recordset.h"
 #include "platform/Twips.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QStyledItemDelegate>
 
 namespace quarvel::controls {
 
-namespace {
-
-// Tells the grid that an editor is about to open, which is the moment a cell edit begins.
-class CellEditDelegate : public QStyledItemDelegate {
-public:
-    CellEditDelegate(DataGrid* grid, std::function<void(int)> editBegins)
-        : QStyledItemDelegate(grid), m_editBegins(std::move(editBegins)) {}
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override {
-        m_editBegins(index.column());
-        return QStyledItemDelegate::createEditor(parent, option, index);
-    }
-
-private:
-    std::function<void(int)> m_editBegins;
-};
-
-} // namespace
-
 DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_model(new RecordsetModel(this)) {
     setModel(m_model);
-    setItemDelegate(new CellEditDelegate(this, [this](int column) {
-        // The owner's handler runs inside the view's editing: nothing may escape from it.
-        runReported(this, [&] { emit cellEditBegun(column); });
-    }));
+    setItemDelegate(new GridDelegate(
+        m_model,
+        [this](int column) {
+            // The owner's handler runs inside the view's editing: nothing may escape from it.
+            runReported(this, [&] { emit cellEditBegun(column); });
+        },
+        this));
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     connect(m_model, &RecordsetModel::newRowBegun, this, &DataGrid::newRowBegun);
-    connect(m_model, &RecordsetModel::writeFailed, this, &DataGrid::reportFailure);
+    connect(m_model, &RecordsetModel::writeFailed, this,
+            [this](const QString& message) { reportFailure(this, message); });
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] { followRecordset(); });
 }
 
@@ -115,6 +99,14 @@ void DataGrid::setColumnLocked(const QString& fieldName, bool locked) {
         m_model->setLocked(column, locked);
 }
 
+void DataGrid::setColumnList(const QString& fieldName, Recordset* list, const QString& listField,
+                             const QString& boundColumn, const QString& dataField) {
+    const int column = columnOf(fieldName);
+    const int dataColumn = columnOf(dataField);
+    if (column >= 0 && dataColumn >= 0)
+        m_model->setColumnList(column, {list, listField, boundColumn, dataColumn});
+}
+
 QString DataGrid::columnCaption(int column) const {
     return m_model->caption(column);
 }
@@ -163,10 +155,8 @@ void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     QString failure;
     try {
         rs->MoveTo(row);
-    } catch (const std::exception& error) {
-        failure = messageOf(error);
     } catch (...) {
-        failure = QStringLiteral("Unknown error");
+        failure = currentFailureText();
     }
     if (failure.isEmpty())
         return;
@@ -174,7 +164,7 @@ void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     // or another key press, does not repeat the same box.
     if (failure != m_refusal) {
         m_refusal = failure;
-        showControlError(this, failure);
+        controls::reportFailure(this, failure);
     }
     followRecordset(); // back to the row the recordset stayed on
 }
@@ -295,10 +285,6 @@ void DataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint h
 
 void DataGrid::leave(bool forward) {
     QWidget::focusNextPrevChild(forward);
-}
-
-void DataGrid::reportFailure(const QString& message) {
-    showControlError(this, message);
 }
 
 } // namespace quarvel::controls

@@ -25,7 +25,7 @@ class RecordsetModel;
 // Ctrl+Tab and Ctrl+Shift+Tab leave it from any cell.
 //
 // Setting a recordset rebuilds the columns from it: captions, widths, hidden and locked
-// columns return to their defaults, so the owner applies its layout after each binding.
+// columns and lists return to their defaults, so the owner applies its layout after each binding.
 class DataGrid : public QTableView {
     Q_OBJECT
 
@@ -48,6 +48,12 @@ public:
     void setColumnCaption(const QString& fieldName, const QString& caption);
     void setColumnWidthTwips(const QString& fieldName, int twips);
     void setColumnLocked(const QString& fieldName, bool locked);
+    // Gives a column a list editor: a list of `list`'s rows showing `listField`; choosing one
+    // writes its `boundColumn` value into `dataField` of the row (in the empty last row it
+    // begins a new row). The column shows the chosen row's `listField` at once, so a column
+    // joined from the list's table (a product's name beside its ProductID) follows the write.
+    void setColumnList(const QString& fieldName, Recordset* list, const QString& listField,
+                       const QString& boundColumn, const QString& dataField);
     QString columnCaption(int column) const;
     bool isColumnLocked(int column) const;
 
@@ -81,7 +87,6 @@ protected:
 private:
     void followRecordset();
     void moveToRecordsetRow();
-    void reportFailure(const QString& message);
     int firstVisibleColumn() const;
     // Makes `target` the current, selected cell in view without moving the recordset.
     void showAsCurrent(const QModelIndex& target);

@@ -1,7 +1,7 @@
 #include "controls/FieldBinding.h"
 
-#include "controls/ControlError.h"
 #include "controls/DataControl.h"
+#include "controls/ErrorReport.h"
 #include "data/Recordset.h"
 
 #include <QWidget>
@@ -11,7 +11,7 @@ namespace quarvel::controls {
 FieldBinding::FieldBinding(QWidget* owner) : QObject(owner), m_owner(owner) {}
 
 void FieldBinding::bind(DataControl* control, const QString& fieldName) {
-    unbind();
+    release();
     m_fieldName = fieldName;
     m_control = control;
     if (control) {
@@ -24,12 +24,17 @@ void FieldBinding::bind(DataControl* control, const QString& fieldName) {
 }
 
 void FieldBinding::bind(Recordset* recordset, const QString& fieldName) {
-    unbind();
+    release();
     m_fieldName = fieldName;
     attach(recordset);
 }
 
 void FieldBinding::unbind() {
+    release();
+    emit valueChanged();
+}
+
+void FieldBinding::release() {
     disconnect(m_controlConnection);
     m_control = nullptr;
     detach();

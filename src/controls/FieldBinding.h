@@ -16,10 +16,10 @@ namespace quarvel::controls {
 
 class DataControl;
 
-// The link between one control and one field of a recordset's current row, shared by the
-// bound boxes: it follows a DataControl's recordset when bound through one, tells the control
-// when the value to show has changed (a move, a re-query, a re-bind, a change of the field
-// from elsewhere) and writes the user's edits into the current row.
+// The link between one control and one field of a recordset's current row, held by every bound
+// control (through BoundField): it follows a DataControl's recordset when bound through one, tells
+// the control when the value to show has changed (a move, a re-query, a re-bind, a change of the
+// field from elsewhere) and writes the user's edits into the current row.
 class FieldBinding : public QObject {
     Q_OBJECT
 
@@ -29,6 +29,7 @@ public:
 
     void bind(DataControl* control, const QString& fieldName);
     void bind(Recordset* recordset, const QString& fieldName);
+    // Unbinds; valueChanged() tells the control to show no value.
     void unbind();
 
     Recordset* recordset() const;
@@ -53,6 +54,7 @@ signals:
     void valueChanged(bool moved = true);
 
 private:
+    void release();
     void attach(Recordset* recordset);
     void detach();
     void onFieldChanged(int column);

@@ -1,7 +1,8 @@
 #include "controls/RecordsetModel.h"
 
-#include "controls/ControlError.h"
+#include "controls/ErrorReport.h"
 #include "controls/ValueFormat.h"
+#include "data/FieldValue.h"
 #include "data/Recordset.h"
 
 #include <QDate>
@@ -20,6 +21,7 @@ void RecordsetModel::setRecordset(Recordset* recordset) {
     m_recordset = recordset;
     m_captions.clear();
     m_locked.clear();
+    m_lists.clear();
     connectRecordset();
     m_rows = recordCount() + (newRow() >= 0 ? 1 : 0);
     m_columns = recordset && recordset->isOpen() ? recordset->fieldCount() : 0;
@@ -92,6 +94,45 @@ bool RecordsetModel::isLocked(int column) const {
     return m_locked.contains(column);
 }
 
+void RecordsetModel::setColumnList(int column, const ColumnList& list) {
+    m_lists.insert(column, list);
+    if (Recordset* rs = list.list) {
+        // Renamed, added or re-read list rows change what the cells show.
+        const auto announce = [this, column] {
+            announceColumn(column);
+        };
+        m_connections << connect(rs, &Recordset::rowsReset, this, announce)
+                      << connect(rs, &Recordset::rowChanged, this, announce)
+                      << connect(rs, &Recordset::rowInserted, this, announce)
+                      << connect(rs, &Recordset::rowRemoved, this, announce);
+    }
+    announceColumn(column);
+}
+
+const RecordsetModel::ColumnList* RecordsetModel::columnList(int column) const {
+    const auto found = m_lists.constFind(column);
+    return found == m_lists.cend() ? nullptr : &found.value();
+}
+
+void RecordsetModel::announceColumn(int column) {
+    if (m_rows > 0 && column >= 0 && column < m_columns)
+        emit dataChanged(index(0, column), index(m_rows - 1, column));
+}
+
+QString RecordsetModel::listText(const ColumnList& list, int row, int column) const {
+    const QVariant key = m_recordset->value(row, list.dataColumn);
+    const Recordset* rs = list.list;
+    if (!key.isNull() && rs && rs->isOpen()) {
+        const int shown = rs->fieldIndex(list.listField);
+        const int stored = rs->fieldIndex(list.boundColumn);
+        for (int listRow = 0; shown >= 0 && stored >= 0 && listRow < rs->RecordCount(); ++listRow) {
+            if (FieldValue::same(rs->value(listRow, stored), key))
+                return ValueFormat::displayText(rs->value(listRow, shown), dateFormat());
+        }
+    }
+    return ValueFormat::displayText(m_recordset->value(row, column), dateFormat());
+}
+
 void RecordsetModel::setDateFormat(const QString& format) {
     m_dateFormat = format;
     if (m_rows > 0 && m_columns > 0)
@@ -134,9 +175,13 @@ QVariant RecordsetModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !m_recordset || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     if (index.row() >= recordCount())
-        return QString();
-    const QVariant value = m_recordset->value(index.row(), index.column());
-    return ValueFormat::displayText(value, dateFormat());
+        return role == Qt::DisplayRole ? QVariant(QString()) : QVariant();
+    const ColumnList* list = columnList(index.column());
+    if (role == Qt::EditRole)
+        return m_recordset->value(index.row(), list ? list->dataColumn : index.column());
+    if (list)
+        return listText(*list, index.row(), index.column());
+    return ValueFormat::displayText(m_recordset->value(index.row(), index.column()), dateFormat());
 }
 
 QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -151,14 +196,17 @@ Qt::ItemFlags RecordsetModel::flags(const QModelIndex& index) const {
     if (!index.isValid() || !m_recordset)
         return Qt::NoItemFlags;
     Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (!isLocked(index.column()) && m_recordset->isFieldUpdatable(index.column()))
+    // A list column takes no typing, only the list's entries: a lock does not keep its list shut.
+    const ColumnList* list = columnList(index.column());
+    if (list ? m_recordset->isFieldUpdatable(list->dataColumn)
+             : !isLocked(index.column()) && m_recordset->isFieldUpdatable(index.column()))
         result |= Qt::ItemIsEditable;
     return result;
 }
 
 QVariant RecordsetModel::typedValue(int column, const QVariant& value) const {
     // A date is typed in the form the grid shows it in, whatever the recordset reads.
-    if (m_recordset->fieldKind(column) != FieldKind::Date)
+    if (m_recordset->fieldKind(column) != FieldKind::Date || value.typeId() != QMetaType::QString)
         return value;
     const QDate date = QDate::fromString(value.toString().trimmed(), dateFormat());
     return date.isValid() ? QVariant(date) : value;
@@ -169,7 +217,8 @@ bool RecordsetModel::setData(const QModelIndex& index, const QVariant& value, in
         !(flags(index) & Qt::ItemIsEditable))
         return false;
     Recordset* rs = m_recordset;
-    const int column = index.column();
+    const ColumnList* list = columnList(index.column());
+    const int column = list ? list->dataColumn : index.column();
     const int row = index.row();
     try {
         if (isNewRow(row)) {
@@ -185,15 +234,14 @@ bool RecordsetModel::setData(const QModelIndex& index, const QVariant& value, in
         if (row >= recordCount())
             return false;
         // An unchanged cell writes nothing and does not count as an edit.
-        if (data(index, Qt::EditRole).toString() == value.toString())
+        if (ValueFormat::displayText(rs->value(row, column), dateFormat()) ==
+            ValueFormat::displayText(value, dateFormat()))
             return true;
         rs->MoveTo(row);
         rs->setField(column, typedValue(column, value));
         return true;
-    } catch (const std::exception& error) {
-        emit writeFailed(messageOf(error));
     } catch (...) {
-        emit writeFailed(QStringLiteral("Unknown error"));
+        emit writeFailed(currentFailureText());
     }
     return false;
 }

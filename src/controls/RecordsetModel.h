@@ -18,9 +18,10 @@ namespace quarvel::controls {
 // reaches the views with the proper notifications.
 //
 // Display: Null as empty text, dates in the date format (the short date unless set), numbers
-// in general form. Edits come as text (a date typed as "12/31/2021" is converted by the
-// recordset). setData() moves the recordset to the row first (which writes the pending edits
-// of the row left) and sets the field; in the new row it first calls AddNew and emits
+// in general form. The edit role gives the field's value itself (a QDate, a number, Null).
+// Edits come as text, read as the grid shows it (a date typed as "12/31/2021" in the date
+// format), or as values. setData() moves the recordset to the row first (which writes the pending
+// edits of the row left) and sets the field; in the new row it first calls AddNew and emits
 // newRowBegun(), so its handler can fill in defaults before the typed value is set. A failure
 // is not thrown: setData() returns false and writeFailed() carries the message.
 class RecordsetModel : public QAbstractTableModel {
@@ -33,11 +34,25 @@ public:
     void setRecordset(Recordset* recordset);
     Recordset* recordset() const;
 
-    // Captions default to the field names; setting a recordset clears captions and locks.
+    // Captions default to the field names; setting a recordset clears captions, locks and lists.
     void setCaption(int column, const QString& caption);
     QString caption(int column) const;
     void setLocked(int column, bool locked);
     bool isLocked(int column) const;
+
+    // A list column: its cells show `listField` of the row of `list` whose `boundColumn` holds
+    // the row's `dataColumn` value (the row's own value when no list row does), so the cell
+    // follows each write of `dataColumn` at once. Its edit role is the `dataColumn` value,
+    // and setData() on it writes `dataColumn`; it is editable when `dataColumn` is.
+    struct ColumnList {
+        QPointer<Recordset> list;
+        QString listField;
+        QString boundColumn;
+        int dataColumn = -1;
+    };
+    void setColumnList(int column, const ColumnList& list);
+    // The column's list, or nullptr.
+    const ColumnList* columnList(int column) const;
 
     void setDateFormat(const QString& format);
     QString dateFormat() const;
@@ -67,6 +82,8 @@ private:
     int recordCount() const;
     // A typed date as a QDate when it reads in the date format; otherwise `value` unchanged.
     QVariant typedValue(int column, const QVariant& value) const;
+    QString listText(const ColumnList& list, int row, int column) const;
+    void announceColumn(int column);
     void connectRecordset();
     void onRowsReset();
     void onRowInserted(int row);
@@ -77,6 +94,7 @@ private:
     QList<QMetaObject::Connection> m_connections;
     QHash<int, QString> m_captions;
     QSet<int> m_locked;
+    QHash<int, ColumnList> m_lists;
     QString m_dateFormat;
     bool m_allowAddNew = true;
     // Rows and columns as last announced to the views.

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "controls/ErrorReport.h"
 #include "data/ProcedureScope.h"
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <concepts>
-#include <exception>
 #include <utility>
 
 namespace quarvel::shell {
@@ -19,10 +19,10 @@ namespace quarvel::shell {
 //     trap(104, [&] { ... });
 //
 // A statement that throws (itself or in anything it calls) is reported in the "Application
-// Error" box under the last line number passed, and the procedure goes on with its next
-// statement. The trap stays armed: each failure gives its own report. While it lives its
-// procedure is running (a ProcedureScope), so that the statements after a failed AddNew do
-// not write into the row left current (see Recordset).
+// Error" box (controls::reportFailure) under the last line number passed, and the procedure
+// goes on with its next statement. The trap stays armed: each failure gives its own report.
+// While it lives its procedure is running (a ProcedureScope), so that the statements after a
+// failed AddNew do not write into the row left current (see Recordset).
 class Trap {
 public:
     static constexpr int firstLine = 100;
@@ -32,66 +32,38 @@ public:
     // Runs one numbered statement. True when it ran to the end, false when it failed and was
     // reported.
     template <std::invocable F> bool operator()(int line, F&& statement) noexcept {
-        m_line = line;
+        m_where.line = line;
         try {
             std::forward<F>(statement)();
             return true;
-        } catch (const std::exception& error) {
-            report(QString::fromUtf8(error.what()));
         } catch (...) {
-            report(unknownErrorText());
+            reportCurrentFailure();
         }
         return false;
     }
 
     // Passes a numbered statement that cannot fail.
-    void at(int line) { m_line = line; }
+    void at(int line) { m_where.line = line; }
 
-    int line() const { return m_line; }
+    int line() const { return m_where.line; }
     int failures() const { return m_failures; }
-    QString object() const { return m_object; }
-    QString procedure() const { return m_procedure; }
-
-    // The report's text: the description, CR LF, "in Quarvel2021/08/31.<object>.<procedure> ",
-    // "at line ", the number, CR CR and the request to e-mail a screenshot.
-    static QString message(const QString& description, const QString& object,
-                           const QString& procedure, int line);
-    // Shows the report: "Application Error", OK only, exclamation icon.
-    static void showReport(QWidget* parent, const QString& description, const QString& object,
-                           const QString& procedure, int line) noexcept;
-
-    static QString supportAddress();
-    static QString unknownErrorText();
+    QString object() const { return m_where.object; }
+    QString procedure() const { return m_where.procedure; }
 
 private:
-    void report(const QString& description) noexcept;
+    void reportCurrentFailure() noexcept;
 
-    QString m_object;
-    QString m_procedure;
-    int m_line;
+    controls::TrapLocation m_where;
     int m_failures = 0;
     QPointer<QWidget> m_parent;
     ProcedureScope m_procedureScope;
 };
 
-// The plain box of a failure in a procedure without a trap: the failure's text, the
-// application title, the critical icon.
-void reportUntrapped(QWidget* parent, const std::exception& error) noexcept;
-void reportUntrapped(QWidget* parent, const QString& description) noexcept;
-
 // Runs fn; a failure is reported in the plain box and swallowed. True when fn ran to the end.
 // For handlers without a trap (grid and combo notifications, change and focus handlers), so
 // that no exception ever leaves a Qt slot or event handler.
 template <std::invocable F> bool catchAndReport(QWidget* parent, F&& fn) noexcept {
-    try {
-        std::forward<F>(fn)();
-        return true;
-    } catch (const std::exception& error) {
-        reportUntrapped(parent, error);
-    } catch (...) {
-        reportUntrapped(parent, Trap::unknownErrorText());
-    }
-    return false;
+    return controls::runReported(parent, std::forward<F>(fn));
 }
 
 // Wraps a handler for QObject::connect so that its failures go through catchAndReport:

@@ -9,6 +9,7 @@
 #include "platform/Twips.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -25,6 +26,16 @@ const char* const transactionsSql =
     "ProductID=1 ORDER BY TransactionID";
 
 enum Column { Id, Product, Date, PoId, Description, Ordered, Received, Sold, Shrinkage };
+
+// The lines of purchase order 1, each with its product's name joined in.
+const char* const linesSql =
+    "SELECT [Inventory Transactions].TransactionID,[Inventory Transactions].PurchaseOrderID,"
+    "[Inventory Transactions].ProductID, [Inventory Transactions].TransactionDate, "
+    "Products.ProductName, [Inventory Transactions].UnitsOrdered FROM Products RIGHT JOIN "
+    "[Inventory Transactions] ON Products.ProductID = [Inventory Transactions].ProductID Where "
+    "PurchaseOrderID=1 ORDER BY TransactionID";
+
+enum LineColumn { LineProductId = 2, LineName = 4 };
 
 } // namespace
 
@@ -137,6 +148,71 @@ private slots:
         QVERIFY(!grid->isColumnHidden(Id));
         QCOMPARE(header(Date), QString("TransactionDate"));
         QVERIFY(!grid->isColumnLocked(PoId));
+    }
+
+    void editRoleIsTheValueAndTheEditorShowsTheText() {
+        const QModelIndex date = grid->model()->index(0, Date);
+        QCOMPARE(date.data(Qt::EditRole), QVariant(QDate(2021, 12, 31)));
+        QCOMPARE(date.data().toString(), QString("12/31/2021"));
+        QCOMPARE(grid->model()->index(1, Ordered).data(Qt::EditRole).toDouble(), 0.1 * 3);
+        // The editor holds the text as shown; committing it unchanged writes nothing.
+        for (const Column column : {Date, Ordered}) {
+            clickCell(1, column);
+            QTest::keyClick(grid.get(), Qt::Key_F2);
+            auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY(editor);
+            QCOMPARE(editor->text(), cell(1, column));
+            QTest::keyClick(editor, Qt::Key_Return);
+            QTRY_VERIFY(!qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+        }
+        QCOMPARE(rs->EditMode(), int(Recordset::adEditNone));
+    }
+
+    void listColumnWritesTheKeyAndShowsTheChosenName() {
+        db->exec("INSERT INTO [Inventory Transactions] (PurchaseOrderID, UnitsOrdered) "
+                 "VALUES (1, 2)");
+        Recordset lines;
+        lines.Open(linesSql, Connection::open(db->path()));
+        Recordset products;
+        products.Open("SELECT ProductID, ProductName FROM Products ORDER BY ProductName",
+                      Connection::open(db->path()));
+        grid->setRecordset(&lines);
+        grid->setColumnLocked("ProductName", true);
+        grid->setColumnList("ProductName", &products, "ProductName", "ProductID", "ProductID");
+        QCOMPARE(cell(0, LineName), QString("Hammer"));
+        QCOMPARE(cell(1, LineName), QString()); // a line without a product
+        QCOMPARE(grid->model()->index(0, LineName).data(Qt::EditRole).toInt(), 1);
+
+        // The user opens the list of a line and chooses an entry, which commits it at once.
+        const auto choose = [this](int row, Qt::Key key) {
+            clickCell(row, LineName);
+            QTest::keyClick(grid.get(), Qt::Key_F2);
+            auto* list = qobject_cast<QComboBox*>(QApplication::focusWidget());
+            QVERIFY(list);
+            QCOMPARE(list->count(), 2);
+            QTest::keyClick(list, key);
+            QTRY_VERIFY(!qobject_cast<QComboBox*>(QApplication::focusWidget()));
+        };
+        choose(1, Qt::Key_End); // Saw
+        QCOMPARE(lines.AbsolutePosition(), 1);
+        QCOMPARE(lines.Fields("ProductID").toInt(), 2);
+        QCOMPARE(cell(1, LineName), QString("Saw"));
+        QVERIFY(boxes->boxes.isEmpty());
+        clickCell(0, LineName);
+        QCOMPARE(db->scalar("SELECT ProductID FROM [Inventory Transactions] WHERE "
+                            "UnitsOrdered=2")
+                     .toInt(),
+                 2);
+
+        // In the empty last row a choice begins a new line.
+        QSignalSpy begunRows(grid.get(), &DataGrid::newRowBegun);
+        connect(grid.get(), &DataGrid::newRowBegun, this,
+                [&] { lines.setField("PurchaseOrderID", 1); });
+        choose(grid->newRow(), Qt::Key_Home); // Hammer
+        QCOMPARE(begunRows.count(), 1);
+        QCOMPARE(lines.EditMode(), int(Recordset::adEditAdd));
+        QCOMPARE(cell(2, LineName), QString("Hammer"));
+        QCOMPARE(cell(2, LineProductId), QString("1"));
     }
 
     void datesShowInTheShortFormWithAFourDigitYear() {

@@ -3,6 +3,7 @@
 // A Products window over a temporary database, with every message box it shows recorded and
 // answered from a queue, for the tests of the window's start-up, editor and transactions.
 
+#include "BoxRecorder.h"
 #include "TempDatabase.h"
 #include "app/ProductsWindow.h"
 #include "controls/BoundTextBox.h"
@@ -25,17 +26,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-#include <deque>
 #include <functional>
 #include <memory>
 
-struct ShownBox {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-};
+using ShownBox = BoxRecorder::Box;
 
 // Three products: Hammer (two transactions: on hand 5, on order 2), Saw (one: on hand 0,
 // on order 4) and Brush (none); two categories.
@@ -50,15 +44,14 @@ inline void fillSampleData(const TempDatabase& db) {
             " (2, '2021-05-05', 'Order', 4, NULL, NULL);");
 }
 
-class ProductsFixture {
+class ProductsFixture : public BoxRecorder {
 public:
     static QDate today() { return QDate(2022, 2, 3); }
 
     // databasePath empty: a fresh temporary database, filled when `sample` is true.
     // prepareFolder may put files beside the program (the window's program folder) first.
     explicit ProductsFixture(bool sample = true, const QString& databasePath = QString(),
-                             const std::function<void(const QString&)>& prepareFolder = {})
-        : m_handler([this](QMessageBox& box) { return answer(box); }) {
+                             const std::function<void(const QString&)>& prepareFolder = {}) {
         if (prepareFolder)
             prepareFolder(m_programFolder.path());
         if (databasePath.isEmpty()) {
@@ -80,18 +73,13 @@ public:
     }
 
     ~ProductsFixture() {
-        m_answers.clear();
+        clearAnswers();
         window.reset();
         quarvel::SetTodayForTesting(QDate());
         QLocale::setDefault(QLocale::c());
     }
 
     const TempDatabase& db() const { return *m_db; }
-
-    // The next boxes are answered with these buttons, in order; then with their default.
-    void answerNext(QMessageBox::StandardButton button) { m_answers.push_back(button); }
-    QList<ShownBox> boxes;
-    QList<ShownBox> takeBoxes() { return std::exchange(boxes, {}); }
 
     quarvel::ProductEditor* editor() const { return window->editor(); }
     quarvel::ProductTransactions* transactions() const { return window->transactions(); }
@@ -132,25 +120,6 @@ public:
     bool active = false;
 
 private:
-    QMessageBox::StandardButton answer(QMessageBox& box) {
-        ShownBox shown;
-        shown.title = box.windowTitle();
-        shown.text = box.text();
-        shown.icon = box.icon();
-        shown.buttons = box.standardButtons();
-        if (QPushButton* def = box.defaultButton())
-            shown.defaultButton = box.standardButton(def);
-        boxes << shown;
-        if (!m_answers.empty()) {
-            const auto button = m_answers.front();
-            m_answers.pop_front();
-            return button;
-        }
-        return shown.defaultButton == QMessageBox::NoButton ? QMessageBox::Ok : shown.defaultButton;
-    }
-
     QTemporaryDir m_programFolder;
     std::unique_ptr<TempDatabase> m_db;
-    std::deque<QMessageBox::StandardButton> m_answers;
-    quarvel::platform::ScopedMessageBoxHandler m_handler;
 };

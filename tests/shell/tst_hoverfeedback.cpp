@@ -1,6 +1,6 @@
 #include "shell/HoverFeedback.h"
 
-#include "platform/MessageBox.h"
+#include "BoxRecorder.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -119,16 +119,12 @@ private slots:
     }
 
     void failingClearIsReportedNotThrown() {
-        int boxes = 0;
-        quarvel::platform::ScopedMessageBoxHandler answer([&](QMessageBox&) {
-            ++boxes;
-            return QMessageBox::Ok;
-        });
+        BoxRecorder boxes;
         QWidget window;
         HoverFeedback::attach(&window, HoverFeedback::Clear,
                               [] { throw std::runtime_error("highlight failed"); });
         moveOver(&window);
-        QCOMPARE(boxes, 1);
+        QCOMPARE(boxes.texts(), QStringList{"highlight failed"});
     }
 };
 

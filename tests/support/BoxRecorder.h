@@ -5,10 +5,15 @@
 #include "platform/MessageBox.h"
 
 #include <QList>
+#include <QPushButton>
 #include <QStringList>
+#include <deque>
+#include <utility>
 
-// Answers every message box shown while it lives (OK unless told otherwise) and keeps what each
-// box showed; the previous handler comes back when it goes.
+// The one message-box recorder of the tests. While it lives it answers every box the program
+// shows and keeps what each box showed; the previous handler comes back when it goes.
+// Boxes are answered with the buttons given to answerNext(), in order, then with `answer`
+// (by default each box's own default button).
 class BoxRecorder {
 public:
     struct Box {
@@ -16,13 +21,29 @@ public:
         QString text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     };
 
-    explicit BoxRecorder(QMessageBox::StandardButton answer = QMessageBox::Ok)
+    explicit BoxRecorder(QMessageBox::StandardButton answer = QMessageBox::NoButton)
         : m_handler([this, answer](QMessageBox& box) {
-              boxes.append({box.windowTitle(), box.text(), box.icon(), box.standardButtons()});
-              return answer;
+              Box shown{box.windowTitle(), box.text(), box.icon(), box.standardButtons()};
+              if (QPushButton* button = box.defaultButton())
+                  shown.defaultButton = box.standardButton(button);
+              boxes.append(shown);
+              if (!m_answers.empty()) {
+                  const QMessageBox::StandardButton next = m_answers.front();
+                  m_answers.pop_front();
+                  return next;
+              }
+              if (answer != QMessageBox::NoButton)
+                  return answer;
+              return shown.defaultButton == QMessageBox::NoButton ? QMessageBox::Ok
+                                                                  : shown.defaultButton;
           }) {}
+
+    // The next boxes are answered with these buttons, in order.
+    void answerNext(QMessageBox::StandardButton button) { m_answers.push_back(button); }
+    void clearAnswers() { m_answers.clear(); }
 
     QStringList texts() const {
         QStringList result;
@@ -30,9 +51,11 @@ public:
             result << box.text;
         return result;
     }
+    QList<Box> takeBoxes() { return std::exchange(boxes, {}); }
 
     QList<Box> boxes;
 
 private:
+    std::deque<QMessageBox::StandardButton> m_answers;
     quarvel::platform::ScopedMessageBoxHandler m_handler;
 };

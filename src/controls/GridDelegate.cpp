@@ -1,0 +1,51 @@
+#include "controls/GridDelegate.h"
+
+#include "controls/ListEntries.h"
+#include "controls/RecordsetModel.h"
+#include "data/Recordset.h"
+
+#include <QComboBox>
+#include <QItemEditorFactory>
+#include <QLineEdit>
+
+namespace quarvel::controls {
+
+GridDelegate::GridDelegate(const RecordsetModel* model, std::function<void(int)> editBegins,
+                           QObject* parent)
+    : QStyledItemDelegate(parent), m_model(model), m_editBegins(std::move(editBegins)) {}
+
+QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                    const QModelIndex& index) const {
+    m_editBegins(index.column());
+    if (const RecordsetModel::ColumnList* list = m_model->columnList(index.column())) {
+        auto* combo = new QComboBox(parent);
+        ListEntries::fill(*combo, list->list, list->listField, list->boundColumn);
+        connect(combo, &QComboBox::activated, this, [this, combo] {
+            emit const_cast<GridDelegate*>(this)->commitData(combo);
+            emit const_cast<GridDelegate*>(this)->closeEditor(combo);
+        });
+        return combo;
+    }
+    // The text editor Qt gives any text cell, for every cell: a date is typed as shown.
+    return QItemEditorFactory::defaultFactory()->createEditor(QMetaType::QString, parent);
+}
+
+void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        combo->setCurrentIndex(ListEntries::indexOf(*combo, index.data(Qt::EditRole)));
+    } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        line->setText(index.data(Qt::DisplayRole).toString());
+    }
+}
+
+void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                const QModelIndex& index) const {
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        if (combo->currentIndex() >= 0)
+            model->setData(index, combo->currentData());
+    } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        model->setData(index, line->text());
+    }
+}
+
+} // namespace quarvel::controls
