@@ -20,9 +20,11 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     if (const RecordsetModel::ColumnList* list = m_model->columnList(index.column())) {
         auto* combo = new QComboBox(parent);
         ListEntries::fill(*combo, list->list, list->listField, list->boundColumn);
-        connect(combo, &QComboBox::activated, this, [this, combo] {
-            emit const_cast<GridDelegate*>(this)->commitData(combo);
-            emit const_cast<GridDelegate*>(this)->closeEditor(combo);
+        // A choice is the whole edit: it is committed at once.
+        auto* self = const_cast<GridDelegate*>(this);
+        connect(combo, &QComboBox::activated, self, [self, combo] {
+            emit self->commitData(combo);
+            emit self->closeEditor(combo);
         });
         return combo;
     }

@@ -26,9 +26,7 @@ public:
 
     explicit BoxRecorder(QMessageBox::StandardButton answer = QMessageBox::NoButton)
         : m_handler([this, answer](QMessageBox& box) {
-              Box shown{box.windowTitle(), box.text(), box.icon(), box.standardButtons()};
-              if (QPushButton* button = box.defaultButton())
-                  shown.defaultButton = box.standardButton(button);
+              const Box shown = read(box);
               boxes.append(shown);
               if (!m_answers.empty()) {
                   const QMessageBox::StandardButton next = m_answers.front();
@@ -40,6 +38,14 @@ public:
               return shown.defaultButton == QMessageBox::NoButton ? QMessageBox::Ok
                                                                   : shown.defaultButton;
           }) {}
+
+    // What a box shows, read while it is up.
+    static Box read(const QMessageBox& box) {
+        Box shown{box.windowTitle(), box.text(), box.icon(), box.standardButtons()};
+        if (QPushButton* button = box.defaultButton())
+            shown.defaultButton = box.standardButton(button);
+        return shown;
+    }
 
     // The next boxes are answered with these buttons, in order.
     void answerNext(QMessageBox::StandardButton button) { m_answers.push_back(button); }

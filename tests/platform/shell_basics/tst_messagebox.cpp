@@ -1,3 +1,4 @@
+#include "BoxRecorder.h"
 #include "platform/MessageBox.h"
 
 #include <QAbstractButton>
@@ -11,25 +12,14 @@ using namespace quarvel::platform;
 namespace {
 
 // What a box showed, read while it was up.
-struct Shown {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    QStringList accessibleNames;
-    QString objectName;
+struct Shown : BoxRecorder::Box {
+    QStringList accessibleNames = {};
+    QString objectName = {};
     Qt::WindowModality modality = Qt::NonModal;
 };
 
 Shown read(QMessageBox& box) {
-    Shown s;
-    s.title = box.windowTitle();
-    s.text = box.text();
-    s.icon = box.icon();
-    s.buttons = box.standardButtons();
-    s.defaultButton =
-        box.defaultButton() ? box.standardButton(box.defaultButton()) : QMessageBox::NoButton;
+    Shown s{BoxRecorder::read(box)};
     for (QAbstractButton* b : box.buttons()) {
         s.accessibleNames << b->accessibleName();
     }
