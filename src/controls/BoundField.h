@@ -1,18 +1,8 @@
 #pragma once
 
-#include <QString>
-#include <QVariant>
-
-class QWidget;
-
-namespace quarvel {
-class Recordset;
-}
+#include "controls/FieldBinding.h"
 
 namespace quarvel::controls {
-
-class DataControl;
-class FieldBinding;
 
 // What every bound control shares (text box, text area, combo): its FieldBinding and the
 // binding calls. The control shows the field in showField(), which runs whenever the value to
