@@ -79,6 +79,10 @@ bool Database::isReadOnly() const {
     return sqlite3_db_readonly(m_db, "main") == 1;
 }
 
+bool Database::inTransaction() const {
+    return sqlite3_get_autocommit(m_db) == 0;
+}
+
 qint64 Database::lastInsertRowId() const {
     return sqlite3_last_insert_rowid(m_db);
 }

@@ -39,6 +39,8 @@ public:
     void setBusyTimeout(int milliseconds);
     // Whether the main database was opened, or fell back to, read-only.
     bool isReadOnly() const;
+    // Whether a transaction is open (BEGIN without its COMMIT or ROLLBACK yet).
+    bool inTransaction() const;
     qint64 lastInsertRowId() const;
     qint64 changes() const;
     sqlite3* handle() const { return m_db; }

@@ -46,7 +46,7 @@ class RecordsetTest : public QObject {
 
     std::unique_ptr<Recordset> open(const QString& sql) {
         auto rs = std::make_unique<Recordset>();
-        rs->Open(sql, Connection::open(db->path()));
+        rs->Open(sql, Connection::open(db->connectionString()));
         return rs;
     }
 
