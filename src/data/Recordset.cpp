@@ -413,6 +413,10 @@ void Recordset::Update() {
         row.values = std::move(values);
         row.original.reset();
     }
+    emitRowValuesChanged();
+}
+
+void Recordset::emitRowValuesChanged() {
     emit rowChanged(m_position);
     for (int i = 0; i < m_columns.size(); ++i)
         emit fieldChanged(i);
@@ -437,9 +441,7 @@ void Recordset::CancelUpdate() {
         return;
     row.values = *row.original;
     row.original.reset();
-    emit rowChanged(m_position);
-    for (int i = 0; i < m_columns.size(); ++i)
-        emit fieldChanged(i);
+    emitRowValuesChanged();
 }
 
 void Recordset::Resync() {
@@ -456,9 +458,7 @@ void Recordset::Resync() {
             row.values[i] = stored[i];
     }
     row.original = stored;
-    emit rowChanged(m_position);
-    for (int i = 0; i < m_columns.size(); ++i)
-        emit fieldChanged(i);
+    emitRowValuesChanged();
 }
 
 void Recordset::Delete() {

@@ -154,6 +154,8 @@ private:
     bool isDirty(const Row& row) const;
     void load(std::shared_ptr<Connection> connection, const QString& source);
     void showFirstRow();
+    // Every value of the current row may have changed (written, cancelled, re-read).
+    void emitRowValuesChanged();
     void leaveCurrentRow();
     void addNew();
     void refuseAfterFailedAdd(const QString& what) const;
