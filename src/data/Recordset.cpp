@@ -66,8 +66,6 @@ void Recordset::load(std::shared_ptr<Connection> connection, const QString& sour
     // Everything is read before anything is replaced: a bad command text or a failed read
     // leaves the recordset as it was.
     BackendSession& backend = connection->backend();
-    // Taken before the read: a change that lands meanwhile makes the next Requery read again.
-    const std::optional<quint64> stamp = backend.changeStamp();
     const std::unique_ptr<BackendCursor> cursor = backend.query(backend.translate(source));
     const int count = cursor->columnCount();
     QVector<ColumnInfo> columns(count);
@@ -88,7 +86,12 @@ void Recordset::load(std::shared_ptr<Connection> connection, const QString& sour
     }
     QVector<Row> rows;
     Bookmark bookmark = m_nextBookmark;
+    // The change stamp is taken on the first row, while the engine holds the snapshot the rows
+    // come from; an empty result has none and is read again by each Requery.
+    std::optional<quint64> stamp;
     while (cursor->next()) {
+        if (rows.isEmpty())
+            stamp = backend.changeStamp();
         Row& row = rows.emplace_back();
         row.values.resize(count);
         for (int i = 0; i < count; ++i) {

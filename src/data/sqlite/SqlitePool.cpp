@@ -11,7 +11,7 @@ namespace {
 constexpr std::size_t idlePerFile = 8;
 
 struct Pool {
-    std::map<QString, std::vector<sqlite::Database>> idle;
+    std::map<QString, std::vector<SqlitePool::Handle>> idle;
     ~Pool() { closed = true; }
     static inline bool closed = false;
 };
@@ -20,25 +20,25 @@ Pool pool;
 
 } // namespace
 
-std::optional<sqlite::Database> SqlitePool::take(const QString& key) {
+std::optional<SqlitePool::Handle> SqlitePool::take(const QString& key) {
     if (Pool::closed)
         return std::nullopt;
     const auto it = pool.idle.find(key);
     if (it == pool.idle.end() || it->second.empty())
         return std::nullopt;
-    sqlite::Database database = std::move(it->second.back());
+    Handle handle = std::move(it->second.back());
     it->second.pop_back();
-    return database;
+    return handle;
 }
 
-void SqlitePool::give(const QString& key, sqlite::Database database) {
+void SqlitePool::give(const QString& key, Handle handle) {
     // After the pool has gone (a connection released by the program's static data), the
     // handle is closed by its destructor here.
     if (Pool::closed)
         return;
-    std::vector<sqlite::Database>& handles = pool.idle[key];
+    std::vector<Handle>& handles = pool.idle[key];
     if (handles.size() < idlePerFile)
-        handles.push_back(std::move(database));
+        handles.push_back(std::move(handle));
 }
 
 } // namespace quarvel

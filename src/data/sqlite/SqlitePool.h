@@ -14,9 +14,15 @@ namespace quarvel {
 // not confused with the old one) and how it was opened (read-only, immutable).
 class SqlitePool {
 public:
-    static std::optional<sqlite::Database> take(const QString& key);
+    // A connection with the statements a session prepares once (finalised before it closes).
+    struct Handle {
+        sqlite::Database database;
+        std::optional<sqlite::Statement> changeStamp;
+    };
+
+    static std::optional<Handle> take(const QString& key);
     // Keeps a handle that is idle (no transaction, no running statement) for the next take().
-    static void give(const QString& key, sqlite::Database database);
+    static void give(const QString& key, Handle handle);
 };
 
 } // namespace quarvel

@@ -127,16 +127,15 @@ private:
 
 } // namespace
 
-SqliteSession::SqliteSession(QString path, QString poolKey, sqlite::Database database)
-    : m_path(std::move(path)), m_poolKey(std::move(poolKey)), m_db(std::move(database)) {}
+SqliteSession::SqliteSession(QString path, QString poolKey, SqlitePool::Handle handle)
+    : m_path(std::move(path)), m_poolKey(std::move(poolKey)), m_handle(std::move(handle)) {}
 
 SqliteSession::~SqliteSession() {
     // A transaction left open is rolled back; only an idle handle goes back to the pool.
-    m_stamp.reset();
     try {
         if (m_db.inTransaction())
             m_db.exec(QStringLiteral("ROLLBACK"));
-        SqlitePool::give(m_poolKey, std::move(m_db));
+        SqlitePool::give(m_poolKey, std::move(m_handle));
     } catch (...) {
         // The handle is closed with the session instead.
     }
@@ -170,7 +169,7 @@ std::unique_ptr<SqliteSession> SqliteSession::openFile(const QString& path, bool
                             .arg(readOnly)
                             .arg(immutable);
     // A handle kept from an earlier session on this very file was checked when it was opened.
-    if (std::optional<sqlite::Database> pooled = SqlitePool::take(key))
+    if (std::optional<SqlitePool::Handle> pooled = SqlitePool::take(key))
         return std::unique_ptr<SqliteSession>(new SqliteSession(path, key, std::move(*pooled)));
     requireDatabaseFile(path);
     return guarded(path, [&] {
@@ -197,7 +196,8 @@ std::unique_ptr<SqliteSession> SqliteSession::openFile(const QString& path, bool
                                                "Quarvel tables in it: it is not a Quarvel "
                                                "database.")
                                     .arg(path));
-        return std::unique_ptr<SqliteSession>(new SqliteSession(path, key, std::move(database)));
+        return std::unique_ptr<SqliteSession>(
+            new SqliteSession(path, key, {std::move(database), std::nullopt}));
     });
 }
 
@@ -231,12 +231,13 @@ std::optional<quint64> SqliteSession::changeStamp() {
     // data_version moves with every commit of another connection, total_changes() with every
     // row this one writes.
     return guarded(m_path, [&] {
-        if (!m_stamp)
-            m_stamp = m_db.prepare(
+        if (!m_handle.changeStamp)
+            m_handle.changeStamp = m_db.prepare(
                 QStringLiteral("SELECT data_version, total_changes() FROM pragma_data_version"));
-        m_stamp->step();
-        const quint64 stamp = (quint64(m_stamp->int64(0)) << 32) ^ quint64(m_stamp->int64(1));
-        m_stamp->reset();
+        m_handle.changeStamp->step();
+        const quint64 stamp = (quint64(m_handle.changeStamp->int64(0)) << 32) ^
+                              quint64(m_handle.changeStamp->int64(1));
+        m_handle.changeStamp->reset();
         return stamp;
     });
 }

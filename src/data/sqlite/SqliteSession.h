@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Backend.h"
+#include "data/sqlite/SqlitePool.h"
 #include "sqlite/Database.h"
 
 #include <optional>
@@ -51,7 +52,7 @@ public:
     bool inTransaction() const override;
 
 private:
-    SqliteSession(QString path, QString poolKey, sqlite::Database database);
+    SqliteSession(QString path, QString poolKey, SqlitePool::Handle handle);
     static std::unique_ptr<SqliteSession> openFile(const QString& path, bool readOnly,
                                                    bool immutable);
     sqlite::Statement prepare(const QString& sql, const QVector<QVariant>& values) const;
@@ -61,8 +62,8 @@ private:
 
     QString m_path;
     QString m_poolKey;
-    sqlite::Database m_db;
-    std::optional<sqlite::Statement> m_stamp;
+    SqlitePool::Handle m_handle;
+    sqlite::Database& m_db = m_handle.database;
 };
 
 } // namespace quarvel
