@@ -85,6 +85,9 @@ void Recordset::load(std::shared_ptr<Connection> connection, const QString& sour
                       kinds[i] == FieldKind::Computed;
     }
     QVector<Row> rows;
+    // Read again, a result is about as long as it was.
+    if (source == m_source)
+        rows.reserve(m_rows.size());
     Bookmark bookmark = m_nextBookmark;
     // The change stamp is taken on the first row, while the engine holds the snapshot the rows
     // come from; an empty result has none and is read again by each Requery.

@@ -20,8 +20,10 @@ enum class OpenMode {
 class Database {
 public:
     // pathOrUri is a file path, ":memory:", or with uri a "file:" URI (mode=, cache=, ...).
+    // With oneThread the connection is used by one thread at a time, so SQLite leaves out the
+    // lock it otherwise takes in every call on it.
     explicit Database(const QString& pathOrUri, OpenMode mode = OpenMode::ReadWrite,
-                      bool uri = false);
+                      bool uri = false, bool oneThread = false);
     ~Database();
     Database(Database&& other) noexcept;
     Database& operator=(Database&& other) noexcept;

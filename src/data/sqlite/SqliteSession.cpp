@@ -181,7 +181,7 @@ std::unique_ptr<SqliteSession> SqliteSession::openFile(const QString& path, bool
         uri.setQuery(query);
         sqlite::Database database(
             uri.toString(QUrl::FullyEncoded),
-            readOnly ? sqlite::OpenMode::ReadOnly : sqlite::OpenMode::ReadWrite, true);
+            readOnly ? sqlite::OpenMode::ReadOnly : sqlite::OpenMode::ReadWrite, true, true);
         database.setBusyTimeout(busyTimeoutMs);
         // Settings of this connection only: nothing here is written into the file, whose
         // journal mode is its own (quarvel-db chooses it when it makes the file).
