@@ -6,6 +6,7 @@
 //      stock figures), median over many moves, against the move's queries read raw.
 // Usage: QT_QPA_PLATFORM=offscreen bench_products_window [database]   (generates 100 000
 // products and 1 000 000 transactions in a temporary folder when no database is given).
+#include "../Timing.h"
 #include "DbTool.h"
 #include "app/ProductsWindow.h"
 #include "controls/DataControl.h"
@@ -40,22 +41,6 @@ size_t rawRead(sqlite3* db, const std::string& sql) {
     }
     sqlite3_finalize(stmt);
     return bytes;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-template <typename F> double bestMs(int runs, F&& f) {
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        best = std::min(best, t.nsecsElapsed() / 1e6);
-    }
-    return best;
 }
 
 std::string transactionsOf(long long id) {

@@ -4,6 +4,7 @@
 //   2. qryProducts for single products through Recordset, and raw.
 // Usage: bench_recordset_load [database]   (generates 100 000 products and 1 000 000
 // transactions in a temporary folder when no database is given).
+#include "../Timing.h"
 #include "DbTool.h"
 #include "data/Connection.h"
 #include "data/Recordset.h"
@@ -75,17 +76,6 @@ size_t rawStep(sqlite3* db, const char* sql) {
     }
     sqlite3_finalize(stmt);
     return rows + bytes;
-}
-
-template <typename F> double bestMs(int runs, F&& f) {
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        best = std::min(best, t.nsecsElapsed() / 1e6);
-    }
-    return best;
 }
 
 } // namespace

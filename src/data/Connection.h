@@ -1,22 +1,18 @@
 #pragma once
 
-#include <QSqlDatabase>
 #include <QString>
 #include <memory>
 
-struct sqlite3;
-
 namespace quarvel {
 
-// One open connection on the database file, through Qt's QSQLITE driver. Every connection is
-// opened the same way: the file must exist already and is never created or changed by
-// opening it (its journal mode stays its own); foreign keys are enforced, synchronous=FULL,
-// and a second program on the same file waits up to five seconds for a lock instead of
-// failing at once. A file that is empty, is no SQLite file or lacks the program's tables is
-// refused with a message that says so. A file that cannot be written (or is marked
-// read-only, or lies in a folder that is) is opened for reading: it can be viewed, and a
-// write fails with DatabaseError of kind ReadOnly.
-// Connections are shared: a recordset keeps the connection it was opened on alive.
+class BackendSession;
+
+// One open connection on the database: a session of the engine behind the backend seam
+// (SQLite; see SqliteSession for how a file is opened, checked and, when it cannot be
+// written, opened for reading only, so that a write fails with DatabaseError of kind
+// ReadOnly). Connections are shared: a recordset keeps the connection it was opened on alive.
+// Each connection has a session of its own, so a transaction begun on one is never seen by
+// another, and every statement sees what other programs have committed.
 class Connection {
 public:
     // Opens a connection from a connection string of BuildConnectionString's shape, or from a
@@ -27,20 +23,28 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    QString path() const { return m_path; }
-    QSqlDatabase database() const;
-    sqlite3* handle() const { return m_handle; }
+    QString path() const;
+    BackendSession& backend() const { return *m_session; }
+
+    // Runs one command text of the program's dialect that returns no rows; the number of rows
+    // it inserted, changed or deleted.
+    qint64 Execute(const QString& commandText);
+
+    // A transaction on this connection: what is written between BeginTrans and CommitTrans is
+    // kept whole or, with RollbackTrans (or when the connection goes first), not at all.
+    // Transactions do not nest. See also Transaction, which rolls back unless committed.
+    void BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
+    bool inTransaction() const;
 
     // Milliseconds a statement waits for another program's lock before giving up.
     static constexpr int busyTimeoutMs = 5000;
 
 private:
-    Connection(QString name, QString path);
-    static std::shared_ptr<Connection> openFile(const QString& path, bool readOnly, bool immutable);
+    explicit Connection(std::unique_ptr<BackendSession> session);
 
-    QString m_name;
-    QString m_path;
-    sqlite3* m_handle = nullptr;
+    std::unique_ptr<BackendSession> m_session;
 };
 
 } // namespace quarvel

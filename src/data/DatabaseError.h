@@ -17,15 +17,23 @@ public:
         NotAdded  // a field write or Update after the procedure's AddNew failed
     };
 
-    explicit DatabaseError(const QString& message, Kind kind = Kind::Failure)
-        : std::runtime_error(message.toStdString()), m_message(message), m_kind(kind) {}
+    // The rule of the schema that refused a write, as the engine names it (SQLite's extended
+    // result code, PostgreSQL's SQLSTATE class 23).
+    enum class Constraint { None, ForeignKey, NotNull, Unique, Check, Other };
+
+    explicit DatabaseError(const QString& message, Kind kind = Kind::Failure,
+                           Constraint constraint = Constraint::None)
+        : std::runtime_error(message.toStdString()), m_message(message), m_kind(kind),
+          m_constraint(constraint) {}
 
     QString message() const { return m_message; }
     Kind kind() const { return m_kind; }
+    Constraint constraint() const { return m_constraint; }
 
 private:
     QString m_message;
     Kind m_kind;
+    Constraint m_constraint;
 };
 
 } // namespace quarvel

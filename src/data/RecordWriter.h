@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Backend.h"
 #include "data/ColumnInfo.h"
 
 #include <QVariant>
@@ -35,17 +36,14 @@ public:
     void reread(QVector<QVariant>& values) const;
 
 private:
-    QString quotedTable() const;
-    QString rowCondition(const QVector<int>& columns) const;
-    void bindRowCondition(class SqliteStatement& statement, int firstIndex,
-                          const QVector<int>& columns, const QVector<QVariant>& original) const;
+    BackendSession& backend() const;
+    RowMatch rowMatch(const QVector<int>& columns, const QVector<QVariant>& original) const;
     QVector<int> identifyingColumns(const QVector<int>& checked) const;
-    void readBack(QVector<QVariant>& values, qlonglong rowid) const;
-    qlonglong rowidOf(const QVector<QVariant>& original) const;
+    void readBack(QVector<QVariant>& values, const QVector<QVariant>& stored) const;
     [[noreturn]] void throwConflict(const QVector<QVariant>& original) const;
-    [[noreturn]] void throwWriteError(const QString& engineMessage,
+    [[noreturn]] void throwWriteError(const class DatabaseError& error,
                                       const QVector<QVariant>& values) const;
-    [[noreturn]] void throwDeleteError(const QString& engineMessage,
+    [[noreturn]] void throwDeleteError(const class DatabaseError& error,
                                        const QVector<QVariant>& original) const;
     void requireTable() const;
 
@@ -54,6 +52,8 @@ private:
     QString m_table;
     int m_keyColumn = -1;     // index in the result of the table's key, or -1
     QVector<bool> m_writable; // per result column
+    QVector<int> m_written;   // the writable columns, in order
+    QStringList m_writtenNames;
 };
 
 } // namespace quarvel

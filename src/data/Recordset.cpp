@@ -1,11 +1,10 @@
 #include "data/Recordset.h"
 
+#include "data/Backend.h"
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
-#include "data/JetSql.h"
 #include "data/ProcedureScope.h"
 #include "data/RecordWriter.h"
-#include "data/SqliteStatement.h"
 
 namespace quarvel {
 
@@ -40,12 +39,19 @@ void Recordset::Requery() {
     m_failedAddProcedure = 0;
     if (EditMode() != adEditNone)
         Update();
+    // Nothing written here or by anyone else since the result was read: reading it again
+    // would give the same rows (a window opens each recordset and re-queries it at once).
+    if (m_loadedStamp && m_loadedStamp == m_connection->backend().changeStamp()) {
+        showFirstRow();
+        return;
+    }
     load(m_connection, m_source);
 }
 
 void Recordset::Close() {
     m_open = false;
     m_failedAddProcedure = 0;
+    m_loadedStamp.reset();
     m_connection.reset();
     m_writer.reset();
     m_columns.clear();
@@ -59,51 +65,61 @@ void Recordset::Close() {
 void Recordset::load(std::shared_ptr<Connection> connection, const QString& source) {
     // Everything is read before anything is replaced: a bad command text or a failed read
     // leaves the recordset as it was.
-    SqliteStatement statement(connection->handle(), TranslateJetSql(source));
-    const int count = statement.columnCount();
+    BackendSession& backend = connection->backend();
+    const std::unique_ptr<BackendCursor> cursor = backend.query(backend.translate(source));
+    const int count = cursor->columnCount();
     QVector<ColumnInfo> columns(count);
-    for (int i = 0; i < count; ++i) {
-        ColumnInfo& c = columns[i];
-        c.name = statement.columnName(i);
-        c.table = statement.columnTable(i);
-        c.origin = statement.columnOrigin(i);
-        const QString declType = statement.columnDeclType(i);
-        c.kind = fieldKindFromDeclType(declType, !c.origin.isEmpty());
-        c.size = c.kind == FieldKind::Text ? textSizeFromDeclType(declType) : 0;
-    }
-    QVector<Row> rows;
     QVector<FieldKind> kinds(count);
     QVector<bool> converts(count);
     for (int i = 0; i < count; ++i) {
-        kinds[i] = columns[i].kind;
+        const ResultColumn column = cursor->column(i);
+        ColumnInfo& c = columns[i];
+        c.name = column.name;
+        c.table = column.table;
+        c.origin = column.origin;
+        c.kind = fieldKindFromDeclType(column.declType, !c.origin.isEmpty());
+        c.size = c.kind == FieldKind::Text ? textSizeFromDeclType(column.declType) : 0;
+        kinds[i] = c.kind;
         // Text and plain numbers are kept as the engine gives them.
         converts[i] = kinds[i] == FieldKind::Date || kinds[i] == FieldKind::Currency ||
                       kinds[i] == FieldKind::Computed;
     }
+    QVector<Row> rows;
+    // Read again, a result is about as long as it was.
+    if (source == m_source)
+        rows.reserve(m_rows.size());
     Bookmark bookmark = m_nextBookmark;
-    while (statement.step()) {
-        Row row;
+    // The change stamp is taken on the first row, while the engine holds the snapshot the rows
+    // come from; an empty result has none and is read again by each Requery.
+    std::optional<quint64> stamp;
+    while (cursor->next()) {
+        if (rows.isEmpty())
+            stamp = backend.changeStamp();
+        Row& row = rows.emplace_back();
         row.values.resize(count);
         for (int i = 0; i < count; ++i) {
-            QVariant value = statement.value(i);
-            if (converts[i])
-                value = FieldValue::fromStorage(value, kinds[i]);
-            row.values[i] = std::move(value);
+            QVariant value = cursor->value(i);
+            row.values[i] =
+                converts[i] ? FieldValue::fromStorage(value, kinds[i]) : std::move(value);
         }
         row.bookmark = bookmark++;
-        rows.append(std::move(row));
     }
     auto writer = std::make_unique<RecordWriter>(connection, columns);
 
     m_connection = std::move(connection);
     m_source = source;
     m_open = true;
+    m_loadedStamp = stamp;
     m_nextBookmark = bookmark;
     m_columns.resize(count);
     for (int i = 0; i < count; ++i)
         m_columns[i] = columns[i].name;
     m_writer = std::move(writer);
     m_rows = std::move(rows);
+    showFirstRow();
+}
+
+void Recordset::showFirstRow() {
     m_position = m_rows.isEmpty() ? -1 : 0;
     m_onDeletedRow = false;
     m_positionBeforeAdd = -1;
@@ -403,6 +419,10 @@ void Recordset::Update() {
         row.values = std::move(values);
         row.original.reset();
     }
+    emitRowValuesChanged();
+}
+
+void Recordset::emitRowValuesChanged() {
     emit rowChanged(m_position);
     for (int i = 0; i < m_columns.size(); ++i)
         emit fieldChanged(i);
@@ -427,9 +447,7 @@ void Recordset::CancelUpdate() {
         return;
     row.values = *row.original;
     row.original.reset();
-    emit rowChanged(m_position);
-    for (int i = 0; i < m_columns.size(); ++i)
-        emit fieldChanged(i);
+    emitRowValuesChanged();
 }
 
 void Recordset::Resync() {
@@ -446,9 +464,7 @@ void Recordset::Resync() {
             row.values[i] = stored[i];
     }
     row.original = stored;
-    emit rowChanged(m_position);
-    for (int i = 0; i < m_columns.size(); ++i)
-        emit fieldChanged(i);
+    emitRowValuesChanged();
 }
 
 void Recordset::Delete() {

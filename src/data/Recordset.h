@@ -153,6 +153,9 @@ private:
     bool hasCurrentRow() const;
     bool isDirty(const Row& row) const;
     void load(std::shared_ptr<Connection> connection, const QString& source);
+    void showFirstRow();
+    // Every value of the current row may have changed (written, cancelled, re-read).
+    void emitRowValuesChanged();
     void leaveCurrentRow();
     void addNew();
     void refuseAfterFailedAdd(const QString& what) const;
@@ -172,6 +175,8 @@ private:
     // The procedure in which AddNew failed, 0 when none (see the class comment).
     quint64 m_failedAddProcedure = 0;
     Bookmark m_nextBookmark = 1;
+    // The connection's change stamp when the result was read (see Requery).
+    std::optional<quint64> m_loadedStamp;
 };
 
 } // namespace quarvel

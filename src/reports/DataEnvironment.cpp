@@ -1,10 +1,9 @@
 #include "DataEnvironment.h"
 
+#include "data/Backend.h"
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
 #include "data/FieldValue.h"
-#include "data/JetSql.h"
-#include "data/SqliteStatement.h"
 #include "reports/engine/ReportError.h"
 #include "reports/engine/ShapeCommand.h"
 
@@ -83,29 +82,28 @@ ReportTable DataEnvironment::query(const QString& sql, const QStringList& column
         throw DatabaseError(QStringLiteral("The report data source is not connected."));
     // Read straight from the engine: a report reads every row once, front to back, and a
     // large one (a million transactions) must not pay for an editable cursor.
-    SqliteStatement statement(m_connection->handle(), TranslateJetSql(sql));
+    BackendSession& backend = m_connection->backend();
+    const std::unique_ptr<BackendCursor> cursor = backend.query(backend.translate(sql));
     struct Column {
         int index;
         FieldKind kind;
     };
     std::vector<Column> used;
     QStringList names;
-    for (int c = 0; c < statement.columnCount(); ++c) {
-        const QString name = statement.columnName(c);
-        if (!wanted(name, columns, keep))
+    for (int c = 0; c < cursor->columnCount(); ++c) {
+        const ResultColumn column = cursor->column(c);
+        if (!wanted(column.name, columns, keep))
             continue;
-        const bool hasOrigin = !statement.columnOrigin(c).isEmpty();
-        used.push_back(
-            {c, fieldKindFromDeclType(statement.columnDeclType(c).toUpper(), hasOrigin)});
-        names << name;
+        used.push_back({c, fieldKindFromDeclType(column.declType, !column.origin.isEmpty())});
+        names << column.name;
     }
     ReportTable table(names);
     QVariantList row;
     row.reserve(static_cast<qsizetype>(used.size()));
-    while (statement.step()) {
+    while (cursor->next()) {
         row.clear();
         for (const Column& column : used) {
-            QVariant raw = statement.value(column.index);
+            QVariant raw = cursor->value(column.index);
             if (column.kind == FieldKind::Text || column.kind == FieldKind::Integer)
                 row.append(std::move(raw));
             else

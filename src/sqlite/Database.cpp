@@ -6,7 +6,7 @@
 
 namespace quarvel::sqlite {
 
-Database::Database(const QString& pathOrUri, OpenMode mode, bool uri) {
+Database::Database(const QString& pathOrUri, OpenMode mode, bool uri, bool oneThread) {
     int flags = SQLITE_OPEN_READONLY;
     if (mode == OpenMode::ReadWrite)
         flags = SQLITE_OPEN_READWRITE;
@@ -14,6 +14,8 @@ Database::Database(const QString& pathOrUri, OpenMode mode, bool uri) {
         flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
     if (uri)
         flags |= SQLITE_OPEN_URI;
+    if (oneThread)
+        flags |= SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(pathOrUri.toUtf8().constData(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
         const QString message =
@@ -77,6 +79,10 @@ void Database::setBusyTimeout(int milliseconds) {
 
 bool Database::isReadOnly() const {
     return sqlite3_db_readonly(m_db, "main") == 1;
+}
+
+bool Database::inTransaction() const {
+    return sqlite3_get_autocommit(m_db) == 0;
 }
 
 qint64 Database::lastInsertRowId() const {

@@ -20,8 +20,10 @@ enum class OpenMode {
 class Database {
 public:
     // pathOrUri is a file path, ":memory:", or with uri a "file:" URI (mode=, cache=, ...).
+    // With oneThread the connection is used by one thread at a time, so SQLite leaves out the
+    // lock it otherwise takes in every call on it.
     explicit Database(const QString& pathOrUri, OpenMode mode = OpenMode::ReadWrite,
-                      bool uri = false);
+                      bool uri = false, bool oneThread = false);
     ~Database();
     Database(Database&& other) noexcept;
     Database& operator=(Database&& other) noexcept;
@@ -39,6 +41,8 @@ public:
     void setBusyTimeout(int milliseconds);
     // Whether the main database was opened, or fell back to, read-only.
     bool isReadOnly() const;
+    // Whether a transaction is open (BEGIN without its COMMIT or ROLLBACK yet).
+    bool inTransaction() const;
     qint64 lastInsertRowId() const;
     qint64 changes() const;
     sqlite3* handle() const { return m_db; }

@@ -4,12 +4,11 @@
 #include "data/DatabaseError.h"
 #include "data/Recordset.h"
 #include "data/SharedConnection.h"
-#include "data/SqliteStatement.h"
+#include "sqlite/Database.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QtTest>
-#include <sqlite3.h>
 #include <unistd.h>
 
 using namespace quarvel;
@@ -63,9 +62,9 @@ private slots:
         qputenv("QUARVEL_DATABASE", db.path().toUtf8());
         auto connection = OpenConnection();
         auto pragma = [&](const char* name) {
-            SqliteStatement s(connection->handle(), QString("PRAGMA %1").arg(name));
-            s.step();
-            return s.value(0).toString();
+            Recordset rs;
+            rs.Open(QString("PRAGMA %1").arg(name), connection);
+            return rs.Fields(0).toString();
         };
         QCOMPARE(pragma("foreign_keys"), QString("1"));
         QCOMPARE(pragma("synchronous"), QString("2"));
@@ -91,7 +90,7 @@ private slots:
         const FileState before(db.path());
         {
             Recordset rs;
-            rs.Open("Select * from Categories", Connection::open(db.path()));
+            rs.Open("Select * from Categories", Connection::open(db.connectionString()));
             QCOMPARE(rs.Fields("CategoryName").toString(), QString("Tools"));
         }
         QCOMPARE(FileState(db.path()), before);
@@ -109,10 +108,7 @@ private slots:
         const QString empty = write("empty.db", {});
         const QString text = write("notes.db", QByteArray("Shopping list\nnails\n").repeated(300));
         const QString other = dir.filePath("other.db");
-        sqlite3* handle = nullptr;
-        sqlite3_open(other.toUtf8().constData(), &handle);
-        sqlite3_exec(handle, "CREATE TABLE Things (a)", nullptr, nullptr, nullptr);
-        sqlite3_close(handle);
+        sqlite::Database(other, sqlite::OpenMode::Create).exec("CREATE TABLE Things (a)");
 
         const QList<QPair<QString, QString>> cases = {
             {empty, "empty"}, {text, "not an SQLite database"}, {other, "no Quarvel tables"}};
@@ -153,7 +149,7 @@ private slots:
             }
             const FileState before(db.path());
             Recordset rs;
-            rs.Open("Select * from Categories", Connection::open(db.path()));
+            rs.Open("Select * from Categories", Connection::open(db.connectionString()));
             QCOMPARE(rs.Fields("CategoryName").toString(), QString("Tools"));
             rs.setField("CategoryName", "Hand tools");
             try {

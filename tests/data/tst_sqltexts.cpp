@@ -120,7 +120,7 @@ private slots:
         db.exec("INSERT INTO Employees (FirstName, LastName) VALUES ('Ann', 'Lee'), (NULL, 'Ode');"
                 "INSERT INTO Products (ProductName) VALUES ('Hammer')");
         Recordset rs;
-        rs.Open(sql, Connection::open(db.path()));
+        rs.Open(sql, Connection::open(db.connectionString()));
         QStringList names;
         for (int i = 0; i < rs.fieldCount(); ++i)
             names << rs.fieldName(i);

@@ -1,5 +1,6 @@
 #include "TempDatabase.h"
 
+#include "data/ConnectionString.h"
 #include "sqlite/Database.h"
 
 #include <QFile>
@@ -16,7 +17,20 @@ quarvel::sqlite::Database open(const QString& path) {
 
 } // namespace
 
-TempDatabase::TempDatabase() : m_path(m_dir.filePath("Products.db")) {
+TempDatabase::Backend TempDatabase::backendUnderTest() {
+    const QString name = qEnvironmentVariable("QUARVEL_TEST_BACKEND", QStringLiteral("sqlite"));
+    if (name == u"sqlite")
+        return Backend::Sqlite;
+    throw std::runtime_error("QUARVEL_TEST_BACKEND names no backend of this build: " +
+                             name.toStdString());
+}
+
+QString TempDatabase::connectionString() const {
+    return quarvel::BuildConnectionString(m_path);
+}
+
+TempDatabase::TempDatabase(Backend backend)
+    : m_backend(backend), m_path(m_dir.filePath("Products.db")) {
     QFile schema(QStringLiteral(QUARVEL_SCHEMA_FILE));
     if (!schema.open(QIODevice::ReadOnly))
         throw std::runtime_error("cannot read the schema file");

@@ -4,13 +4,24 @@
 #include <QTemporaryDir>
 #include <QVariant>
 
-// A database file in a fresh temporary folder, made from the project's schema with the single
-// company row, removed again when the object goes. Tests fill it with plain SQL through exec().
-// Failures throw quarvel::sqlite::Error with the engine's message.
+// A fresh database made from the project's schema with the single company row, removed again
+// when the object goes. Tests fill it with plain SQL through exec().
+// Failures throw std::runtime_error (quarvel::sqlite::Error) with the engine's message.
+//
+// The database is made on one of the engines behind the data layer's backend seam; tests of
+// the data layer open it through connectionString() only, so they run unchanged on each
+// engine: QUARVEL_TEST_BACKEND names the one they run on ("sqlite", the default).
 class TempDatabase {
 public:
-    TempDatabase();
+    enum class Backend { Sqlite };
+    static Backend backendUnderTest();
 
+    explicit TempDatabase(Backend backend = backendUnderTest());
+
+    Backend backend() const { return m_backend; }
+    // What Connection::open() takes for this database.
+    QString connectionString() const;
+    // The database file (SQLite) and the folder it lies in.
     QString path() const { return m_path; }
     QString folder() const { return m_dir.path(); }
 
@@ -20,6 +31,7 @@ public:
     QVariant scalar(const QString& sql) const;
 
 private:
+    Backend m_backend;
     QTemporaryDir m_dir;
     QString m_path;
 };

@@ -12,7 +12,6 @@
 #include "shell/Globals.h"
 
 #include <QProcess>
-#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -184,11 +183,9 @@ void tst_ReportDefinitions::purchaseOrder() {
     dbtool::createDatabase(path, true, true);
     useDatabase(path);
     {
-        auto c = OpenConnection();
-        QSqlQuery q(c->database());
-        QVERIFY(
-            q.exec(QStringLiteral("UPDATE [My Company Information] SET PurchaseOrderID = 12,"
-                                  " PhoneNumber = '555-123-4567', FaxNumber = '555.123.4568'")));
+        OpenConnection()->Execute(
+            QStringLiteral("UPDATE [My Company Information] SET PurchaseOrderID = 12,"
+                           " PhoneNumber = '555-123-4567', FaxNumber = '555.123.4568'"));
     }
     const ReportDocument doc = layout(5);
     QCOMPARE(doc.pageCount(), 1);
@@ -216,13 +213,11 @@ void tst_ReportDefinitions::purchaseOrder() {
 
     // A long order goes on under its header again, its number marked as continued.
     {
-        auto c = OpenConnection();
-        QSqlQuery q(c->database());
-        QVERIFY(q.exec(QStringLiteral(
+        OpenConnection()->Execute(QStringLiteral(
             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40)"
             " INSERT INTO [Inventory Transactions] (TransactionDate, ProductID,"
             " PurchaseOrderID, UnitPrice, UnitsOrdered)"
-            " SELECT '2021-01-01', (SELECT MIN(ProductID) FROM Products), 12, 1, i FROM n")));
+            " SELECT '2021-01-01', (SELECT MIN(ProductID) FROM Products), 12, 1, i FROM n"));
     }
     const ReportDocument longOrder = layout(5);
     QVERIFY(longOrder.pageCount() >= 2);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <algorithm>
+#include <vector>
+
+// Timings shared by the benchmarks: the best of several runs, and a median.
+template <typename F> double bestMs(int runs, F&& f) {
+    double best = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        f();
+        best = std::min(best, t.nsecsElapsed() / 1e6);
+    }
+    return best;
+}
+
+inline double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}

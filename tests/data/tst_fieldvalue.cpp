@@ -1,0 +1,132 @@
+#include "data/DatabaseError.h"
+#include "data/FieldValue.h"
+
+#include <QtTest>
+
+using namespace quarvel;
+
+Q_DECLARE_METATYPE(FieldKind)
+
+// What a user types into a bound box becomes the value bound for the database, and what the
+// database gives back is what the box shows; anything that is not of the column's kind is
+// refused with the field's name, before the database sees it.
+class FieldValueTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void typedTextIsStoredAndReadBack_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<FieldKind>("kind");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QVariant>("stored"); // invalid: refused (or Null, for a blank)
+        QTest::addColumn<QVariant>("shown");
+
+        const QVariant refused;
+        const auto n = [](qlonglong v) {
+            return QVariant(v);
+        };
+        const auto d = [](double v) {
+            return QVariant(v);
+        };
+        const auto date = [](int y, int m, int day) {
+            return QVariant(QDate(y, m, day));
+        };
+        const auto text = [](const char* s) {
+            return QVariant(QString::fromUtf8(s));
+        };
+
+        QTest::newRow("en grouped")
+            << "en_US" << FieldKind::Integer << "1,234" << n(1234) << n(1234);
+        QTest::newRow("en bad grouping")
+            << "en_US" << FieldKind::Integer << "1,2,3" << refused << refused;
+        QTest::newRow("en decimal") << "en_US" << FieldKind::Number << "2.5" << d(2.5) << d(2.5);
+        QTest::newRow("en whole for integer")
+            << "en_US" << FieldKind::Integer << "2.5" << refused << refused;
+        QTest::newRow("de grouped")
+            << "de_DE" << FieldKind::Integer << "1.234" << n(1234) << n(1234);
+        QTest::newRow("de decimal") << "de_DE" << FieldKind::Number << "2,5" << d(2.5) << d(2.5);
+        QTest::newRow("de plain form") << "de_DE" << FieldKind::Number << "0.5" << d(0.5) << d(0.5);
+        QTest::newRow("long range top")
+            << "en_US" << FieldKind::Integer << "2147483647" << n(2147483647) << n(2147483647);
+        QTest::newRow("beyond long range")
+            << "en_US" << FieldKind::Integer << "2147483648" << refused << refused;
+        QTest::newRow("below long range")
+            << "en_US" << FieldKind::Number << "-2147483649" << refused << refused;
+        QTest::newRow("misplaced grouping")
+            << "en_US" << FieldKind::Number << "12,34" << refused << refused;
+        QTest::newRow("exponent beyond range")
+            << "en_US" << FieldKind::Number << "1e12" << refused << refused;
+        QTest::newRow("words for a number")
+            << "en_US" << FieldKind::Number << "many" << refused << refused;
+        QTest::newRow("blank number is Null")
+            << "en_US" << FieldKind::Number << " " << QVariant() << QVariant();
+
+        QTest::newRow("currency sign")
+            << "en_US" << FieldKind::Currency << "$2.50" << d(2.5) << d(2.5);
+        QTest::newRow("currency rounded to 4 decimals")
+            << "en_US" << FieldKind::Currency << "1.23456" << d(1.2346) << d(1.2346);
+        QTest::newRow("de currency")
+            << "de_DE" << FieldKind::Currency << "1.000,5" << d(1000.5) << d(1000.5);
+        QTest::newRow("currency words")
+            << "en_US" << FieldKind::Currency << "cheap" << refused << refused;
+
+        QTest::newRow("month/day/year") << "en_US" << FieldKind::Date << "12/31/2021"
+                                        << text("2021-12-31") << date(2021, 12, 31);
+        QTest::newRow("two-digit year")
+            << "en_US" << FieldKind::Date << "1/2/99" << text("2099-01-02") << date(2099, 1, 2);
+        QTest::newRow("C two-digit year")
+            << "C" << FieldKind::Date << "1/5/21" << text("2021-01-05") << date(2021, 1, 5);
+        QTest::newRow("four-digit year")
+            << "en_US" << FieldKind::Date << "3/4/1999" << text("1999-03-04") << date(1999, 3, 4);
+        QTest::newRow("de two-digit year")
+            << "de_DE" << FieldKind::Date << "31.12.21" << text("2021-12-31") << date(2021, 12, 31);
+        QTest::newRow("stored form")
+            << "de_DE" << FieldKind::Date << "2021-03-04" << text("2021-03-04") << date(2021, 3, 4);
+        QTest::newRow("no such day")
+            << "en_US" << FieldKind::Date << "2/30/2021" << refused << refused;
+
+        QTest::newRow("text as typed")
+            << "en_US" << FieldKind::Text << " 1,234 " << text(" 1,234 ") << text(" 1,234 ");
+        QTest::newRow("empty text stays text")
+            << "en_US" << FieldKind::Text << "" << text("") << text("");
+    }
+
+    void typedTextIsStoredAndReadBack() {
+        QFETCH(QString, locale);
+        QFETCH(FieldKind, kind);
+        QFETCH(QString, typed);
+        QFETCH(QVariant, stored);
+        QFETCH(QVariant, shown);
+        QLocale::setDefault(QLocale(locale));
+        const QVariant value = FieldValue::fromUser(typed, kind);
+        if (!stored.isValid() && !typed.trimmed().isEmpty()) {
+            try {
+                FieldValue::toStorage(value, kind, QStringLiteral("ReorderLevel"));
+                QFAIL("the value was not refused");
+            } catch (const DatabaseError& e) {
+                QVERIFY2(e.message().contains(u"'ReorderLevel'"), qPrintable(e.message()));
+            }
+            return;
+        }
+        const QVariant bound = FieldValue::toStorage(value, kind, QStringLiteral("ReorderLevel"));
+        QVERIFY2(FieldValue::same(bound, stored) && bound.typeId() == stored.typeId(),
+                 qPrintable(bound.toString()));
+        const QVariant read = FieldValue::fromStorage(bound, kind);
+        QVERIFY2(FieldValue::same(read, shown) && read.typeId() == shown.typeId(),
+                 qPrintable(read.toString()));
+    }
+
+    void computedNumbersLoseFloatingPointNoise() {
+        QCOMPARE(FieldValue::fromStorage(0.1 * 3, FieldKind::Computed).toDouble(), 0.3);
+        QCOMPARE(FieldValue::fromStorage(2.50000000001, FieldKind::Currency).toDouble(), 2.5);
+        // Null stays distinct from an empty text and from 0.
+        QVERIFY(!FieldValue::same(QVariant(), QString()));
+        QVERIFY(!FieldValue::same(QVariant(), 0));
+        QVERIFY(FieldValue::same(qlonglong(2), 2.0));
+    }
+};
+
+QTEST_GUILESS_MAIN(FieldValueTest)
+#include "tst_fieldvalue.moc"
