@@ -8,11 +8,14 @@
 #include "controls/TabStrip.h"
 #include "data/Recordset.h"
 #include "platform/MessageBox.h"
-#include "products/FormParts.h"
+#include "products/ProductLayout.h"
 #include "products/ProductTransactions.h"
 #include "products/SaveConflict.h"
+#include "shell/FormBuilder.h"
+#include "shell/FormWindow.h"
 #include "shell/Globals.h"
 #include "shell/Trap.h"
+#include "shell/WindowTable.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -24,7 +27,8 @@
 namespace quarvel {
 
 using controls::BoundTextBox;
-using namespace formparts;
+using namespace shell::form;
+using namespace productlayout;
 
 namespace {
 
@@ -247,8 +251,7 @@ void ProductEditor::showAsFigure(BoundTextBox* box) {
 }
 
 void ProductEditor::ShowForm2() {
-    if (m_openCategories)
-        m_openCategories(m_form);
+    shell::WindowTable::openWindow(QStringLiteral("Form2"), m_form);
     recordsetOf(rsProducts).Update();
     recordsetOf(rsCategories).Requery();
     m_category->refreshList();
@@ -272,8 +275,7 @@ void ProductEditor::tbsOptions_Click() {
 }
 
 QString ProductEditor::closingQuestion() {
-    return QStringLiteral("  Product is changed.\r\nDo you want to save your changes for "
-                          "\r\nQuarvel\r\n (choose Yes or No).");
+    return shell::FormWindow::closingQuestion(tr("Product"));
 }
 
 bool ProductEditor::settleTransactions(shell::Trap& trap, int line) {
@@ -312,7 +314,7 @@ void ProductEditor::PushButton3_Click() {
         answer = platform::msgBox(m_form,
                                   QStringLiteral("Do you really want to delete this Product ?") +
                                       QStringLiteral("\r\nFor: ") + m_title->text(),
-                                  260, QStringLiteral("Question"));
+                                  platform::msgstyle::yesNoDefaultNo, QStringLiteral("Question"));
     });
     if (answer != QMessageBox::Yes || !settleTransactions(trap, 104))
         return;
@@ -329,17 +331,15 @@ void ProductEditor::PushButton7_Click() {
     trap(104, [&] { SetFullName(); });
     if (saved) {
         trap(106, [&] {
-            platform::msgBox(m_form, m_title->text() + QStringLiteral("\r\n   saved."), 0);
+            platform::msgBox(m_form, m_title->text() + QStringLiteral("\r\n   saved."),
+                             platform::msgstyle::okOnly);
         });
     }
 }
 
 void ProductEditor::PushButton6_Click() {
     shell::Trap trap(formName, QStringLiteral("PushButton6_Click"), 100, m_form);
-    trap(102, [&] {
-        if (m_openReports)
-            m_openReports(m_form);
-    });
+    trap(102, [&] { shell::WindowTable::openWindow(QStringLiteral("Form3"), m_form); });
 }
 
 void ProductEditor::Label2_Click() {

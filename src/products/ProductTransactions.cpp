@@ -11,9 +11,10 @@
 #include "data/SharedConnection.h"
 #include "platform/MessageBox.h"
 #include "platform/UpdateFreeze.h"
-#include "products/FormParts.h"
 #include "products/ProductEditor.h"
+#include "products/ProductLayout.h"
 #include "products/SaveConflict.h"
+#include "shell/FormBuilder.h"
 #include "shell/Globals.h"
 #include "shell/Trap.h"
 
@@ -24,7 +25,8 @@
 
 namespace quarvel {
 
-using namespace formparts;
+using namespace shell::form;
+using namespace productlayout;
 
 namespace {
 
@@ -173,8 +175,8 @@ bool ProductTransactions::settlePendingRow() {
     if (!transactions || !transactions->isOpen() ||
         transactions->EditMode() == Recordset::adEditNone)
         return true;
-    if (platform::msgBox(m_form, ProductEditor::closingQuestion(), 4, QStringLiteral("Question")) ==
-        QMessageBox::Yes)
+    if (platform::msgBox(m_form, ProductEditor::closingQuestion(), platform::msgstyle::yesNo,
+                         QStringLiteral("Question")) == QMessageBox::Yes)
         transactions->Update();
     else
         transactions->CancelUpdate();
@@ -223,7 +225,7 @@ void ProductTransactions::PushButton8_Click() {
     if (saved) {
         trap(108, [&] {
             platform::msgBox(m_form, transactionDate() + suffix + QStringLiteral("\r\n  saved."),
-                             0);
+                             platform::msgstyle::okOnly);
         });
     }
     // A row the first save could not write is not tried again: one failure, one report.
@@ -248,7 +250,7 @@ void ProductTransactions::PushButton1_Click() {
             m_form,
             QStringLiteral("Do you really want to delete this transaction record ?\r\nFor: ") +
                 transactionDate() + suffix,
-            260, QStringLiteral("Question"));
+            platform::msgstyle::yesNoDefaultNo, QStringLiteral("Question"));
     });
     if (answer == QMessageBox::Yes)
         trap(106, [&] { recordsetOf(rsTransactions).Delete(); });

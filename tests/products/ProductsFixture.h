@@ -73,7 +73,7 @@ public:
         QLocale::setDefault(QLocale::c());
         quarvel::SetTodayForTesting(today());
         window = std::make_unique<quarvel::ProductsWindow>(m_programFolder.path());
-        window->load();
+        window->Form_Load();
         window->show();
         QApplication::setActiveWindow(window.get());
         active = QTest::qWaitForWindowActive(window.get());
