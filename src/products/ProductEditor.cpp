@@ -61,7 +61,7 @@ ProductEditor::ProductEditor(QWidget* form) : QObject(form), m_form(form) {
 
     m_dc = new controls::DataControl(form);
     m_dc->setObjectName(QStringLiteral("dc"));
-    m_dc->setCaption(QStringLiteral("Products"));
+    m_dc->setCaption(tr("Products"));
     place(m_dc, 0, 8310, 10920, 480);
 
     m_dc2 = new controls::DataControl(form);
@@ -100,7 +100,7 @@ void ProductEditor::buildPanel() {
         return box;
     };
 
-    makeBox(0, 1, QStringLiteral("Product Name:"), 120, rowName, 4560);
+    makeBox(0, 1, tr("Product Name:"), 120, rowName, 4560);
 
     QLabel* categoryCaption =
         label(m_panel, QStringLiteral("Label1(2)"), QStringLiteral("Category:"), 120,
@@ -110,7 +110,7 @@ void ProductEditor::buildPanel() {
     place(m_category, 1800, rowCategory, 3720, boxHeight);
     setCaptionLabel(categoryCaption, m_category);
 
-    m_editLink = new controls::LinkLabel(QStringLiteral("Edit"), m_panel);
+    m_editLink = new controls::LinkLabel(tr("Edit"), m_panel);
     m_editLink->setObjectName(QStringLiteral("Label2"));
     place(m_editLink, 5640, rowCategory + 45, 720, labelHeight);
     QFont linkFont = m_editLink->font();
@@ -121,17 +121,17 @@ void ProductEditor::buildPanel() {
     linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     m_editLink->setPalette(linkPalette);
 
-    makeBox(4, 10, QStringLiteral("Lead Time:"), 120, rowLead, 1440);
-    makeBox(1, 11, QStringLiteral("Reorder Level:"), 120, rowReorder, 1440);
-    showAsFigure(makeBox(3, 12, QStringLiteral("Units on Hand:"), 3360, rowLead, 1440));
-    showAsFigure(makeBox(7, 13, QStringLiteral("Units on Order:"), 3360, rowReorder, 1440));
+    makeBox(4, 10, tr("Lead Time:"), 120, rowLead, 1440);
+    makeBox(1, 11, tr("Reorder Level:"), 120, rowReorder, 1440);
+    showAsFigure(makeBox(3, 12, tr("Units on Hand:"), 3360, rowLead, 1440));
+    showAsFigure(makeBox(7, 13, tr("Units on Order:"), 3360, rowReorder, 1440));
 }
 
 void ProductEditor::buildPages() {
     m_tabs = new controls::TabStrip(m_form);
     m_tabs->setObjectName(QStringLiteral("tbsOptions"));
-    m_tabs->addTab(QStringLiteral("Inventory Transactions"));
-    m_tabs->addTab(QStringLiteral("Product Notes"));
+    m_tabs->addTab(tr("Inventory Transactions"));
+    m_tabs->addTab(tr("Product Notes"));
     m_tabs->setExpanding(false);
     place(m_tabs, 120, 3780, 10680, 360);
 
@@ -145,7 +145,7 @@ void ProductEditor::buildPages() {
     QFrame* notesFrame = frame(m_pages[1], QStringLiteral("Frame1(1)"), 0, 0, 10680, 3480);
     m_notes = new controls::BoundTextArea(notesFrame);
     m_notes->setObjectName(QStringLiteral("Text1(2)"));
-    m_notes->setAccessibleName(QStringLiteral("Product Notes"));
+    m_notes->setAccessibleName(tr("Product Notes"));
     place(m_notes, 60, 60, 10560, 3360);
     m_notes->installEventFilter(this);
 }
@@ -156,11 +156,10 @@ void ProductEditor::buildButtons() {
         return button(m_form, name, caption, buttonColumnLeft(column) + pageLeft, top, buttonWidth,
                       buttonHeight);
     };
-    m_add = makeButton(QStringLiteral("PushButton4"), QStringLiteral("Add New Product"), 0);
-    m_delete =
-        makeButton(QStringLiteral("PushButton3"), QStringLiteral("Delete Current Product"), 1);
-    m_save = makeButton(QStringLiteral("PushButton7"), QStringLiteral("Save Product"), 2);
-    m_reports = makeButton(QStringLiteral("PushButton6"), QStringLiteral("View Reports"), 3);
+    m_add = makeButton(QStringLiteral("PushButton4"), tr("Add New Product"), 0);
+    m_delete = makeButton(QStringLiteral("PushButton3"), tr("Delete Current Product"), 1);
+    m_save = makeButton(QStringLiteral("PushButton7"), tr("Save Product"), 2);
+    m_reports = makeButton(QStringLiteral("PushButton6"), tr("View Reports"), 3);
 }
 
 void ProductEditor::connectHandlers() {
@@ -296,8 +295,7 @@ void ProductEditor::PushButton4_Click() {
     });
     trap(106, [&] { recordsetOf(rsProducts).AddNew(); });
     trap(108, [&] {
-        recordsetOf(rsProducts)
-            .setField(QStringLiteral("ProductName"), QStringLiteral("New Product"));
+        recordsetOf(rsProducts).setField(QStringLiteral("ProductName"), tr("New Product"));
     });
     trap(110, [&] { recordsetOf(rsProducts).Update(); });
     trap(112, [&] {
@@ -311,10 +309,9 @@ void ProductEditor::PushButton3_Click() {
     shell::Trap trap(formName, QStringLiteral("PushButton3_Click"), 100, m_form);
     QMessageBox::StandardButton answer = QMessageBox::No;
     trap(102, [&] {
-        answer = platform::msgBox(m_form,
-                                  QStringLiteral("Do you really want to delete this Product ?") +
-                                      QStringLiteral("\r\nFor: ") + m_title->text(),
-                                  platform::msgstyle::yesNoDefaultNo, QStringLiteral("Question"));
+        answer = platform::msgBox(
+            m_form, tr("Do you really want to delete this Product ?\r\nFor: ") + m_title->text(),
+            platform::msgstyle::yesNoDefaultNo, tr("Question"));
     });
     if (answer != QMessageBox::Yes || !settleTransactions(trap, 104))
         return;
@@ -331,7 +328,7 @@ void ProductEditor::PushButton7_Click() {
     trap(104, [&] { SetFullName(); });
     if (saved) {
         trap(106, [&] {
-            platform::msgBox(m_form, m_title->text() + QStringLiteral("\r\n   saved."),
+            platform::msgBox(m_form, m_title->text() + tr("\r\n   saved."),
                              platform::msgstyle::okOnly);
         });
     }

@@ -51,12 +51,12 @@ ProductTransactions::ProductTransactions(ProductEditor* editor)
 
     m_grid = new controls::DataGrid(box);
     m_grid->setObjectName(QStringLiteral("DataGrid1"));
-    m_grid->setAccessibleName(QStringLiteral("Inventory Transactions"));
+    m_grid->setAccessibleName(tr("Inventory Transactions"));
     place(m_grid, 60, 60, 10560, 2400);
 
     m_dc1 = new controls::DataControl(box);
     m_dc1->setObjectName(QStringLiteral("dc1"));
-    m_dc1->setCaption(QStringLiteral("Inventory Transactions"));
+    m_dc1->setCaption(tr("Inventory Transactions"));
     place(m_dc1, 60, 2520, 10560, 360);
     m_grid->setDataControl(m_dc1);
 
@@ -64,10 +64,9 @@ ProductTransactions::ProductTransactions(ProductEditor* editor)
         return button(box, name, caption, buttonColumnLeft(column), 2970, buttonWidth,
                       buttonHeight);
     };
-    m_add = makeButton(QStringLiteral("PushButton2"), QStringLiteral("Add New Transaction"), 0);
-    m_save = makeButton(QStringLiteral("PushButton8"), QStringLiteral("Save Transaction"), 1);
-    m_delete =
-        makeButton(QStringLiteral("PushButton1"), QStringLiteral("Delete Current Transaction"), 2);
+    m_add = makeButton(QStringLiteral("PushButton2"), tr("Add New Transaction"), 0);
+    m_save = makeButton(QStringLiteral("PushButton8"), tr("Save Transaction"), 1);
+    m_delete = makeButton(QStringLiteral("PushButton1"), tr("Delete Current Transaction"), 2);
 
     m_dc5 = new controls::DataControl(m_form);
     m_dc5->setObjectName(QStringLiteral("dc5"));
@@ -97,21 +96,20 @@ void ProductTransactions::layoutColumns() {
     m_grid->setColumnHidden(QStringLiteral("TransactionID"), true);
     m_grid->setColumnWidthTwips(QStringLiteral("TransactionDate"), 1500);
     m_grid->recordsetModel()->setDateFormat(controls::ValueFormat::shortDateFormat());
-    m_grid->setColumnCaption(QStringLiteral("TransactionDate"), QStringLiteral("Date"));
+    m_grid->setColumnCaption(QStringLiteral("TransactionDate"), tr("Date"));
     m_grid->setColumnWidthTwips(QStringLiteral("PurchaseOrderID"), 700);
     m_grid->setColumnLocked(QStringLiteral("PurchaseOrderID"), true);
-    m_grid->setColumnCaption(QStringLiteral("PurchaseOrderID"), QStringLiteral("PO ID"));
+    m_grid->setColumnCaption(QStringLiteral("PurchaseOrderID"), tr("PO ID"));
     m_grid->setColumnWidthTwips(QStringLiteral("TransactionDescription"), 2600);
-    m_grid->setColumnCaption(QStringLiteral("TransactionDescription"),
-                             QStringLiteral("Description"));
+    m_grid->setColumnCaption(QStringLiteral("TransactionDescription"), tr("Description"));
     m_grid->setColumnWidthTwips(QStringLiteral("UnitsOrdered"), 1500);
-    m_grid->setColumnCaption(QStringLiteral("UnitsOrdered"), QStringLiteral("Ordered"));
+    m_grid->setColumnCaption(QStringLiteral("UnitsOrdered"), tr("Ordered"));
     m_grid->setColumnWidthTwips(QStringLiteral("UnitsReceived"), 1500);
-    m_grid->setColumnCaption(QStringLiteral("UnitsReceived"), QStringLiteral("Received"));
+    m_grid->setColumnCaption(QStringLiteral("UnitsReceived"), tr("Received"));
     m_grid->setColumnWidthTwips(QStringLiteral("UnitsSold"), 700);
-    m_grid->setColumnCaption(QStringLiteral("UnitsSold"), QStringLiteral("Sold"));
+    m_grid->setColumnCaption(QStringLiteral("UnitsSold"), tr("Sold"));
     m_grid->setColumnWidthTwips(QStringLiteral("UnitsShrinkage"), 1500);
-    m_grid->setColumnCaption(QStringLiteral("UnitsShrinkage"), QStringLiteral("Shrinkage"));
+    m_grid->setColumnCaption(QStringLiteral("UnitsShrinkage"), tr("Shrinkage"));
 }
 
 void ProductTransactions::SetCalls(bool /*blnStart*/) {
@@ -176,7 +174,7 @@ bool ProductTransactions::settlePendingRow() {
         transactions->EditMode() == Recordset::adEditNone)
         return true;
     if (platform::msgBox(m_form, ProductEditor::closingQuestion(), platform::msgstyle::yesNo,
-                         QStringLiteral("Question")) == QMessageBox::Yes)
+                         tr("Question")) == QMessageBox::Yes)
         transactions->Update();
     else
         transactions->CancelUpdate();
@@ -224,7 +222,7 @@ void ProductTransactions::PushButton8_Click() {
                                   m_dc1->recordset()->EditMode() == Recordset::adEditNone);
     if (saved) {
         trap(108, [&] {
-            platform::msgBox(m_form, transactionDate() + suffix + QStringLiteral("\r\n  saved."),
+            platform::msgBox(m_form, transactionDate() + suffix + tr("\r\n  saved."),
                              platform::msgstyle::okOnly);
         });
     }
@@ -246,11 +244,11 @@ void ProductTransactions::PushButton1_Click() {
     trap(102, [&] { suffix = descriptionSuffix(); });
     QMessageBox::StandardButton answer = QMessageBox::No;
     trap(104, [&] {
-        answer = platform::msgBox(
-            m_form,
-            QStringLiteral("Do you really want to delete this transaction record ?\r\nFor: ") +
-                transactionDate() + suffix,
-            platform::msgstyle::yesNoDefaultNo, QStringLiteral("Question"));
+        answer =
+            platform::msgBox(m_form,
+                             tr("Do you really want to delete this transaction record ?\r\nFor: ") +
+                                 transactionDate() + suffix,
+                             platform::msgstyle::yesNoDefaultNo, tr("Question"));
     });
     if (answer == QMessageBox::Yes)
         trap(106, [&] { recordsetOf(rsTransactions).Delete(); });

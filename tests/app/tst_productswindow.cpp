@@ -60,6 +60,7 @@ private slots:
         QVERIFY2(f.boxes.isEmpty(), qPrintable(f.boxes.value(0).text));
         QCOMPARE(f.window->objectName(), QStringLiteral("Form1"));
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Quarvel"));
+        QVERIFY(!f.window->windowIcon().isNull());
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Quarvel"));
         QCOMPARE(f.window->size(), Twips::size(10920, 8790, f.window.get()));
         QCOMPARE(f.title(), QStringLiteral("Hammer"));
