@@ -69,7 +69,7 @@ ProductsWindow::ProductsWindow(const QString& programFolder, QWidget* parent)
     });
 
     // The designed colours: white window, frames and labels.
-    shell::SetWhiteColors(this);
+    shell::setWhiteColors(this);
     attachHoverFeedback();
     setReadingTabOrder();
 }
@@ -104,7 +104,7 @@ void ProductsWindow::setReadingTabOrder() {
 ProductsWindow::~ProductsWindow() {
     // The recordsets belong to this window; the controls let go of them with it. The program
     // ends with this window, so the last connection goes too.
-    ReleaseProgramRecordsets();
+    releaseProgramRecordsets();
     SharedConnection.reset();
 }
 

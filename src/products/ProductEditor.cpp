@@ -324,7 +324,7 @@ void ProductEditor::PushButton7_Click() {
     // The note reports the write: it is shown only when the write succeeded. A row changed by
     // another user meanwhile is written only if the user says so.
     bool saved = false;
-    trap(102, [&] { saved = UpdateAskingOnConflict(m_form, recordsetOf(rsProducts)); });
+    trap(102, [&] { saved = updateAskingOnConflict(m_form, recordsetOf(rsProducts)); });
     trap(104, [&] { SetFullName(); });
     if (saved) {
         trap(106, [&] {

@@ -160,7 +160,7 @@ bool ProductTransactions::SaveTransactions() {
     Recordset& transactions = gridRecordset();
     bool written = true;
     if (transactions.EditMode() != Recordset::adEditNone)
-        written = UpdateAskingOnConflict(m_form, transactions);
+        written = updateAskingOnConflict(m_form, transactions);
     recordsetOf(rsProductTotals).Close();
     SetSum();
     return written;
@@ -197,7 +197,7 @@ QString ProductTransactions::transactionDate() const {
 void ProductTransactions::PushButton2_Click() {
     shell::Trap trap(formName, QStringLiteral("PushButton2_Click"), 100, m_form);
     trap(102, [&] { gridRecordset().AddNew(); });
-    trap(104, [&] { gridRecordset().setField(QStringLiteral("TransactionDate"), Today()); });
+    trap(104, [&] { gridRecordset().setField(QStringLiteral("TransactionDate"), today()); });
     trap(106, [&] {
         gridRecordset().setField(QStringLiteral("ProductID"),
                                  recordsetOf(rsProducts).Fields(QStringLiteral("ProductID")));
@@ -258,7 +258,7 @@ void ProductTransactions::DataGrid1_OnAddNew() {
     Recordset& transactions = gridRecordset();
     transactions.setField(QStringLiteral("ProductID"),
                           recordsetOf(rsProducts).Fields(QStringLiteral("ProductID")));
-    transactions.setField(QStringLiteral("TransactionDate"), Today());
+    transactions.setField(QStringLiteral("TransactionDate"), today());
 }
 
 void ProductTransactions::DataGrid1_BeforeColEdit(int /*column*/) {

@@ -19,11 +19,11 @@ namespace {
 QDate fixedToday;
 } // namespace
 
-QDate Today() {
+QDate today() {
     return fixedToday.isValid() ? fixedToday : QDate::currentDate();
 }
 
-void SetTodayForTesting(const QDate& date) {
+void setTodayForTesting(const QDate& date) {
     fixedToday = date;
 }
 
@@ -33,7 +33,7 @@ Recordset& recordsetOf(const std::shared_ptr<Recordset>& variable) {
     return *variable;
 }
 
-void ReleaseProgramRecordsets() {
+void releaseProgramRecordsets() {
     rsTransactions.reset();
     rsProductTotals.reset();
     rsCategories.reset();

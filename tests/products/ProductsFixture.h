@@ -71,7 +71,7 @@ public:
         }
         // Dates show in the locale's short form: the tests choose the locale.
         QLocale::setDefault(QLocale::c());
-        quarvel::SetTodayForTesting(today());
+        quarvel::setTodayForTesting(today());
         window = std::make_unique<quarvel::ProductsWindow>(m_programFolder.path());
         window->Form_Load();
         window->show();
@@ -82,7 +82,7 @@ public:
     ~ProductsFixture() {
         m_answers.clear();
         window.reset();
-        quarvel::SetTodayForTesting(QDate());
+        quarvel::setTodayForTesting(QDate());
         QLocale::setDefault(QLocale::c());
     }
 
