@@ -59,13 +59,10 @@ ProductEditor::ProductEditor(QWidget* form) : QObject(form), m_form(form) {
     buildPages();
     buildButtons();
 
-    m_dc = new controls::DataControl(form);
-    m_dc->setObjectName(QStringLiteral("dc"));
+    m_dc = control<controls::DataControl>(form, QStringLiteral("dc"), 0, 8310, 10920, 480);
     m_dc->setCaption(tr("Products"));
-    place(m_dc, 0, 8310, 10920, 480);
 
-    m_dc2 = new controls::DataControl(form);
-    m_dc2->setObjectName(QStringLiteral("dc2"));
+    m_dc2 = control<controls::DataControl>(form, QStringLiteral("dc2"));
     m_dc2->hide();
 
     for (int index : {0, 1, 4}) {
@@ -91,10 +88,8 @@ void ProductEditor::buildPanel() {
                        int width) {
         QLabel* caption_ = label(m_panel, QStringLiteral("Label1(%1)").arg(labelIndex), caption,
                                  left, top + 45, 1680, labelHeight);
-        auto* box = new BoundTextBox(m_panel);
-        box->setObjectName(QStringLiteral("Text1(%1)").arg(index));
-        place(box, left + 1680, top, width, boxHeight);
-        setCaptionLabel(caption_, box);
+        auto* box = shell::form::box<BoundTextBox>(m_panel, QStringLiteral("Text1(%1)").arg(index),
+                                                   caption_, left + 1680, top, width, boxHeight);
         box->installEventFilter(this);
         m_boxes[std::size_t(index)] = box;
         return box;
@@ -105,10 +100,9 @@ void ProductEditor::buildPanel() {
     QLabel* categoryCaption =
         label(m_panel, QStringLiteral("Label1(2)"), QStringLiteral("Category:"), 120,
               rowCategory + 45, 1680, labelHeight);
-    m_category = new controls::DataCombo(m_panel);
-    m_category->setObjectName(QStringLiteral("dcbCategoryID"));
-    place(m_category, 1800, rowCategory, 3720, boxHeight);
-    setCaptionLabel(categoryCaption, m_category);
+    m_category =
+        shell::form::box<controls::DataCombo>(m_panel, QStringLiteral("dcbCategoryID"),
+                                              categoryCaption, 1800, rowCategory, 3720, boxHeight);
 
     m_editLink = new controls::LinkLabel(tr("Edit"), m_panel);
     m_editLink->setObjectName(QStringLiteral("Label2"));
@@ -128,12 +122,11 @@ void ProductEditor::buildPanel() {
 }
 
 void ProductEditor::buildPages() {
-    m_tabs = new controls::TabStrip(m_form);
-    m_tabs->setObjectName(QStringLiteral("tbsOptions"));
+    m_tabs =
+        control<controls::TabStrip>(m_form, QStringLiteral("tbsOptions"), 120, 3780, 10680, 360);
     m_tabs->addTab(tr("Inventory Transactions"));
     m_tabs->addTab(tr("Product Notes"));
     m_tabs->setExpanding(false);
-    place(m_tabs, 120, 3780, 10680, 360);
 
     for (int i = 0; i < 2; ++i) {
         QFrame* page =
@@ -143,10 +136,9 @@ void ProductEditor::buildPages() {
     }
     // The notes page; the transactions page is filled by ProductTransactions.
     QFrame* notesFrame = frame(m_pages[1], QStringLiteral("Frame1(1)"), 0, 0, 10680, 3480);
-    m_notes = new controls::BoundTextArea(notesFrame);
-    m_notes->setObjectName(QStringLiteral("Text1(2)"));
+    m_notes = control<controls::BoundTextArea>(notesFrame, QStringLiteral("Text1(2)"), 60, 60,
+                                               10560, 3360);
     m_notes->setAccessibleName(tr("Product Notes"));
-    place(m_notes, 60, 60, 10560, 3360);
     m_notes->installEventFilter(this);
 }
 

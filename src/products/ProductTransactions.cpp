@@ -49,15 +49,11 @@ ProductTransactions::ProductTransactions(ProductEditor* editor)
     QWidget* page = editor->page(0);
     QFrame* box = frame(page, QStringLiteral("Frame1(0)"), 0, 0, 10680, 3480);
 
-    m_grid = new controls::DataGrid(box);
-    m_grid->setObjectName(QStringLiteral("DataGrid1"));
+    m_grid = control<controls::DataGrid>(box, QStringLiteral("DataGrid1"), 60, 60, 10560, 2400);
     m_grid->setAccessibleName(tr("Inventory Transactions"));
-    place(m_grid, 60, 60, 10560, 2400);
 
-    m_dc1 = new controls::DataControl(box);
-    m_dc1->setObjectName(QStringLiteral("dc1"));
+    m_dc1 = control<controls::DataControl>(box, QStringLiteral("dc1"), 60, 2520, 10560, 360);
     m_dc1->setCaption(tr("Inventory Transactions"));
-    place(m_dc1, 60, 2520, 10560, 360);
     m_grid->setDataControl(m_dc1);
 
     const auto makeButton = [&](const QString& name, const QString& caption, int column) {
@@ -68,8 +64,7 @@ ProductTransactions::ProductTransactions(ProductEditor* editor)
     m_save = makeButton(QStringLiteral("PushButton8"), tr("Save Transaction"), 1);
     m_delete = makeButton(QStringLiteral("PushButton1"), tr("Delete Current Transaction"), 2);
 
-    m_dc5 = new controls::DataControl(m_form);
-    m_dc5->setObjectName(QStringLiteral("dc5"));
+    m_dc5 = control<controls::DataControl>(m_form, QStringLiteral("dc5"));
     m_dc5->hide();
     editor->box(3)->bind(m_dc5, QStringLiteral("UnitsOnHand"));
     editor->box(7)->bind(m_dc5, QStringLiteral("UnitsOnOrder"));

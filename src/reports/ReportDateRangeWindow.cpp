@@ -41,9 +41,7 @@ QString storedDate(const QString& field) {
 
 ReportDateRangeWindow::ReportDateRangeWindow(const QString& programFolder, QWidget* parent)
     : FormWindow({formName, tr("Report Date Range"), 8040, 1950}, programFolder, parent) {
-    m_dc = new controls::DataControl(this);
-    m_dc->setObjectName(QStringLiteral("dc"));
-    form::place(m_dc, 120, 1560, 7800, 330);
+    m_dc = form::control<controls::DataControl>(this, QStringLiteral("dc"), 120, 1560, 7800, 330);
     m_dc->hide(); // the source of the two bindings; the window has no navigation of its own
 
     QLabel* beginLabel =

@@ -25,13 +25,25 @@ QFrame* frame(QWidget* parent, const QString& name, int left, int top, int width
 // caption without its colon.
 void setCaptionLabel(QLabel* caption, QWidget* control);
 
+// A control of type T (data control, grid, text area) under its designer name; unplaced, or
+// placed in twips.
+template <typename T> T* control(QWidget* parent, const QString& name) {
+    auto* result = new T(parent);
+    result->setObjectName(name);
+    return result;
+}
+template <typename T>
+T* control(QWidget* parent, const QString& name, int left, int top, int width, int height) {
+    T* result = control<T>(parent, name);
+    place(result, left, top, width, height);
+    return result;
+}
+
 // A box (text box, combo) of type Box, with `caption` as its buddy label.
 template <typename Box>
 Box* box(QWidget* parent, const QString& name, QLabel* caption, int left, int top, int width,
          int height) {
-    auto* result = new Box(parent);
-    result->setObjectName(name);
-    place(result, left, top, width, height);
+    Box* result = control<Box>(parent, name, left, top, width, height);
     setCaptionLabel(caption, result);
     return result;
 }
