@@ -112,25 +112,13 @@ void ProductsWindow::attachHoverFeedback() {
     auto clear = [this] {
         HighLightMenuPrompt(-1);
     };
-    HoverFeedback::attach(this, HoverFeedback::ResetAndClear, clear);
-    for (QFrame* frame : findChildren<QFrame*>()) {
-        if (frame->objectName().startsWith(QLatin1String("Frame1(")))
-            HoverFeedback::attach(frame, HoverFeedback::ResetAndClear, clear);
-    }
-    for (QLabel* label : findChildren<QLabel*>()) {
-        if (label->objectName().startsWith(QLatin1String("Label1(")))
-            HoverFeedback::attach(label, HoverFeedback::ResetAndClear, clear);
-    }
-    for (const char* name :
-         {"PushButton1", "PushButton2", "PushButton3", "PushButton4", "PushButton6", "PushButton7",
-          "PushButton8", "Label2", "dcbCategoryID"}) {
-        if (auto* control = findChild<QWidget*>(QLatin1String(name)))
-            HoverFeedback::attach(control, HoverFeedback::Hand);
-    }
-    for (int index : {0, 1, 3, 4, 7})
-        HoverFeedback::attach(m_editor->box(index), HoverFeedback::Reset);
-    HoverFeedback::attach(m_editor->notesBox(), HoverFeedback::Reset);
-    HoverFeedback::attach(m_editor->titleLabel(), HoverFeedback::Clear, clear);
+    attachHover(HoverFeedback::ResetAndClear, {this}, clear);
+    attachHoverByName(HoverFeedback::ResetAndClear, {"Frame1", "Label1"}, clear);
+    attachHoverByName(HoverFeedback::Hand,
+                      {"PushButton1", "PushButton2", "PushButton3", "PushButton4", "PushButton6",
+                       "PushButton7", "PushButton8", "Label2", "dcbCategoryID"});
+    attachHoverByName(HoverFeedback::Reset, {"Text1"});
+    attachHover(HoverFeedback::Clear, {m_editor->titleLabel()}, clear);
 }
 
 void ProductsWindow::Form_Load() {

@@ -59,8 +59,9 @@ ReportDateRangeWindow::ReportDateRangeWindow(const QString& programFolder, QWidg
 
     m_preview =
         form::button(this, QStringLiteral("PushButton1"), tr("Preview..."), 120, 1080, 7800, 400);
-    attachHover(HoverFeedback::Reset, {beginLabel, endLabel, this});
-    attachHover(HoverFeedback::Hand, {m_begin, m_end, m_preview});
+    attachHover(HoverFeedback::Reset, {this});
+    attachHoverByName(HoverFeedback::Reset, {"Label1"});
+    attachHoverByName(HoverFeedback::Hand, {"PushButton1", "Text1"});
     connect(m_preview, &QPushButton::clicked, this, &ReportDateRangeWindow::PushButton1_Click);
 }
 

@@ -31,13 +31,13 @@ ReportsWindow::ReportsWindow(const QString& programFolder, QWidget* parent)
     };
     int top = 120;
     for (const ButtonSpec& spec : buttons) {
-        QPushButton* button =
-            shell::form::button(this, QStringLiteral("PushButton%1").arg(spec.number), spec.caption,
-                                120, top, 7800, 400);
-        attachHover(shell::HoverFeedback::Hand, {button});
+        shell::form::button(this, QStringLiteral("PushButton%1").arg(spec.number), spec.caption,
+                            120, top, 7800, 400);
         top += 510;
     }
     attachHover(shell::HoverFeedback::Reset, {this});
+    attachHoverByName(shell::HoverFeedback::Hand,
+                      {"PushButton1", "PushButton2", "PushButton3", "PushButton4", "PushButton5"});
     connect(button(1), &QPushButton::clicked, this, &ReportsWindow::PushButton1_Click);
     connect(button(2), &QPushButton::clicked, this, &ReportsWindow::PushButton2_Click);
     connect(button(3), &QPushButton::clicked, this, &ReportsWindow::PushButton3_Click);

@@ -108,6 +108,20 @@ void FormWindow::attachHover(HoverFeedback::Action action, std::initializer_list
         HoverFeedback::attach(control, action, clear);
 }
 
+void FormWindow::attachHoverByName(HoverFeedback::Action action,
+                                   std::initializer_list<const char*> designerNames,
+                                   const std::function<void()>& clear) {
+    const QList<QWidget*> children = findChildren<QWidget*>();
+    for (const char* designerName : designerNames) {
+        const QString name = QLatin1String(designerName);
+        const QString member = name + QLatin1Char('(');
+        for (QWidget* child : children) {
+            if (child->objectName() == name || child->objectName().startsWith(member))
+                HoverFeedback::attach(child, action, clear);
+        }
+    }
+}
+
 bool FormWindow::askToWriteEdits(const QString& recordKind,
                                  std::initializer_list<std::shared_ptr<Recordset>*> recordsets) {
     QList<std::shared_ptr<Recordset>*> pending;

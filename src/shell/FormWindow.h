@@ -76,6 +76,11 @@ protected:
     // Gives each control the hover action (HoverFeedback::attach).
     static void attachHover(HoverFeedback::Action action, std::initializer_list<QWidget*> controls,
                             const std::function<void()>& clear = {});
+    // The same for the window's controls by designer name; an array's name ("Label1") stands
+    // for all its members ("Label1(0)", "Label1(1)", ...).
+    void attachHoverByName(HoverFeedback::Action action,
+                           std::initializer_list<const char*> designerNames,
+                           const std::function<void()>& clear = {});
 
     // The record editor's close: when one of the recordsets has an edit not yet written, asks
     // closingQuestion(recordKind) (Yes the default). Yes writes each pending edit with Update,

@@ -5,6 +5,7 @@
 #include "shell/WindowTable.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QtTest>
 
 using namespace quarvel::shell;
@@ -17,6 +18,7 @@ public:
         : FormWindow({QStringLiteral("Form9"), QStringLiteral("Probe"), 2880, 1440}, programFolder,
                      parent) {}
     void Form_Load() override { ++loads; }
+    using FormWindow::attachHoverByName;
 
     int loads = 0;
     int queries = 0;
@@ -65,6 +67,22 @@ private slots:
         WindowTable::openWindow("Form9", new QWidget(&opener));
         QCOMPARE(shown, QStringLiteral("Form9 Probe loaded 1 in /srv/shop"));
         WindowTable::clear();
+    }
+
+    void hoverByDesignerNameCoversAnArraysMembers() {
+        Probe window;
+        auto* member = new QLabel(QStringLiteral("Name:"), &window);
+        member->setObjectName(QStringLiteral("Label1(3)"));
+        auto* other = new QLabel(QStringLiteral("Other"), &window);
+        other->setObjectName(QStringLiteral("Label10"));
+        other->move(0, 40);
+        window.attachHoverByName(HoverFeedback::Hand, {"Label1"});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::mouseMove(other);
+        QCOMPARE(HoverFeedback::mousePointer(&window), int(HoverFeedback::Default));
+        QTest::mouseMove(member);
+        QTRY_COMPARE(HoverFeedback::mousePointer(&window), int(HoverFeedback::Custom));
     }
 
     void closingIsAskedOnceHoweverTheWindowCloses() {
