@@ -79,8 +79,7 @@ ProductEditor::ProductEditor(QWidget* form) : QObject(form), m_form(form) {
 void ProductEditor::buildPanel() {
     m_panel = frame(m_form, QStringLiteral("Frame1(3)"), 120, 840, 6600, 2820);
 
-    label(m_panel, QStringLiteral("Label1(0)"), QStringLiteral("Product ID:"), 120, rowId, 1560,
-          labelHeight);
+    label(m_panel, QStringLiteral("Label1(0)"), tr("Product ID:"), 120, rowId, 1560, labelHeight);
     m_id = label(m_panel, QStringLiteral("ProductID"), QStringLiteral("FullName"), 1800, rowId,
                  2400, labelHeight);
 

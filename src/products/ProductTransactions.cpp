@@ -6,7 +6,6 @@
 #include "controls/RecordsetModel.h"
 #include "controls/ValueFormat.h"
 #include "data/ConnectionString.h"
-#include "data/DatabaseError.h"
 #include "data/Recordset.h"
 #include "data/SharedConnection.h"
 #include "platform/MessageBox.h"
@@ -80,10 +79,7 @@ ProductTransactions::ProductTransactions(ProductEditor* editor)
 }
 
 Recordset& ProductTransactions::gridRecordset() const {
-    Recordset* recordset = m_dc1->recordset();
-    if (!recordset)
-        throw DatabaseError(QStringLiteral("Object variable or With block variable not set"));
-    return *recordset;
+    return recordsetOf(m_dc1->recordset());
 }
 
 void ProductTransactions::layoutColumns() {

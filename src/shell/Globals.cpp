@@ -3,6 +3,8 @@
 #include "data/DatabaseError.h"
 #include "data/Recordset.h"
 
+#include <QCoreApplication>
+
 namespace quarvel {
 
 std::shared_ptr<Recordset> rsProducts;
@@ -27,10 +29,15 @@ void setTodayForTesting(const QDate& date) {
     fixedToday = date;
 }
 
+Recordset& recordsetOf(Recordset* recordset) {
+    if (!recordset)
+        throw DatabaseError(QCoreApplication::translate(
+            "Globals", "Object variable or With block variable not set"));
+    return *recordset;
+}
+
 Recordset& recordsetOf(const std::shared_ptr<Recordset>& variable) {
-    if (!variable)
-        throw DatabaseError(QStringLiteral("Object variable or With block variable not set"));
-    return *variable;
+    return recordsetOf(variable.get());
 }
 
 void releaseProgramRecordsets() {

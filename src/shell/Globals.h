@@ -34,6 +34,8 @@ void setTodayForTesting(const QDate& date);
 // The recordset a variable holds; throws DatabaseError, as the platform does for an unset object
 // variable, when it holds none (a window whose start-up failed before opening it).
 Recordset& recordsetOf(const std::shared_ptr<Recordset>& variable);
+// The same for a recordset a control is bound to.
+Recordset& recordsetOf(Recordset* recordset);
 
 // Releases the four recordsets (the Products window calls it when it goes).
 void releaseProgramRecordsets();
