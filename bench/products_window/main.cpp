@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
 
     const double openMs = bestMs(3, [&] {
         ProductsWindow window(dir.path());
-        window.load();
+        window.Form_Load();
         window.show();
         QApplication::processEvents();
     });
@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
                 openMs, rawOpenMs, emptyMs, rawOpenMs + emptyMs, openMs / (rawOpenMs + emptyMs));
 
     ProductsWindow window(dir.path());
-    window.load();
+    window.Form_Load();
     window.show();
     QApplication::processEvents();
     auto* bar = window.findChild<controls::DataControl*>(QStringLiteral("dc"));

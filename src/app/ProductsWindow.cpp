@@ -1,5 +1,6 @@
 #include "app/ProductsWindow.h"
 
+#include "app/ProgramWindows.h"
 #include "app/TaskMenu.h"
 #include "controls/BoundTextArea.h"
 #include "controls/BoundTextBox.h"
@@ -7,28 +8,21 @@
 #include "controls/DataControl.h"
 #include "controls/DataGrid.h"
 #include "controls/TabStrip.h"
-#include "data/ConnectionString.h"
 #include "data/Recordset.h"
 #include "data/SharedConnection.h"
-#include "platform/MessageBox.h"
-#include "platform/Twips.h"
 #include "products/ProductEditor.h"
 #include "products/ProductTransactions.h"
-#include "reports/ReportsWindow.h"
 #include "shell/ApplicationTitle.h"
-#include "shell/FileExists.h"
+#include "shell/FormBuilder.h"
 #include "shell/Globals.h"
 #include "shell/HoverFeedback.h"
 #include "shell/Trap.h"
 #include "shell/WindowLook.h"
+#include "shell/WindowTable.h"
 
-#include <QApplication>
-#include <QCloseEvent>
 #include <QFrame>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 
 namespace quarvel {
@@ -39,26 +33,6 @@ namespace {
 
 const QString formName = QStringLiteral("Form1");
 
-// The window recordset convention: release the variable, open a new connection into
-// SharedConnection, a new recordset on it with the source text, re-query it and bind it to the
-// data control. Each step is one numbered statement of the caller's trap, from `line` on.
-int openWindowRecordset(shell::Trap& trap, int line, controls::DataControl* control,
-                        std::shared_ptr<Recordset>& variable,
-                        const std::function<QString()>& source,
-                        const std::function<void()>& afterBind = {}) {
-    trap(line, [&] { variable.reset(); });
-    trap(line + 2, [&] { SharedConnection = OpenConnection(); });
-    trap(line + 4, [&] { variable = std::make_shared<Recordset>(); });
-    trap(line + 6, [&] { recordsetOf(variable).Open(source(), SharedConnection); });
-    trap(line + 8, [&] { recordsetOf(variable).Requery(); });
-    trap(line + 10, [&] {
-        control->setRecordset(variable.get());
-        if (afterBind)
-            afterBind();
-    });
-    return line + 12;
-}
-
 QString currentProductId() {
     return recordsetOf(rsProducts).Fields(QStringLiteral("ProductID")).toString();
 }
@@ -66,20 +40,11 @@ QString currentProductId() {
 } // namespace
 
 ProductsWindow::ProductsWindow(const QString& programFolder, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
-      m_programFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
-                                              : programFolder) {
-    setObjectName(formName);
-    setAttribute(Qt::WA_DeleteOnClose, false);
-    QFont font(QStringLiteral("Arial"), 8);
-    font.setBold(true);
-    setFont(font);
-    setFixedSize(platform::Twips::size(10920, 8790, this));
+    : FormWindow({formName, QString(), 10920, 8790, Kind::Main, true}, programFolder, parent) {
+    registerProgramWindows();
 
     m_menu = new TaskMenu(this);
-    m_menu->setGeometry(platform::Twips::rect(6960, 120, 3840, 3540, this));
+    shell::form::place(m_menu, 6960, 120, 3840, 3540);
     m_editor = new ProductEditor(this);
     m_transactions = new ProductTransactions(m_editor);
     m_editor->setTransactions(m_transactions);
@@ -89,11 +54,6 @@ ProductsWindow::ProductsWindow(const QString& programFolder, QWidget* parent)
     };
     m_editor->setHighlightMenuPrompt(highlight);
     m_transactions->setHighlightMenuPrompt(highlight);
-    m_editor->setCategoriesWindow([this](QWidget*) { openWindow(Opens::Categories); });
-    m_editor->setReportsWindow([this](QWidget*) { openWindow(Opens::Reports); });
-    setWindowOpener(Opens::Reports, [this](QWidget* parent) {
-        reports::ReportsWindow::showModal(parent, m_programFolder);
-    });
 
     connect(m_menu, &TaskMenu::entryClicked, this, [this](int index) { Label3_Click(index); });
     connect(m_menu, &TaskMenu::entryHovered, this, [this](int index) {
@@ -109,7 +69,7 @@ ProductsWindow::ProductsWindow(const QString& programFolder, QWidget* parent)
     });
 
     // The designed colours: white window, frames and labels.
-    shell::SetWhiteColors(this);
+    shell::setWhiteColors(this);
     attachHoverFeedback();
     setReadingTabOrder();
 }
@@ -144,7 +104,7 @@ void ProductsWindow::setReadingTabOrder() {
 ProductsWindow::~ProductsWindow() {
     // The recordsets belong to this window; the controls let go of them with it. The program
     // ends with this window, so the last connection goes too.
-    ReleaseProgramRecordsets();
+    releaseProgramRecordsets();
     SharedConnection.reset();
 }
 
@@ -152,56 +112,37 @@ void ProductsWindow::attachHoverFeedback() {
     auto clear = [this] {
         HighLightMenuPrompt(-1);
     };
-    HoverFeedback::attach(this, HoverFeedback::ResetAndClear, clear);
-    for (QFrame* frame : findChildren<QFrame*>()) {
-        if (frame->objectName().startsWith(QLatin1String("Frame1(")))
-            HoverFeedback::attach(frame, HoverFeedback::ResetAndClear, clear);
-    }
-    for (QLabel* label : findChildren<QLabel*>()) {
-        if (label->objectName().startsWith(QLatin1String("Label1(")))
-            HoverFeedback::attach(label, HoverFeedback::ResetAndClear, clear);
-    }
-    for (const char* name :
-         {"PushButton1", "PushButton2", "PushButton3", "PushButton4", "PushButton6", "PushButton7",
-          "PushButton8", "Label2", "dcbCategoryID"}) {
-        if (auto* control = findChild<QWidget*>(QLatin1String(name)))
-            HoverFeedback::attach(control, HoverFeedback::Hand);
-    }
-    for (int index : {0, 1, 3, 4, 7})
-        HoverFeedback::attach(m_editor->box(index), HoverFeedback::Reset);
-    HoverFeedback::attach(m_editor->notesBox(), HoverFeedback::Reset);
-    HoverFeedback::attach(m_editor->titleLabel(), HoverFeedback::Clear, clear);
+    attachHover(HoverFeedback::ResetAndClear, {this}, clear);
+    attachHoverByName(HoverFeedback::ResetAndClear, {"Frame1", "Label1"}, clear);
+    attachHoverByName(HoverFeedback::Hand,
+                      {"PushButton1", "PushButton2", "PushButton3", "PushButton4", "PushButton6",
+                       "PushButton7", "PushButton8", "Label2", "dcbCategoryID"});
+    attachHoverByName(HoverFeedback::Reset, {"Text1"});
+    attachHover(HoverFeedback::Clear, {m_editor->titleLabel()}, clear);
 }
 
-void ProductsWindow::load() {
+void ProductsWindow::Form_Load() {
     shell::Trap trap(formName, QStringLiteral("Form_Load"), 102, this);
     trap(104, [&] {
         // The task menu panel is a frame like the others, though of a class of its own.
-        if (shell::ApplySkin(this, m_programFolder).found)
+        if (shell::ApplySkin(this, programFolder()).found)
             m_menu->setBackgroundColor(shell::buttonFaceColor());
     });
-    trap(106, [&] {
-        const QString cursorFile = m_programFolder + QStringLiteral("/HAND-M.CUR");
-        if (shell::FileExists(cursorFile))
-            HoverFeedback::loadHandCursor(this, m_programFolder);
-        else
-            HoverFeedback::setMouseIcon(this, std::nullopt);
-    });
-    trap(108, [&] { setWindowTitle(QStringLiteral("Quarvel")); });
-    trap(110, [&] { setWindowIcon(QIcon(QStringLiteral(":/icons/quarvel.png"))); });
+    trap(106, [&] { loadHandCursor(); });
+    trap(108, [&] { setWindowTitle(tr("Quarvel")); });
+    trap(110, [&] { setProgramIcon(); });
     trap(112, [&] { shell::SetApplicationTitle(); });
 
     int line = 114;
-    line = openWindowRecordset(trap, line, m_editor->dc(), rsProducts,
-                               [] { return QStringLiteral("Select * from Products"); });
-    line = openWindowRecordset(trap, line, m_transactions->dc1(), rsTransactions, [] {
+    line = openRecordset(trap, line, m_editor->dc(), rsProducts,
+                         [] { return QStringLiteral("Select * from Products"); });
+    line = openRecordset(trap, line, m_transactions->dc1(), rsTransactions, [] {
         return QStringLiteral("Select * FROM [Inventory Transactions] Where ProductID=") +
                currentProductId();
     });
-    line = openWindowRecordset(trap, line, m_transactions->dc5(), rsProductTotals, [] {
-        return ProductTransactions::totalsSource() + currentProductId();
-    });
-    line = openWindowRecordset(
+    line = openRecordset(trap, line, m_transactions->dc5(), rsProductTotals,
+                         [] { return ProductTransactions::totalsSource() + currentProductId(); });
+    line = openRecordset(
         trap, line, m_editor->dc2(), rsCategories,
         [] {
             return QStringLiteral("SELECT DISTINCTROW Categories.* FROM Categories ORDER BY "
@@ -213,16 +154,6 @@ void ProductsWindow::load() {
     trap(line + 4, [&] { m_editor->tbsOptions_Click(); });
     trap(line + 6, [&] { SetCalls(true); });
     trap(line + 8, [&] { recordsetOf(rsProducts).MoveFirst(); });
-}
-
-void ProductsWindow::setWindowOpener(Opens which, WindowOpener opener) {
-    m_openers[std::size_t(which)] = std::move(opener);
-}
-
-void ProductsWindow::openWindow(Opens which) {
-    const WindowOpener& opener = m_openers[std::size_t(which)];
-    if (opener)
-        opener(this);
 }
 
 void ProductsWindow::HighLightMenuPrompt(int lngIndex) {
@@ -252,45 +183,47 @@ void ProductsWindow::ShowForm2() {
 void ProductsWindow::Label3_Click(int index) {
     shell::Trap trap(formName, QStringLiteral("Label3_Click"), 100, this);
     trap(102, [&] { HighLightMenuPrompt(-1); });
+    auto open = [this](const char* name) {
+        shell::WindowTable::openWindow(QLatin1String(name), this);
+    };
     auto afterPurchaseOrders = [&] {
         // The grid is re-read when the window closes: its pending row is settled first.
         bool settled = false;
         trap(108, [&] { settled = m_transactions->settlePendingRow(); });
         if (!settled)
             return;
-        trap(110, [&] { openWindow(Opens::PurchaseOrders); });
+        trap(110, [&] { open("Form8"); });
         trap(112, [&] { recordsetOf(rsProducts).Update(); });
         trap(114, [&] { SetCalls(false); });
         trap(116, [&] { m_editor->box(0)->setFocus(Qt::OtherFocusReason); });
     };
+    // The entry's designer window, and the line of the statement that opens it.
+    struct Entry {
+        int index;
+        int line;
+        const char* window;
+    };
+    static constexpr Entry plainEntries[] = {{3, 118, "Form3"},
+                                             {4, 120, "Form6"},
+                                             {5, 122, "Form5"},
+                                             {6, 124, "Form4"},
+                                             {7, 126, "Form7"}};
     switch (index) {
     case 0:
         trap(104, [&] { ShowForm2(); });
-        break;
+        return;
     case 1:
         afterPurchaseOrders();
-        break;
+        return;
     case 2:
         trap(106, [&] { blnNewPurchaseOrder = true; });
         afterPurchaseOrders();
-        break;
-    case 3:
-        trap(118, [&] { openWindow(Opens::Reports); });
-        break;
-    case 4:
-        trap(120, [&] { openWindow(Opens::Employees); });
-        break;
-    case 5:
-        trap(122, [&] { openWindow(Opens::Suppliers); });
-        break;
-    case 6:
-        trap(124, [&] { openWindow(Opens::ShippingMethods); });
-        break;
-    case 7:
-        trap(126, [&] { openWindow(Opens::CompanyInformation); });
-        break;
+        return;
     default:
-        break;
+        for (const Entry& entry : plainEntries) {
+            if (entry.index == index)
+                trap(entry.line, [&] { open(entry.window); });
+        }
     }
 }
 
@@ -298,57 +231,10 @@ QString ProductsWindow::closingQuestion() {
     return ProductEditor::closingQuestion();
 }
 
-bool ProductsWindow::confirmClose() {
+bool ProductsWindow::queryUnload() {
     // An open grid cell editor hands its text to the grid first.
     m_transactions->grid()->finishEdit();
-
-    auto pending = [](const std::shared_ptr<Recordset>& recordset) {
-        return recordset && recordset->isOpen() && recordset->EditMode() != Recordset::adEditNone;
-    };
-    const bool productPending = pending(rsProducts);
-    const bool transactionPending = pending(rsTransactions);
-    if (!productPending && !transactionPending)
-        return true;
-
-    const QMessageBox::StandardButton answer =
-        platform::msgBox(this, closingQuestion(), 4, QStringLiteral("Question"));
-    if (answer != QMessageBox::Yes) {
-        shell::catchAndReport(this, [&] {
-            if (productPending)
-                rsProducts->CancelUpdate();
-            if (transactionPending)
-                rsTransactions->CancelUpdate();
-        });
-        return true;
-    }
-    shell::Trap trap(formName, QStringLiteral("Form_QueryUnload"), 100, this);
-    bool written = true;
-    if (productPending)
-        written = trap(102, [&] { rsProducts->Update(); }) && written;
-    if (transactionPending)
-        written = trap(104, [&] { rsTransactions->Update(); }) && written;
-    return written;
-}
-
-void ProductsWindow::closeEvent(QCloseEvent* event) {
-    bool close = true;
-    shell::catchAndReport(this, [&] { close = confirmClose(); });
-    if (close)
-        event->accept();
-    else
-        event->ignore();
-}
-
-void ProductsWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (m_centred)
-        return;
-    m_centred = true;
-    if (QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    return askToWriteEdits(tr("Product"), {&rsProducts, &rsTransactions});
 }
 
 } // namespace quarvel

@@ -1,7 +1,7 @@
 #include "app/TaskMenu.h"
 
 #include "controls/LinkLabel.h"
-#include "platform/Twips.h"
+#include "shell/FormBuilder.h"
 
 #include <QEvent>
 #include <QFont>
@@ -9,8 +9,6 @@
 #include <QPalette>
 
 namespace quarvel {
-
-using platform::Twips;
 
 namespace {
 
@@ -30,21 +28,19 @@ void setTextColor(QLabel* label, const QColor& color) {
 }
 
 QLabel* makeHeading(QWidget* parent, int index, const QString& text, int top) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QStringLiteral("Label1(%1)").arg(index));
+    QLabel* label = shell::form::label(parent, QStringLiteral("Label1(%1)").arg(index), text, 120,
+                                       top, 3600, 285);
     QFont font(QStringLiteral("Arial"), 10);
     font.setBold(true);
     label->setFont(font);
-    label->setGeometry(Twips::rect(120, top, 3600, 285));
     return label;
 }
 
 void makeRule(QWidget* parent, int index, int top) {
-    auto* line = new QFrame(parent);
-    line->setObjectName(QStringLiteral("Line1(%1)").arg(index));
+    QFrame* line =
+        shell::form::frame(parent, QStringLiteral("Line1(%1)").arg(index), 120, top, 3600, 15);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
-    line->setGeometry(Twips::rect(120, top, 3600, 15));
 }
 
 } // namespace
@@ -66,7 +62,7 @@ TaskMenu::TaskMenu(QWidget* parent) : QFrame(parent) {
         connect(label, &controls::LinkLabel::activated, this,
                 [this, index] { emit entryClicked(index); });
         label->setFont(entryFont);
-        label->setGeometry(Twips::rect(left, top, entryWidth, entryHeight));
+        shell::form::place(label, left, top, entryWidth, entryHeight);
         label->setMouseTracking(true);
         label->installEventFilter(this);
         setTextColor(label, normalColor());
@@ -74,7 +70,7 @@ TaskMenu::TaskMenu(QWidget* parent) : QFrame(parent) {
     };
 
     int top = 120;
-    m_headings[0] = makeHeading(this, 3, QStringLiteral("Tasks"), top);
+    m_headings[0] = makeHeading(this, 3, tr("Tasks"), top);
     makeRule(this, 0, top + 300);
     top += 420;
     for (int index : tasksOrder) {
@@ -82,7 +78,7 @@ TaskMenu::TaskMenu(QWidget* parent) : QFrame(parent) {
         top += entryStep;
     }
     top += 60;
-    m_headings[1] = makeHeading(this, 4, QStringLiteral("Setup"), top);
+    m_headings[1] = makeHeading(this, 4, tr("Setup"), top);
     makeRule(this, 1, top + 300);
     top += 420;
     for (int index : setupOrder) {
@@ -94,21 +90,21 @@ TaskMenu::TaskMenu(QWidget* parent) : QFrame(parent) {
 QString TaskMenu::caption(int index) {
     switch (index) {
     case 0:
-        return QStringLiteral("Add or Delete Product Categories");
+        return tr("Add or Delete Product Categories");
     case 1:
-        return QStringLiteral("Browse Purchase Orders");
+        return tr("Browse Purchase Orders");
     case 2:
-        return QStringLiteral("Create New Purchase Orders");
+        return tr("Create New Purchase Orders");
     case 3:
-        return QStringLiteral("View Reports");
+        return tr("View Reports");
     case 4:
-        return QStringLiteral("Add or Delete Employees");
+        return tr("Add or Delete Employees");
     case 5:
-        return QStringLiteral("Add or Delete Suppliers");
+        return tr("Add or Delete Suppliers");
     case 6:
-        return QStringLiteral("Add or Delete Shipping Methods");
+        return tr("Add or Delete Shipping Methods");
     case 7:
-        return QStringLiteral("Change Our Company Information");
+        return tr("Change Our Company Information");
     default:
         return {};
     }

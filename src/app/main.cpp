@@ -9,7 +9,7 @@ int main(int argc, char* argv[]) {
     int result = 0;
     {
         quarvel::ProductsWindow window;
-        window.load();
+        window.Form_Load();
         window.show();
         result = QApplication::exec();
     }

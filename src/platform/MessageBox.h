@@ -27,6 +27,14 @@ QMessageBox::StandardButton showMessageBox(QWidget* parent, const MessageBoxSpec
 // The classic message-box style number: buttons (0 OK, 1 OK/Cancel, 2 Abort/Retry/Ignore,
 // 3 Yes/No/Cancel, 4 Yes/No, 5 Retry/Cancel) + icon (16 critical, 32 question, 48 warning,
 // 64 information) + default button (0 first, 256 second, 512 third).
+namespace msgstyle {
+// The styles the program's boxes use.
+constexpr int okOnly = 0;           // a note: OK, no icon
+constexpr int yesNo = 4;            // a closing question: Yes and No, Yes the default
+constexpr int exclamation = 48;     // OK with the warning icon
+constexpr int yesNoDefaultNo = 260; // a deletion question: Yes and No, No the default
+} // namespace msgstyle
+
 QMessageBox::StandardButton msgBox(QWidget* parent, const QString& text, int style = 0,
                                    const QString& title = {});
 

@@ -8,11 +8,14 @@
 #include "controls/TabStrip.h"
 #include "data/Recordset.h"
 #include "platform/MessageBox.h"
-#include "products/FormParts.h"
+#include "products/ProductLayout.h"
 #include "products/ProductTransactions.h"
 #include "products/SaveConflict.h"
+#include "shell/FormBuilder.h"
+#include "shell/FormWindow.h"
 #include "shell/Globals.h"
 #include "shell/Trap.h"
+#include "shell/WindowTable.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -24,7 +27,8 @@
 namespace quarvel {
 
 using controls::BoundTextBox;
-using namespace formparts;
+using namespace shell::form;
+using namespace productlayout;
 
 namespace {
 
@@ -55,13 +59,10 @@ ProductEditor::ProductEditor(QWidget* form) : QObject(form), m_form(form) {
     buildPages();
     buildButtons();
 
-    m_dc = new controls::DataControl(form);
-    m_dc->setObjectName(QStringLiteral("dc"));
-    m_dc->setCaption(QStringLiteral("Products"));
-    place(m_dc, 0, 8310, 10920, 480);
+    m_dc = control<controls::DataControl>(form, QStringLiteral("dc"), 0, 8310, 10920, 480);
+    m_dc->setCaption(tr("Products"));
 
-    m_dc2 = new controls::DataControl(form);
-    m_dc2->setObjectName(QStringLiteral("dc2"));
+    m_dc2 = control<controls::DataControl>(form, QStringLiteral("dc2"));
     m_dc2->hide();
 
     for (int index : {0, 1, 4}) {
@@ -78,8 +79,7 @@ ProductEditor::ProductEditor(QWidget* form) : QObject(form), m_form(form) {
 void ProductEditor::buildPanel() {
     m_panel = frame(m_form, QStringLiteral("Frame1(3)"), 120, 840, 6600, 2820);
 
-    label(m_panel, QStringLiteral("Label1(0)"), QStringLiteral("Product ID:"), 120, rowId, 1560,
-          labelHeight);
+    label(m_panel, QStringLiteral("Label1(0)"), tr("Product ID:"), 120, rowId, 1560, labelHeight);
     m_id = label(m_panel, QStringLiteral("ProductID"), QStringLiteral("FullName"), 1800, rowId,
                  2400, labelHeight);
 
@@ -87,26 +87,23 @@ void ProductEditor::buildPanel() {
                        int width) {
         QLabel* caption_ = label(m_panel, QStringLiteral("Label1(%1)").arg(labelIndex), caption,
                                  left, top + 45, 1680, labelHeight);
-        auto* box = new BoundTextBox(m_panel);
-        box->setObjectName(QStringLiteral("Text1(%1)").arg(index));
-        place(box, left + 1680, top, width, boxHeight);
-        setCaptionLabel(caption_, box);
+        auto* box = shell::form::box<BoundTextBox>(m_panel, QStringLiteral("Text1(%1)").arg(index),
+                                                   caption_, left + 1680, top, width, boxHeight);
         box->installEventFilter(this);
         m_boxes[std::size_t(index)] = box;
         return box;
     };
 
-    makeBox(0, 1, QStringLiteral("Product Name:"), 120, rowName, 4560);
+    makeBox(0, 1, tr("Product Name:"), 120, rowName, 4560);
 
     QLabel* categoryCaption =
         label(m_panel, QStringLiteral("Label1(2)"), QStringLiteral("Category:"), 120,
               rowCategory + 45, 1680, labelHeight);
-    m_category = new controls::DataCombo(m_panel);
-    m_category->setObjectName(QStringLiteral("dcbCategoryID"));
-    place(m_category, 1800, rowCategory, 3720, boxHeight);
-    setCaptionLabel(categoryCaption, m_category);
+    m_category =
+        shell::form::box<controls::DataCombo>(m_panel, QStringLiteral("dcbCategoryID"),
+                                              categoryCaption, 1800, rowCategory, 3720, boxHeight);
 
-    m_editLink = new controls::LinkLabel(QStringLiteral("Edit"), m_panel);
+    m_editLink = new controls::LinkLabel(tr("Edit"), m_panel);
     m_editLink->setObjectName(QStringLiteral("Label2"));
     place(m_editLink, 5640, rowCategory + 45, 720, labelHeight);
     QFont linkFont = m_editLink->font();
@@ -117,19 +114,18 @@ void ProductEditor::buildPanel() {
     linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     m_editLink->setPalette(linkPalette);
 
-    makeBox(4, 10, QStringLiteral("Lead Time:"), 120, rowLead, 1440);
-    makeBox(1, 11, QStringLiteral("Reorder Level:"), 120, rowReorder, 1440);
-    showAsFigure(makeBox(3, 12, QStringLiteral("Units on Hand:"), 3360, rowLead, 1440));
-    showAsFigure(makeBox(7, 13, QStringLiteral("Units on Order:"), 3360, rowReorder, 1440));
+    makeBox(4, 10, tr("Lead Time:"), 120, rowLead, 1440);
+    makeBox(1, 11, tr("Reorder Level:"), 120, rowReorder, 1440);
+    showAsFigure(makeBox(3, 12, tr("Units on Hand:"), 3360, rowLead, 1440));
+    showAsFigure(makeBox(7, 13, tr("Units on Order:"), 3360, rowReorder, 1440));
 }
 
 void ProductEditor::buildPages() {
-    m_tabs = new controls::TabStrip(m_form);
-    m_tabs->setObjectName(QStringLiteral("tbsOptions"));
-    m_tabs->addTab(QStringLiteral("Inventory Transactions"));
-    m_tabs->addTab(QStringLiteral("Product Notes"));
+    m_tabs =
+        control<controls::TabStrip>(m_form, QStringLiteral("tbsOptions"), 120, 3780, 10680, 360);
+    m_tabs->addTab(tr("Inventory Transactions"));
+    m_tabs->addTab(tr("Product Notes"));
     m_tabs->setExpanding(false);
-    place(m_tabs, 120, 3780, 10680, 360);
 
     for (int i = 0; i < 2; ++i) {
         QFrame* page =
@@ -139,10 +135,9 @@ void ProductEditor::buildPages() {
     }
     // The notes page; the transactions page is filled by ProductTransactions.
     QFrame* notesFrame = frame(m_pages[1], QStringLiteral("Frame1(1)"), 0, 0, 10680, 3480);
-    m_notes = new controls::BoundTextArea(notesFrame);
-    m_notes->setObjectName(QStringLiteral("Text1(2)"));
-    m_notes->setAccessibleName(QStringLiteral("Product Notes"));
-    place(m_notes, 60, 60, 10560, 3360);
+    m_notes = control<controls::BoundTextArea>(notesFrame, QStringLiteral("Text1(2)"), 60, 60,
+                                               10560, 3360);
+    m_notes->setAccessibleName(tr("Product Notes"));
     m_notes->installEventFilter(this);
 }
 
@@ -152,11 +147,10 @@ void ProductEditor::buildButtons() {
         return button(m_form, name, caption, buttonColumnLeft(column) + pageLeft, top, buttonWidth,
                       buttonHeight);
     };
-    m_add = makeButton(QStringLiteral("PushButton4"), QStringLiteral("Add New Product"), 0);
-    m_delete =
-        makeButton(QStringLiteral("PushButton3"), QStringLiteral("Delete Current Product"), 1);
-    m_save = makeButton(QStringLiteral("PushButton7"), QStringLiteral("Save Product"), 2);
-    m_reports = makeButton(QStringLiteral("PushButton6"), QStringLiteral("View Reports"), 3);
+    m_add = makeButton(QStringLiteral("PushButton4"), tr("Add New Product"), 0);
+    m_delete = makeButton(QStringLiteral("PushButton3"), tr("Delete Current Product"), 1);
+    m_save = makeButton(QStringLiteral("PushButton7"), tr("Save Product"), 2);
+    m_reports = makeButton(QStringLiteral("PushButton6"), tr("View Reports"), 3);
 }
 
 void ProductEditor::connectHandlers() {
@@ -247,8 +241,7 @@ void ProductEditor::showAsFigure(BoundTextBox* box) {
 }
 
 void ProductEditor::ShowForm2() {
-    if (m_openCategories)
-        m_openCategories(m_form);
+    shell::WindowTable::openWindow(QStringLiteral("Form2"), m_form);
     recordsetOf(rsProducts).Update();
     recordsetOf(rsCategories).Requery();
     m_category->refreshList();
@@ -272,8 +265,7 @@ void ProductEditor::tbsOptions_Click() {
 }
 
 QString ProductEditor::closingQuestion() {
-    return QStringLiteral("  Product is changed.\r\nDo you want to save your changes for "
-                          "\r\nQuarvel\r\n (choose Yes or No).");
+    return shell::FormWindow::closingQuestion(tr("Product"));
 }
 
 bool ProductEditor::settleTransactions(shell::Trap& trap, int line) {
@@ -294,8 +286,7 @@ void ProductEditor::PushButton4_Click() {
     });
     trap(106, [&] { recordsetOf(rsProducts).AddNew(); });
     trap(108, [&] {
-        recordsetOf(rsProducts)
-            .setField(QStringLiteral("ProductName"), QStringLiteral("New Product"));
+        recordsetOf(rsProducts).setField(QStringLiteral("ProductName"), tr("New Product"));
     });
     trap(110, [&] { recordsetOf(rsProducts).Update(); });
     trap(112, [&] {
@@ -309,10 +300,9 @@ void ProductEditor::PushButton3_Click() {
     shell::Trap trap(formName, QStringLiteral("PushButton3_Click"), 100, m_form);
     QMessageBox::StandardButton answer = QMessageBox::No;
     trap(102, [&] {
-        answer = platform::msgBox(m_form,
-                                  QStringLiteral("Do you really want to delete this Product ?") +
-                                      QStringLiteral("\r\nFor: ") + m_title->text(),
-                                  260, QStringLiteral("Question"));
+        answer = platform::msgBox(
+            m_form, tr("Do you really want to delete this Product ?\r\nFor: ") + m_title->text(),
+            platform::msgstyle::yesNoDefaultNo, tr("Question"));
     });
     if (answer != QMessageBox::Yes || !settleTransactions(trap, 104))
         return;
@@ -325,21 +315,19 @@ void ProductEditor::PushButton7_Click() {
     // The note reports the write: it is shown only when the write succeeded. A row changed by
     // another user meanwhile is written only if the user says so.
     bool saved = false;
-    trap(102, [&] { saved = UpdateAskingOnConflict(m_form, recordsetOf(rsProducts)); });
+    trap(102, [&] { saved = updateAskingOnConflict(m_form, recordsetOf(rsProducts)); });
     trap(104, [&] { SetFullName(); });
     if (saved) {
         trap(106, [&] {
-            platform::msgBox(m_form, m_title->text() + QStringLiteral("\r\n   saved."), 0);
+            platform::msgBox(m_form, m_title->text() + tr("\r\n   saved."),
+                             platform::msgstyle::okOnly);
         });
     }
 }
 
 void ProductEditor::PushButton6_Click() {
     shell::Trap trap(formName, QStringLiteral("PushButton6_Click"), 100, m_form);
-    trap(102, [&] {
-        if (m_openReports)
-            m_openReports(m_form);
-    });
+    trap(102, [&] { shell::WindowTable::openWindow(QStringLiteral("Form3"), m_form); });
 }
 
 void ProductEditor::Label2_Click() {

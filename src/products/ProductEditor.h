@@ -35,17 +35,12 @@ class ProductEditor : public QObject {
     Q_OBJECT
 
 public:
-    // Opens another window modally above `form`; empty while that window does not exist.
-    using WindowOpener = std::function<void(QWidget* parent)>;
-
     explicit ProductEditor(QWidget* form);
 
     // The window's question about edits not yet written, asked before they would be lost.
     static QString closingQuestion();
 
     void setTransactions(ProductTransactions* transactions) { m_transactions = transactions; }
-    void setCategoriesWindow(WindowOpener opener) { m_openCategories = std::move(opener); }
-    void setReportsWindow(WindowOpener opener) { m_openReports = std::move(opener); }
     // HighLightMenuPrompt of the window's task menu.
     void setHighlightMenuPrompt(std::function<void(int)> fn) { m_highlight = std::move(fn); }
 
@@ -98,8 +93,6 @@ private:
 
     QWidget* m_form;
     ProductTransactions* m_transactions = nullptr;
-    WindowOpener m_openCategories;
-    WindowOpener m_openReports;
     std::function<void(int)> m_highlight;
 
     QLabel* m_title = nullptr;

@@ -6,14 +6,14 @@
 #include "controls/RecordsetModel.h"
 #include "controls/ValueFormat.h"
 #include "data/ConnectionString.h"
-#include "data/DatabaseError.h"
 #include "data/Recordset.h"
 #include "data/SharedConnection.h"
 #include "platform/MessageBox.h"
 #include "platform/UpdateFreeze.h"
-#include "products/FormParts.h"
 #include "products/ProductEditor.h"
+#include "products/ProductLayout.h"
 #include "products/SaveConflict.h"
+#include "shell/FormBuilder.h"
 #include "shell/Globals.h"
 #include "shell/Trap.h"
 
@@ -24,7 +24,8 @@
 
 namespace quarvel {
 
-using namespace formparts;
+using namespace shell::form;
+using namespace productlayout;
 
 namespace {
 
@@ -47,28 +48,22 @@ ProductTransactions::ProductTransactions(ProductEditor* editor)
     QWidget* page = editor->page(0);
     QFrame* box = frame(page, QStringLiteral("Frame1(0)"), 0, 0, 10680, 3480);
 
-    m_grid = new controls::DataGrid(box);
-    m_grid->setObjectName(QStringLiteral("DataGrid1"));
-    m_grid->setAccessibleName(QStringLiteral("Inventory Transactions"));
-    place(m_grid, 60, 60, 10560, 2400);
+    m_grid = control<controls::DataGrid>(box, QStringLiteral("DataGrid1"), 60, 60, 10560, 2400);
+    m_grid->setAccessibleName(tr("Inventory Transactions"));
 
-    m_dc1 = new controls::DataControl(box);
-    m_dc1->setObjectName(QStringLiteral("dc1"));
-    m_dc1->setCaption(QStringLiteral("Inventory Transactions"));
-    place(m_dc1, 60, 2520, 10560, 360);
+    m_dc1 = control<controls::DataControl>(box, QStringLiteral("dc1"), 60, 2520, 10560, 360);
+    m_dc1->setCaption(tr("Inventory Transactions"));
     m_grid->setDataControl(m_dc1);
 
     const auto makeButton = [&](const QString& name, const QString& caption, int column) {
         return button(box, name, caption, buttonColumnLeft(column), 2970, buttonWidth,
                       buttonHeight);
     };
-    m_add = makeButton(QStringLiteral("PushButton2"), QStringLiteral("Add New Transaction"), 0);
-    m_save = makeButton(QStringLiteral("PushButton8"), QStringLiteral("Save Transaction"), 1);
-    m_delete =
-        makeButton(QStringLiteral("PushButton1"), QStringLiteral("Delete Current Transaction"), 2);
+    m_add = makeButton(QStringLiteral("PushButton2"), tr("Add New Transaction"), 0);
+    m_save = makeButton(QStringLiteral("PushButton8"), tr("Save Transaction"), 1);
+    m_delete = makeButton(QStringLiteral("PushButton1"), tr("Delete Current Transaction"), 2);
 
-    m_dc5 = new controls::DataControl(m_form);
-    m_dc5->setObjectName(QStringLiteral("dc5"));
+    m_dc5 = control<controls::DataControl>(m_form, QStringLiteral("dc5"));
     m_dc5->hide();
     editor->box(3)->bind(m_dc5, QStringLiteral("UnitsOnHand"));
     editor->box(7)->bind(m_dc5, QStringLiteral("UnitsOnOrder"));
@@ -84,10 +79,7 @@ ProductTransactions::ProductTransactions(ProductEditor* editor)
 }
 
 Recordset& ProductTransactions::gridRecordset() const {
-    Recordset* recordset = m_dc1->recordset();
-    if (!recordset)
-        throw DatabaseError(QStringLiteral("Object variable or With block variable not set"));
-    return *recordset;
+    return recordsetOf(m_dc1->recordset());
 }
 
 void ProductTransactions::layoutColumns() {
@@ -95,21 +87,20 @@ void ProductTransactions::layoutColumns() {
     m_grid->setColumnHidden(QStringLiteral("TransactionID"), true);
     m_grid->setColumnWidthTwips(QStringLiteral("TransactionDate"), 1500);
     m_grid->recordsetModel()->setDateFormat(controls::ValueFormat::shortDateFormat());
-    m_grid->setColumnCaption(QStringLiteral("TransactionDate"), QStringLiteral("Date"));
+    m_grid->setColumnCaption(QStringLiteral("TransactionDate"), tr("Date"));
     m_grid->setColumnWidthTwips(QStringLiteral("PurchaseOrderID"), 700);
     m_grid->setColumnLocked(QStringLiteral("PurchaseOrderID"), true);
-    m_grid->setColumnCaption(QStringLiteral("PurchaseOrderID"), QStringLiteral("PO ID"));
+    m_grid->setColumnCaption(QStringLiteral("PurchaseOrderID"), tr("PO ID"));
     m_grid->setColumnWidthTwips(QStringLiteral("TransactionDescription"), 2600);
-    m_grid->setColumnCaption(QStringLiteral("TransactionDescription"),
-                             QStringLiteral("Description"));
+    m_grid->setColumnCaption(QStringLiteral("TransactionDescription"), tr("Description"));
     m_grid->setColumnWidthTwips(QStringLiteral("UnitsOrdered"), 1500);
-    m_grid->setColumnCaption(QStringLiteral("UnitsOrdered"), QStringLiteral("Ordered"));
+    m_grid->setColumnCaption(QStringLiteral("UnitsOrdered"), tr("Ordered"));
     m_grid->setColumnWidthTwips(QStringLiteral("UnitsReceived"), 1500);
-    m_grid->setColumnCaption(QStringLiteral("UnitsReceived"), QStringLiteral("Received"));
+    m_grid->setColumnCaption(QStringLiteral("UnitsReceived"), tr("Received"));
     m_grid->setColumnWidthTwips(QStringLiteral("UnitsSold"), 700);
-    m_grid->setColumnCaption(QStringLiteral("UnitsSold"), QStringLiteral("Sold"));
+    m_grid->setColumnCaption(QStringLiteral("UnitsSold"), tr("Sold"));
     m_grid->setColumnWidthTwips(QStringLiteral("UnitsShrinkage"), 1500);
-    m_grid->setColumnCaption(QStringLiteral("UnitsShrinkage"), QStringLiteral("Shrinkage"));
+    m_grid->setColumnCaption(QStringLiteral("UnitsShrinkage"), tr("Shrinkage"));
 }
 
 void ProductTransactions::SetCalls(bool /*blnStart*/) {
@@ -160,7 +151,7 @@ bool ProductTransactions::SaveTransactions() {
     Recordset& transactions = gridRecordset();
     bool written = true;
     if (transactions.EditMode() != Recordset::adEditNone)
-        written = UpdateAskingOnConflict(m_form, transactions);
+        written = updateAskingOnConflict(m_form, transactions);
     recordsetOf(rsProductTotals).Close();
     SetSum();
     return written;
@@ -173,8 +164,8 @@ bool ProductTransactions::settlePendingRow() {
     if (!transactions || !transactions->isOpen() ||
         transactions->EditMode() == Recordset::adEditNone)
         return true;
-    if (platform::msgBox(m_form, ProductEditor::closingQuestion(), 4, QStringLiteral("Question")) ==
-        QMessageBox::Yes)
+    if (platform::msgBox(m_form, ProductEditor::closingQuestion(), platform::msgstyle::yesNo,
+                         tr("Question")) == QMessageBox::Yes)
         transactions->Update();
     else
         transactions->CancelUpdate();
@@ -197,7 +188,7 @@ QString ProductTransactions::transactionDate() const {
 void ProductTransactions::PushButton2_Click() {
     shell::Trap trap(formName, QStringLiteral("PushButton2_Click"), 100, m_form);
     trap(102, [&] { gridRecordset().AddNew(); });
-    trap(104, [&] { gridRecordset().setField(QStringLiteral("TransactionDate"), Today()); });
+    trap(104, [&] { gridRecordset().setField(QStringLiteral("TransactionDate"), today()); });
     trap(106, [&] {
         gridRecordset().setField(QStringLiteral("ProductID"),
                                  recordsetOf(rsProducts).Fields(QStringLiteral("ProductID")));
@@ -222,8 +213,8 @@ void ProductTransactions::PushButton8_Click() {
                                   m_dc1->recordset()->EditMode() == Recordset::adEditNone);
     if (saved) {
         trap(108, [&] {
-            platform::msgBox(m_form, transactionDate() + suffix + QStringLiteral("\r\n  saved."),
-                             0);
+            platform::msgBox(m_form, transactionDate() + suffix + tr("\r\n  saved."),
+                             platform::msgstyle::okOnly);
         });
     }
     // A row the first save could not write is not tried again: one failure, one report.
@@ -244,11 +235,11 @@ void ProductTransactions::PushButton1_Click() {
     trap(102, [&] { suffix = descriptionSuffix(); });
     QMessageBox::StandardButton answer = QMessageBox::No;
     trap(104, [&] {
-        answer = platform::msgBox(
-            m_form,
-            QStringLiteral("Do you really want to delete this transaction record ?\r\nFor: ") +
-                transactionDate() + suffix,
-            260, QStringLiteral("Question"));
+        answer =
+            platform::msgBox(m_form,
+                             tr("Do you really want to delete this transaction record ?\r\nFor: ") +
+                                 transactionDate() + suffix,
+                             platform::msgstyle::yesNoDefaultNo, tr("Question"));
     });
     if (answer == QMessageBox::Yes)
         trap(106, [&] { recordsetOf(rsTransactions).Delete(); });
@@ -258,7 +249,7 @@ void ProductTransactions::DataGrid1_OnAddNew() {
     Recordset& transactions = gridRecordset();
     transactions.setField(QStringLiteral("ProductID"),
                           recordsetOf(rsProducts).Fields(QStringLiteral("ProductID")));
-    transactions.setField(QStringLiteral("TransactionDate"), Today());
+    transactions.setField(QStringLiteral("TransactionDate"), today());
 }
 
 void ProductTransactions::DataGrid1_BeforeColEdit(int /*column*/) {

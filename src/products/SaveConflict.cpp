@@ -22,7 +22,7 @@ QString shown(const QVariant& value) {
 
 } // namespace
 
-bool UpdateAskingOnConflict(QWidget* parent, Recordset& rs) {
+bool updateAskingOnConflict(QWidget* parent, Recordset& rs) {
     try {
         rs.Update();
         return true;

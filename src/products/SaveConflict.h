@@ -12,6 +12,6 @@ class Recordset;
 // over them, No drops the edit and shows the stored values. Any other failure is thrown.
 // True when the row was written (or had nothing to write), false when the user took the
 // stored values.
-bool UpdateAskingOnConflict(QWidget* parent, Recordset& rs);
+bool updateAskingOnConflict(QWidget* parent, Recordset& rs);
 
 } // namespace quarvel

@@ -1,5 +1,6 @@
 #include "DataReportInitialize.h"
 
+#include "DataReports.h"
 #include "Printers.h"
 #include "data/ConnectionString.h"
 #include "data/PhoneNumber.h"
@@ -43,11 +44,8 @@ QString periodLine() {
 void DataReport_Initialize(int number, ReportDefinition& report, qintptr windowHandle) {
     if (number < 1 || number > 5)
         throw ReportError(QStringLiteral("There is no report DataReport%1.").arg(number));
-    static const char* const captions[] = {"Product Cost Comparisons",
-                                           "Product Purchases by Supplier", "Product Summary",
-                                           "Product Transaction Detail", "Purchase Order"};
     // The caption of the report's window, which the preview shows.
-    report.title = QString::fromUtf8(captions[number - 1]);
+    report.title = reportTitle(number);
     int paperSize = paperLegal;
     int orientation = orientationOf(number);
     SetPrinterOrientation(windowHandle, paperSize, orientation);

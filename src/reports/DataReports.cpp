@@ -2,6 +2,8 @@
 
 #include "reports/engine/ReportError.h"
 
+#include <QCoreApplication>
+
 namespace quarvel::reports {
 
 namespace {
@@ -49,11 +51,10 @@ ReportSection pageFooter(int dateLeft, int pageLeft, int height, int dateTop = 0
              pageLabel(pageLeft, pageTop)}};
 }
 
-ReportDefinition base(const char* name, const char* title, int width,
-                      QPageLayout::Orientation orientation) {
+ReportDefinition base(int number, int width, QPageLayout::Orientation orientation) {
     ReportDefinition r;
-    r.name = s(name);
-    r.title = s(title);
+    r.name = QStringLiteral("DataReport%1").arg(number);
+    r.title = reportTitle(number);
     r.width = width;
     r.orientation = orientation;
     // One inch at top and bottom; the sides leave the report's width room on letter and A4.
@@ -66,8 +67,7 @@ ReportDefinition base(const char* name, const char* title, int width,
 } // namespace
 
 ReportDefinition DataReport1() {
-    ReportDefinition r =
-        base("DataReport1", "Product Cost Comparisons", 9375, QPageLayout::Portrait);
+    ReportDefinition r = base(1, 9375, QPageLayout::Portrait);
     r.reportHeader = commonHeader(r.title, 9315, 6105, 6390);
     r.pageHeader = {
         s("Section2"),
@@ -104,8 +104,7 @@ ReportDefinition DataReport1() {
 }
 
 ReportDefinition DataReport2() {
-    ReportDefinition r =
-        base("DataReport2", "Product Purchases by Supplier", 9375, QPageLayout::Portrait);
+    ReportDefinition r = base(2, 9375, QPageLayout::Portrait);
     r.reportHeader = commonHeader(r.title, 9315, 6495, 6390);
     r.reportHeader.items.push_back(
         I::label(s("lblPeriod"), {30, 1065, 8010, 285},
@@ -136,7 +135,7 @@ ReportDefinition DataReport2() {
 }
 
 ReportDefinition DataReport3() {
-    ReportDefinition r = base("DataReport3", "Product Summary", 12240, QPageLayout::Landscape);
+    ReportDefinition r = base(3, 12240, QPageLayout::Landscape);
     r.reportHeader = commonHeader(r.title, 12165, 6495, 9300);
     r.pageHeader = {s("Section2"),
                     375,
@@ -159,8 +158,7 @@ ReportDefinition DataReport3() {
 }
 
 ReportDefinition DataReport4() {
-    ReportDefinition r =
-        base("DataReport4", "Product Transaction Detail", 12930, QPageLayout::Landscape);
+    ReportDefinition r = base(4, 12930, QPageLayout::Landscape);
     r.reportHeader = commonHeader(r.title, 12870, 6495, 9900);
     r.pageHeader = {
         s("Section2"),
@@ -194,6 +192,23 @@ ReportDefinition DataReport4() {
     r.groupFooter = {s("Section6"), 3, {}};
     r.pageFooter = pageFooter(120, 9465, 675, 420, 435);
     return r;
+}
+
+QString reportTitle(int number) {
+    switch (number) {
+    case 1:
+        return QCoreApplication::translate("Reports", "Product Cost Comparisons");
+    case 2:
+        return QCoreApplication::translate("Reports", "Product Purchases by Supplier");
+    case 3:
+        return QCoreApplication::translate("Reports", "Product Summary");
+    case 4:
+        return QCoreApplication::translate("Reports", "Product Transaction Detail");
+    case 5:
+        return QCoreApplication::translate("Reports", "Purchase Order");
+    default:
+        return QString();
+    }
 }
 
 ReportDefinition dataReport(int number) {

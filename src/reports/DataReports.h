@@ -20,6 +20,10 @@ ReportDefinition DataReport3();
 ReportDefinition DataReport4();
 ReportDefinition DataReport5();
 
+// The title of DataReport<number> (1 to 5), which its header and its window show; empty for
+// another number.
+QString reportTitle(int number);
+
 // The layout of DataReport<number> (1 to 5); throws ReportError for another number.
 ReportDefinition dataReport(int number);
 // The data member (command) a report is bound to: "cm1" ... "cm5".

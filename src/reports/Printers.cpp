@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/PrinterDefaults.h"
 #include "reports/engine/ReportPreview.h"
+#include "shell/WindowTable.h"
 
 #include <QApplication>
 #include <QPrinter>
@@ -62,7 +63,7 @@ void showModally(const ReportDefinition& report, const ReportData& data, QWidget
     options.printer = &printer;
     options.layout.orientation = orientation;
     options.reportError = [parent](const QString& message) {
-        platform::msgBox(parent, message, 48);
+        platform::msgBox(parent, message, platform::msgstyle::exclamation);
     };
     showReportPreview(report, data, options, parent);
 }
@@ -84,27 +85,30 @@ void ShowReport(int reportNumber, QWidget* parent) {
     SharedConnection = OpenConnection();
     // de1 with its connection re-pointed at the program's database; released on return.
     const DataEnvironment de1(Connection::open(BuildConnectionString()));
+    const int number = dataReportOf(reportNumber);
+    if (number == 0)
+        return;
+    if (reportNumber == ProductPurchasesBySupplier)
+        shell::WindowTable::modal<ReportDateRangeWindow>()(parent);
+    showDataReport(number, de1, parent);
+    if (reportNumber == ProductSummary || reportNumber == ProductTransactionDetail)
+        RestorePrinterSettings();
+}
+
+int dataReportOf(int reportNumber) {
     switch (reportNumber) {
-    case 1:
-        showDataReport(1, de1, parent);
-        break;
-    case 2:
-        ReportDateRangeWindow::showModal(parent);
-        showDataReport(2, de1, parent);
-        break;
-    case 3:
-        showDataReport(3, de1, parent);
-        RestorePrinterSettings();
-        break;
-    case 5:
-        showDataReport(4, de1, parent);
-        RestorePrinterSettings();
-        break;
-    case 6:
-        showDataReport(5, de1, parent);
-        break;
+    case ProductCostComparisons:
+        return 1;
+    case ProductPurchasesBySupplier:
+        return 2;
+    case ProductSummary:
+        return 3;
+    case ProductTransactionDetail:
+        return 4;
+    case PurchaseOrder:
+        return 5;
     default:
-        break;
+        return 0;
     }
 }
 

@@ -13,13 +13,20 @@ namespace quarvel::reports {
 
 // Report start-up and the default printer's orientation.
 //
-// ShowReport(reportNumber) is the one way a report is shown:
-//   1 DataReport1 "Product Cost Comparisons"
-//   2 the "Report Date Range" window (Form10), then DataReport2 "Product Purchases by Supplier"
-//   3 DataReport3 "Product Summary", then RestorePrinterSettings
-//   5 DataReport4 "Product Transaction Detail", then RestorePrinterSettings
-//   6 DataReport5 "Purchase Order"
-//   any other number: the data source is connected and released, nothing is shown.
+// The numbers ShowReport takes: what the Reports window's buttons and "Preview Order" show.
+enum ReportNumber : int {
+    ProductCostComparisons = 1,     // DataReport1
+    ProductPurchasesBySupplier = 2, // the "Report Date Range" window (Form10), then DataReport2
+    ProductSummary = 3,             // DataReport3, then RestorePrinterSettings
+    ProductTransactionDetail = 5,   // DataReport4, then RestorePrinterSettings
+    PurchaseOrder = 6               // DataReport5
+};
+
+// The DataReport (1 to 5) a report number shows; 0 for any other number.
+int dataReportOf(int reportNumber);
+
+// ShowReport(reportNumber) is the one way a report is shown; any number that is no
+// ReportNumber connects the data source and releases it, and shows nothing.
 // It opens a new SharedConnection and gives the data source `de1` a fresh connection on
 // BuildConnectionString(), loads the report's rows, runs its initialise handler (which sets
 // the default printer's orientation) and shows the report modally in a print preview whose

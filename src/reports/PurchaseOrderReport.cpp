@@ -30,7 +30,7 @@ I value(const char* name, const QRect& rect, const char* field) {
 ReportDefinition DataReport5() {
     ReportDefinition r;
     r.name = s("DataReport5");
-    r.title = s("Purchase Order");
+    r.title = reportTitle(5);
     r.width = 9420;
     r.orientation = QPageLayout::Portrait;
     r.margins = QMargins(1080, 1440, 1080, 1440);
@@ -42,7 +42,7 @@ ReportDefinition DataReport5() {
         s("Section4"),
         1380,
         {I::shape(s("Shape1"), {0, 75, 9315, 210}, Qt::white, reportcolors::band),
-         caption("Label3", {195, 390, 4485, 555}, "Purchase Order").size(21.75).bold(),
+         I::label(s("Label3"), {195, 390, 4485, 555}, r.title).size(21.75).bold(),
          caption("Label1", {6390, 405, 2940, 240}, "%D").right().color(reportcolors::headerTime),
          caption("Label2", {6405, 675, 2925, 240}, "%T").right().color(reportcolors::headerTime)}};
     r.pageHeader = {s("Section2"), 0, {}};

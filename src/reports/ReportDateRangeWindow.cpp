@@ -1,22 +1,15 @@
 #include "ReportDateRangeWindow.h"
 
-#include "data/TypedDate.h"
-
 #include "controls/BoundTextBox.h"
 #include "controls/DataControl.h"
 #include "data/ConnectionString.h"
 #include "data/Recordset.h"
-#include "data/SharedConnection.h"
-#include "platform/Twips.h"
-#include "shell/FileExists.h"
+#include "data/TypedDate.h"
+#include "shell/FormBuilder.h"
 #include "shell/Globals.h"
-#include "shell/HoverFeedback.h"
 #include "shell/Trap.h"
-#include "shell/WindowLook.h"
 
-#include <QCoreApplication>
 #include <QDate>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
@@ -28,16 +21,8 @@ const QString formName = QStringLiteral("Form10");
 const QString dateFormat = QStringLiteral("MM/dd/yyyy");
 const QString recordSource = QStringLiteral("Select * from [My Company Information]");
 
-using platform::Twips;
 using shell::HoverFeedback;
-
-QLabel* makeLabel(QWidget* window, const QString& name, const QString& caption, const QRect& r) {
-    auto* label = new QLabel(caption, window);
-    label->setObjectName(name);
-    label->setGeometry(r);
-    HoverFeedback::attach(label, HoverFeedback::Reset);
-    return label;
-}
+namespace form = shell::form;
 
 // The stored date of the company row as "MM/dd/yyyy", empty when there is none.
 QString storedDate(const QString& field) {
@@ -55,47 +40,28 @@ QString storedDate(const QString& field) {
 } // namespace
 
 ReportDateRangeWindow::ReportDateRangeWindow(const QString& programFolder, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_programFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
-                                              : programFolder) {
-    setObjectName(formName);
-    setWindowTitle(QStringLiteral("Report Date Range"));
-    setFont(QFont(QStringLiteral("Arial"), 8));
-    setFixedSize(Twips::size(8040, 1950, this));
-
-    m_dc = new controls::DataControl(this);
-    m_dc->setObjectName(QStringLiteral("dc"));
-    m_dc->setGeometry(Twips::rect(120, 1560, 7800, 330, this));
+    : FormWindow({formName, tr("Report Date Range"), 8040, 1950}, programFolder, parent) {
+    m_dc = form::control<controls::DataControl>(this, QStringLiteral("dc"), 120, 1560, 7800, 330);
     m_dc->hide(); // the source of the two bindings; the window has no navigation of its own
 
-    auto box = [this](int index, int top, QLabel* label) {
-        auto* b = new controls::BoundTextBox(this);
-        b->setObjectName(QStringLiteral("Text1(%1)").arg(index));
-        b->setGeometry(Twips::rect(1680, top, 6240, 375, this));
-        b->setDateFormat(dateFormat);
-        label->setBuddy(b);
-        b->setAccessibleName(label->text());
-        HoverFeedback::attach(b, HoverFeedback::Hand);
-        return b;
-    };
     QLabel* beginLabel =
-        makeLabel(this, QStringLiteral("Label1(0)"), QStringLiteral("Beginning Date:"),
-                  Twips::rect(120, 165, 1320, 225, this));
-    QLabel* endLabel = makeLabel(this, QStringLiteral("Label1(1)"), QStringLiteral("Ending Date:"),
-                                 Twips::rect(120, 645, 1050, 225, this));
-    m_begin = box(0, 120, beginLabel);
-    m_end = box(4, 600, endLabel);
+        form::label(this, QStringLiteral("Label1(0)"), tr("Beginning Date:"), 120, 165, 1320, 225);
+    QLabel* endLabel =
+        form::label(this, QStringLiteral("Label1(1)"), tr("Ending Date:"), 120, 645, 1050, 225);
+    m_begin = form::box<controls::BoundTextBox>(this, QStringLiteral("Text1(0)"), beginLabel, 1680,
+                                                120, 6240, 375);
+    m_end = form::box<controls::BoundTextBox>(this, QStringLiteral("Text1(4)"), endLabel, 1680, 600,
+                                              6240, 375);
+    for (controls::BoundTextBox* box : {m_begin, m_end})
+        box->setDateFormat(dateFormat);
     m_begin->bind(m_dc, QStringLiteral("BeginDate"));
     m_end->bind(m_dc, QStringLiteral("EndDate"));
 
-    m_preview = new QPushButton(QStringLiteral("Preview..."), this);
-    m_preview->setObjectName(QStringLiteral("PushButton1"));
-    m_preview->setAccessibleName(m_preview->text());
-    m_preview->setAutoDefault(false);
-    m_preview->setGeometry(Twips::rect(120, 1080, 7800, 400, this));
-    HoverFeedback::attach(m_preview, HoverFeedback::Hand);
-    HoverFeedback::attach(this, HoverFeedback::Reset);
+    m_preview =
+        form::button(this, QStringLiteral("PushButton1"), tr("Preview..."), 120, 1080, 7800, 400);
+    attachHover(HoverFeedback::Reset, {this});
+    attachHoverByName(HoverFeedback::Reset, {"Label1"});
+    attachHoverByName(HoverFeedback::Hand, {"PushButton1", "Text1"});
     connect(m_preview, &QPushButton::clicked, this, &ReportDateRangeWindow::PushButton1_Click);
 }
 
@@ -103,37 +69,11 @@ ReportDateRangeWindow::~ReportDateRangeWindow() {
     m_dc->setRecordset(nullptr);
 }
 
-void ReportDateRangeWindow::showModal(QWidget* parent, const QString& programFolder) {
-    ReportDateRangeWindow window(programFolder, parent);
-    window.Form_Load();
-    window.exec();
-}
-
 void ReportDateRangeWindow::Form_Load() {
     shell::Trap trap(formName, QStringLiteral("Form_Load"), 102, this);
-    trap(104, [&] { shell::SetButtonFaceColors(this); });
-    trap(106, [&] { setWindowIcon(QIcon(QStringLiteral(":/icons/quarvel.png"))); });
-    trap(108, [&] {
-        if (shell::FileExists(m_programFolder + QStringLiteral("/HAND-M.CUR")))
-            HoverFeedback::loadHandCursor(this, m_programFolder);
-    });
-    // The window recordset: a fresh SharedConnection, a client cursor on the record source.
-    trap(110, [&] {
-        m_dc->setRecordset(nullptr);
-        m_recordset.reset();
-    });
-    trap(112, [&] { SharedConnection = OpenConnection(); });
-    trap(114, [&] {
-        auto recordset = std::make_shared<Recordset>();
-        recordset->Open(recordSource, SharedConnection);
-        m_recordset = recordset;
-    });
-    trap(116, [&] {
-        if (m_recordset)
-            m_recordset->Requery();
-        m_dc->setRecordset(m_recordset.get());
-    });
-    trap(118, [&] { recordsetOf(m_recordset).MoveFirst(); });
+    int line = loadLook(trap, 104);
+    line = openRecordset(trap, line, m_dc, m_recordset, [] { return recordSource; });
+    trap(line, [&] { recordsetOf(m_recordset).MoveFirst(); });
 }
 
 void ReportDateRangeWindow::PushButton1_Click() {
@@ -155,15 +95,7 @@ void ReportDateRangeWindow::storeTypedDates() {
     }
 }
 
-void ReportDateRangeWindow::done(int result) {
-    if (!m_unloaded) {
-        m_unloaded = true;
-        Form_QueryUnload();
-    }
-    QDialog::done(result);
-}
-
-void ReportDateRangeWindow::Form_QueryUnload() {
+bool ReportDateRangeWindow::queryUnload() {
     shell::Trap trap(formName, QStringLiteral("Form_QueryUnload"), 100, this);
     bool written = true;
     trap(102, [&] {
@@ -181,6 +113,7 @@ void ReportDateRangeWindow::Form_QueryUnload() {
     });
     trap(106,
          [&] { strEndDate = written ? m_end->text() : storedDate(QStringLiteral("EndDate")); });
+    return true;
 }
 
 } // namespace quarvel::reports

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "shell/FormWindow.h"
+
 #include <QString>
 #include <memory>
 
@@ -25,7 +26,7 @@ namespace quarvel::reports {
 // and the two dates are copied into strBeginDate and strEndDate for the report's period line. When
 // the dates cannot be written, the failure is reported and the period texts take the dates the
 // database still holds, so the period line states the period the report's figures use.
-class ReportDateRangeWindow : public QDialog {
+class ReportDateRangeWindow : public shell::FormWindow {
     Q_OBJECT
 
 public:
@@ -33,35 +34,30 @@ public:
                                    QWidget* parent = nullptr);
     ~ReportDateRangeWindow() override;
 
-    // Loads the window and shows it modally; returns when it has unloaded.
-    static void showModal(QWidget* parent, const QString& programFolder = QString());
-
     controls::BoundTextBox* beginDateBox() const { return m_begin; }
     controls::BoundTextBox* endDateBox() const { return m_end; }
     QPushButton* previewButton() const { return m_preview; }
     Recordset* recordset() const { return m_recordset.get(); }
 
+    void Form_Load() override;
+
 public slots:
-    void Form_Load();
     void PushButton1_Click();
 
 protected:
-    // Every way of closing ends here; the close request's handler runs once.
-    void done(int result) override;
+    // Form_QueryUnload: writes the pending dates and copies the period texts; always closes.
+    bool queryUnload() override;
 
 private:
-    void Form_QueryUnload();
     // The dates typed in the boxes go into the row as the user means them ("MM/dd/yyyy", a
     // two-digit year being this century's), whatever the locale would make of them.
     void storeTypedDates();
 
-    QString m_programFolder;
     controls::DataControl* m_dc = nullptr;
     controls::BoundTextBox* m_begin = nullptr;
     controls::BoundTextBox* m_end = nullptr;
     QPushButton* m_preview = nullptr;
     std::shared_ptr<Recordset> m_recordset;
-    bool m_unloaded = false;
 };
 
 } // namespace quarvel::reports

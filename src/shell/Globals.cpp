@@ -3,6 +3,8 @@
 #include "data/DatabaseError.h"
 #include "data/Recordset.h"
 
+#include <QCoreApplication>
+
 namespace quarvel {
 
 std::shared_ptr<Recordset> rsProducts;
@@ -19,21 +21,26 @@ namespace {
 QDate fixedToday;
 } // namespace
 
-QDate Today() {
+QDate today() {
     return fixedToday.isValid() ? fixedToday : QDate::currentDate();
 }
 
-void SetTodayForTesting(const QDate& date) {
+void setTodayForTesting(const QDate& date) {
     fixedToday = date;
 }
 
-Recordset& recordsetOf(const std::shared_ptr<Recordset>& variable) {
-    if (!variable)
-        throw DatabaseError(QStringLiteral("Object variable or With block variable not set"));
-    return *variable;
+Recordset& recordsetOf(Recordset* recordset) {
+    if (!recordset)
+        throw DatabaseError(QCoreApplication::translate(
+            "Globals", "Object variable or With block variable not set"));
+    return *recordset;
 }
 
-void ReleaseProgramRecordsets() {
+Recordset& recordsetOf(const std::shared_ptr<Recordset>& variable) {
+    return recordsetOf(variable.get());
+}
+
+void releaseProgramRecordsets() {
     rsTransactions.reset();
     rsProductTotals.reset();
     rsCategories.reset();

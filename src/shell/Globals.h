@@ -26,16 +26,18 @@ extern bool blnNewPurchaseOrder;
 extern QString strBeginDate;
 extern QString strEndDate;
 
-// Today's date, as stamped on new rows. Tests fix it with SetTodayForTesting so that nothing
+// Today's date, as stamped on new rows. Tests fix it with setTodayForTesting so that nothing
 // depends on the clock; an invalid date (the default) reads the system clock again.
-QDate Today();
-void SetTodayForTesting(const QDate& date);
+QDate today();
+void setTodayForTesting(const QDate& date);
 
 // The recordset a variable holds; throws DatabaseError, as the platform does for an unset object
 // variable, when it holds none (a window whose start-up failed before opening it).
 Recordset& recordsetOf(const std::shared_ptr<Recordset>& variable);
+// The same for a recordset a control is bound to.
+Recordset& recordsetOf(Recordset* recordset);
 
 // Releases the four recordsets (the Products window calls it when it goes).
-void ReleaseProgramRecordsets();
+void releaseProgramRecordsets();
 
 } // namespace quarvel

@@ -105,7 +105,7 @@ void SetButtonFaceColors(QWidget* window) {
     colourWindow(window, buttonFaceColor(), false);
 }
 
-void SetWhiteColors(QWidget* window) {
+void setWhiteColors(QWidget* window) {
     colourWindow(window, Qt::white, true);
 }
 

@@ -19,7 +19,7 @@ QColor buttonFaceColor();
 void SetButtonFaceColors(QWidget* window);
 
 // The unskinned scheme: the same controls as the skin colours, in white.
-void SetWhiteColors(QWidget* window);
+void setWhiteColors(QWidget* window);
 
 struct SkinResult {
     bool found = false;             // programFolder/x/o.cjs exists

@@ -6,6 +6,7 @@
 #include "app/TaskMenu.h"
 #include "controls/BoundTextArea.h"
 #include "controls/TabStrip.h"
+#include "shell/WindowTable.h"
 
 #include <QAccessible>
 #include <QLocale>
@@ -80,10 +81,8 @@ private slots:
         ProductsFixture f;
         int reports = 0;
         int categories = 0;
-        f.window->setWindowOpener(quarvel::ProductsWindow::Opens::Reports,
-                                  [&](QWidget*) { ++reports; });
-        f.window->setWindowOpener(quarvel::ProductsWindow::Opens::Categories,
-                                  [&](QWidget*) { ++categories; });
+        quarvel::shell::WindowTable::registerWindow("Form3", [&](QWidget*) { ++reports; });
+        quarvel::shell::WindowTable::registerWindow("Form2", [&](QWidget*) { ++categories; });
         QLabel* entry = f.window->taskMenu()->entry(3);
         const QImage unfocused = entry->grab().toImage();
         entry->setFocus(Qt::TabFocusReason);

@@ -10,6 +10,7 @@
 #include "platform/Twips.h"
 #include "shell/HoverFeedback.h"
 #include "shell/WindowLook.h"
+#include "shell/WindowTable.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,6 +21,7 @@
 using quarvel::TaskMenu;
 using quarvel::platform::Twips;
 using quarvel::shell::HoverFeedback;
+using quarvel::shell::WindowTable;
 
 namespace {
 
@@ -58,6 +60,7 @@ private slots:
         QVERIFY2(f.boxes.isEmpty(), qPrintable(f.boxes.value(0).text));
         QCOMPARE(f.window->objectName(), QStringLiteral("Form1"));
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Quarvel"));
+        QVERIFY(!f.window->windowIcon().isNull());
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Quarvel"));
         QCOMPARE(f.window->size(), Twips::size(10920, 8790, f.window.get()));
         QCOMPARE(f.title(), QStringLiteral("Hammer"));
@@ -227,26 +230,21 @@ private slots:
 
     void taskMenuEntriesOpenTheirWindows() {
         ProductsFixture f;
-        using Opens = quarvel::ProductsWindow::Opens;
-        QList<Opens> opened;
-        for (Opens which :
-             {Opens::Categories, Opens::PurchaseOrders, Opens::Reports, Opens::Employees,
-              Opens::Suppliers, Opens::ShippingMethods, Opens::CompanyInformation})
-            f.window->setWindowOpener(which, [&opened, which](QWidget*) { opened << which; });
+        QStringList opened;
+        for (const char* name : {"Form2", "Form8", "Form3", "Form6", "Form5", "Form4", "Form7"})
+            WindowTable::registerWindow(name, [&opened, name](QWidget*) { opened << name; });
 
         for (int i = 0; i < TaskMenu::EntryCount; ++i)
             QTest::mouseClick(f.window->taskMenu()->entry(i), Qt::LeftButton);
-        QCOMPARE(opened,
-                 (QList<Opens>{Opens::Categories, Opens::PurchaseOrders, Opens::PurchaseOrders,
-                               Opens::Reports, Opens::Employees, Opens::Suppliers,
-                               Opens::ShippingMethods, Opens::CompanyInformation}));
+        QCOMPARE(opened, (QStringList{"Form2", "Form8", "Form8", "Form3", "Form6", "Form5", "Form4",
+                                      "Form7"}));
         QVERIFY(quarvel::blnNewPurchaseOrder);
 
         // "View Reports" and "Edit" open what entries 3 and 0 open.
         opened.clear();
         f.click("PushButton6");
         QTest::mouseClick(f.child("Label2"), Qt::LeftButton);
-        QCOMPARE(opened, (QList<Opens>{Opens::Reports, Opens::Categories}));
+        QCOMPARE(opened, (QStringList{"Form3", "Form2"}));
         // Only a left click is a click.
         QTest::mouseClick(f.child("Label2"), Qt::RightButton);
         QTest::mouseClick(f.window->taskMenu()->entry(3), Qt::RightButton);
@@ -269,7 +267,7 @@ private slots:
 
     void categoriesWindowChangesReachTheComboAtOnce() {
         ProductsFixture f;
-        f.window->setWindowOpener(quarvel::ProductsWindow::Opens::Categories, [&](QWidget*) {
+        WindowTable::registerWindow("Form2", [&](QWidget*) {
             f.db().exec("INSERT INTO Categories (CategoryName) VALUES ('Garden')");
         });
         QCOMPARE(f.editor()->categoryCombo()->findText("Garden"), -1);
@@ -279,7 +277,7 @@ private slots:
 
     void purchaseOrdersWindowClosingReloadsTheTransactions() {
         ProductsFixture f;
-        f.window->setWindowOpener(quarvel::ProductsWindow::Opens::PurchaseOrders, [&](QWidget*) {
+        WindowTable::registerWindow("Form8", [&](QWidget*) {
             f.db().exec("INSERT INTO [Inventory Transactions] (ProductID, TransactionDate,"
                         " UnitsOrdered) VALUES (1, '2022-01-01', 7)");
         });

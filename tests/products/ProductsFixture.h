@@ -64,9 +64,9 @@ public:
         }
         // Dates show in the locale's short form: the tests choose the locale.
         QLocale::setDefault(QLocale::c());
-        quarvel::SetTodayForTesting(today());
+        quarvel::setTodayForTesting(today());
         window = std::make_unique<quarvel::ProductsWindow>(m_programFolder.path());
-        window->load();
+        window->Form_Load();
         window->show();
         QApplication::setActiveWindow(window.get());
         active = QTest::qWaitForWindowActive(window.get());
@@ -75,7 +75,7 @@ public:
     ~ProductsFixture() {
         clearAnswers();
         window.reset();
-        quarvel::SetTodayForTesting(QDate());
+        quarvel::setTodayForTesting(QDate());
         QLocale::setDefault(QLocale::c());
     }
 

@@ -77,7 +77,7 @@ private slots:
         QVERIFY(!result.found);
         QVERIFY(!w.window.autoFillBackground());
         QVERIFY(w.window.styleSheet().isEmpty());
-        SetWhiteColors(&w.window);
+        setWhiteColors(&w.window);
         QVERIFY(hasBackground(&w.window, Qt::white));
         QVERIFY(hasBackground(w.frame, Qt::white));
         QVERIFY(hasBackground(w.label, Qt::white));

@@ -1,15 +1,14 @@
-#include "products/FormParts.h"
+#include "shell/FormBuilder.h"
 
 #include "platform/Twips.h"
 
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
-#include <QPalette>
 #include <QPushButton>
 #include <algorithm>
 
-namespace quarvel::formparts {
+namespace quarvel::shell::form {
 
 using platform::Twips;
 
@@ -63,11 +62,4 @@ void fitText(QLabel* label, qreal largestPointSize) {
     label->setFont(font);
 }
 
-void paintWhite(QWidget* widget) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-} // namespace quarvel::formparts
+} // namespace quarvel::shell::form

@@ -1,0 +1,18 @@
+#include "app/ProgramWindows.h"
+
+#include "reports/ReportDateRangeWindow.h"
+#include "reports/ReportsWindow.h"
+#include "shell/WindowTable.h"
+
+namespace quarvel {
+
+void registerProgramWindows() {
+    using shell::WindowTable;
+    WindowTable::clear();
+    WindowTable::registerWindow(QStringLiteral("Form3"),
+                                WindowTable::modal<reports::ReportsWindow>());
+    WindowTable::registerWindow(QStringLiteral("Form10"),
+                                WindowTable::modal<reports::ReportDateRangeWindow>());
+}
+
+} // namespace quarvel
