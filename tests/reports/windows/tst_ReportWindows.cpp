@@ -1,10 +1,10 @@
 // The Reports window (Form3) and the Report Date Range window (Form10), driven as a user; the
 // reports themselves are caught by the show hook instead of opening a preview.
 
+#include "BoxRecorder.h"
 #include "DbTool.h"
 #include "TempDatabase.h"
 #include "controls/BoundTextBox.h"
-#include "platform/MessageBox.h"
 #include "reports/Printers.h"
 #include "reports/ReportDateRangeWindow.h"
 #include "reports/ReportsWindow.h"
@@ -68,8 +68,14 @@ private:
     std::unique_ptr<TempDatabase> m_db;
     QStringList m_titles;
     QStringList m_periods;
-    QStringList m_boxes; // the message boxes' texts
-    std::unique_ptr<platform::ScopedMessageBoxHandler> m_handler;
+    // The message boxes shown, each as its title, "|" and its text.
+    QStringList boxes() const {
+        QStringList shown;
+        for (const BoxRecorder::Box& box : m_recorder->boxes)
+            shown << box.title + u'|' + box.text;
+        return shown;
+    }
+    std::unique_ptr<BoxRecorder> m_recorder;
 };
 
 void tst_ReportWindows::initTestCase() {
@@ -83,7 +89,6 @@ void tst_ReportWindows::init() {
     qputenv("QUARVEL_DATABASE", m_db->path().toUtf8());
     m_titles.clear();
     m_periods.clear();
-    m_boxes.clear();
     strBeginDate.clear();
     strEndDate.clear();
     setReportShowHook(
@@ -92,15 +97,13 @@ void tst_ReportWindows::init() {
             if (report.name == u"DataReport2")
                 m_periods << report.item(QStringLiteral("lblPeriod")).caption;
         });
-    m_handler = std::make_unique<platform::ScopedMessageBoxHandler>([this](QMessageBox& box) {
-        m_boxes << box.windowTitle() + u'|' + box.text();
-        return QMessageBox::Ok;
-    });
+    m_recorder.reset();
+    m_recorder = std::make_unique<BoxRecorder>(QMessageBox::Ok);
 }
 
 void tst_ReportWindows::cleanup() {
     setReportShowHook({});
-    m_handler.reset();
+    m_recorder.reset();
 }
 
 void tst_ReportWindows::reportsWindowLayout() {
@@ -119,7 +122,7 @@ void tst_ReportWindows::reportsWindowLayout() {
         QVERIFY(button->y() > previousBottom); // stacked in this order
         previousBottom = button->geometry().bottom();
     }
-    QVERIFY(m_boxes.isEmpty());
+    QVERIFY(boxes().isEmpty());
 
     ReportDateRangeWindow range;
     range.Form_Load();
@@ -132,7 +135,7 @@ void tst_ReportWindows::reportsWindowLayout() {
     QVERIFY(label);
     QCOMPARE(label->buddy(), range.beginDateBox());
     QCOMPARE(range.previewButton()->accessibleName(), QStringLiteral("Preview..."));
-    QVERIFY(m_boxes.isEmpty());
+    QVERIFY(boxes().isEmpty());
 }
 
 void tst_ReportWindows::buttonsShowTheirReports() {
@@ -147,7 +150,7 @@ void tst_ReportWindows::buttonsShowTheirReports() {
     QCOMPARE(m_titles,
              QStringList({"Product Cost Comparisons", "Product Summary",
                           "Product Transaction Detail", "Product Purchases by Supplier"}));
-    QVERIFY(m_boxes.isEmpty());
+    QVERIFY(boxes().isEmpty());
     QTest::mouseClick(window.button(4), Qt::LeftButton);
     QVERIFY(!window.isVisible());
 }
@@ -157,11 +160,11 @@ void tst_ReportWindows::showReportErrorNamesTheButton() {
     ReportsWindow window;
     window.show();
     QTest::mouseClick(window.button(2), Qt::LeftButton);
-    QCOMPARE(m_boxes.size(), 1);
-    QVERIFY(m_boxes[0].startsWith(QStringLiteral("Application Error|")));
-    QVERIFY2(m_boxes[0].contains(
+    QCOMPARE(boxes().size(), 1);
+    QVERIFY(boxes()[0].startsWith(QStringLiteral("Application Error|")));
+    QVERIFY2(boxes()[0].contains(
                  QStringLiteral("in Quarvel2021/08/31.Form3.PushButton2_Click at line 102")),
-             qPrintable(m_boxes[0]));
+             qPrintable(boxes()[0]));
     QVERIFY(m_titles.isEmpty());
     QVERIFY(window.isVisible()); // the menu carries on
 }
@@ -183,7 +186,7 @@ void tst_ReportWindows::dateRangeStoredAndShown() {
             QTest::mouseClick(w->previewButton(), Qt::LeftButton);
     });
     ShowReport(2);
-    QVERIFY2(m_boxes.isEmpty(), qPrintable(m_boxes.join(u'\n')));
+    QVERIFY2(boxes().isEmpty(), qPrintable(boxes().join(u'\n')));
     QCOMPARE(storedBeginDate(), QStringLiteral("2021-02-01"));
     QCOMPARE(strBeginDate, QStringLiteral("02/01/2021"));
     QCOMPARE(strEndDate, QStringLiteral("11/30/2021"));
@@ -233,7 +236,7 @@ void tst_ReportWindows::typedYears() {
     });
     ShowReport(2);
     QLocale::setDefault(previous);
-    QVERIFY2(m_boxes.isEmpty(), qPrintable(m_boxes.join(u'\n')));
+    QVERIFY2(boxes().isEmpty(), qPrintable(boxes().join(u'\n')));
     QCOMPARE(storedBeginDate(), stored);
     // The period line names the date that was stored.
     QCOMPARE(m_periods, QStringList{QStringLiteral("For Transactions Between:%1 and 12/31/2021")
@@ -248,9 +251,9 @@ void tst_ReportWindows::dateThatCannotBeStored() {
     });
     ShowReport(2);
     // Reported by the button and again by the close request's retry; the report still shows.
-    QCOMPARE(m_boxes.size(), 2);
-    QVERIFY(m_boxes[0].contains(QStringLiteral("Form10.PushButton1_Click at line 102")));
-    QVERIFY(m_boxes[1].contains(QStringLiteral("Form10.Form_QueryUnload at line 102")));
+    QCOMPARE(boxes().size(), 2);
+    QVERIFY(boxes()[0].contains(QStringLiteral("Form10.PushButton1_Click at line 102")));
+    QVERIFY(boxes()[1].contains(QStringLiteral("Form10.Form_QueryUnload at line 102")));
     QCOMPARE(storedBeginDate(), QStringLiteral("2021-01-01"));
     // The period line states the period the figures use, not the text that was refused.
     QCOMPARE(strBeginDate, QStringLiteral("01/01/2021"));
@@ -269,9 +272,9 @@ void tst_ReportWindows::emptyCompanyTable() {
         QTest::mouseClick(w->previewButton(), Qt::LeftButton);
     });
     ShowReport(2);
-    QVERIFY(!m_boxes.isEmpty());
-    QVERIFY2(m_boxes[0].contains(QStringLiteral("Form10.Form_Load at line")),
-             qPrintable(m_boxes[0]));
+    QVERIFY(!boxes().isEmpty());
+    QVERIFY2(boxes()[0].contains(QStringLiteral("Form10.Form_Load at line")),
+             qPrintable(boxes()[0]));
     QCOMPARE(shownBegin, QString());
     QCOMPARE(strBeginDate, QString());
     QCOMPARE(m_periods, QStringList{QStringLiteral("For Transactions Between: and ")});
