@@ -1,21 +1,18 @@
 #include "controls/ValueFormat.h"
 
+#include "data/TypedDate.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QLocale>
-#include <QRegularExpression>
 
 namespace quarvel::controls::ValueFormat {
 
 QString shortDateFormat() {
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
     if (format.contains(QLatin1String("MMM")) || format.contains(QLatin1String("ddd")))
         return QStringLiteral("MM/dd/yyyy");
-    if (!format.contains(QLatin1String("yyyy"))) {
-        static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
-        format.replace(twoDigitYear, QStringLiteral("yyyy"));
-    }
-    return format;
+    return withFourDigitYear(format);
 }
 
 QString displayText(const QVariant& value, const QString& dateFormat) {

@@ -10,7 +10,16 @@ int fullYear(int year, qsizetype digits) {
     return digits <= 2 ? 2000 + year : year;
 }
 
+const QRegularExpression& twoDigitYear() {
+    static const QRegularExpression yy(QStringLiteral("(?<!y)yy(?!y)"));
+    return yy;
+}
+
 } // namespace
+
+QString withFourDigitYear(QString format) {
+    return format.replace(twoDigitYear(), QStringLiteral("yyyy"));
+}
 
 QDate typedDate(const QString& text, const QLocale& locale) {
     const QString t = text.trimmed();
@@ -24,10 +33,9 @@ QDate typedDate(const QString& text, const QLocale& locale) {
     }
     // The locale's short form, its two-digit year read as this century's.
     const QString format = locale.dateFormat(QLocale::ShortFormat);
-    static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
-    if (!format.contains(twoDigitYear))
+    if (!format.contains(twoDigitYear()))
         return locale.toDate(t, format);
-    const QDate withFourDigits = locale.toDate(t, QString(format).replace(twoDigitYear, "yyyy"));
+    const QDate withFourDigits = locale.toDate(t, withFourDigitYear(format));
     if (withFourDigits.isValid() && withFourDigits.year() >= 1000)
         return withFourDigits;
     const QDate withTwoDigits = locale.toDate(t, format);
