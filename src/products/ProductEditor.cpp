@@ -10,10 +10,10 @@
 #include "platform/MessageBox.h"
 #include "products/ProductLayout.h"
 #include "products/ProductTransactions.h"
-#include "products/SaveConflict.h"
 #include "shell/FormBuilder.h"
 #include "shell/FormWindow.h"
 #include "shell/Globals.h"
+#include "shell/SaveConflict.h"
 #include "shell/Trap.h"
 #include "shell/WindowTable.h"
 
@@ -315,7 +315,7 @@ void ProductEditor::PushButton7_Click() {
     // The note reports the write: it is shown only when the write succeeded. A row changed by
     // another user meanwhile is written only if the user says so.
     bool saved = false;
-    trap(102, [&] { saved = updateAskingOnConflict(m_form, recordsetOf(rsProducts)); });
+    trap(102, [&] { saved = shell::updateAskingOnConflict(m_form, recordsetOf(rsProducts)); });
     trap(104, [&] { SetFullName(); });
     if (saved) {
         trap(106, [&] {

@@ -12,9 +12,9 @@
 #include "platform/UpdateFreeze.h"
 #include "products/ProductEditor.h"
 #include "products/ProductLayout.h"
-#include "products/SaveConflict.h"
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
+#include "shell/SaveConflict.h"
 #include "shell/Trap.h"
 
 #include <QDate>
@@ -151,7 +151,7 @@ bool ProductTransactions::SaveTransactions() {
     Recordset& transactions = gridRecordset();
     bool written = true;
     if (transactions.EditMode() != Recordset::adEditNone)
-        written = updateAskingOnConflict(m_form, transactions);
+        written = shell::updateAskingOnConflict(m_form, transactions);
     recordsetOf(rsProductTotals).Close();
     SetSum();
     return written;

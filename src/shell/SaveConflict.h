@@ -3,8 +3,10 @@
 class QWidget;
 
 namespace quarvel {
-
 class Recordset;
+}
+
+namespace quarvel::shell {
 
 // Writes the current row of `rs` (Update). When the write is refused because another user
 // changed the row since it was read, the stored values are read again without losing what
@@ -14,4 +16,4 @@ class Recordset;
 // stored values.
 bool updateAskingOnConflict(QWidget* parent, Recordset& rs);
 
-} // namespace quarvel
+} // namespace quarvel::shell

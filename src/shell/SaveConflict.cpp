@@ -1,4 +1,4 @@
-#include "products/SaveConflict.h"
+#include "shell/SaveConflict.h"
 
 #include "controls/ValueFormat.h"
 #include "data/DatabaseError.h"
@@ -8,7 +8,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-namespace quarvel {
+namespace quarvel::shell {
 
 namespace {
 
@@ -64,4 +64,4 @@ bool updateAskingOnConflict(QWidget* parent, Recordset& rs) {
     return false;
 }
 
-} // namespace quarvel
+} // namespace quarvel::shell
