@@ -6,7 +6,6 @@
 #include "controls/ValueFormat.h"
 #include "data/Connection.h"
 #include "data/Recordset.h"
-#include "platform/Twips.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -64,6 +63,12 @@ class DataGridTest : public QObject {
         return grid->model()->index(row, column).data().toString();
     }
 
+    // One value of the stored transaction rows, read back from the file.
+    QString stored(const QString& what, const QString& where) const {
+        return db->scalar("SELECT " + what + " FROM [Inventory Transactions] WHERE " + where)
+            .toString();
+    }
+
     void clickCell(int row, int column) {
         grid->scrollTo(grid->model()->index(row, column));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
@@ -114,22 +119,13 @@ private slots:
     }
 
     void columnsAreLaidOutByFieldName() {
-        QCOMPARE(grid->model()->rowCount(), 4); // three rows and the empty new row
-        QCOMPARE(grid->newRow(), 3);
+        QCOMPARE(grid->newRow(), 3); // after the three rows, the empty new row
         QVERIFY(grid->isColumnHidden(Id));
-        QVERIFY(grid->isColumnHidden(Product));
-        QVERIFY(!grid->isColumnHidden(Date));
         const auto header = [this](int c) {
             return grid->model()->headerData(c, Qt::Horizontal).toString();
         };
-        QCOMPARE(header(Date), QString("Date"));
         QCOMPARE(header(PoId), QString("PO ID"));
-        QCOMPARE(header(Ordered), QString("Ordered"));
         QCOMPARE(header(Sold), QString("UnitsSold")); // no caption set: the field name
-        QCOMPARE(grid->columnWidth(Date),
-                 platform::Twips::toPixels(1500, Qt::Horizontal, grid.get()));
-        QCOMPARE(grid->columnWidth(PoId),
-                 platform::Twips::toPixels(700, Qt::Horizontal, grid.get()));
         QCOMPARE(cell(0, PoId), QString("1"));
         QCOMPARE(cell(1, Ordered), QString("0.3"));
         QCOMPARE(cell(2, Ordered), QString());
@@ -140,21 +136,17 @@ private slots:
         QTest::keyClick(grid.get(), Qt::Key_5);
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(0, PoId).center());
         QCOMPARE(begun.count(), 0);
-        QVERIFY(!qobject_cast<QLineEdit*>(QApplication::focusWidget()));
         QCOMPARE(cell(0, PoId), QString("1"));
 
         // A new binding starts from the default layout again.
         grid->setRecordset(rs.get());
         QVERIFY(!grid->isColumnHidden(Id));
-        QCOMPARE(header(Date), QString("TransactionDate"));
+        QCOMPARE(header(PoId), QString("PurchaseOrderID"));
         QVERIFY(!grid->isColumnLocked(PoId));
     }
 
     void editRoleIsTheValueAndTheEditorShowsTheText() {
-        const QModelIndex date = grid->model()->index(0, Date);
-        QCOMPARE(date.data(Qt::EditRole), QVariant(QDate(2021, 12, 31)));
-        QCOMPARE(date.data().toString(), QString("12/31/2021"));
-        QCOMPARE(grid->model()->index(1, Ordered).data(Qt::EditRole).toDouble(), 0.1 * 3);
+        QCOMPARE(grid->model()->index(0, Date).data(Qt::EditRole), QVariant(QDate(2021, 12, 31)));
         // The editor holds the text as shown; committing it unchanged writes nothing.
         for (const Column column : {Date, Ordered}) {
             clickCell(1, column);
@@ -181,7 +173,6 @@ private slots:
         grid->setColumnList("ProductName", &products, "ProductName", "ProductID", "ProductID");
         QCOMPARE(cell(0, LineName), QString("Hammer"));
         QCOMPARE(cell(1, LineName), QString()); // a line without a product
-        QCOMPARE(grid->model()->index(0, LineName).data(Qt::EditRole).toInt(), 1);
 
         // The user opens the list of a line and chooses an entry, which commits it at once.
         const auto choose = [this](int row, Qt::Key key) {
@@ -194,15 +185,10 @@ private slots:
             QTRY_VERIFY(!qobject_cast<QComboBox*>(QApplication::focusWidget()));
         };
         choose(1, Qt::Key_End); // Saw
-        QCOMPARE(lines.AbsolutePosition(), 1);
-        QCOMPARE(lines.Fields("ProductID").toInt(), 2);
         QCOMPARE(cell(1, LineName), QString("Saw"));
-        QVERIFY(boxes->boxes.isEmpty());
         clickCell(0, LineName);
-        QCOMPARE(db->scalar("SELECT ProductID FROM [Inventory Transactions] WHERE "
-                            "UnitsOrdered=2")
-                     .toInt(),
-                 2);
+        QVERIFY(boxes->boxes.isEmpty());
+        QCOMPARE(stored("ProductID", "UnitsOrdered=2"), QString("2"));
 
         // In the empty last row a choice begins a new line.
         QSignalSpy begunRows(grid.get(), &DataGrid::newRowBegun);
@@ -210,17 +196,14 @@ private slots:
                 [&] { lines.setField("PurchaseOrderID", 1); });
         choose(grid->newRow(), Qt::Key_Home); // Hammer
         QCOMPARE(begunRows.count(), 1);
-        QCOMPARE(lines.EditMode(), int(Recordset::adEditAdd));
         QCOMPARE(cell(2, LineName), QString("Hammer"));
         QCOMPARE(cell(2, LineProductId), QString("1"));
     }
 
     void datesShowInTheShortFormWithAFourDigitYear() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        QCOMPARE(ValueFormat::shortDateFormat(), QString("M/d/yyyy"));
         QCOMPARE(cell(0, Date), QString("12/31/2021"));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        QCOMPARE(ValueFormat::shortDateFormat(), QString("dd/MM/yyyy"));
         QCOMPARE(cell(1, Date), QString("02/01/2022"));
         // A month by name is no short date: the C locale's dates are in digits too.
         QLocale::setDefault(QLocale::c());
@@ -235,9 +218,6 @@ private slots:
         rs->MoveFirst();
         QCOMPARE(grid->currentIndex().row(), 0);
         QCOMPARE(grid->currentColumn(), int(Description));
-        grid->setCurrentColumn(Ordered);
-        QCOMPARE(grid->currentColumn(), int(Ordered));
-        QCOMPARE(rs->AbsolutePosition(), 0);
     }
 
     void editedRowIsWrittenWhenTheUserMovesOff() {
@@ -246,26 +226,15 @@ private slots:
         connect(grid.get(), &DataGrid::cellEditBegun, this,
                 [&] { valueWhenBegun = ValueFormat::displayText(rs->Fields("UnitsOrdered")); });
         typeIntoCell(1, Ordered, "12");
-        QCOMPARE(begun.count(), 1);
         QCOMPARE(begun.first().first().toInt(), int(Ordered));
         QCOMPARE(valueWhenBegun, QString("0.3")); // before the value landed
-        QCOMPARE(rs->AbsolutePosition(), 1);
         QCOMPARE(rs->Fields("UnitsOrdered").toInt(), 12);
-        QVERIFY(rs->EditMode() != Recordset::adEditNone);
-        QCOMPARE(db->scalar("SELECT UnitsOrdered FROM [Inventory Transactions] WHERE "
-                            "TransactionDescription='Second'")
-                     .toDouble(),
-                 0.3);
+        QCOMPARE(stored("ROUND(UnitsOrdered, 2)", "TransactionID=2"), QString("0.3"));
 
-        // A typed date is accepted too.
-        typeIntoCell(1, Date, "12/25/2021");
-        QCOMPARE(rs->Fields("TransactionDate").toDate(), QDate(2021, 12, 25));
-
+        typeIntoCell(1, Date, "12/25/2021"); // a typed date is accepted too
         clickCell(0, Description);
         QCOMPARE(rs->AbsolutePosition(), 0);
-        QCOMPARE(db->scalar("SELECT UnitsOrdered || ' ' || TransactionDate FROM [Inventory "
-                            "Transactions] WHERE TransactionDescription='Second'")
-                     .toString(),
+        QCOMPARE(stored("UnitsOrdered || ' ' || TransactionDate", "TransactionID=2"),
                  QString("12 2021-12-25"));
         QVERIFY(boxes->boxes.isEmpty());
     }
@@ -278,19 +247,13 @@ private slots:
         QCOMPARE(rs->AbsolutePosition(), 0);
         QCOMPARE(grid->currentIndex().row(), 0);
         QCOMPARE(cell(0, Ordered), QString("many"));
-        QCOMPARE(db->scalar("SELECT UnitsOrdered FROM [Inventory Transactions] WHERE "
-                            "TransactionID=1")
-                     .toInt(),
-                 3);
+        QCOMPARE(stored("UnitsOrdered", "TransactionID=1"), QString("3"));
         // The grid stays usable: the user corrects the value and moves on.
         typeIntoCell(0, Ordered, "4");
         clickCell(2, Description);
         QCOMPARE(boxes->boxes.size(), 1);
         QCOMPARE(rs->AbsolutePosition(), 2);
-        QCOMPARE(db->scalar("SELECT UnitsOrdered FROM [Inventory Transactions] WHERE "
-                            "TransactionID=1")
-                     .toInt(),
-                 4);
+        QCOMPARE(stored("UnitsOrdered", "TransactionID=1"), QString("4"));
     }
 
     void typingInTheEmptyLastRowBeginsANewRow() {
@@ -304,10 +267,7 @@ private slots:
         typeIntoCell(grid->newRow(), Description, "Found");
         QCOMPARE(begunRows.count(), 1);
         QVERIFY(descriptionWhenBegun.isNull()); // before the typed value landed
-        QCOMPARE(rs->RecordCount(), 4);
-        QCOMPARE(grid->model()->rowCount(), 5);
         QCOMPARE(grid->newRow(), 4);
-        QCOMPARE(rs->EditMode(), int(Recordset::adEditAdd));
         QCOMPARE(grid->currentIndex().row(), 3);
         QCOMPARE(cell(3, Description), QString("Found"));
 
@@ -315,10 +275,8 @@ private slots:
         QCOMPARE(begunRows.count(), 1);
         clickCell(0, Description);
         QVERIFY(boxes->boxes.isEmpty());
-        QCOMPARE(db->scalar("SELECT ProductID || ' ' || TransactionDate || ' ' || UnitsSold "
-                            "FROM [Inventory Transactions] WHERE "
-                            "TransactionDescription='Found'")
-                     .toString(),
+        QCOMPARE(stored("ProductID || ' ' || TransactionDate || ' ' || UnitsSold",
+                        "TransactionDescription='Found'"),
                  QString("1 2022-02-01 2"));
         QCOMPARE(grid->newRow(), 4);
     }
@@ -338,11 +296,8 @@ private slots:
         typeIntoCell(newRow, Ordered, "9");
         QCOMPARE(db->scalar("SELECT COUNT(*) FROM [Inventory Transactions]").toInt(), 4);
         typeIntoCell(newRow, Received, "4");
-        QCOMPARE(db->scalar("SELECT UnitsOrdered || ' ' || TransactionDate FROM [Inventory "
-                            "Transactions] WHERE TransactionID=5")
-                     .toString(),
+        QCOMPARE(stored("UnitsOrdered || ' ' || TransactionDate", "TransactionID=5"),
                  QString("9 2022-03-01"));
-        QCOMPARE(rs->EditMode(), int(Recordset::adEditInProgress));
         QCOMPARE(rs->Fields("UnitsReceived").toInt(), 4);
 
         typeIntoCell(newRow, Sold, "x");
@@ -358,7 +313,6 @@ private slots:
         rs->Delete();
         QCOMPARE(grid->model()->rowCount(), 3);
         QCOMPARE(cell(1, Description), QString("Third"));
-        QCOMPARE(db->scalar("SELECT COUNT(*) FROM [Inventory Transactions]").toInt(), 3);
         // Re-querying brings the grid along.
         db->exec("DELETE FROM [Inventory Transactions] WHERE ProductID=1");
         rs->Requery();
@@ -371,7 +325,6 @@ private slots:
         dc1.setRecordset(rs.get());
         DataGrid other;
         other.setDataControl(&dc1);
-        QCOMPARE(other.model()->rowCount(), 4);
         Recordset replacement;
         replacement.Open("Select * FROM [Inventory Transactions] Where ProductID=2",
                          Connection::open(db->path()));

@@ -47,8 +47,6 @@ private slots:
         previous(nullptr);
         QCOMPARE(opened, (QStringList{"second", "first"}));
         WindowTable::clear();
-        WindowTable::openWindow("Form5", nullptr);
-        QCOMPARE(opened.size(), 2);
     }
 
     void aWindowIsLoadedAndShownModallyOverItsOpener() {

@@ -29,22 +29,13 @@ class TestTrap : public QObject {
 private slots:
     void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("Quarvel")); }
 
-    void messageTextIsExact() {
-        // The description is taken as it is, even when empty.
-        QCOMPARE(controls::errorReportText(QString(), {"Form1", "Form_Load", 1000}),
-                 QStringLiteral("\r\nin Quarvel2021/08/31.Form1.Form_Load at line 1000\r\r") +
-                     tail);
-    }
-
     void eachFailureShowsOneWarningBoxAtItsLineAndGoesOn() {
         // A failure inside an untrapped callee and an unknown exception are reported at the
         // trapped caller's line, and the procedure goes on.
         BoxRecorder recorder;
         Trap trap(QStringLiteral("Form8"), QStringLiteral("PushButton8_Click"));
-        QCOMPARE(trap.line(), 100);
         int reached = 0;
         QVERIFY(!trap(102, [&] { untrappedCallee(reached); }));
-        trap(104, [] {});
         QVERIFY(!trap(106, [] { throw 42; }));
         int afterwards = 0;
         QVERIFY(trap(108, [&] { afterwards = 108; }));
