@@ -41,7 +41,6 @@ private slots:
             << "en_US" << FieldKind::Integer << "1,234" << n(1234) << n(1234);
         QTest::newRow("en bad grouping")
             << "en_US" << FieldKind::Integer << "1,2,3" << refused << refused;
-        QTest::newRow("en decimal") << "en_US" << FieldKind::Number << "2.5" << d(2.5) << d(2.5);
         QTest::newRow("en whole for integer")
             << "en_US" << FieldKind::Integer << "2.5" << refused << refused;
         QTest::newRow("de grouped")
@@ -69,8 +68,6 @@ private slots:
             << "en_US" << FieldKind::Currency << "1.23456" << d(1.2346) << d(1.2346);
         QTest::newRow("de currency")
             << "de_DE" << FieldKind::Currency << "1.000,5" << d(1000.5) << d(1000.5);
-        QTest::newRow("currency words")
-            << "en_US" << FieldKind::Currency << "cheap" << refused << refused;
 
         QTest::newRow("month/day/year") << "en_US" << FieldKind::Date << "12/31/2021"
                                         << text("2021-12-31") << date(2021, 12, 31);
@@ -78,8 +75,6 @@ private slots:
             << "en_US" << FieldKind::Date << "1/2/99" << text("2099-01-02") << date(2099, 1, 2);
         QTest::newRow("C two-digit year")
             << "C" << FieldKind::Date << "1/5/21" << text("2021-01-05") << date(2021, 1, 5);
-        QTest::newRow("four-digit year")
-            << "en_US" << FieldKind::Date << "3/4/1999" << text("1999-03-04") << date(1999, 3, 4);
         QTest::newRow("de two-digit year")
             << "de_DE" << FieldKind::Date << "31.12.21" << text("2021-12-31") << date(2021, 12, 31);
         QTest::newRow("stored form")
