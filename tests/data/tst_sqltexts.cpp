@@ -113,24 +113,18 @@ private slots:
     void phoneMask_data() {
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("masked") << "(555) 123-4567"
-                                << "(555) 123-4567";
-        QTest::newRow("trailing blank") << "(555) 123-4567 "
-                                        << "(555) 123-4567";
-        QTest::newRow("hyphens") << "555-123-4567"
-                                 << "(555) 123-4567";
-        QTest::newRow("seven digits") << "123-4567"
-                                      << "(   ) 123-4567";
-        QTest::newRow("nine digits") << "123456789"
-                                     << "( 12) 345-6789";
-        QTest::newRow("extension") << "555-123-4567 x89"
-                                   << "(555) 345-6789";
-        QTest::newRow("no digits") << "n/a"
-                                   << "(   )    -    ";
-        QTest::newRow("other digits") << "\u0665\u0665\u0665"
-                                      << "(   )    -    ";
+        auto row = [](const char* name, const QString& in, const QString& out) {
+            QTest::newRow(name) << in << out;
+        };
+        row("empty", "", "");
+        row("masked", "(555) 123-4567", "(555) 123-4567");
+        row("trailing blank", "(555) 123-4567 ", "(555) 123-4567");
+        row("hyphens", "555-123-4567", "(555) 123-4567");
+        row("seven digits", "123-4567", "(   ) 123-4567");
+        row("nine digits", "123456789", "( 12) 345-6789");
+        row("extension", "555-123-4567 x89", "(555) 345-6789");
+        row("no digits", "n/a", "(   )    -    ");
+        row("other digits", "\u0665\u0665\u0665", "(   )    -    ");
     }
     void phoneMask() {
         QFETCH(QString, in);
