@@ -30,9 +30,6 @@ private slots:
         QTest::newRow("qryProducts for one product")
             << "SELECT * FROM qryProducts WHERE ProductID = 2"
             << "ix_InventoryTransactions_Product";
-        QTest::newRow("transactions of one product")
-            << "SELECT * FROM \"Inventory Transactions\" WHERE ProductID = 2"
-            << "ix_InventoryTransactions_Product";
         QTest::newRow("transaction grid of one product")
             << "SELECT TransactionID, ProductID, TransactionDate, PurchaseOrderID, UnitsOrdered "
                "FROM \"Inventory Transactions\" WHERE ProductID = 2"

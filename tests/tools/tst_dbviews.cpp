@@ -83,9 +83,6 @@ private slots:
             QCOMPARE(rows[i].value("UnitsOnOrder").toLongLong(), expected[i].second);
             QVERIFY(!rows[i].value("UnitsOnHand").isNull());
         }
-        const auto one = queryRows(m_db->path(), "SELECT * FROM qryProducts WHERE ProductID=1");
-        QCOMPARE(one.size(), 1);
-        QCOMPARE(one[0].value("ProductName").toString(), QString("Alpha"));
 
         const auto summary =
             byKey(queryRows(m_db->path(), "SELECT * FROM qryRep3A"), "ProductName", "LeadTime");
@@ -201,12 +198,9 @@ private slots:
             QVERIFY2(columns.contains(QString::fromLatin1(name)), name);
         QCOMPARE(rows.size(), 5);
         QList<double> subtotals;
-        double gammaTotal = 0;
         for (const QVariantMap& row : rows) {
             QCOMPARE(row.value("qryRep5B.PurchaseOrderID").toLongLong(), 1);
             subtotals.append(row.value("Subtotal").toDouble());
-            if (row.value("Inventory Transactions.ProductID").toLongLong() == 3)
-                gammaTotal += row.value("Subtotal").toDouble();
         }
         QVERIFY(subtotals.contains(7.5));
         QCOMPARE(subtotals.count(0.1), 3);
@@ -216,8 +210,7 @@ private slots:
         QCOMPARE(orphan.size(), 1);
         QVERIFY(orphan[0].value("ProductName").isNull());
         QCOMPARE(orphan[0].value("Subtotal").toDouble(), 2.5);
-        // Summing three binary 0.1s drifts; the view's rounded sum does not.
-        QVERIFY(gammaTotal != 0.3);
+        // Three binary 0.1s summed drift; the view's rounded sum does not.
         QVERIFY(m_db->scalar("SELECT round(sum(Subtotal), 4) FROM qryRep5B WHERE "
                              "[Inventory Transactions.ProductID] = 3")
                     .toDouble() == 0.3);
