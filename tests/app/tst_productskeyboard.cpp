@@ -177,19 +177,10 @@ private slots:
             QCOMPARE(f.boxes.value(0).text, shown + " - First delivery\n  saved.");
         }
         // A date typed in the form shown is read back in that form.
-        f.grid()->setFocus();
-        f.grid()->setCurrentIndex(date);
-        QTest::keyClick(f.grid(), Qt::Key_F2);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(QApplication::focusWidget(), "05.03.2021");
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        f.typeInCell(row, "TransactionDate", "05.03.2021");
         f.click("PushButton8");
         QLocale::setDefault(QLocale::c());
-        QCOMPARE(f.db()
-                     .scalar("SELECT TransactionDate FROM [Inventory Transactions] WHERE "
-                             "TransactionID = 1")
-                     .toString(),
-                 QStringLiteral("2021-03-05"));
+        QCOMPARE(f.transaction1("TransactionDate").toString(), QStringLiteral("2021-03-05"));
     }
 
     void buttonRowsAreAligned() {

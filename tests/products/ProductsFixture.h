@@ -98,6 +98,41 @@ public:
     }
     void next() const { QTest::mouseClick(editor()->dc()->nextButton(), Qt::LeftButton); }
     void previous() const { QTest::mouseClick(editor()->dc()->previousButton(), Qt::LeftButton); }
+    // Replaces the text of the editor's box `index` as the user types it.
+    quarvel::controls::BoundTextBox* retype(int index, const QString& text) const {
+        auto* box = editor()->box(index);
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        return box;
+    }
+    // A stored field of product 1 or of transaction 1, and the row count of a table.
+    QVariant product1(const char* field) const {
+        return m_db->scalar(
+            QStringLiteral("SELECT %1 FROM Products WHERE ProductID = 1").arg(field));
+    }
+    QVariant transaction1(const char* field) const {
+        return m_db->scalar(
+            QStringLiteral("SELECT %1 FROM [Inventory Transactions] WHERE TransactionID = 1")
+                .arg(field));
+    }
+    int count(const char* table) const {
+        return m_db->scalar(QStringLiteral("SELECT count(*) FROM %1").arg(table)).toInt();
+    }
+    // Types `text` into a cell as a user does: the cell made current, F2, the text, Enter.
+    // Without `commit` the editor stays open.
+    void typeInCell(int row, const char* field, const QString& text, bool commit = true) const {
+        grid()->setFocus();
+        grid()->setCurrentIndex(grid()->model()->index(row, grid()->columnOf(field)));
+        QTest::keyClick(grid(), Qt::Key_F2);
+        QWidget* cellEditor = QApplication::focusWidget();
+        QVERIFY(cellEditor && cellEditor != grid());
+        QTest::keyClick(cellEditor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(cellEditor, text);
+        if (commit) {
+            QTest::keyClick(cellEditor, Qt::Key_Return);
+            QTRY_COMPARE(QApplication::focusWidget(), grid()); // the editor commits queued
+        }
+    }
     // Row of a transaction in the grid: the database returns rows in no particular order.
     int rowOfTransaction(int transactionId) const {
         const quarvel::Recordset& rs = *quarvel::rsTransactions;

@@ -12,29 +12,6 @@ QModelIndex cell(const ProductsFixture& f, int row, const char* field) {
     return f.grid()->model()->index(row, f.grid()->columnOf(field));
 }
 
-// Types `text` into a cell as a user does: the cell made current, F2, the text, Enter.
-// Without `commit` the editor stays open.
-void typeInCell(const ProductsFixture& f, int row, const char* field, const QString& text,
-                bool commit = true) {
-    f.grid()->setFocus();
-    f.grid()->setCurrentIndex(cell(f, row, field));
-    QTest::keyClick(f.grid(), Qt::Key_F2);
-    QWidget* editor = QApplication::focusWidget();
-    QVERIFY(editor && editor != f.grid());
-    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(editor, text);
-    if (commit) {
-        QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_COMPARE(QApplication::focusWidget(), f.grid()); // the editor commits queued
-    }
-}
-
-int unitsSoldOfTransaction1(const ProductsFixture& f) {
-    return f.db()
-        .scalar("SELECT UnitsSold FROM [Inventory Transactions] WHERE TransactionID = 1")
-        .toInt();
-}
-
 } // namespace
 
 class TestProductTransactions : public QObject {
@@ -66,11 +43,7 @@ private slots:
         QCOMPARE(f.boxes[0].text, QStringLiteral("03/04/2021 - First delivery\n  saved."));
         QCOMPARE(f.boxes[0].title, QStringLiteral("Quarvel"));
         QCOMPARE(f.boxes[0].icon, QMessageBox::NoIcon);
-        QCOMPARE(f.db()
-                     .scalar("SELECT UnitsSold FROM [Inventory Transactions] WHERE "
-                             "TransactionID = 1")
-                     .toInt(),
-                 4);
+        QCOMPARE(f.transaction1("UnitsSold").toInt(), 4);
         QCOMPARE(f.unitsOnHand(), QStringLiteral("3"));
         QVERIFY(f.window->updatesEnabled());
 
@@ -84,7 +57,7 @@ private slots:
     void aFailedRowWriteGivesOneReport() {
         ProductsFixture f;
         const int row = f.rowOfTransaction(1);
-        typeInCell(f, row, "UnitsSold", "several");
+        f.typeInCell(row, "UnitsSold", "several");
         f.click("PushButton8");
         QCOMPARE(f.boxes.size(), 1);
         QCOMPARE(f.boxes[0].title, QStringLiteral("Application Error"));
@@ -93,11 +66,7 @@ private slots:
         // The procedure went on to its end: drawing is back, the grid has the focus.
         QVERIFY(f.window->updatesEnabled());
         QTRY_VERIFY(f.grid()->hasFocus());
-        QCOMPARE(f.db()
-                     .scalar("SELECT UnitsSold FROM [Inventory Transactions] WHERE "
-                             "TransactionID = 1")
-                     .toInt(),
-                 2);
+        QCOMPARE(f.transaction1("UnitsSold").toInt(), 2);
 
         // Moving off the row: a double click on another row reports once and opens no editor
         // there; the grid stays on the row, also when the user tries again with the keyboard.
@@ -117,28 +86,28 @@ private slots:
         ProductsFixture f;
         const QString question = quarvel::ProductsWindow::closingQuestion().replace("\r\n", "\n");
         // No drops the edit; the move goes on.
-        typeInCell(f, f.rowOfTransaction(1), "UnitsSold", "6");
+        f.typeInCell(f.rowOfTransaction(1), "UnitsSold", "6");
         f.answerNext(QMessageBox::No);
         f.next();
         QCOMPARE(f.boxes.size(), 1);
         QCOMPARE(f.boxes[0].title, QStringLiteral("Question"));
         QCOMPARE(f.boxes[0].text, question);
         QCOMPARE(f.idLabel(), QStringLiteral("2"));
-        QCOMPARE(unitsSoldOfTransaction1(f), 2);
+        QCOMPARE(f.transaction1("UnitsSold").toInt(), 2);
 
         // Yes writes it, also from a cell editor still open.
         f.previous();
-        typeInCell(f, f.rowOfTransaction(1), "UnitsSold", "6", false);
+        f.typeInCell(f.rowOfTransaction(1), "UnitsSold", "6", false);
         f.takeBoxes();
         f.answerNext(QMessageBox::Yes);
         f.next();
         QCOMPARE(f.boxes.size(), 1);
         QCOMPARE(f.idLabel(), QStringLiteral("2"));
-        QCOMPARE(unitsSoldOfTransaction1(f), 6);
+        QCOMPARE(f.transaction1("UnitsSold").toInt(), 6);
 
         // A write that fails is reported and the user stays with the row.
         f.previous();
-        typeInCell(f, f.rowOfTransaction(1), "UnitsSold", "several");
+        f.typeInCell(f.rowOfTransaction(1), "UnitsSold", "several");
         f.takeBoxes();
         f.answerNext(QMessageBox::Yes);
         f.next();
@@ -155,17 +124,17 @@ private slots:
         f.click("PushButton4");
         QCOMPARE(f.boxes.size(), 2);
         QVERIFY(f.boxes[1].text.contains("Form1.PushButton4_Click"));
-        QCOMPARE(f.db().scalar("SELECT count(*) FROM Products").toInt(), 3);
+        QCOMPARE(f.count("Products"), 3);
         QCOMPARE(f.idLabel(), QStringLiteral("1"));
         f.takeBoxes();
         f.answerNext(QMessageBox::No);
         f.click("PushButton4");
         QCOMPARE(f.boxes.size(), 1);
         QCOMPARE(f.title(), QStringLiteral("New Product"));
-        QCOMPARE(unitsSoldOfTransaction1(f), 6);
+        QCOMPARE(f.transaction1("UnitsSold").toInt(), 6);
 
         // Deleting a product: its new grid row is dropped on No, and the product goes.
-        typeInCell(f, f.grid()->newRow(), "UnitsSold", "3");
+        f.typeInCell(f.grid()->newRow(), "UnitsSold", "3");
         QCOMPARE(quarvel::rsTransactions->EditMode(), int(quarvel::Recordset::adEditAdd));
         f.takeBoxes();
         f.answerNext(QMessageBox::Yes);
@@ -173,8 +142,8 @@ private slots:
         f.click("PushButton3");
         QCOMPARE(f.boxes.size(), 2);
         QCOMPARE(f.boxes[1].text, question);
-        QCOMPARE(f.db().scalar("SELECT count(*) FROM Products").toInt(), 3);
-        QCOMPARE(f.db().scalar("SELECT count(*) FROM [Inventory Transactions]").toInt(), 3);
+        QCOMPARE(f.count("Products"), 3);
+        QCOMPARE(f.count("[Inventory Transactions]"), 3);
         QCOMPARE(f.title(), QStringLiteral("Hammer"));
     }
 
@@ -186,12 +155,9 @@ private slots:
         QVERIFY(!f.takeBoxes().isEmpty());
         f.click("PushButton2");
         QCOMPARE(f.takeBoxes().size(), 4); // the add, the date, the product, the write
-        QCOMPARE(f.db()
-                     .scalar("SELECT TransactionDate || ' ' || UnitsSold FROM [Inventory "
-                             "Transactions] WHERE TransactionID = 1")
-                     .toString(),
+        QCOMPARE(f.transaction1("TransactionDate || ' ' || UnitsSold").toString(),
                  QStringLiteral("2021-03-04 2"));
-        QCOMPARE(f.db().scalar("SELECT count(*) FROM [Inventory Transactions]").toInt(), 3);
+        QCOMPARE(f.count("[Inventory Transactions]"), 3);
         QCOMPARE(quarvel::rsTransactions->Fields("TransactionDate").toDate(), QDate(2021, 3, 4));
     }
 
@@ -205,11 +171,7 @@ private slots:
         QVERIFY2(f.boxes[0].text.contains("UnitsSold: stored \"6\", yours \"4\""),
                  qPrintable(f.boxes[0].text));
         QCOMPARE(f.boxes[1].text, QStringLiteral("03/04/2021 - First delivery\n  saved."));
-        QCOMPARE(f.db()
-                     .scalar("SELECT UnitsSold FROM [Inventory Transactions] WHERE "
-                             "TransactionID = 1")
-                     .toInt(),
-                 4);
+        QCOMPARE(f.transaction1("UnitsSold").toInt(), 4);
     }
 
     void deleteTransactionAsksWithNoAsDefault() {
@@ -223,7 +185,7 @@ private slots:
                                                  "record ?\nFor: 03/04/2021 - First delivery"));
         QCOMPARE(f.boxes[0].defaultButton, QMessageBox::No);
         QCOMPARE(f.boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(f.db().scalar("SELECT count(*) FROM [Inventory Transactions]").toInt(), 3);
+        QCOMPARE(f.count("[Inventory Transactions]"), 3);
 
         f.answerNext(QMessageBox::Yes);
         f.click("PushButton1");
@@ -239,15 +201,8 @@ private slots:
     void gridEditUpdatesFiguresWhenTheNextCellEditBegins() {
         ProductsFixture f;
         QTest::mouseMove(f.window->taskMenu()->entry(2));
-        f.grid()->setFocus();
         const int row = f.rowOfTransaction(1);
-        f.grid()->setCurrentIndex(cell(f, row, "UnitsReceived"));
-        QTest::keyClick(f.grid(), Qt::Key_F2);
-        QWidget* editor = QApplication::focusWidget();
-        QVERIFY(editor && editor != f.grid());
-        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(editor, "10");
-        QTest::keyClick(editor, Qt::Key_Return);
+        f.typeInCell(row, "UnitsReceived", "10");
         QTRY_COMPARE(quarvel::rsTransactions->Fields("UnitsReceived").toInt(), 10);
         QCOMPARE(f.unitsOnHand(), QStringLiteral("5"));
 
@@ -255,11 +210,7 @@ private slots:
         QTest::keyClick(f.grid(), Qt::Key_F2);
         QCOMPARE(f.unitsOnHand(), QStringLiteral("7"));
         QCOMPARE(f.unitsOnOrder(), QStringLiteral("0"));
-        QCOMPARE(f.db()
-                     .scalar("SELECT UnitsReceived FROM [Inventory Transactions] WHERE "
-                             "TransactionID = 1")
-                     .toInt(),
-                 10);
+        QCOMPARE(f.transaction1("UnitsReceived").toInt(), 10);
         for (int i = 0; i < 8; ++i)
             QCOMPARE(f.window->taskMenu()->entryColor(i), quarvel::TaskMenu::normalColor());
         QVERIFY(f.boxes.isEmpty());

@@ -20,7 +20,6 @@ inline LayoutOptions options() {
 
 inline ReportDefinition costReport() {
     using I = ReportItem;
-    const QColor navy(0, 0, 128);
     ReportDefinition r;
     r.name = QStringLiteral("DataReport1");
     r.title = QStringLiteral("Product Cost Comparisons");
@@ -30,19 +29,13 @@ inline ReportDefinition costReport() {
         1380,
         {I::shape(QStringLiteral("Shape1"), {0, 75, 9315, 210}, Qt::white, QColor(224, 224, 224)),
          I::label(QStringLiteral("Label3"), {195, 390, 6105, 555}, r.title).size(21.75).bold(),
-         I::label(QStringLiteral("Label1"), {6390, 405, 2940, 240}, QStringLiteral("%D"))
-             .right()
-             .color(QColor(128, 128, 255)),
-         I::label(QStringLiteral("Label2"), {6405, 675, 2925, 240}, QStringLiteral("%T"))
-             .right()
-             .color(QColor(128, 128, 255))}};
+         I::label(QStringLiteral("Label1"), {6390, 405, 2940, 240}, QStringLiteral("%D")).right(),
+         I::label(QStringLiteral("Label2"), {6405, 675, 2925, 240}, QStringLiteral("%T")).right()}};
     r.pageHeader = {
         QStringLiteral("Section2"),
         360,
-        {I::label(QStringLiteral("Label4"), {0, 0, 1605, 240}, QStringLiteral("Product Name"))
-             .color(navy),
-         I::label(QStringLiteral("Label7"), {7920, 0, 1275, 240}, QStringLiteral("Total Units"))
-             .color(navy),
+        {I::label(QStringLiteral("Label4"), {0, 0, 1605, 240}, QStringLiteral("Product Name")),
+         I::label(QStringLiteral("Label7"), {7920, 0, 1275, 240}, QStringLiteral("Total Units")),
          I::line(QStringLiteral("Line1"), {0, 300, 9315, 0})}};
     r.groupHeader = {QStringLiteral("cm1_Header"),
                      270,
@@ -64,8 +57,7 @@ inline ReportDefinition costReport() {
     r.groupFooter = {
         QStringLiteral("cm1_Footer"),
         315,
-        {I::label(QStringLiteral("Label8"), {7695, 0, 615, 240}, QStringLiteral("Count"))
-             .color(navy),
+        {I::label(QStringLiteral("Label8"), {7695, 0, 615, 240}, QStringLiteral("Count")),
          I::field(QStringLiteral("txtGroupUnits"), {8340, 0, 1020, 240},
                   QStringLiteral("Total Units"))
              .right(),
@@ -82,8 +74,7 @@ inline ReportDefinition costReport() {
     r.reportFooter = {
         QStringLiteral("Section5"),
         459,
-        {I::label(QStringLiteral("Label9"), {975, 0, 1290, 240}, QStringLiteral("Grand Total"))
-             .color(navy),
+        {I::label(QStringLiteral("Label9"), {975, 0, 1290, 240}, QStringLiteral("Grand Total")),
          I::sum(QStringLiteral("Function1"), {7635, 0, 1380, 240}, QStringLiteral("Total Units"))
              .right()}};
     return r;
