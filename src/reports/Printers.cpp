@@ -3,7 +3,6 @@
 #include "DataEnvironment.h"
 #include "DataReportInitialize.h"
 #include "DataReports.h"
-#include "ReportDateRangeWindow.h"
 #include "data/Connection.h"
 #include "data/ConnectionString.h"
 #include "data/SharedConnection.h"
@@ -89,7 +88,7 @@ void ShowReport(int reportNumber, QWidget* parent) {
     if (number == 0)
         return;
     if (reportNumber == ProductPurchasesBySupplier)
-        shell::WindowTable::modal<ReportDateRangeWindow>()(parent);
+        shell::WindowTable::openWindow(QStringLiteral("Form10"), parent);
     showDataReport(number, de1, parent);
     if (reportNumber == ProductSummary || reportNumber == ProductTransactionDetail)
         RestorePrinterSettings();

@@ -9,6 +9,7 @@
 #include "reports/ReportDateRangeWindow.h"
 #include "reports/ReportsWindow.h"
 #include "shell/Globals.h"
+#include "shell/WindowTable.h"
 
 #include <QApplication>
 #include <QDate>
@@ -80,6 +81,8 @@ private:
 
 void tst_ReportWindows::initTestCase() {
     qputenv("CUPS_SERVER", m_dir.filePath(QStringLiteral("no-cups.sock")).toUtf8());
+    shell::WindowTable::registerWindow(QStringLiteral("Form10"),
+                                       shell::WindowTable::modal<ReportDateRangeWindow>());
 }
 
 void tst_ReportWindows::init() {
