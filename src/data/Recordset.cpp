@@ -96,11 +96,11 @@ void Recordset::load(std::shared_ptr<Connection> connection, const QString& sour
         if (rows.isEmpty())
             stamp = backend.changeStamp();
         Row& row = rows.emplace_back();
-        row.values.resize(count);
+        row.values.reserve(count);
         for (int i = 0; i < count; ++i) {
             QVariant value = cursor->value(i);
-            row.values[i] =
-                converts[i] ? FieldValue::fromStorage(value, kinds[i]) : std::move(value);
+            row.values.append(converts[i] ? FieldValue::fromStorage(value, kinds[i])
+                                          : std::move(value));
         }
         row.bookmark = bookmark++;
     }

@@ -15,6 +15,15 @@ class Connection;
 class DatabaseError;
 class RecordWriter;
 
+// One row of a Recordset's result.
+struct RecordsetRow {
+    QVector<QVariant> values;
+    // The values as read, kept from the first edit until the row is written.
+    std::optional<QVector<QVariant>> original;
+    quint64 bookmark = 0;
+    bool isNew = false;
+};
+
 // A client-side cursor over the result of one command text: the whole result is read into
 // memory when the recordset is opened or re-queried, and can be walked in both directions.
 // Edits are made to the current row and written with Update(); moving to another row writes
@@ -138,13 +147,7 @@ signals:
     void rowChanged(int row);
 
 private:
-    struct Row {
-        QVector<QVariant> values;
-        // The values as read, kept from the first edit until the row is written.
-        std::optional<QVector<QVariant>> original;
-        Bookmark bookmark = 0;
-        bool isNew = false;
-    };
+    using Row = RecordsetRow;
 
     int checkedColumn(int column) const;
     int checkedColumn(const QString& name) const;
@@ -180,3 +183,7 @@ private:
 };
 
 } // namespace quarvel
+
+// A row is two implicitly shared vectors and plain values: moving it is moving its bytes, so a
+// growing result reallocates in place instead of moving each row.
+Q_DECLARE_TYPEINFO(quarvel::RecordsetRow, Q_RELOCATABLE_TYPE);
