@@ -1,5 +1,6 @@
 #include "app/ProgramWindows.h"
 
+#include "reference/SuppliersWindow.h"
 #include "reports/ReportDateRangeWindow.h"
 #include "reports/ReportsWindow.h"
 #include "shell/WindowTable.h"
@@ -11,6 +12,8 @@ void registerProgramWindows() {
     WindowTable::clear();
     WindowTable::registerWindow(QStringLiteral("Form3"),
                                 WindowTable::modal<reports::ReportsWindow>());
+    WindowTable::registerWindow(QStringLiteral("Form5"),
+                                WindowTable::modal<reference::SuppliersWindow>());
     WindowTable::registerWindow(QStringLiteral("Form10"),
                                 WindowTable::modal<reports::ReportDateRangeWindow>());
 }
