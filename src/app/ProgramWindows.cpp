@@ -1,5 +1,8 @@
 #include "app/ProgramWindows.h"
 
+#include "reference/CompanyInformationWindow.h"
+#include "reference/ShippingMethodsWindow.h"
+#include "reference/SuppliersWindow.h"
 #include "reports/ReportDateRangeWindow.h"
 #include "reports/ReportsWindow.h"
 #include "shell/WindowTable.h"
@@ -11,6 +14,12 @@ void registerProgramWindows() {
     WindowTable::clear();
     WindowTable::registerWindow(QStringLiteral("Form3"),
                                 WindowTable::modal<reports::ReportsWindow>());
+    WindowTable::registerWindow(QStringLiteral("Form4"),
+                                WindowTable::modal<reference::ShippingMethodsWindow>());
+    WindowTable::registerWindow(QStringLiteral("Form5"),
+                                WindowTable::modal<reference::SuppliersWindow>());
+    WindowTable::registerWindow(QStringLiteral("Form7"),
+                                WindowTable::modal<reference::CompanyInformationWindow>());
     WindowTable::registerWindow(QStringLiteral("Form10"),
                                 WindowTable::modal<reports::ReportDateRangeWindow>());
 }

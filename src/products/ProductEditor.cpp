@@ -265,7 +265,7 @@ void ProductEditor::tbsOptions_Click() {
 }
 
 QString ProductEditor::closingQuestion() {
-    return shell::FormWindow::closingQuestion(tr("Product"));
+    return shell::FormWindow::closingQuestion(tr("Product"), tr("Quarvel"));
 }
 
 bool ProductEditor::settleTransactions(shell::Trap& trap, int line) {

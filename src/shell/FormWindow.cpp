@@ -57,10 +57,10 @@ FormWindow::FormWindow(const Design& design, const QString& programFolder, QWidg
     setFixedSize(platform::Twips::size(design.width, design.height, this));
 }
 
-QString FormWindow::closingQuestion(const QString& recordKind) {
+QString FormWindow::closingQuestion(const QString& recordKind, const QString& caption) {
     return QStringLiteral("  ") + recordKind +
-           tr(" is changed.\r\nDo you want to save your changes for \r\nQuarvel\r\n (choose Yes "
-              "or No).");
+           tr(" is changed.\r\nDo you want to save your changes for \r\n") + caption +
+           tr("\r\n (choose Yes or No).");
 }
 
 int FormWindow::loadLook(Trap& trap, int line) {
@@ -132,8 +132,9 @@ bool FormWindow::askToWriteEdits(const QString& recordKind,
     if (pending.isEmpty())
         return true;
 
-    const QMessageBox::StandardButton answer = platform::msgBox(
-        this, closingQuestion(recordKind), platform::msgstyle::yesNo, tr("Question"));
+    const QMessageBox::StandardButton answer =
+        platform::msgBox(this, closingQuestion(recordKind, windowTitle()),
+                         platform::msgstyle::yesNo, tr("Question"));
     if (answer != QMessageBox::Yes) {
         catchAndReport(this, [&] {
             for (std::shared_ptr<Recordset>* recordset : pending)

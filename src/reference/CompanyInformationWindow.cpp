@@ -1,0 +1,80 @@
+#include "reference/CompanyInformationWindow.h"
+
+#include "data/Recordset.h"
+#include "shell/Globals.h"
+#include "shell/SaveConflict.h"
+#include "shell/Trap.h"
+
+namespace quarvel::reference {
+
+CompanyInformationWindow::CompanyInformationWindow(const QString& programFolder, QWidget* parent)
+    : SingleRecordWindow(companyLayout(), programFolder, parent) {}
+
+SingleRecordWindow::Layout CompanyInformationWindow::companyLayout() {
+    Layout layout;
+    layout.name = QStringLiteral("Form7");
+    layout.caption = tr("My Company Information");
+    layout.width = 8400;
+    layout.source = QStringLiteral("Select * from [My Company Information]");
+    layout.barCaption = tr(" Company Information");
+    layout.navigation = false;
+    layout.heading = tr("Edit Company Information");
+    layout.headingFollowsRow = false;
+    layout.boxes = {
+        {0, 1, tr("Company Name:"), QStringLiteral("CompanyName")},
+        {4, 4, tr("Address:"), QStringLiteral("Address"), 2},
+        {5, 5, tr("City:"), QStringLiteral("City")},
+        {6, 6, tr("State/Province:"), QStringLiteral("StateOrProvince")},
+        {8, 7, tr("Postal Code:"), QStringLiteral("PostalCode")},
+        {9, 8, tr("Country:"), QStringLiteral("Country")},
+        {10, 9, tr("Phone Number:"), QStringLiteral("PhoneNumber")},
+        {11, 10, tr("Fax Number:"), QStringLiteral("FaxNumber")},
+    };
+    layout.saveCaption = tr("Save Company Information");
+    layout.recordKind = tr("Company Information");
+    layout.handOverBoxes = true;
+    return layout;
+}
+
+QString CompanyInformationWindow::savedNote() const {
+    return tr("Company Information saved.");
+}
+
+void CompanyInformationWindow::finishLoad(shell::Trap& trap, int line) {
+    trap(line, [&] {
+        Recordset& rs = recordsetOf(recordsetVariable());
+        if (rs.RecordCount() == 0)
+            rs.AddNew();
+        else
+            rs.MoveFirst();
+    });
+}
+
+bool CompanyInformationWindow::hasChangesToWrite() const {
+    if (!hasCurrentRow())
+        return false;
+    const Recordset& rs = *recordset();
+    if (rs.EditMode() == Recordset::adEditInProgress)
+        return true;
+    if (rs.EditMode() != Recordset::adEditAdd)
+        return false;
+    for (int column = 0; column < rs.fieldCount(); ++column) {
+        if (!rs.Fields(column).isNull())
+            return true;
+    }
+    return false;
+}
+
+bool CompanyInformationWindow::queryUnload() {
+    if (!hasChangesToWrite())
+        return true;
+    if (m_askBeforeWriting)
+        return askToWriteEdits(layout().recordKind, {&recordsetVariable()});
+    shell::Trap trap(objectName(), QStringLiteral("Form_QueryUnload"), 100, this);
+    const bool written =
+        trap(102, [&] { shell::updateAskingOnConflict(this, recordsetOf(recordsetVariable())); });
+    m_askBeforeWriting = !written;
+    return written;
+}
+
+} // namespace quarvel::reference

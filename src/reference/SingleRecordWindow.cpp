@@ -1,0 +1,350 @@
+#include "reference/SingleRecordWindow.h"
+
+#include "controls/BoundTextArea.h"
+#include "controls/BoundTextBox.h"
+#include "controls/DataControl.h"
+#include "data/Recordset.h"
+#include "platform/MessageBox.h"
+#include "shell/FormBuilder.h"
+#include "shell/Globals.h"
+#include "shell/SaveConflict.h"
+#include "shell/Trap.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <utility>
+
+namespace quarvel::reference {
+
+using shell::HoverFeedback;
+namespace form = shell::form;
+
+namespace {
+
+// The layout, in twips.
+constexpr int margin = 120;
+constexpr int headingTop = 60;
+constexpr int headingHeight = 720;
+constexpr int captionWidth = 2400;
+constexpr int lineHeight = 360;
+constexpr int extraLineHeight = 270;
+constexpr int rowGap = 90;
+constexpr int buttonHeight = 420;
+constexpr int barHeight = 360;
+constexpr qreal headingPointSize = 27.75;
+
+int boxHeight(int lines) {
+    return lineHeight + (lines > 1 ? (lines - 1) * extraLineHeight : 0);
+}
+
+int frameTop(const SingleRecordWindow::Layout& layout) {
+    return layout.heading.isEmpty() ? margin : headingTop + headingHeight + margin;
+}
+
+int frameHeight(const SingleRecordWindow::Layout& layout) {
+    int height = margin;
+    if (!layout.idName.isEmpty())
+        height += lineHeight + rowGap;
+    for (const SingleRecordWindow::Box& box : layout.boxes)
+        height += boxHeight(box.lines) + rowGap;
+    return height - rowGap + margin;
+}
+
+int buttonsTop(const SingleRecordWindow::Layout& layout) {
+    return frameTop(layout) + frameHeight(layout) + margin;
+}
+
+int barTop(const SingleRecordWindow::Layout& layout) {
+    return buttonsTop(layout) + buttonHeight + margin;
+}
+
+shell::FormWindow::Design designOf(const SingleRecordWindow::Layout& layout) {
+    const int bottom = layout.navigation ? barTop(layout) + barHeight : barTop(layout);
+    return {layout.name, layout.caption, layout.width, bottom + margin};
+}
+
+} // namespace
+
+SingleRecordWindow::SingleRecordWindow(const Layout& layout, const QString& programFolder,
+                                       QWidget* parent)
+    : FormWindow(designOf(layout), programFolder, parent), m_layout(layout) {
+    if (!layout.heading.isEmpty()) {
+        m_heading = form::label(this, QStringLiteral("SupplierName"), QString(), margin, headingTop,
+                                layout.width - 2 * margin, headingHeight);
+        QFont headingFont(QStringLiteral("Arial"));
+        headingFont.setPointSizeF(headingPointSize);
+        headingFont.setBold(true);
+        m_heading->setFont(headingFont);
+        m_heading->setWordWrap(true);
+        showHeading(layout.heading);
+    }
+    buildFrame(frameTop(layout));
+    buildButtons(buttonsTop(layout));
+
+    m_dc = form::control<controls::DataControl>(this, QStringLiteral("dc"), margin, barTop(layout),
+                                                layout.width - 2 * margin, barHeight);
+    m_dc->setCaption(layout.barCaption);
+    m_dc->setVisible(layout.navigation);
+    for (const Box& box : layout.boxes) {
+        QWidget* control = m_boxes.value(box.index);
+        if (auto* line = qobject_cast<controls::BoundTextBox*>(control))
+            line->bind(m_dc, box.field);
+        else if (auto* area = qobject_cast<controls::BoundTextArea*>(control))
+            area->bind(m_dc, box.field);
+    }
+
+    attachHoverFeedback();
+    setReadingTabOrder();
+}
+
+SingleRecordWindow::~SingleRecordWindow() {
+    m_dc->setRecordset(nullptr);
+}
+
+void SingleRecordWindow::buildFrame(int top) {
+    const int width = m_layout.width - 2 * margin;
+    m_frame =
+        form::frame(this, QStringLiteral("Frame1"), margin, top, width, frameHeight(m_layout));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(m_layout.pointSize);
+    font.setBold(true);
+    m_frame->setFont(font);
+
+    const int boxLeft = margin + captionWidth;
+    const int boxWidth = width - boxLeft - margin;
+    int y = margin;
+    if (!m_layout.idName.isEmpty()) {
+        form::label(m_frame, QStringLiteral("Label1(0)"), m_layout.idCaption, margin, y,
+                    captionWidth, lineHeight);
+        m_id = form::label(m_frame, m_layout.idName, QStringLiteral("FullName"), boxLeft, y,
+                           boxWidth, lineHeight);
+        y += lineHeight + rowGap;
+    }
+    for (const Box& box : m_layout.boxes) {
+        const int height = boxHeight(box.lines);
+        QLabel* caption = form::label(m_frame, QStringLiteral("Label1(%1)").arg(box.captionIndex),
+                                      box.caption, margin, y, captionWidth, lineHeight);
+        const QString name = QStringLiteral("Text1(%1)").arg(box.index);
+        QWidget* control = nullptr;
+        if (box.lines > 1) {
+            auto* area = form::box<controls::BoundTextArea>(m_frame, name, caption, boxLeft, y,
+                                                            boxWidth, height);
+            connect(area, &controls::BoundTextArea::changed, this,
+                    shell::guarded(this, [this, index = box.index] { Text1_Change(index); }));
+            control = area;
+        } else {
+            auto* line = form::box<controls::BoundTextBox>(m_frame, name, caption, boxLeft, y,
+                                                           boxWidth, height);
+            connect(line, &controls::BoundTextBox::changed, this,
+                    shell::guarded(this, [this, index = box.index] { Text1_Change(index); }));
+            control = line;
+        }
+        control->installEventFilter(this);
+        m_boxes.insert(box.index, control);
+        y += height + rowGap;
+    }
+}
+
+void SingleRecordWindow::buildButtons(int top) {
+    // Present buttons share the row, left to right: Add, Delete, Save.
+    const QList<std::pair<int, QString>> wanted = {
+        {3, m_layout.addCaption}, {2, m_layout.deleteCaption}, {1, m_layout.saveCaption}};
+    QList<std::pair<int, QString>> present;
+    for (const auto& entry : wanted) {
+        if (!entry.second.isEmpty())
+            present << entry;
+    }
+    if (present.isEmpty())
+        return;
+    const int count = int(present.size());
+    const int width = (m_layout.width - 2 * margin - (count - 1) * margin) / count;
+    int left = margin;
+    for (const auto& [number, caption] : present) {
+        QPushButton* button = form::button(this, QStringLiteral("PushButton%1").arg(number),
+                                           caption, left, top, width, buttonHeight);
+        m_buttons.insert(number, button);
+        left += width + margin;
+    }
+    if (QPushButton* save = m_buttons.value(1))
+        connect(save, &QPushButton::clicked, this, &SingleRecordWindow::PushButton1_Click);
+    if (QPushButton* remove = m_buttons.value(2))
+        connect(remove, &QPushButton::clicked, this, &SingleRecordWindow::PushButton2_Click);
+    if (QPushButton* add = m_buttons.value(3))
+        connect(add, &QPushButton::clicked, this, &SingleRecordWindow::PushButton3_Click);
+}
+
+void SingleRecordWindow::attachHoverFeedback() {
+    attachHover(HoverFeedback::Reset, {this});
+    attachHoverByName(HoverFeedback::Reset, {"Frame1", "Label1"});
+    attachHoverByName(HoverFeedback::Hand, {"PushButton1", "PushButton2", "PushButton3"});
+    const HoverFeedback::Action overBoxes =
+        m_layout.handOverBoxes ? HoverFeedback::Hand : HoverFeedback::Reset;
+    attachHoverByName(overBoxes, {"Text1"});
+    // The mouse moves over a multi-line box reach its viewport, not the box.
+    for (QWidget* control : std::as_const(m_boxes)) {
+        if (auto* area = qobject_cast<controls::BoundTextArea*>(control))
+            attachHover(overBoxes, {area->viewport()});
+    }
+}
+
+void SingleRecordWindow::setReadingTabOrder() {
+    QList<QWidget*> order;
+    for (const Box& box : m_layout.boxes)
+        order << m_boxes.value(box.index);
+    for (int number : {3, 2, 1}) {
+        if (QPushButton* button = m_buttons.value(number))
+            order << button;
+    }
+    if (m_layout.navigation) {
+        order << m_dc->firstButton() << m_dc->previousButton() << m_dc->nextButton()
+              << m_dc->lastButton();
+    }
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+QString SingleRecordWindow::boxText(int index) const {
+    QWidget* control = box(index);
+    if (auto* line = qobject_cast<controls::BoundTextBox*>(control))
+        return line->text();
+    if (auto* area = qobject_cast<controls::BoundTextArea*>(control))
+        return area->text();
+    return QString();
+}
+
+QPushButton* SingleRecordWindow::button(int number) const {
+    return m_buttons.value(number);
+}
+
+bool SingleRecordWindow::hasCurrentRow() const {
+    // Neither BOF nor EOF; the place of a row just deleted is no current row either.
+    return m_recordset && m_recordset->isOpen() && m_recordset->AbsolutePosition() >= 0;
+}
+
+void SingleRecordWindow::Form_Load() {
+    shell::Trap trap(objectName(), QStringLiteral("Form_Load"), 102, this);
+    int line = loadLook(trap, 104);
+    line = openRecordset(trap, line, m_dc, m_recordset, [this] { return m_layout.source; });
+    finishLoad(trap, line);
+}
+
+void SingleRecordWindow::finishLoad(shell::Trap& trap, int line) {
+    bool anyRow = false;
+    trap(line, [&] {
+        const Recordset& rs = recordsetOf(m_recordset);
+        anyRow = !rs.isBOF() && !rs.isEOF();
+    });
+    if (!anyRow)
+        return;
+    trap(line + 2, [&] { SetFullName(); });
+    trap(line + 4, [&] { recordsetOf(m_recordset).MoveFirst(); });
+}
+
+void SingleRecordWindow::SetFullName() {
+    if (!m_id || !hasCurrentRow())
+        return;
+    const QVariant id = m_recordset->Fields(m_layout.keyField);
+    // A new row not yet written has no identifier: there is nothing to show yet.
+    if (id.isNull() || m_id->text() == id.toString())
+        return;
+    m_id->setText(id.toString());
+    if (m_heading && m_layout.headingFollowsRow)
+        showHeading(m_recordset->Fields(m_layout.nameField).toString());
+}
+
+void SingleRecordWindow::showHeading(const QString& text) {
+    m_heading->setText(text);
+    m_heading->setToolTip(text);
+    m_heading->setAccessibleName(text);
+    form::fitText(m_heading, headingPointSize);
+}
+
+void SingleRecordWindow::Text1_Change(int index) {
+    if ((index == 0 || index == 1) && hasCurrentRow())
+        SetFullName();
+}
+
+void SingleRecordWindow::Text1_GotFocus(int /*index*/) {
+    if (hasCurrentRow())
+        SetFullName();
+}
+
+bool SingleRecordWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        for (auto it = m_boxes.cbegin(); it != m_boxes.cend(); ++it) {
+            if (watched == it.value())
+                shell::catchAndReport(this, [this, index = it.key()] { Text1_GotFocus(index); });
+        }
+    }
+    return FormWindow::eventFilter(watched, event);
+}
+
+void SingleRecordWindow::focusBox(int index) {
+    QWidget* target = box(index);
+    if (!target)
+        return;
+    const bool willReceiveFocus = !target->hasFocus() && isActiveWindow() && target->isVisible();
+    target->setFocus(Qt::OtherFocusReason);
+    if (!willReceiveFocus || !target->hasFocus())
+        Text1_GotFocus(index);
+}
+
+QString SingleRecordWindow::recordName() const {
+    return m_heading ? m_heading->text() : QString();
+}
+
+QString SingleRecordWindow::savedNote() const {
+    return recordName() + tr("\r\n   saved.");
+}
+
+void SingleRecordWindow::PushButton1_Click() {
+    shell::Trap trap(objectName(), QStringLiteral("PushButton1_Click"), 100, this);
+    // The note reports the write: it is shown only when the write succeeded. A row changed by
+    // another user meanwhile is written over only if the user says so.
+    bool saved = false;
+    trap(102, [&] { saved = shell::updateAskingOnConflict(this, recordsetOf(m_recordset)); });
+    trap(104, [&] { SetFullName(); });
+    if (saved)
+        trap(106, [&] { platform::msgBox(this, savedNote(), platform::msgstyle::okOnly); });
+}
+
+void SingleRecordWindow::PushButton2_Click() {
+    shell::Trap trap(objectName(), QStringLiteral("PushButton2_Click"), 100, this);
+    // Without a current row there is nothing to delete.
+    if (!hasCurrentRow())
+        return;
+    QMessageBox::StandardButton answer = QMessageBox::No;
+    trap(102, [&] {
+        answer = platform::msgBox(this, m_layout.deleteQuestion + tr("\r\nFor: ") + recordName(),
+                                  platform::msgstyle::yesNoDefaultNo, tr("Question"));
+    });
+    if (answer != QMessageBox::Yes)
+        return;
+    // A row the database refuses to delete (still used elsewhere) stays current.
+    if (!trap(104, [&] { recordsetOf(m_recordset).Delete(); }))
+        return;
+    // After the last row there is no first row to move to: the labels keep the deleted row's.
+    trap(106, [&] {
+        Recordset& rs = recordsetOf(m_recordset);
+        if (rs.RecordCount() > 0)
+            rs.MoveFirst();
+    });
+}
+
+void SingleRecordWindow::PushButton3_Click() {
+    shell::Trap trap(objectName(), QStringLiteral("PushButton3_Click"), 100, this);
+    trap(102, [&] { recordsetOf(m_recordset).AddNew(); });
+    trap(104, [&] { recordsetOf(m_recordset).setField(m_layout.nameField, m_layout.newName); });
+    trap(106, [&] { recordsetOf(m_recordset).Update(); });
+    trap(108, [&] { focusBox(m_layout.boxes.value(0).index); });
+}
+
+bool SingleRecordWindow::queryUnload() {
+    return askToWriteEdits(m_layout.recordKind, {&m_recordset});
+}
+
+} // namespace quarvel::reference
