@@ -1,5 +1,7 @@
 #include "app/ProgramWindows.h"
 
+#include "reference/CategoriesWindow.h"
+#include "reference/EmployeesWindow.h"
 #include "reports/ReportDateRangeWindow.h"
 #include "reports/ReportsWindow.h"
 #include "shell/WindowTable.h"
@@ -9,6 +11,10 @@ namespace quarvel {
 void registerProgramWindows() {
     using shell::WindowTable;
     WindowTable::clear();
+    WindowTable::registerWindow(QStringLiteral("Form2"),
+                                WindowTable::modal<reference::CategoriesWindow>());
+    WindowTable::registerWindow(QStringLiteral("Form6"),
+                                WindowTable::modal<reference::EmployeesWindow>());
     WindowTable::registerWindow(QStringLiteral("Form3"),
                                 WindowTable::modal<reports::ReportsWindow>());
     WindowTable::registerWindow(QStringLiteral("Form10"),

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "reference/LookupGridWindow.h"
+
+namespace quarvel::reference {
+
+// Form6 "Employees": the employees in a grid over rsEmployees, which each load opens afresh.
+// A work phone typed in the grid is brought into the telephone mask "(999) 999-9999".
+class EmployeesWindow : public LookupGridWindow {
+    Q_OBJECT
+
+public:
+    explicit EmployeesWindow(const QString& programFolder = QString(), QWidget* parent = nullptr);
+
+    static QString recordSource();
+
+    void Form_Load() override;
+
+public slots:
+    // "Add New Employee": a row whose first name is "New Employee", written at once.
+    void PushButton2_Click() override;
+
+protected:
+    // The grid's notification after a cell edit: the current row's work phone into the mask.
+    void gridEditCommitted() override;
+
+private:
+    void layoutColumns();
+};
+
+} // namespace quarvel::reference
