@@ -67,19 +67,13 @@ LookupGridWindow::~LookupGridWindow() {
 
 void LookupGridWindow::PushButton1_Click() {
     shell::Trap trap(objectName(), QStringLiteral("PushButton1_Click"), 100, this);
-    bool atEnd = true;
-    trap(102, [&] {
-        atEnd = objectName() == QLatin1String("Form2") && recordsetOf(*m_records).isEOF();
-    });
-    if (objectName() == QLatin1String("Form2") && atEnd)
+    // No current row (an empty table, or the row just deleted was the last): nothing to ask.
+    int row = -1;
+    trap(102, [&] { row = recordsetOf(*m_records).AbsolutePosition(); });
+    if (row < 0)
         return;
     QString shown;
-    trap(104, [&] {
-        const int row = recordsetOf(*m_records).AbsolutePosition();
-        if (row < 0)
-            recordsetOf(*m_records).Fields(1);
-        shown = m_grid->model()->index(row, 1).data().toString();
-    });
+    trap(104, [&] { shown = m_grid->model()->index(row, 1).data().toString(); });
     QMessageBox::StandardButton answer = QMessageBox::No;
     trap(106, [&] {
         answer = platform::msgBox(this, m_texts.deleteQuestion + tr("\r\nFor: ") + shown,
@@ -87,8 +81,15 @@ void LookupGridWindow::PushButton1_Click() {
     });
     if (answer != QMessageBox::Yes)
         return;
-    trap(108, [&] { recordsetOf(m_dc3->recordset()).Delete(); });
-    trap(110, [&] { recordsetOf(*m_records).MoveFirst(); });
+    // A delete the database refuses leaves the row where it was, current and in view.
+    if (!trap(108, [&] { recordsetOf(m_dc3->recordset()).Delete(); }))
+        return;
+    // After the last row there is no first row to show.
+    trap(110, [&] {
+        Recordset& records = recordsetOf(*m_records);
+        if (records.RecordCount() > 0)
+            records.MoveFirst();
+    });
 }
 
 int LookupGridWindow::addNewRow(shell::Trap& trap, int line, const QString& firstValue) {
