@@ -14,6 +14,20 @@ namespace {
 const QString formName = QStringLiteral("Form6");
 const QString workPhone = QStringLiteral("WorkPhone");
 
+// Whether the telephone mask keeps everything a typed number says: seven to ten digits, with
+// nothing else but the blanks, dots, hyphens and parentheses that only separate them. An
+// extension, a longer international number or a note such as "n/a" would lose digits or words.
+bool maskKeepsNumber(const QString& text) {
+    int digits = 0;
+    for (const QChar c : text) {
+        if (c >= u'0' && c <= u'9')
+            ++digits;
+        else if (!QStringView(u" .-()").contains(c))
+            return false;
+    }
+    return digits >= 7 && digits <= 10;
+}
+
 } // namespace
 
 EmployeesWindow::EmployeesWindow(const QString& programFolder, QWidget* parent)
@@ -66,7 +80,7 @@ void EmployeesWindow::gridEditCommitted() {
     if (employees.AbsolutePosition() < 0)
         return;
     const QVariant phone = employees.Fields(workPhone);
-    if (phone.isNull())
+    if (phone.isNull() || !maskKeepsNumber(phone.toString()))
         return;
     const QString masked = FormatPhoneNumber(phone.toString());
     if (masked != phone.toString())
