@@ -104,7 +104,14 @@ void LookupGridWindow::focusGrid() {
 }
 
 bool LookupGridWindow::queryUnload() {
-    return true;
+    // A cell editor still open hands its text to the row first; text the row refuses has been
+    // reported, and the window stays so that the user sees the cell as it is.
+    const bool editing = m_grid->indexWidget(m_grid->currentIndex()) != nullptr;
+    if (!m_grid->finishEdit())
+        return false;
+    if (editing)
+        gridEditCommitted();
+    return askToWriteEdits(m_texts.recordKind, {m_records});
 }
 
 } // namespace quarvel::reference

@@ -182,6 +182,14 @@ private slots:
     }
 
     void closingAsksAboutAGridEditNotYetWritten() {
+        // Nothing typed: no question, and a stored number is not masked behind the user's back.
+        EmployeesFixture e;
+        e.db.exec("UPDATE Employees SET WorkPhone = '555.123.4567'");
+        e.window->Form_Load();
+        QVERIFY(e.window->close());
+        QVERIFY(e.boxes.isEmpty());
+        QCOMPARE(e.stored(1, "WorkPhone").toString(), QStringLiteral("555.123.4567"));
+
         EmployeesFixture f;
         typeInCell(*f.window, 1, "Title", "Buyer");
         f.answerNext(QMessageBox::No);
