@@ -1,23 +1,21 @@
 #pragma once
 
-// Drives a grid window of src/reference as a user: shows it, types into its grid's cells,
-// clicks its buttons, and reads what it shows.
+// Drives a grid window of src/reference as a user: shows it, types into its grid's cells and
+// reads what it shows.
 //
-// Include it before anything that includes QTest: mouse events go to the window of the widget
-// named (as the window system sends them), not to whichever window lies under a cursor moved
-// there, which may be the Products window beneath.
+// Include it before anything that includes QTest: mouse events then go to the window of the
+// widget named, as the window system sends them, not to whichever window lies under a cursor
+// moved there (the Products window beneath).
 #ifndef QTEST_QPA_MOUSE_HANDLING
 #define QTEST_QPA_MOUSE_HANDLING
 #endif
 
 #include "controls/DataControl.h"
 #include "controls/DataGrid.h"
-#include "platform/Twips.h"
 #include "reference/LookupGridWindow.h"
-#include "shell/HoverFeedback.h"
 
-#include <QAbstractButton>
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -34,15 +32,15 @@ inline bool show(LookupGridWindow& window) {
     return QTest::qWaitForWindowActive(&window);
 }
 
-// Runs action on the modal window of type W as soon as it is shown.
+// Runs action on the modal window of type W as soon as it is shown and active.
 template <typename W> void whenShown(std::function<void(W*)> action) {
     QTimer::singleShot(0, [action] {
-        if (auto* window = qobject_cast<W*>(QApplication::activeModalWidget())) {
-            QApplication::setActiveWindow(window);
-            QVERIFY(QTest::qWaitForWindowActive(window));
-            action(window);
-        } else
-            whenShown<W>(action);
+        auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
+        if (!window)
+            return whenShown<W>(action);
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        action(window);
     });
 }
 
@@ -75,28 +73,6 @@ inline QStringList captions(const LookupGridWindow& window) {
         if (!window.grid()->isColumnHidden(column))
             result << model->headerData(column, Qt::Horizontal).toString();
     return result;
-}
-
-inline int pixels(int twips, const QWidget* widget) {
-    return quarvel::platform::Twips::toPixels(twips, Qt::Horizontal, widget);
-}
-
-// The widgets Tab reaches from the grid on, in order, `count` of them.
-inline QList<QWidget*> tabChain(LookupGridWindow& window, int count) {
-    QList<QWidget*> chain{window.grid()};
-    for (QWidget* next = window.grid()->nextInFocusChain(); chain.size() < count;
-         next = next->nextInFocusChain()) {
-        if (next->focusPolicy() & Qt::TabFocus && next->isVisibleTo(&window))
-            chain << next;
-    }
-    return chain;
-}
-
-// Moves the mouse over `widget` and waits for the window's pointer to become `kind`.
-inline bool pointerBecomes(LookupGridWindow& window, QWidget* widget, int kind) {
-    QTest::mouseMove(widget, QPoint(2, 2));
-    return QTest::qWaitFor(
-        [&] { return quarvel::shell::HoverFeedback::mousePointer(&window) == kind; });
 }
 
 } // namespace grid_window
