@@ -76,7 +76,7 @@ void EmployeesWindow::PushButton2_Click() {
 }
 
 void EmployeesWindow::gridEditCommitted() {
-    Recordset& employees = recordsetOf(rsEmployees);
+    Recordset& employees = recordsetOf(dc3()->recordset());
     if (employees.AbsolutePosition() < 0)
         return;
     const QVariant phone = employees.Fields(workPhone);
