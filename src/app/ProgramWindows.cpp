@@ -1,6 +1,8 @@
 #include "app/ProgramWindows.h"
 
+#include "reference/CategoriesWindow.h"
 #include "reference/CompanyInformationWindow.h"
+#include "reference/EmployeesWindow.h"
 #include "reference/ShippingMethodsWindow.h"
 #include "reference/SuppliersWindow.h"
 #include "reports/ReportDateRangeWindow.h"
@@ -12,6 +14,10 @@ namespace quarvel {
 void registerProgramWindows() {
     using shell::WindowTable;
     WindowTable::clear();
+    WindowTable::registerWindow(QStringLiteral("Form2"),
+                                WindowTable::modal<reference::CategoriesWindow>());
+    WindowTable::registerWindow(QStringLiteral("Form6"),
+                                WindowTable::modal<reference::EmployeesWindow>());
     WindowTable::registerWindow(QStringLiteral("Form3"),
                                 WindowTable::modal<reports::ReportsWindow>());
     WindowTable::registerWindow(QStringLiteral("Form4"),

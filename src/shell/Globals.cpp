@@ -11,6 +11,7 @@ std::shared_ptr<Recordset> rsProducts;
 std::shared_ptr<Recordset> rsTransactions;
 std::shared_ptr<Recordset> rsProductTotals;
 std::shared_ptr<Recordset> rsCategories;
+std::shared_ptr<Recordset> rsEmployees;
 
 bool blnNewPurchaseOrder = false;
 
@@ -41,6 +42,7 @@ Recordset& recordsetOf(const std::shared_ptr<Recordset>& variable) {
 }
 
 void releaseProgramRecordsets() {
+    rsEmployees.reset();
     rsTransactions.reset();
     rsProductTotals.reset();
     rsCategories.reset();

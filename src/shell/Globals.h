@@ -9,15 +9,17 @@ namespace quarvel {
 
 class Recordset;
 
-// The program-wide variables. The four recordsets belong to the Products window, which opens
-// them at start-up and releases them when it goes; other windows reach them here while it
-// lives. rsTransactions and rsProductTotals are replaced by new objects whenever the
-// Products window reloads its grid or its stock figures, so callers read the variable each
-// time rather than keep the pointer.
+// The program-wide variables. The first four recordsets belong to the Products window, which
+// opens them at start-up and releases them when it goes; other windows reach them here while it
+// lives. rsTransactions and rsProductTotals are replaced by new objects whenever the Products
+// window reloads its grid or its stock figures, so callers read the variable each time rather
+// than keep the pointer. rsEmployees is the Employees window's, opened afresh at each of its
+// loads; it stays open after the window closes, until the next load or the program's end.
 extern std::shared_ptr<Recordset> rsProducts;
 extern std::shared_ptr<Recordset> rsTransactions;
 extern std::shared_ptr<Recordset> rsProductTotals;
 extern std::shared_ptr<Recordset> rsCategories;
+extern std::shared_ptr<Recordset> rsEmployees;
 
 // True asks the Purchase Orders window to start a new order when it opens.
 extern bool blnNewPurchaseOrder;
@@ -37,7 +39,7 @@ Recordset& recordsetOf(const std::shared_ptr<Recordset>& variable);
 // The same for a recordset a control is bound to.
 Recordset& recordsetOf(Recordset* recordset);
 
-// Releases the four recordsets (the Products window calls it when it goes).
+// Releases the program-wide recordsets (the Products window calls it when it goes).
 void releaseProgramRecordsets();
 
 } // namespace quarvel

@@ -1,0 +1,139 @@
+// The Product Categories window (Form2) over the Products window's own category list: its
+// layout, Tab order and pointer, a category added that the Products window's combo shows at
+// once, deletes (refused, the last row, no row) and closing with a grid edit not yet written.
+
+#include "GridWindowDriver.h"
+
+#include "../products/ProductsFixture.h"
+#include "platform/Twips.h"
+#include "reference/CategoriesWindow.h"
+#include "shell/HoverFeedback.h"
+
+using namespace grid_window;
+using quarvel::rsCategories;
+using quarvel::reference::CategoriesWindow;
+using quarvel::shell::HoverFeedback;
+
+namespace {
+
+// The Products window (Tools, Paint) with the Product Categories window shown over it.
+struct CategoriesFixture : ProductsFixture {
+    CategoriesFixture() : w(QString(), window.get()) {
+        w.Form_Load();
+        shown = show(w);
+    }
+    void click(QAbstractButton* button) const { QTest::mouseClick(button, Qt::LeftButton); }
+    bool pointerBecomes(QWidget* over, int kind) {
+        QTest::mouseMove(over, QPoint(2, 2));
+        return QTest::qWaitFor([&] { return HoverFeedback::mousePointer(&w) == kind; });
+    }
+
+    CategoriesWindow w;
+    bool shown = false;
+};
+
+} // namespace
+
+class TestCategoriesWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void layoutTabOrderAndPointer() {
+        CategoriesFixture f;
+        QVERIFY(f.shown);
+        QVERIFY2(f.boxes.isEmpty(), qPrintable(f.boxes.value(0).text));
+        QCOMPARE(f.w.grid()->recordset(), rsCategories.get());
+        QCOMPARE(captions(f.w), QStringList{"Category Name"});
+        QCOMPARE(f.w.grid()->columnWidth(1),
+                 quarvel::platform::Twips::toPixels(5280 - 500, Qt::Horizontal, &f.w));
+        QCOMPARE(cellText(f.w, 1, "CategoryName"), QStringLiteral("Paint"));
+        QVERIFY(f.w.addButton()->x() < f.w.deleteButton()->x());
+
+        QList<QWidget*> chain{f.w.grid()};
+        for (QWidget* next = f.w.grid(); chain.size() < 4; chain << next) {
+            do
+                next = next->nextInFocusChain();
+            while (!(next->focusPolicy() & Qt::TabFocus));
+        }
+        QCOMPARE(chain, (QList<QWidget*>{f.w.grid(), f.w.addButton(), f.w.deleteButton(),
+                                         f.w.dc3()->firstButton()}));
+
+        QVERIFY(f.pointerBecomes(f.w.deleteButton(), HoverFeedback::Custom));
+        QVERIFY(f.pointerBecomes(&f.w, HoverFeedback::Default));
+        QVERIFY(f.pointerBecomes(f.w.addButton(), HoverFeedback::Custom));
+    }
+
+    void addedCategoryIsInTheProductsComboAtOnce() {
+        ProductsFixture f;
+        f.retype(4, "3 days");
+        auto* combo = f.editor()->categoryCombo();
+        bool inComboWhileOpen = false;
+        whenShown<CategoriesWindow>([&](CategoriesWindow* w) {
+            QTest::mouseClick(w->addButton(), Qt::LeftButton);
+            inComboWhileOpen = combo->findText("New Category") >= 0;
+            QCOMPARE(w->focusWidget(), w->grid());
+            typeInCell(*w, 2, "CategoryName", "Garden");
+            w->close();
+        });
+        QTest::mouseClick(f.child("Label2"), Qt::LeftButton); // "Edit"
+        QCOMPARE(f.texts().size(), 1); // closing asked about the rename; Yes wrote it
+        QVERIFY(inComboWhileOpen);
+        QVERIFY(combo->findText("Garden") >= 0);
+        QCOMPARE(f.count("Categories"), 3);
+        // Adding wrote the product's pending edit too.
+        QCOMPARE(f.product1("LeadTime").toString(), QStringLiteral("3 days"));
+    }
+
+    void deletes() {
+        CategoriesFixture f;
+        f.click(f.w.dc3()->lastButton()); // Paint, used by Brush
+        f.answerNext(QMessageBox::Yes);
+        f.click(f.w.deleteButton());
+        QCOMPARE(f.boxes.size(), 2);
+        QCOMPARE(f.boxes[0].text, QStringLiteral("Do you really want to delete this Product "
+                                                 "Category ?\nFor: Paint"));
+        QCOMPARE(f.boxes[0].defaultButton, QMessageBox::No);
+        QCOMPARE(f.boxes[1].title, QStringLiteral("Application Error"));
+        QVERIFY2(f.boxes[1].text.startsWith("This row of 'Categories' cannot be deleted: 1 row "
+                                            "of 'Products' still refers to it.\n"),
+                 qPrintable(f.boxes[1].text));
+        QCOMPARE(rsCategories->AbsolutePosition(), 1); // the row stays, current
+        QCOMPARE(f.w.grid()->currentIndex().row(), 1);
+
+        // Unused, both go; the last without a report; then Delete finds no row to ask about.
+        f.db().exec("UPDATE Products SET CategoryID = NULL");
+        f.takeBoxes();
+        for (int i = 0; i < 3; ++i) {
+            f.answerNext(QMessageBox::Yes);
+            f.click(f.w.deleteButton());
+        }
+        QCOMPARE(f.texts(), (QStringList{"Do you really want to delete this Product Category "
+                                         "?\nFor: Paint",
+                                         "Do you really want to delete this Product Category "
+                                         "?\nFor: Tools"}));
+        QCOMPARE(f.count("Categories"), 0);
+        QCOMPARE(f.editor()->categoryCombo()->count(), 0);
+    }
+
+    void closingAsksAboutAGridEditNotYetWritten() {
+        CategoriesFixture f;
+        QVERIFY(f.w.close()); // nothing typed: no question
+        QVERIFY(f.boxes.isEmpty());
+
+        // An editor still open counts; Yes writes.
+        CategoriesWindow again(QString(), f.window.get());
+        again.Form_Load();
+        QVERIFY(show(again));
+        typeInCell(again, 0, "CategoryName", "Hand Tools", false);
+        f.answerNext(QMessageBox::Yes);
+        QVERIFY(again.close());
+        QCOMPARE(f.texts(), QStringList{"  Product Category is changed.\nDo you want to save "
+                                        "your changes for \nQuarvel\n (choose Yes or No)."});
+        QCOMPARE(f.db().scalar("SELECT CategoryName FROM Categories WHERE CategoryID = 1"),
+                 QVariant("Hand Tools"));
+        QVERIFY(f.editor()->categoryCombo()->findText("Hand Tools") >= 0);
+    }
+};
+
+QTEST_MAIN(TestCategoriesWindow)
+#include "tst_categorieswindow.moc"
