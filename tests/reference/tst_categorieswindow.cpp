@@ -127,8 +127,9 @@ private slots:
         typeInCell(again, 0, "CategoryName", "Hand Tools", false);
         f.answerNext(QMessageBox::Yes);
         QVERIFY(again.close());
-        QCOMPARE(f.texts(), QStringList{"  Product Category is changed.\nDo you want to save "
-                                        "your changes for \nQuarvel\n (choose Yes or No)."});
+        QCOMPARE(f.texts(),
+                 QStringList{"  Product Category is changed.\nDo you want to save "
+                             "your changes for \nProduct Categories\n (choose Yes or No)."});
         QCOMPARE(f.db().scalar("SELECT CategoryName FROM Categories WHERE CategoryID = 1"),
                  QVariant("Hand Tools"));
         QVERIFY(f.editor()->categoryCombo()->findText("Hand Tools") >= 0);

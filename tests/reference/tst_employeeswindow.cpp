@@ -159,7 +159,7 @@ private slots:
         QVERIFY(!f.w.close());
         QCOMPARE(f.boxes.size(), 2);
         QCOMPARE(f.boxes[0].text, QStringLiteral("  Employee is changed.\nDo you want to save "
-                                                 "your changes for \nQuarvel\n (choose Yes or "
+                                                 "your changes for \nEmployees\n (choose Yes or "
                                                  "No)."));
         QVERIFY(f.boxes[1].text.contains("Form6.Form_QueryUnload at line 102\n"));
         QCOMPARE(cellText(f.w, 1, "Title"), QStringLiteral("Buyer"));
