@@ -54,17 +54,12 @@ inline ReportDefinition costReport() {
                  I::field(QStringLiteral("txtTotalUnits"), {7320, 0, 2055, 240},
                           QStringLiteral("Total Units"))
                      .right()}};
-    r.groupFooter = {
-        QStringLiteral("cm1_Footer"),
-        315,
-        {I::label(QStringLiteral("Label8"), {7695, 0, 615, 240}, QStringLiteral("Count")),
-         I::field(QStringLiteral("txtGroupUnits"), {8340, 0, 1020, 240},
-                  QStringLiteral("Total Units"))
-             .right(),
-         I::sum(QStringLiteral("sumGroupPrice"), {5490, 0, 1755, 240},
-                QStringLiteral("Avg Unit Price"), ReportItem::Source::Child)
-             .right()
-             .formatted(QStringLiteral("$##0.00"))}};
+    r.groupFooter = {QStringLiteral("cm1_Footer"),
+                     315,
+                     {I::sum(QStringLiteral("sumGroupPrice"), {5490, 0, 1755, 240},
+                             QStringLiteral("Avg Unit Price"), ReportItem::Source::Child)
+                          .right()
+                          .formatted(QStringLiteral("$##0.00"))}};
     r.pageFooter = {
         QStringLiteral("Section3"),
         375,

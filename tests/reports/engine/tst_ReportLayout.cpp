@@ -1,26 +1,42 @@
+// The report engine: sections laid out on pages with their groups, sums and growing fields,
+// and the report written to PDF and shown in the preview.
+
 #include "SampleReport.h"
 #include "reports/engine/ReportError.h"
-#include "reports/engine/ReportLayout.h"
+#include "reports/engine/ReportPdf.h"
+#include "reports/engine/ReportPreview.h"
 #include "reports/engine/ReportText.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace quarvel::reports;
+using I = ReportItem;
 
 namespace {
 
-QStringList textsOf(const ReportDocument& doc, const QStringList& names) {
+QStringList textsOf(const ReportDocument& doc, const QString& name) {
     QStringList result;
     for (const LaidOutPage& page : doc.pages) {
-        for (const LaidOutItem& item : page.items) {
-            if (names.contains(item.name))
-                result << item.text();
-        }
+        for (const LaidOutItem* item : page.find(name))
+            result << item->text();
     }
     return result;
 }
 
-constexpr int footerTop = 15840 - 1440 - 375; // Letter portrait, page footer 375
+// The output of a poppler tool on a file; empty when it fails.
+QString poppler(const QString& tool, const QStringList& args) {
+    QProcess p;
+    p.start(tool, args);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
 
 } // namespace
 
@@ -28,134 +44,34 @@ class tst_ReportLayout : public QObject {
     Q_OBJECT
 
 private slots:
-    void groupsAndDetails();
-    void sumsAndPageCodes();
-    void geometry();
-    void longReportPagination();
     void groupsAcrossPageBreaks();
+    void groupSums();
     void growingField();
     void flatReport();
     void faults();
+    void pdfText();
+    void preview();
 };
-
-void tst_ReportLayout::groupsAndDetails() {
-    const ReportDocument doc =
-        layoutReport(sample::costReport(), sample::costData(), sample::options());
-    QCOMPARE(doc.pageCount(), 1);
-    // Each product's header, its own suppliers only, then its footer; product 2 has no
-    // suppliers and still prints header and footer.
-    QCOMPARE(textsOf(doc, {QStringLiteral("txtProductName"), QStringLiteral("txtSupplierName"),
-                           QStringLiteral("Label8")}),
-             (QStringList{"Product 1", "Supplier 1-1", "Supplier 1-2", "Count", "Product 2",
-                          "Count", "Product 3", "Supplier 3-1", "Supplier 3-2", "Count"}));
-    QCOMPARE(textsOf(doc, {QStringLiteral("txtAvgUnitPrice")}),
-             (QStringList{"$2.50", "$5.00", "$2.50", "$5.00"}));
-    // Sections follow each other down the page.
-    const LaidOutPage& page = doc.pages[0];
-    int lastTop = 0;
-    for (const LaidOutItem& item : page.items) {
-        if (item.section == QStringLiteral("Section3"))
-            continue;
-        QVERIFY2(item.rect.y() >= lastTop - 300, qPrintable(item.name));
-        lastTop = std::max(lastTop, item.rect.y());
-    }
-}
-
-void tst_ReportLayout::sumsAndPageCodes() {
-    const ReportDocument doc =
-        layoutReport(sample::costReport(), sample::costData(), sample::options());
-    const LaidOutPage& page = doc.pages[0];
-    QCOMPARE(textsOf(doc, {QStringLiteral("txtGroupUnits")}), (QStringList{"5", "0", "9"}));
-    QCOMPARE(page.find(QStringLiteral("Function1")).at(0)->text(), QStringLiteral("14"));
-    // A sum in the group footer runs over that group's child rows only.
-    QCOMPARE(textsOf(doc, {QStringLiteral("sumGroupPrice")}),
-             (QStringList{"$7.50", "$0.00", "$7.50"}));
-    QCOMPARE(page.find(QStringLiteral("Label6")).at(0)->text(), QStringLiteral("Page 1 of 1"));
-    QCOMPARE(page.find(QStringLiteral("Label1")).at(0)->text(),
-             QStringLiteral("Wednesday, January 15, 2025"));
-    QCOMPARE(page.find(QStringLiteral("Label2")).at(0)->text(), QStringLiteral("1:02:03 PM"));
-}
-
-void tst_ReportLayout::geometry() {
-    ReportDefinition def = sample::costReport();
-    ReportDocument doc = layoutReport(def, sample::costData(), sample::options());
-    QCOMPARE(doc.paper, QSize(12240, 15840));
-    const LaidOutPage& page = doc.pages[0];
-    // The page footer sits at the bottom of the printable area.
-    QCOMPARE(page.find(QStringLiteral("Label6")).at(0)->rect.y(), footerTop);
-
-    def.orientation = QPageLayout::Landscape;
-    doc = layoutReport(def, sample::costData(), sample::options());
-    QCOMPARE(doc.paper, QSize(15840, 12240));
-    QCOMPARE(doc.pages[0].find(QStringLiteral("Label6")).at(0)->rect.y(), 12240 - 1440 - 375);
-}
-
-void tst_ReportLayout::longReportPagination() {
-    const int products = 60;
-    const int suppliers = 3;
-    const ReportDocument doc = layoutReport(
-        sample::costReport(), sample::costData(products, suppliers), sample::options());
-    const int pages = doc.pageCount();
-    QVERIFY(pages >= 4);
-
-    int details = 0;
-    for (const LaidOutPage& page : doc.pages) {
-        QCOMPARE(page.find(QStringLiteral("Label6")).at(0)->text(),
-                 QStringLiteral("Page %1 of %2").arg(page.number).arg(pages));
-        QCOMPARE(page.find(QStringLiteral("Label4")).size(), size_t(1)); // page header
-        QCOMPARE(page.find(QStringLiteral("Label3")).size(), size_t(page.number == 1 ? 1 : 0));
-        // Nothing but the page footer reaches into the footer band: no section is split.
-        for (const LaidOutItem& item : page.items) {
-            if (item.section != QStringLiteral("Section3"))
-                QVERIFY2(item.rect.y() + item.rect.height() <= footerTop, qPrintable(item.name));
-        }
-        details += static_cast<int>(page.find(QStringLiteral("txtSupplierName")).size());
-    }
-    QCOMPARE(details, (products - 1) * suppliers);
-    // Details stay in order and under their product across page breaks.
-    const QStringList all =
-        textsOf(doc, {QStringLiteral("txtProductName"), QStringLiteral("txtSupplierName")});
-    QCOMPARE(all.at(all.indexOf(QStringLiteral("Product 59")) + 1),
-             QStringLiteral("Supplier 59-1"));
-    QCOMPARE(doc.pages.back().find(QStringLiteral("Function1")).size(), size_t(1));
-}
 
 void tst_ReportLayout::groupsAcrossPageBreaks() {
     // Every section 300 twips high and a body of exactly ten sections per page.
     ReportDefinition def;
     def.pageSize = QPageSize(QSizeF(612, 165), QPageSize::Point, QString(), QPageSize::ExactMatch);
     def.margins = QMargins(0, 0, 0, 0);
-    def.groupHeader = {
-        QStringLiteral("GroupHeader"),
-        300,
-        {ReportItem::field(QStringLiteral("name"), {0, 0, 4000, 240}, QStringLiteral("Name"))}};
-    def.detail = {
-        QStringLiteral("Detail"),
-        300,
-        {ReportItem::field(QStringLiteral("item"), {600, 0, 3000, 240}, QStringLiteral("Item"))}};
-    def.groupFooter = {
-        QStringLiteral("GroupFooter"),
-        300,
-        {ReportItem::label(QStringLiteral("end"), {600, 0, 3000, 240}, QStringLiteral("End"))}};
-    def.pageFooter = {QStringLiteral("PageFooter"),
-                      300,
-                      {ReportItem::label(QStringLiteral("page"), {0, 0, 4000, 240},
-                                         QStringLiteral("Page %p of %P"))}};
-    ReportTable groups({QStringLiteral("Key"), QStringLiteral("Name")});
-    ReportTable items({QStringLiteral("Key"), QStringLiteral("Item")});
-    const std::vector<std::pair<QString, int>> rows = {{QStringLiteral("A"), 7},
-                                                       {QStringLiteral("B"), 9},
-                                                       {QStringLiteral("C"), 12},
-                                                       {QStringLiteral("D"), 1},
-                                                       {QStringLiteral("E"), 0}};
-    for (const auto& [name, count] : rows) {
+    def.groupHeader = {"GroupHeader", 300, {I::field("name", {0, 0, 4000, 240}, "Name")}};
+    def.detail = {"Detail", 300, {I::field("item", {600, 0, 3000, 240}, "Item")}};
+    def.groupFooter = {"GroupFooter", 300, {I::label("end", {600, 0, 3000, 240}, "End")}};
+    def.pageFooter = {"PageFooter", 300, {I::label("page", {0, 0, 4000, 240}, "Page %p of %P")}};
+    ReportTable groups({"Key", "Name"});
+    ReportTable items({"Key", "Item"});
+    for (const auto& [name, count] : std::initializer_list<std::pair<const char*, int>>{
+             {"A", 7}, {"B", 9}, {"C", 12}, {"D", 1}, {"E", 0}}) {
         groups.addRow({name, name});
         for (int i = 1; i <= count; ++i)
             items.addRow({name, name + QString::number(i)});
     }
-    const ReportDocument doc = layoutReport(
-        def, ReportData::shaped(groups, items, QStringLiteral("Key"), QStringLiteral("Key")),
-        sample::options());
+    const ReportDocument doc =
+        layoutReport(def, ReportData::shaped(groups, items, "Key", "Key"), sample::options());
 
     QStringList pages;
     for (const LaidOutPage& page : doc.pages) {
@@ -175,83 +91,134 @@ void tst_ReportLayout::groupsAcrossPageBreaks() {
                  "D D1 End E End",
              }));
     // The repeated header is the group header's own section, at the top of the page.
-    const LaidOutItem* repeated = doc.pages[3].find(QStringLiteral("name")).at(0);
+    const LaidOutItem* repeated = doc.pages[3].find("name").at(0);
     QCOMPARE(repeated->section, QStringLiteral("GroupHeader"));
     QCOMPARE(repeated->rect.y(), 0);
 }
 
+void tst_ReportLayout::groupSums() {
+    const ReportDocument doc =
+        layoutReport(sample::costReport(), sample::costData(), sample::options());
+    // A sum in the group footer runs over that group's child rows only, the grand total over all.
+    QCOMPARE(textsOf(doc, "sumGroupPrice"), (QStringList{"$7.50", "$0.00", "$7.50"}));
+    QCOMPARE(textsOf(doc, "Function1"), QStringList{"14"});
+}
+
 void tst_ReportLayout::growingField() {
-    ReportTable master({QStringLiteral("ProductID"), QStringLiteral("ProductName"),
-                        QStringLiteral("Total Units")});
-    const QString longName =
-        QStringLiteral("Extra large organic golden delicious apples in wooden crates");
+    const QString longName = "Extra large organic golden delicious apples in wooden crates";
+    ReportTable master({"ProductID", "ProductName", "Total Units"});
     master.addRow({1, longName, 1});
-    ReportTable child({QStringLiteral("ProductID"), QStringLiteral("SupplierName"),
-                       QStringLiteral("Avg Unit Price"), QStringLiteral("Total Units")});
+    ReportTable child({"ProductID", "SupplierName", "Avg Unit Price", "Total Units"});
     child.addRow({1, longName, 1.0, 1});
     ReportDefinition def = sample::costReport();
-    def.item(QStringLiteral("txtSupplierName")).grows(false);
+    def.item("txtSupplierName").grows(false);
     const ReportDocument doc = layoutReport(
-        def,
-        ReportData::shaped(master, child, QStringLiteral("ProductID"), QStringLiteral("ProductID")),
-        sample::options());
-    const LaidOutPage& page = doc.pages[0];
-    const LaidOutItem* header = page.find(QStringLiteral("txtProductName")).at(0);
+        def, ReportData::shaped(master, child, "ProductID", "ProductID"), sample::options());
+    const LaidOutItem* header = doc.pages[0].find("txtProductName").at(0);
+    const LaidOutItem* detail = doc.pages[0].find("txtSupplierName").at(0);
     QVERIFY(header->lines.size() >= 3);
     QCOMPARE(header->lines.join(u' '), longName);
     for (const QString& line : header->lines)
         QVERIFY(ReportText::width(line, header->font) <= 2160);
     QCOMPARE(header->rect.height(), int(header->lines.size()) * header->lineHeight);
     // The section grows by the extra lines and pushes the detail down.
-    const int extra = header->rect.height() - 240;
-    QCOMPARE(page.find(QStringLiteral("txtSupplierName")).at(0)->rect.y(),
-             header->rect.y() + 270 + extra);
-    // A field that does not grow keeps to its height.
-    QCOMPARE(page.find(QStringLiteral("txtSupplierName")).at(0)->lines.size(), 1);
+    QCOMPARE(detail->rect.y(), header->rect.y() + 270 + header->rect.height() - 240);
+    QCOMPARE(detail->lines.size(), 1); // a field that does not grow keeps to its height
 }
 
 void tst_ReportLayout::flatReport() {
     ReportDefinition def;
-    def.title = QStringLiteral("Product Summary");
-    def.orientation = QPageLayout::Landscape;
-    def.detail = {QStringLiteral("cm1B_Detail"),
+    def.detail = {"cm1B_Detail",
                   315,
-                  {ReportItem::field(QStringLiteral("txtName"), {0, 0, 2190, 240},
-                                     QStringLiteral("ProductName")),
-                   ReportItem::field(QStringLiteral("txtStock"), {6135, 0, 2055, 240},
-                                     QStringLiteral("Units in Stock"))
-                       .right()}};
-    def.reportFooter = {QStringLiteral("Section5"),
-                        300,
-                        {ReportItem::sum(QStringLiteral("total"), {6135, 0, 2055, 240},
-                                         QStringLiteral("Units in Stock"))}};
-    ReportTable rows({QStringLiteral("ProductName"), QStringLiteral("Units in Stock")});
-    rows.addRow({QStringLiteral("A"), 1.5});
-    rows.addRow({QStringLiteral("B"), QVariant()});
-    rows.addRow({QStringLiteral("C"), 0.1 + 0.2});
+                  {I::field("txtName", {0, 0, 2190, 240}, "ProductName"),
+                   I::field("txtStock", {6135, 0, 2055, 240}, "Units in Stock").right()}};
+    def.reportFooter = {"Section5", 300, {I::sum("total", {6135, 0, 2055, 240}, "Units in Stock")}};
+    ReportTable rows({"ProductName", "Units in Stock"});
+    rows.addRow({"A", 1.5});
+    rows.addRow({"B", QVariant()});
+    rows.addRow({"C", 0.1 + 0.2});
     const ReportDocument doc = layoutReport(def, ReportData::flat(rows), sample::options());
     QCOMPARE(doc.pages[0].texts(), (QStringList{"A", "1.5", "B", "", "C", "0.3", "1.8"}));
 }
 
 void tst_ReportLayout::faults() {
     ReportDefinition def = sample::costReport();
-    def.item(QStringLiteral("txtAvgUnitPrice")).dataField = QStringLiteral("Avg Price");
+    def.item("txtAvgUnitPrice").dataField = "Avg Price";
     QVERIFY_THROWS_EXCEPTION(ReportError, layoutReport(def, sample::costData(), sample::options()));
-    QVERIFY_THROWS_EXCEPTION(ReportError, def.item(QStringLiteral("NoSuchControl")));
+    QVERIFY_THROWS_EXCEPTION(ReportError, def.item("NoSuchControl"));
+    QVERIFY_THROWS_EXCEPTION(ReportError, writePdf(sample::costReport(), sample::costData(),
+                                                   "/nonexistent-folder/x.pdf", sample::options()));
 
     // A section taller than a page still prints, once per row, and the layout ends.
     def = sample::costReport();
     def.groupHeader.height = 20000;
     const ReportDocument doc = layoutReport(def, sample::costData(), sample::options());
-    QCOMPARE(textsOf(doc, {QStringLiteral("txtProductName")}).size(), 3);
+    QCOMPARE(textsOf(doc, "txtProductName").size(), 3);
 
     // No rows at all: headers and footers only.
-    ReportTable none({QStringLiteral("ProductID"), QStringLiteral("ProductName"),
-                      QStringLiteral("Total Units")});
+    ReportTable none({"ProductID", "ProductName", "Total Units"});
     const ReportDocument empty =
         layoutReport(sample::costReport(), ReportData::flat(none), sample::options());
     QCOMPARE(empty.pageCount(), 1);
-    QCOMPARE(empty.pages[0].find(QStringLiteral("Function1")).at(0)->text(), QStringLiteral("0"));
+    QCOMPARE(textsOf(empty, "Function1"), QStringList{"0"});
+}
+
+void tst_ReportLayout::pdfText() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("report.pdf");
+    writePdf(sample::costReport(), sample::costData(), path, sample::options());
+    const QString text = poppler("pdftotext", {"-layout", path, "-"});
+    QVERIFY2(!text.isEmpty(), "pdftotext read nothing");
+    for (const char* expected :
+         {"Product Cost Comparisons", "Wednesday, January 15, 2025", "1:02:03 PM", "Product 1",
+          "Supplier 3-2", "$2.50", "$5.00", "Grand Total", "Page 1 of 1"}) {
+        QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+    }
+    // The supplier and its price print on one line, in that order.
+    QVERIFY(text.contains(QRegularExpression("Supplier 1-1\\s+\\$2\\.50\\s+2")));
+    QVERIFY(poppler("pdfinfo", {path}).contains(QRegularExpression("Page size:\\s+612 x 792 pts")));
+
+    ReportDefinition wide = sample::costReport();
+    wide.orientation = QPageLayout::Landscape;
+    writePdf(wide, sample::costData(40, 3), path, sample::options());
+    const QString info = poppler("pdfinfo", {path});
+    QVERIFY2(info.contains(QRegularExpression("Page size:\\s+792 x 612 pts")), qPrintable(info));
+    const QString pages = QRegularExpression("Pages:\\s+(\\d+)").match(info).captured(1);
+    QVERIFY(pages.toInt() > 1);
+    QVERIFY(poppler("pdftotext", {path, "-"}).contains(QString("Page %1 of %1").arg(pages)));
+}
+
+void tst_ReportLayout::preview() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("saved.pdf");
+    PreviewOptions preview;
+    preview.layout = sample::options();
+    preview.choosePdfPath = [&](QWidget*) {
+        return path;
+    };
+    QStringList errors;
+    preview.reportError = [&](const QString& m) {
+        errors << m;
+    };
+
+    QString title;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll.stop();
+        title = dialog->windowTitle();
+        if (auto* save = dialog->findChild<QAction*>("savePdfAction"))
+            save->trigger();
+        dialog->reject();
+    });
+    poll.start(20);
+    showReportPreview(sample::costReport(), sample::costData(), preview);
+    poll.stop();
+    QCOMPARE(title, QStringLiteral("Product Cost Comparisons"));
+    QVERIFY(errors.isEmpty());
+    QVERIFY(poppler("pdftotext", {path, "-"}).contains("Grand Total"));
 }
 
 QTEST_MAIN(tst_ReportLayout)
