@@ -122,7 +122,7 @@ public:
     // Without `commit` the editor stays open.
     void typeInCell(int row, const char* field, const QString& text, bool commit = true) const {
         grid()->setFocus();
-        grid()->setCurrentIndex(grid()->model()->index(row, grid()->columnOf(field)));
+        grid()->setCurrentIndex(cell(row, field));
         QTest::keyClick(grid(), Qt::Key_F2);
         QWidget* cellEditor = QApplication::focusWidget();
         QVERIFY(cellEditor && cellEditor != grid());
@@ -132,6 +132,9 @@ public:
             QTest::keyClick(cellEditor, Qt::Key_Return);
             QTRY_COMPARE(QApplication::focusWidget(), grid()); // the editor commits queued
         }
+    }
+    QModelIndex cell(int row, const char* field) const {
+        return grid()->model()->index(row, grid()->columnOf(field));
     }
     // Row of a transaction in the grid: the database returns rows in no particular order.
     int rowOfTransaction(int transactionId) const {
