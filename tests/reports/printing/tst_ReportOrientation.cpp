@@ -65,7 +65,7 @@ private:
         QStringList args;
         for (const QString& option : options)
             args << QStringLiteral("-o") << option;
-        QCOMPARE(m_cups.run(QStringLiteral("lpoptions"), args), 0);
+        QCOMPARE(m_cups.run("lpoptions", args), 0);
     }
     // The options file's bytes, or "<none>" when there is none.
     QByteArray optionsBytes() {
@@ -76,9 +76,7 @@ private:
             return QByteArrayLiteral("<unreadable>");
         return file.readAll();
     }
-    QString orientationDefault() {
-        return platform::defaultPrinterOption(QStringLiteral("orientation-requested"));
-    }
+    QString orientationDefault() { return platform::defaultPrinterOption("orientation-requested"); }
 
     PrivateCups m_cups;
     QTemporaryDir m_dir;
@@ -86,7 +84,7 @@ private:
 };
 
 void tst_ReportOrientation::initTestCase() {
-    const QString database = m_dir.filePath(QStringLiteral("Products.db"));
+    const QString database = m_dir.filePath("Products.db");
     dbtool::createDatabase(database, true, true);
     qputenv("QUARVEL_DATABASE", database.toUtf8());
     const QString failure = m_cups.start();
@@ -106,7 +104,7 @@ void tst_ReportOrientation::init() {
     setReportShowHook([this](const ReportDefinition& report, const ReportData&,
                              QPageLayout::Orientation printer) {
         m_shown.push_back({report.title, platform::defaultOrientation(), printer,
-                           platform::defaultPrinterOption(QStringLiteral("media"))});
+                           platform::defaultPrinterOption("media")});
     });
 }
 
@@ -155,7 +153,7 @@ void tst_ReportOrientation::orientationTable() {
                                      : QPageLayout::Portrait);
     QCOMPARE(m_shown[0].mediaWhileOpen, QStringLiteral("Legal"));
     QCOMPARE(orientationDefault(), after);
-    QCOMPARE(platform::defaultPrinterOption(QStringLiteral("media")), QStringLiteral("Legal"));
+    QCOMPARE(platform::defaultPrinterOption("media"), QStringLiteral("Legal"));
 }
 
 void tst_ReportOrientation::userOptionsComeBackByteForByte_data() {
@@ -198,18 +196,17 @@ void tst_ReportOrientation::optionsChangedWhileOpenAreKept() {
     freshOptions({QStringLiteral("landscape"), QStringLiteral("media=Legal")});
     // Another program changes an option while the report is open.
     setReportShowHook([this](const ReportDefinition&, const ReportData&, QPageLayout::Orientation) {
-        QCOMPARE(m_cups.run(QStringLiteral("lpoptions"),
+        QCOMPARE(m_cups.run("lpoptions",
                             {QStringLiteral("-o"), QStringLiteral("sides=two-sided-long-edge")}),
                  0);
     });
     ShowReport(3);
-    QCOMPARE(platform::defaultPrinterOption(QStringLiteral("sides")),
-             QStringLiteral("two-sided-long-edge"));
+    QCOMPARE(platform::defaultPrinterOption("sides"), QStringLiteral("two-sided-long-edge"));
     // The user's own orientation is back as it was: "landscape", no orientation-requested.
     QCOMPARE(orientationDefault(), QString());
     QCOMPARE(platform::defaultOrientation(), PrinterOrientation::Landscape);
     QVERIFY2(optionsBytes().contains(" landscape"), optionsBytes().constData());
-    QCOMPARE(platform::defaultPrinterOption(QStringLiteral("media")), QStringLiteral("Legal"));
+    QCOMPARE(platform::defaultPrinterOption("media"), QStringLiteral("Legal"));
 }
 
 void tst_ReportOrientation::savedPaperSizeIsThePrinters() {

@@ -79,7 +79,7 @@ private:
 };
 
 void tst_ReportWindows::initTestCase() {
-    qputenv("CUPS_SERVER", m_dir.filePath(QStringLiteral("no-cups.sock")).toUtf8());
+    qputenv("CUPS_SERVER", m_dir.filePath("no-cups.sock").toUtf8());
     shell::WindowTable::registerWindow(QStringLiteral("Form10"),
                                        shell::WindowTable::modal<ReportDateRangeWindow>());
 }
@@ -97,7 +97,7 @@ void tst_ReportWindows::init() {
         [this](const ReportDefinition& report, const ReportData&, QPageLayout::Orientation) {
             m_titles << report.title;
             if (report.name == u"DataReport2")
-                m_periods << report.item(QStringLiteral("lblPeriod")).caption;
+                m_periods << report.item("lblPeriod").caption;
         });
     m_recorder = std::make_unique<BoxRecorder>(QMessageBox::Ok);
 }
@@ -147,7 +147,7 @@ void tst_ReportWindows::buttonsShowTheirReports() {
 }
 
 void tst_ReportWindows::showReportErrorNamesTheButton() {
-    qputenv("QUARVEL_DATABASE", m_dir.filePath(QStringLiteral("missing/Products.db")).toUtf8());
+    qputenv("QUARVEL_DATABASE", m_dir.filePath("missing/Products.db").toUtf8());
     ReportsWindow window;
     window.show();
     QTest::mouseClick(window.button(2), Qt::LeftButton);
@@ -255,7 +255,7 @@ void tst_ReportWindows::dateThatCannotBeStored() {
 
 void tst_ReportWindows::emptyCompanyTable() {
     // No row to show: reported, the boxes stay empty and the period texts become empty.
-    m_db->exec(QStringLiteral("DELETE FROM [My Company Information]"));
+    m_db->exec("DELETE FROM [My Company Information]");
     strBeginDate = QStringLiteral("01/01/2021");
     QString shownBegin = QStringLiteral("unset");
     whenDateRangeShown([&shownBegin](ReportDateRangeWindow* w) {
