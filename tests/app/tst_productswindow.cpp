@@ -1,8 +1,11 @@
 // The Products window as a whole: its start-up on good, empty and missing databases, the task
-// menu's highlight and entries, and closing the window with an edit not yet written.
+// menu's highlight and entries, closing the window with an edit not yet written, and the
+// window with the keyboard only and as a screen reader presents it: the Tab order, the grid's
+// current cell, the read-only figures, the title, the dates under two locales.
 
 #include "../products/ProductsFixture.h"
 #include "app/TaskMenu.h"
+#include "controls/BoundTextArea.h"
 #include "controls/DataCombo.h"
 #include "controls/RecordsetModel.h"
 #include "controls/TabStrip.h"
@@ -11,11 +14,11 @@
 #include "shell/WindowLook.h"
 #include "shell/WindowTable.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFileInfo>
-#include <QTimer>
-
 #include <QRegularExpression>
+#include <QTimer>
 
 using quarvel::TaskMenu;
 using quarvel::shell::HoverFeedback;
@@ -47,6 +50,32 @@ bool strictlyAscending(const QList<int>& lines) {
     return !lines.isEmpty() && lines.first() > 102;
 }
 
+// Object names of the controls Tab visits from `start` until it comes back (or 120 presses),
+// each named once however many cells of the grid Tab passes through.
+QStringList tabSequence(QWidget* start, bool backwards = false) {
+    start->setFocus(Qt::TabFocusReason);
+    QStringList names{start->objectName()};
+    for (int i = 0; i < 120; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                        backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        QWidget* focus = QApplication::focusWidget();
+        if (focus == start)
+            break;
+        const QString name = focus ? focus->objectName() : QStringLiteral("(none)");
+        if (names.last() != name)
+            names << name;
+    }
+    return names;
+}
+
+QStringList expectedSequence(const QStringList& page) {
+    return QStringList{"Text1(0)",  "dcbCategoryID", "Label2",    "Text1(4)",  "Text1(1)",
+                       "Label3(1)", "Label3(2)",     "Label3(3)", "Label3(4)", "Label3(5)",
+                       "Label3(0)", "Label3(6)",     "Label3(7)", "tbsOptions"} +
+           page + QStringList{"PushButton4", "PushButton3", "PushButton7",
+                              "PushButton6", "dc.Next",     "dc.Last"};
+}
+
 } // namespace
 
 class TestProductsWindow : public QObject {
@@ -70,12 +99,8 @@ private slots:
         QCOMPARE(quarvel::rsTransactions->RecordCount(), 2);
         QCOMPARE(f.captions(), (QStringList{"Date", "PO ID", "Description", "Ordered", "Received",
                                             "Sold", "Shrinkage"}));
-        const int poColumn = f.grid()->columnOf("PurchaseOrderID");
-        QVERIFY(!(f.grid()->model()->flags(f.grid()->model()->index(0, poColumn)) &
-                  Qt::ItemIsEditable));
-        QVERIFY(f.grid()->model()->flags(
-                    f.grid()->model()->index(0, f.grid()->columnOf("TransactionDescription"))) &
-                Qt::ItemIsEditable);
+        QVERIFY(!(f.cell(0, "PurchaseOrderID").flags() & Qt::ItemIsEditable));
+        QVERIFY(f.cell(0, "TransactionDescription").flags() & Qt::ItemIsEditable);
 
         // The transactions page is the visible one.
         QCOMPARE(f.editor()->tabs()->selectedIndex(), 1);
@@ -113,48 +138,32 @@ private slots:
                  quarvel::shell::buttonFaceColor());
     }
 
-    void boxesHaveTheirCaptionAsBuddy() {
-        ProductsFixture f;
-        QCOMPARE(f.child<QLabel>("Label1(1)")->buddy(), f.child("Text1(0)"));
-        QCOMPARE(f.child<QLabel>("Label1(2)")->buddy(), f.child("dcbCategoryID"));
-        QCOMPARE(f.child("dcbCategoryID")->accessibleName(), QStringLiteral("Category"));
-        QVERIFY(!f.editor()->dc2()->isVisible());
-        QVERIFY(!f.transactions()->dc5()->isVisible());
-    }
-
-    void emptyDatabaseReportsEachFailingStatementAndOpensEmpty() {
-        ProductsFixture f(false);
-        const QList<int> lines = reportedLines(f.boxes, "Form_Load");
-        QVERIFY2(!lines.contains(-1), qPrintable(f.boxes.value(lines.indexOf(-1)).text));
-        // The transactions and totals (open and re-query each), SetFullName, SetCalls and the
-        // final MoveFirst need a current product.
-        QCOMPARE(lines.size(), 7);
-        QVERIFY(strictlyAscending(lines));
-        QVERIFY(f.boxes.first().text.startsWith(
-            "Either BOF or EOF is True, or the current record has been deleted."));
-        QCOMPARE(f.title(), QString());
-        QCOMPARE(f.editor()->box(0)->text(), QString());
-        QVERIFY(f.window->isVisible());
-    }
-
-    void missingDatabaseReportsEachFailingStatementAndOpensEmpty() {
+    void emptyOrMissingDatabaseReportsEachFailingStatementAndOpensEmpty() {
         QTemporaryDir dir;
-        const QString path = dir.filePath("absent.db");
-        ProductsFixture f(false, path);
-        const QList<int> lines = reportedLines(f.boxes, "Form_Load");
-        QVERIFY(!lines.contains(-1));
-        // Four recordsets: connection, open and re-query fail for each; then SetFullName,
-        // SetCalls and MoveFirst.
-        QCOMPARE(lines.size(), 15);
-        QVERIFY(strictlyAscending(lines));
-        QVERIFY(!QFile::exists(path));
-        QVERIFY(f.window->isVisible());
-        QCOMPARE(f.title(), QString());
-
-        // The window stays usable: a button reports instead of crashing.
-        f.takeBoxes();
-        f.click("PushButton7");
-        QCOMPARE(reportedLines(f.boxes, "PushButton7_Click"), (QList<int>{102, 104}));
+        const QString absent = dir.filePath("absent.db");
+        // Empty: the transactions and totals (open and re-query each), SetFullName, SetCalls and
+        // the final MoveFirst need a current product. Missing: four recordsets, connection,
+        // open and re-query fail for each; then SetFullName, SetCalls and MoveFirst.
+        for (const auto& [path, failures] : {std::pair{QString(), 7}, std::pair{absent, 15}}) {
+            ProductsFixture f(false, path);
+            const QList<int> lines = reportedLines(f.boxes, "Form_Load");
+            QVERIFY2(!lines.contains(-1), qPrintable(f.boxes.value(lines.indexOf(-1)).text));
+            QCOMPARE(lines.size(), failures);
+            QVERIFY(strictlyAscending(lines));
+            QVERIFY(f.window->isVisible());
+            QCOMPARE(f.title(), QString());
+            QCOMPARE(f.editor()->box(0)->text(), QString());
+            if (path.isEmpty()) {
+                QVERIFY(f.boxes.first().text.startsWith(
+                    "Either BOF or EOF is True, or the current record has been deleted."));
+                continue;
+            }
+            QVERIFY(!QFile::exists(path));
+            // The window stays usable: a button reports instead of crashing.
+            f.takeBoxes();
+            f.click("PushButton7");
+            QCOMPARE(reportedLines(f.boxes, "PushButton7_Click"), (QList<int>{102, 104}));
+        }
     }
 
     void taskMenuHighlightFollowsTheMouse() {
@@ -224,31 +233,28 @@ private slots:
         ProductsFixture f;
         QString shown;
         QTimer::singleShot(0, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            shown = modal ? modal->objectName() + ' ' + modal->windowTitle() : QString();
-            if (modal)
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                shown = modal->objectName() + ' ' + modal->windowTitle();
                 modal->close();
+            }
         });
         f.click("PushButton6");
         QCOMPARE(shown, QStringLiteral("Form3 Reports"));
     }
 
-    void categoriesWindowChangesReachTheComboAtOnce() {
+    void changesMadeInOtherWindowsShowAtOnce() {
         ProductsFixture f;
         WindowTable::registerWindow("Form2", [&](QWidget*) {
             f.db().exec("INSERT INTO Categories (CategoryName) VALUES ('Garden')");
         });
-        QCOMPARE(f.editor()->categoryCombo()->findText("Garden"), -1);
-        QTest::mouseClick(f.child("Label2"), Qt::LeftButton);
-        QVERIFY(f.editor()->categoryCombo()->findText("Garden") >= 0);
-    }
-
-    void purchaseOrdersWindowClosingReloadsTheTransactions() {
-        ProductsFixture f;
         WindowTable::registerWindow("Form8", [&](QWidget*) {
             f.db().exec("INSERT INTO [Inventory Transactions] (ProductID, TransactionDate,"
                         " UnitsOrdered) VALUES (1, '2022-01-01', 7)");
         });
+        QCOMPARE(f.editor()->categoryCombo()->findText("Garden"), -1);
+        QTest::mouseClick(f.child("Label2"), Qt::LeftButton);
+        QVERIFY(f.editor()->categoryCombo()->findText("Garden") >= 0);
+        // Closing the purchase orders window reloads the transactions and the figures.
         QTest::mouseClick(f.window->taskMenu()->entry(1), Qt::LeftButton);
         QCOMPARE(quarvel::rsTransactions->RecordCount(), 3);
         QCOMPARE(f.unitsOnOrder(), QStringLiteral("9"));
@@ -272,9 +278,7 @@ private slots:
 
     void closingWithAnUnsavedGridRowAndNoDropsIt() {
         ProductsFixture f;
-        auto* model = f.grid()->model();
-        const QModelIndex sold = model->index(0, f.grid()->columnOf("UnitsSold"));
-        QVERIFY(model->setData(sold, "6"));
+        QVERIFY(f.grid()->model()->setData(f.cell(0, "UnitsSold"), "6"));
         f.answerNext(QMessageBox::No);
         QVERIFY(f.window->close());
         QCOMPARE(f.boxes.size(), 1);
@@ -296,6 +300,150 @@ private slots:
         f.takeBoxes();
         QVERIFY(f.window->close());
         QVERIFY(f.boxes.isEmpty());
+    }
+
+    void tabVisitsEveryControlInReadingOrder() {
+        ProductsFixture f;
+        QVERIFY(f.active);
+        // Tab through the grid's cells moves the grid's bar to the last row.
+        const QStringList transactionsPage{"DataGrid1",   "dc1.First",   "dc1.Previous",
+                                           "PushButton2", "PushButton8", "PushButton1"};
+        QCOMPARE(tabSequence(f.editor()->box(0)), expectedSequence(transactionsPage));
+        // Backwards the same way round.
+        QStringList backwards = tabSequence(f.editor()->box(0), true);
+        std::reverse(backwards.begin() + 1, backwards.end());
+        QCOMPARE(backwards, expectedSequence(transactionsPage));
+
+        // Ctrl+Tab leaves the grid from any cell.
+        f.grid()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(f.grid(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("dc1.Next"));
+
+        // The page that is not shown takes no focus, whichever it is.
+        f.editor()->tabs()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(f.editor()->tabs(), Qt::Key_Right);
+        QCOMPARE(f.editor()->tabs()->selectedIndex(), 2);
+        QCOMPARE(tabSequence(f.editor()->box(0)), expectedSequence({"Text1(2)"}));
+        f.editor()->notesBox()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(f.editor()->notesBox(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("PushButton4"));
+    }
+
+    void linksWorkFromTheKeyboardAndShowTheFocus() {
+        ProductsFixture f;
+        int reports = 0;
+        int categories = 0;
+        quarvel::shell::WindowTable::registerWindow("Form3", [&](QWidget*) { ++reports; });
+        quarvel::shell::WindowTable::registerWindow("Form2", [&](QWidget*) { ++categories; });
+        QLabel* entry = f.window->taskMenu()->entry(3);
+        const QImage unfocused = entry->grab().toImage();
+        entry->setFocus(Qt::TabFocusReason);
+        QVERIFY(entry->hasFocus());
+        QVERIFY(entry->grab().toImage() != unfocused);
+        QTest::keyClick(entry, Qt::Key_Return);
+        QCOMPARE(reports, 1);
+        QTest::keyClick(entry, Qt::Key_Space);
+        QCOMPARE(reports, 2);
+        // A screen reader finds a link named by its caption, and can press it.
+        QAccessibleInterface* link = QAccessible::queryAccessibleInterface(entry);
+        QVERIFY(link && link->actionInterface());
+        QCOMPARE(link->role(), QAccessible::Link);
+        QCOMPARE(link->text(QAccessible::Name), QStringLiteral("View Reports"));
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(reports, 3);
+
+        QLabel* edit = f.child<QLabel>("Label2");
+        edit->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(edit, Qt::Key_Space);
+        QCOMPARE(categories, 1);
+        QCOMPARE(edit->accessibleName(), QStringLiteral("Edit"));
+        // Still links to look at: underlined.
+        QVERIFY(edit->font().underline());
+        QVERIFY(entry->font().underline());
+    }
+
+    void gridCurrentCellIsAVisibleHighlightedCell() {
+        ProductsFixture f;
+        auto check = [&] {
+            const QModelIndex current = f.grid()->currentIndex();
+            QVERIFY(current.isValid());
+            QCOMPARE(current.row(), 0);
+            QCOMPARE(current.column(), f.grid()->columnOf("TransactionDate"));
+            QVERIFY(f.grid()->selectionModel()->isSelected(current));
+        };
+        check();
+        f.next();
+        check();
+    }
+
+    void figuresAreReadOnlyAndTitleIsWhole() {
+        ProductsFixture f;
+        for (int index : {3, 7}) {
+            auto* figure = f.editor()->box(index);
+            QVERIFY(figure->isReadOnly());
+            QCOMPARE(figure->focusPolicy(), Qt::NoFocus);
+            QVERIFY(!figure->hasFrame());
+        }
+        QCOMPARE(f.child<QLabel>("Label1(12)")->buddy(), f.editor()->box(3));
+        QCOMPARE(f.child<QLabel>("Label1(1)")->buddy(), f.child("Text1(0)"));
+        QCOMPARE(f.child<QLabel>("Label1(2)")->buddy(), f.child("dcbCategoryID"));
+        QCOMPARE(f.child("dcbCategoryID")->accessibleName(), QStringLiteral("Category"));
+        QVERIFY(!f.editor()->dc2()->isVisible()); // the hidden data bars are out of the way
+        QVERIFY(!f.transactions()->dc5()->isVisible());
+        QCOMPARE(f.editor()->box(7)->accessibleName(), QStringLiteral("Units on Order"));
+
+        // The longest names of the sample, on the title label in full.
+        f.db().exec("INSERT INTO Products (ProductName) VALUES"
+                    " ('All-Purpose Fertilizer 10-10-10, 5 lb'),"
+                    " ('Tulip Bulbs, Mixed Colors (10 pack)'), ('Glazed Ceramic Planter, 14 in.')");
+        quarvel::rsProducts->Requery();
+        f.editor()->dc()->moveFirst();
+        QLabel* title = f.editor()->titleLabel();
+        for (int i = 0; i < 3; ++i)
+            f.next();
+        for (int i = 0; i < 3; ++i) {
+            const QString name = quarvel::rsProducts->Fields("ProductName").toString();
+            QCOMPARE(title->text(), name);
+            const QRect room = title->contentsRect();
+            const QRect needed =
+                QFontMetrics(title->font())
+                    .boundingRect(room, int(title->alignment()) | Qt::TextWordWrap, name);
+            QVERIFY2(room.contains(needed), qPrintable(name));
+            QCOMPARE(title->toolTip(), name);
+            QCOMPARE(title->accessibleName(), name);
+            f.next();
+        }
+    }
+
+    void datesFollowTheLocaleEverywhere() {
+        ProductsFixture f;
+        const int row = f.rowOfTransaction(1);
+        const QModelIndex date = f.cell(row, "TransactionDate");
+        const QList<QPair<QLocale, QString>> cases = {
+            {QLocale::c(), QStringLiteral("03/04/2021")},
+            {QLocale(QLocale::German, QLocale::Germany), QStringLiteral("04.03.2021")}};
+        for (const auto& [locale, shown] : cases) {
+            QLocale::setDefault(locale);
+            f.next();
+            f.previous();
+            f.takeBoxes();
+            quarvel::rsTransactions->MoveTo(f.rowOfTransaction(1));
+            QCOMPARE(f.grid()->model()->data(date).toString(), shown);
+            f.click("PushButton8");
+            QCOMPARE(f.boxes.value(0).text, shown + " - First delivery\n  saved.");
+        }
+        // A date typed in the form shown is read back in that form.
+        f.typeInCell(row, "TransactionDate", "05.03.2021");
+        f.click("PushButton8");
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(f.transaction1("TransactionDate").toString(), QStringLiteral("2021-03-05"));
+    }
+
+    void buttonCaptionsAreNotCut() {
+        ProductsFixture f;
+        for (const char* name : {"PushButton2", "PushButton8", "PushButton1", "PushButton4",
+                                 "PushButton3", "PushButton7", "PushButton6"})
+            QVERIFY2(f.child(name)->sizeHint().width() <= f.child(name)->width(), name);
     }
 };
 

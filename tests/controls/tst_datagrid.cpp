@@ -49,12 +49,9 @@ class DataGridTest : public QObject {
     void layOut() {
         grid->setColumnHidden("ProductID", true);
         grid->setColumnHidden("TransactionID", true);
-        grid->setColumnWidthTwips("TransactionDate", 1500);
         grid->setColumnCaption("TransactionDate", "Date");
-        grid->setColumnWidthTwips("PurchaseOrderID", 700);
         grid->setColumnLocked("PurchaseOrderID", true);
         grid->setColumnCaption("PurchaseOrderID", "PO ID");
-        grid->setColumnWidthTwips("TransactionDescription", 2600);
         grid->setColumnCaption("TransactionDescription", "Description");
         grid->setColumnCaption("UnitsOrdered", "Ordered");
     }

@@ -11,38 +11,19 @@
 #include "controls/DataControl.h"
 #include "controls/DataGrid.h"
 #include "data/Recordset.h"
-#include "platform/MessageBox.h"
 #include "products/ProductEditor.h"
 #include "products/ProductTransactions.h"
 #include "shell/Globals.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDate>
 #include <QLabel>
-#include <QLocale>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <functional>
-#include <memory>
 
 using ShownBox = BoxRecorder::Box;
-
-// Three products: Hammer (two transactions: on hand 5, on order 2), Saw (one: on hand 0,
-// on order 4) and Brush (none); two categories.
-inline void fillSampleData(const TempDatabase& db) {
-    db.exec("INSERT INTO Categories (CategoryName) VALUES ('Tools'), ('Paint');"
-            "INSERT INTO Products (ProductName, CategoryID, ReorderLevel, LeadTime) VALUES "
-            "('Hammer', 1, 5, '2 days'), ('Saw', 1, 3, '1 week'), ('Brush', 2, 10, NULL);"
-            "INSERT INTO [Inventory Transactions] (ProductID, TransactionDate,"
-            " TransactionDescription, UnitsOrdered, UnitsReceived, UnitsSold) VALUES"
-            " (1, '2021-03-04', 'First delivery', 10, 8, 2),"
-            " (1, '2021-04-01', NULL, NULL, NULL, 1),"
-            " (2, '2021-05-05', 'Order', 4, NULL, NULL);");
-}
 
 class ProductsFixture : public BoxRecorder {
 public:
@@ -54,14 +35,19 @@ public:
                              const std::function<void(const QString&)>& prepareFolder = {}) {
         if (prepareFolder)
             prepareFolder(m_programFolder.path());
-        if (databasePath.isEmpty()) {
-            m_db = std::make_unique<TempDatabase>();
-            if (sample)
-                fillSampleData(*m_db);
-            qputenv("QUARVEL_DATABASE", m_db->path().toUtf8());
-        } else {
-            qputenv("QUARVEL_DATABASE", databasePath.toUtf8());
-        }
+        // Three products: Hammer (two transactions: on hand 5, on order 2), Saw (one: on hand 0,
+        // on order 4) and Brush (none); two categories.
+        if (sample)
+            m_db.exec(
+                "INSERT INTO Categories (CategoryName) VALUES ('Tools'), ('Paint');"
+                "INSERT INTO Products (ProductName, CategoryID, ReorderLevel, LeadTime) VALUES "
+                "('Hammer', 1, 5, '2 days'), ('Saw', 1, 3, '1 week'), ('Brush', 2, 10, NULL);"
+                "INSERT INTO [Inventory Transactions] (ProductID, TransactionDate,"
+                " TransactionDescription, UnitsOrdered, UnitsReceived, UnitsSold) VALUES"
+                " (1, '2021-03-04', 'First delivery', 10, 8, 2),"
+                " (1, '2021-04-01', NULL, NULL, NULL, 1),"
+                " (2, '2021-05-05', 'Order', 4, NULL, NULL);");
+        qputenv("QUARVEL_DATABASE", (databasePath.isEmpty() ? m_db.path() : databasePath).toUtf8());
         // Dates show in the locale's short form: the tests choose the locale.
         QLocale::setDefault(QLocale::c());
         quarvel::setTodayForTesting(today());
@@ -79,7 +65,7 @@ public:
         QLocale::setDefault(QLocale::c());
     }
 
-    const TempDatabase& db() const { return *m_db; }
+    const TempDatabase& db() const { return m_db; }
 
     quarvel::ProductEditor* editor() const { return window->editor(); }
     quarvel::ProductTransactions* transactions() const { return window->transactions(); }
@@ -107,22 +93,22 @@ public:
     }
     // A stored field of product 1 or of transaction 1, and the row count of a table.
     QVariant product1(const char* field) const {
-        return m_db->scalar(
+        return m_db.scalar(
             QStringLiteral("SELECT %1 FROM Products WHERE ProductID = 1").arg(field));
     }
     QVariant transaction1(const char* field) const {
-        return m_db->scalar(
+        return m_db.scalar(
             QStringLiteral("SELECT %1 FROM [Inventory Transactions] WHERE TransactionID = 1")
                 .arg(field));
     }
     int count(const char* table) const {
-        return m_db->scalar(QStringLiteral("SELECT count(*) FROM %1").arg(table)).toInt();
+        return m_db.scalar(QStringLiteral("SELECT count(*) FROM %1").arg(table)).toInt();
     }
     // Types `text` into a cell as a user does: the cell made current, F2, the text, Enter.
     // Without `commit` the editor stays open.
     void typeInCell(int row, const char* field, const QString& text, bool commit = true) const {
         grid()->setFocus();
-        grid()->setCurrentIndex(grid()->model()->index(row, grid()->columnOf(field)));
+        grid()->setCurrentIndex(cell(row, field));
         QTest::keyClick(grid(), Qt::Key_F2);
         QWidget* cellEditor = QApplication::focusWidget();
         QVERIFY(cellEditor && cellEditor != grid());
@@ -132,6 +118,9 @@ public:
             QTest::keyClick(cellEditor, Qt::Key_Return);
             QTRY_COMPARE(QApplication::focusWidget(), grid()); // the editor commits queued
         }
+    }
+    QModelIndex cell(int row, const char* field) const {
+        return grid()->model()->index(row, grid()->columnOf(field));
     }
     // Row of a transaction in the grid: the database returns rows in no particular order.
     int rowOfTransaction(int transactionId) const {
@@ -156,5 +145,5 @@ public:
 
 private:
     QTemporaryDir m_programFolder;
-    std::unique_ptr<TempDatabase> m_db;
+    TempDatabase m_db; // unused when the window opens another database
 };

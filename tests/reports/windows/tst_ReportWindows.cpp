@@ -61,14 +61,8 @@ private slots:
 
 private:
     QString storedBeginDate() const {
-        return m_db->scalar(QStringLiteral("SELECT BeginDate FROM [My Company Information]"))
-            .toString();
+        return m_db->scalar("SELECT BeginDate FROM [My Company Information]").toString();
     }
-
-    QTemporaryDir m_dir;
-    std::unique_ptr<TempDatabase> m_db;
-    QStringList m_titles;
-    QStringList m_periods;
     // The message boxes shown, each as its title, "|" and its text.
     QStringList boxes() const {
         QStringList shown;
@@ -76,11 +70,16 @@ private:
             shown << box.title + u'|' + box.text;
         return shown;
     }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<TempDatabase> m_db;
     std::unique_ptr<BoxRecorder> m_recorder;
+    QStringList m_titles;
+    QStringList m_periods;
 };
 
 void tst_ReportWindows::initTestCase() {
-    qputenv("CUPS_SERVER", m_dir.filePath(QStringLiteral("no-cups.sock")).toUtf8());
+    qputenv("CUPS_SERVER", m_dir.filePath("no-cups.sock").toUtf8());
     shell::WindowTable::registerWindow(QStringLiteral("Form10"),
                                        shell::WindowTable::modal<ReportDateRangeWindow>());
 }
@@ -98,9 +97,8 @@ void tst_ReportWindows::init() {
         [this](const ReportDefinition& report, const ReportData&, QPageLayout::Orientation) {
             m_titles << report.title;
             if (report.name == u"DataReport2")
-                m_periods << report.item(QStringLiteral("lblPeriod")).caption;
+                m_periods << report.item("lblPeriod").caption;
         });
-    m_recorder.reset();
     m_recorder = std::make_unique<BoxRecorder>(QMessageBox::Ok);
 }
 
@@ -117,19 +115,16 @@ void tst_ReportWindows::reportsWindowLayout() {
     int previousBottom = -1;
     for (int i = 0; i < 5; ++i) {
         QPushButton* button = window.button(QList<int>{1, 2, 3, 5, 4}.at(i));
-        QVERIFY(button);
         QCOMPARE(button->text(), captions[i]);
         QCOMPARE(button->accessibleName(), captions[i]);
         QVERIFY(button->y() > previousBottom); // stacked in this order
         previousBottom = button->geometry().bottom();
     }
-    QVERIFY(boxes().isEmpty());
-
     ReportDateRangeWindow range;
     range.Form_Load();
     QCOMPARE(range.beginDateBox()->text(), QStringLiteral("01/01/2021"));
     QCOMPARE(range.endDateBox()->text(), QStringLiteral("12/31/2021"));
-    QCOMPARE(range.findChild<QLabel*>(QStringLiteral("Label1(0)"))->buddy(), range.beginDateBox());
+    QCOMPARE(range.findChild<QLabel*>("Label1(0)")->buddy(), range.beginDateBox());
     QCOMPARE(range.previewButton()->accessibleName(), QStringLiteral("Preview..."));
     QVERIFY(boxes().isEmpty());
 }
@@ -152,7 +147,7 @@ void tst_ReportWindows::buttonsShowTheirReports() {
 }
 
 void tst_ReportWindows::showReportErrorNamesTheButton() {
-    qputenv("QUARVEL_DATABASE", m_dir.filePath(QStringLiteral("missing/Products.db")).toUtf8());
+    qputenv("QUARVEL_DATABASE", m_dir.filePath("missing/Products.db").toUtf8());
     ReportsWindow window;
     window.show();
     QTest::mouseClick(window.button(2), Qt::LeftButton);
@@ -260,7 +255,7 @@ void tst_ReportWindows::dateThatCannotBeStored() {
 
 void tst_ReportWindows::emptyCompanyTable() {
     // No row to show: reported, the boxes stay empty and the period texts become empty.
-    m_db->exec(QStringLiteral("DELETE FROM [My Company Information]"));
+    m_db->exec("DELETE FROM [My Company Information]");
     strBeginDate = QStringLiteral("01/01/2021");
     QString shownBegin = QStringLiteral("unset");
     whenDateRangeShown([&shownBegin](ReportDateRangeWindow* w) {

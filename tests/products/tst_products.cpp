@@ -1,23 +1,171 @@
-// The product's transactions: the three buttons with their exact texts, edits in the grid
-// and the figures that follow them, a new row begun in the grid, and failures.
+// The Products window's editor and transactions: navigation, add, save and delete of products
+// and of their transactions with their exact texts, the rule that keeps the title until the
+// product changes, edits in the grid and the figures that follow them, and failures.
 
 #include "ProductsFixture.h"
 #include "app/TaskMenu.h"
 #include "controls/RecordsetModel.h"
+#include "controls/TabStrip.h"
 #include "data/Recordset.h"
 
-namespace {
-
-QModelIndex cell(const ProductsFixture& f, int row, const char* field) {
-    return f.grid()->model()->index(row, f.grid()->columnOf(field));
-}
-
-} // namespace
-
-class TestProductTransactions : public QObject {
+class TestProducts : public QObject {
     Q_OBJECT
 
 private slots:
+    void navigationBringsLabelsGridAndFiguresAlong() {
+        // Even between two products with equal name and reorder level, the bar brings each
+        // product's own labels, grid and figures along.
+        ProductsFixture f;
+        f.db().exec("UPDATE Products SET ProductName = 'Hammer', ReorderLevel = 5 WHERE "
+                    "ProductID = 2");
+        quarvel::rsProducts->Requery();
+        f.editor()->dc()->moveFirst();
+        f.next();
+        QCOMPARE(f.title(), QStringLiteral("Hammer"));
+        QCOMPARE(f.idLabel(), QStringLiteral("2"));
+        QCOMPARE(quarvel::rsTransactions->RecordCount(), 1);
+        QCOMPARE(f.cell(0, "TransactionDescription").data(), QVariant(QStringLiteral("Order")));
+        QCOMPARE(f.unitsOnHand(), QStringLiteral("0"));
+        QCOMPARE(f.unitsOnOrder(), QStringLiteral("4"));
+
+        f.next();
+        QCOMPARE(f.title(), QStringLiteral("Brush"));
+        QCOMPARE(quarvel::rsTransactions->RecordCount(), 0);
+        // A product without transactions keeps the seven captions.
+        QCOMPARE(f.captions().size(), 7);
+        QCOMPARE(f.editor()->categoryCombo()->currentText(), QStringLiteral("Paint"));
+        QVERIFY(f.boxes.isEmpty());
+    }
+
+    void addNewProduct() {
+        ProductsFixture f;
+        f.editor()->tabs()->setSelectedIndex(2);
+        f.click("PushButton4");
+        QVERIFY2(f.boxes.isEmpty(), qPrintable(f.boxes.value(0).text));
+        QCOMPARE(f.db()
+                     .scalar("SELECT group_concat(ProductName) FROM Products WHERE ProductID > 3")
+                     .toString(),
+                 QStringLiteral("New Product"));
+        QCOMPARE(f.title(), QStringLiteral("New Product"));
+        QCOMPARE(f.idLabel(), QStringLiteral("4"));
+        QCOMPARE(quarvel::rsTransactions->RecordCount(), 0);
+        QCOMPARE(f.unitsOnHand(), QStringLiteral("0"));
+        QCOMPARE(f.unitsOnOrder(), QStringLiteral("0"));
+        QCOMPARE(f.editor()->tabs()->selectedIndex(), 1);
+        QVERIFY(f.editor()->page(0)->isEnabled());
+        QTRY_VERIFY(f.editor()->box(0)->hasFocus());
+    }
+
+    void savedProductKeepsItsTitleUntilTheProductChanges() {
+        ProductsFixture f;
+        f.retype(0, "Claw Hammer");
+        f.retype(4, "4 days");
+        f.click("PushButton7");
+        QCOMPARE(f.boxes.size(), 1);
+        QCOMPARE(f.boxes[0].text, QStringLiteral("Hammer\n   saved."));
+        QCOMPARE(f.boxes[0].title, QStringLiteral("Quarvel"));
+        QCOMPARE(f.boxes[0].icon, QMessageBox::NoIcon);
+        QCOMPARE(f.product1("ProductName || ' ' || LeadTime").toString(),
+                 QStringLiteral("Claw Hammer 4 days"));
+        QCOMPARE(f.title(), QStringLiteral("Hammer"));
+        f.next();
+        f.previous();
+        QCOMPARE(f.title(), QStringLiteral("Claw Hammer"));
+    }
+
+    void failedSaveIsReportedAndAddNewLeavesTheProductAsStored() {
+        ProductsFixture f;
+        auto* reorder = f.retype(1, "a dozen");
+        f.click("PushButton7");
+        QCOMPARE(f.boxes.size(), 1);
+        const ShownBox& report = f.boxes[0];
+        QCOMPARE(report.title, QStringLiteral("Application Error"));
+        QCOMPARE(report.icon, QMessageBox::Warning);
+        const QString description = report.text.section('\n', 0, 0);
+        QVERIFY(description.contains("ReorderLevel"));
+        QCOMPARE(report.text, description +
+                                  "\nin Quarvel2021/08/31.Form1.PushButton7_Click at line 102"
+                                  "\n\nPlease email screenshot of this message to "
+                                  "support@quarvel.example");
+        QCOMPARE(f.product1("ReorderLevel").toInt(), 5);
+
+        // The add, the name and the write fail; nothing lands in the product shown.
+        f.takeBoxes();
+        f.click("PushButton4");
+        const QList<ShownBox> reports = f.takeBoxes();
+        QCOMPARE(reports.size(), 3);
+        QVERIFY(reports[1].text.contains("PushButton4_Click at line 108"));
+        QCOMPARE(f.editor()->box(0)->text(), QStringLiteral("Hammer"));
+        QCOMPARE(reorder->text(), QStringLiteral("a dozen"));
+        // The user corrects the value and saves: the product keeps its name.
+        f.retype(1, "12");
+        f.click("PushButton7");
+        QCOMPARE(f.takeBoxes().value(0).text, QStringLiteral("Hammer\n   saved."));
+        QCOMPARE(f.product1("ProductName || ' ' || ReorderLevel").toString(),
+                 QStringLiteral("Hammer 12"));
+        QCOMPARE(f.count("Products"), 3);
+    }
+
+    void saveOverAnotherUsersChangeAsksFirst() {
+        ProductsFixture f;
+        auto* reorder = f.retype(1, "12");
+        f.db().exec("UPDATE Products SET ReorderLevel = 7 WHERE ProductID = 1");
+        f.answerNext(QMessageBox::Yes);
+        f.click("PushButton7");
+        QCOMPARE(f.boxes.size(), 2);
+        QCOMPARE(f.boxes[0].title, QStringLiteral("Question"));
+        QCOMPARE(f.boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        QVERIFY2(f.boxes[0].text.contains("ReorderLevel: stored \"7\", yours \"12\""),
+                 qPrintable(f.boxes[0].text));
+        QCOMPARE(f.boxes[1].text, QStringLiteral("Hammer\n   saved."));
+        QCOMPARE(f.product1("ReorderLevel").toInt(), 12);
+
+        // No: the stored values are shown and kept.
+        f.takeBoxes();
+        f.retype(1, "20");
+        f.db().exec("UPDATE Products SET ReorderLevel = 30 WHERE ProductID = 1");
+        f.answerNext(QMessageBox::No);
+        f.click("PushButton7");
+        QCOMPARE(f.boxes.size(), 1);
+        QCOMPARE(reorder->text(), QStringLiteral("30"));
+        QCOMPARE(quarvel::rsProducts->EditMode(), 0);
+        QCOMPARE(f.product1("ReorderLevel").toInt(), 30);
+    }
+
+    void deleteAsksWithNoAsDefaultAndKeepsWhatTheDatabaseRefuses() {
+        ProductsFixture f;
+        f.next();
+        f.next();
+        f.answerNext(QMessageBox::No);
+        f.click("PushButton3");
+        QCOMPARE(f.boxes.size(), 1);
+        QCOMPARE(f.boxes[0].title, QStringLiteral("Question"));
+        QCOMPARE(f.boxes[0].text,
+                 QStringLiteral("Do you really want to delete this Product ?\nFor: Brush"));
+        QCOMPARE(f.boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(f.boxes[0].defaultButton, QMessageBox::No);
+        QCOMPARE(f.count("Products"), 3);
+        QCOMPARE(f.title(), QStringLiteral("Brush"));
+
+        f.answerNext(QMessageBox::Yes);
+        f.click("PushButton3");
+        QCOMPARE(f.count("Products"), 2);
+        QCOMPARE(f.title(), QStringLiteral("Hammer"));
+        QCOMPARE(f.idLabel(), QStringLiteral("1"));
+        QCOMPARE(quarvel::rsTransactions->RecordCount(), 2);
+
+        f.next(); // Saw, which has a transaction
+        f.takeBoxes();
+        f.answerNext(QMessageBox::Yes);
+        f.click("PushButton3");
+        QCOMPARE(f.boxes.size(), 2);
+        QCOMPARE(f.boxes[1].title, QStringLiteral("Application Error"));
+        QVERIFY2(f.boxes[1].text.contains("cannot be deleted"), qPrintable(f.boxes[1].text));
+        QVERIFY(f.boxes[1].text.contains("Form1.PushButton3_Click at line 106"));
+        QCOMPARE(f.count("Products"), 2);
+        QCOMPARE(quarvel::rsProducts->RecordCount(), 2);
+    }
+
     void addNewTransactionStampsTodayAndTheProduct() {
         ProductsFixture f;
         f.click("PushButton2");
@@ -35,14 +183,16 @@ private slots:
         QCOMPARE(f.unitsOnHand(), QStringLiteral("5"));
     }
 
-    void saveTransactionWritesAndReports() {
+    void saveTransactionAsksOverAnotherUsersChangeAndReports() {
         ProductsFixture f;
-        QVERIFY(f.grid()->model()->setData(cell(f, f.rowOfTransaction(1), "UnitsSold"), "4"));
+        QVERIFY(f.grid()->model()->setData(f.cell(f.rowOfTransaction(1), "UnitsSold"), "4"));
+        f.db().exec("UPDATE [Inventory Transactions] SET UnitsSold = 6 WHERE TransactionID = 1");
+        f.answerNext(QMessageBox::Yes);
         f.click("PushButton8");
-        QCOMPARE(f.boxes.size(), 1);
-        QCOMPARE(f.boxes[0].text, QStringLiteral("03/04/2021 - First delivery\n  saved."));
-        QCOMPARE(f.boxes[0].title, QStringLiteral("Quarvel"));
-        QCOMPARE(f.boxes[0].icon, QMessageBox::NoIcon);
+        QCOMPARE(f.boxes.size(), 2);
+        QVERIFY2(f.boxes[0].text.contains("UnitsSold: stored \"6\", yours \"4\""),
+                 qPrintable(f.boxes[0].text));
+        QCOMPARE(f.boxes[1].text, QStringLiteral("03/04/2021 - First delivery\n  saved."));
         QCOMPARE(f.transaction1("UnitsSold").toInt(), 4);
         QCOMPARE(f.unitsOnHand(), QStringLiteral("3"));
         QVERIFY(f.window->updatesEnabled());
@@ -50,8 +200,8 @@ private slots:
         // Without a description: the date alone.
         quarvel::rsTransactions->MoveTo(f.rowOfTransaction(2));
         f.click("PushButton8");
-        QCOMPARE(f.boxes.size(), 2);
-        QCOMPARE(f.boxes[1].text, QStringLiteral("04/01/2021\n  saved."));
+        QCOMPARE(f.boxes.size(), 3);
+        QCOMPARE(f.boxes[2].text, QStringLiteral("04/01/2021\n  saved."));
     }
 
     void aFailedRowWriteGivesOneReport() {
@@ -150,7 +300,7 @@ private slots:
     void addNewTransactionAfterAFailedSaveLeavesTheRowAsStored() {
         ProductsFixture f;
         const int row = f.rowOfTransaction(1);
-        QVERIFY(f.grid()->model()->setData(cell(f, row, "UnitsSold"), "1,2,3"));
+        QVERIFY(f.grid()->model()->setData(f.cell(row, "UnitsSold"), "1,2,3"));
         f.click("PushButton8");
         QVERIFY(!f.takeBoxes().isEmpty());
         f.click("PushButton2");
@@ -159,19 +309,6 @@ private slots:
                  QStringLiteral("2021-03-04 2"));
         QCOMPARE(f.count("[Inventory Transactions]"), 3);
         QCOMPARE(quarvel::rsTransactions->Fields("TransactionDate").toDate(), QDate(2021, 3, 4));
-    }
-
-    void saveTransactionOverAnotherUsersChangeAsksFirst() {
-        ProductsFixture f;
-        QVERIFY(f.grid()->model()->setData(cell(f, f.rowOfTransaction(1), "UnitsSold"), "4"));
-        f.db().exec("UPDATE [Inventory Transactions] SET UnitsSold = 6 WHERE TransactionID = 1");
-        f.answerNext(QMessageBox::Yes);
-        f.click("PushButton8");
-        QVERIFY(f.boxes.size() >= 2);
-        QVERIFY2(f.boxes[0].text.contains("UnitsSold: stored \"6\", yours \"4\""),
-                 qPrintable(f.boxes[0].text));
-        QCOMPARE(f.boxes[1].text, QStringLiteral("03/04/2021 - First delivery\n  saved."));
-        QCOMPARE(f.transaction1("UnitsSold").toInt(), 4);
     }
 
     void deleteTransactionAsksWithNoAsDefault() {
@@ -206,7 +343,7 @@ private slots:
         QTRY_COMPARE(quarvel::rsTransactions->Fields("UnitsReceived").toInt(), 10);
         QCOMPARE(f.unitsOnHand(), QStringLiteral("5"));
 
-        f.grid()->setCurrentIndex(cell(f, row, "UnitsSold"));
+        f.grid()->setCurrentIndex(f.cell(row, "UnitsSold"));
         QTest::keyClick(f.grid(), Qt::Key_F2);
         QCOMPARE(f.unitsOnHand(), QStringLiteral("7"));
         QCOMPARE(f.unitsOnOrder(), QStringLiteral("0"));
@@ -221,7 +358,7 @@ private slots:
         auto* model = f.grid()->recordsetModel();
         const int newRow = model->newRow();
         QCOMPARE(newRow, 2);
-        QVERIFY(model->setData(model->index(newRow, f.grid()->columnOf("UnitsSold")), "3"));
+        QVERIFY(model->setData(f.cell(newRow, "UnitsSold"), "3"));
         quarvel::Recordset& rs = *quarvel::rsTransactions;
         QCOMPARE(rs.EditMode(), int(quarvel::Recordset::adEditAdd));
         QCOMPARE(rs.Fields("ProductID").toInt(), 1);
@@ -239,5 +376,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestProductTransactions)
-#include "tst_producttransactions.moc"
+QTEST_MAIN(TestProducts)
+#include "tst_products.moc"
