@@ -15,8 +15,7 @@ void registerProgramWindows() {
                                 WindowTable::modal<reports::ReportsWindow>());
     WindowTable::registerWindow(QStringLiteral("Form8"),
                                 WindowTable::modal<orders::PurchaseOrdersWindow>());
-    WindowTable::registerWindow(QStringLiteral("Form9"),
-                                WindowTable::modal<orders::PauseWindow>());
+    WindowTable::registerWindow(QStringLiteral("Form9"), WindowTable::modal<orders::PauseWindow>());
     WindowTable::registerWindow(QStringLiteral("Form10"),
                                 WindowTable::modal<reports::ReportDateRangeWindow>());
 }

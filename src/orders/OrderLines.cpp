@@ -134,10 +134,9 @@ void OrderLines::SetCalls(bool /*blnStart*/) {
     // The previous recordset stays alive only until the grid and the bar have let go of it,
     // whether or not the new one opens.
     std::shared_ptr<Recordset> previous = std::move(m_lines);
+    // The grid follows its bar to the new recordset and rebuilds its columns from it.
     auto rebind = [this] {
-        m_grid->setDataControl(nullptr);
         m_dc1->setRecordset(m_lines.get());
-        m_grid->setDataControl(m_dc1);
     };
     try {
         SharedConnection = OpenConnection();
@@ -193,7 +192,8 @@ void OrderLines::PushButton2_Click() {
                                    "a date."));
         lineRecordset().setField(QStringLiteral("TransactionDate"), orderDate);
     });
-    trap(106, [&] { lineRecordset().setField(QStringLiteral("PurchaseOrderID"), currentOrderId()); });
+    trap(106,
+         [&] { lineRecordset().setField(QStringLiteral("PurchaseOrderID"), currentOrderId()); });
     trap(108, [&] { lineRecordset().Update(); });
 }
 
@@ -244,8 +244,8 @@ void OrderLines::PushButton1_Click() {
     QMessageBox::StandardButton answer = QMessageBox::No;
     trap(102, [&] {
         answer = platform::msgBox(
-            m_form, tr("Do you really want to delete this transaction record ?\r\nFor: ") +
-                        lineDate(),
+            m_form,
+            tr("Do you really want to delete this transaction record ?\r\nFor: ") + lineDate(),
             platform::msgstyle::yesNoDefaultNo, tr("Question"));
     });
     if (answer == QMessageBox::Yes)

@@ -67,15 +67,17 @@ PurchaseOrdersWindow::PurchaseOrdersWindow(const QString& programFolder, QWidget
     m_dc = control<controls::DataControl>(this, QStringLiteral("dc"), 0, 9165, 10695, 480);
     m_dc->setCaption(tr("Purchase Orders"));
     for (controls::DataControl** list : {&m_dc2, &m_dc5, &m_dc6}) {
-        const QString name = list == &m_dc2 ? QStringLiteral("dc2")
+        const QString name = list == &m_dc2   ? QStringLiteral("dc2")
                              : list == &m_dc5 ? QStringLiteral("dc5")
                                               : QStringLiteral("dc6");
         *list = control<controls::DataControl>(this, name);
         (*list)->hide();
     }
 
-    const std::pair<int, const char*> fields[] = {{0, "OrderDate"},    {1, "PurchaseOrderNumber"},
-                                                  {2, "ShipDate"},     {3, "DateRequired"},
+    const std::pair<int, const char*> fields[] = {{0, "OrderDate"},
+                                                  {1, "PurchaseOrderNumber"},
+                                                  {2, "ShipDate"},
+                                                  {3, "DateRequired"},
                                                   {5, "DatePromised"}};
     for (const auto& [index, field] : fields)
         m_boxes[std::size_t(index)]->bind(m_dc, QLatin1String(field));
@@ -106,14 +108,13 @@ void PurchaseOrdersWindow::buildHeader() {
     header->setFrameShape(QFrame::StyledPanel);
     auto caption = [&](int index, const QString& text, int left, int row) {
         return label(header, QStringLiteral("Label1(%1)").arg(index), text, left,
-                     rows[std::size_t(row)] + 45, left == leftCaption ? 1200 : 1560,
-                     captionHeight);
+                     rows[std::size_t(row)] + 45, left == leftCaption ? 1200 : 1560, captionHeight);
     };
     auto dateBox = [&](int index, int captionIndex, const QString& text, int row) {
-        auto* result = shell::form::box<BoundTextBox>(header, QStringLiteral("Text1(%1)").arg(index),
-                                         caption(captionIndex, text, rightCaption, row),
-                                         rightControl, rows[std::size_t(row)], dateWidth,
-                                         boxHeight);
+        auto* result = shell::form::box<BoundTextBox>(
+            header, QStringLiteral("Text1(%1)").arg(index),
+            caption(captionIndex, text, rightCaption, row), rightControl, rows[std::size_t(row)],
+            dateWidth, boxHeight);
         result->setDateFormat(dateFormat);
         m_boxes[std::size_t(index)] = result;
     };
@@ -132,28 +133,28 @@ void PurchaseOrdersWindow::buildHeader() {
     };
 
     caption(0, tr("PO ID:"), leftCaption, 0);
-    m_id = label(header, QStringLiteral("PurchaseOrderID"), QString(), leftControl,
-                 rows[0] + 45, dateWidth, captionHeight);
+    m_id = label(header, QStringLiteral("PurchaseOrderID"), QString(), leftControl, rows[0] + 45,
+                 dateWidth, captionHeight);
     m_boxes[1] = shell::form::box<BoundTextBox>(header, QStringLiteral("Text1(1)"),
-                                   caption(1, tr("PO Number:"), leftCaption, 1), leftControl,
-                                   rows[1], dateWidth, boxHeight);
+                                                caption(1, tr("PO Number:"), leftCaption, 1),
+                                                leftControl, rows[1], dateWidth, boxHeight);
     m_supplier = shell::form::box<controls::DataCombo>(header, QStringLiteral("dcbSupplierID"),
-                                          caption(2, tr("Supplier:"), leftCaption, 2),
-                                          leftControl, rows[2], 3120, boxHeight);
+                                                       caption(2, tr("Supplier:"), leftCaption, 2),
+                                                       leftControl, rows[2], 3120, boxHeight);
     addLink(0, 2);
     m_employee = shell::form::box<controls::DataCombo>(header, QStringLiteral("dcbEmployeeID"),
-                                          caption(10, tr("Employee:"), leftCaption, 3),
-                                          leftControl, rows[3], 3120, boxHeight);
+                                                       caption(10, tr("Employee:"), leftCaption, 3),
+                                                       leftControl, rows[3], 3120, boxHeight);
     addLink(1, 3);
-    m_description = shell::form::box<controls::BoundTextArea>(header, QStringLiteral("Text1(4)"),
-                                                 caption(11, tr("Description:"), leftCaption, 4),
-                                                 leftControl, rows[4], 3720, 1320);
+    m_description = shell::form::box<controls::BoundTextArea>(
+        header, QStringLiteral("Text1(4)"), caption(11, tr("Description:"), leftCaption, 4),
+        leftControl, rows[4], 3720, 1320);
 
     dateBox(0, 3, tr("Order Date:"), 0);
-    m_shippingMethod = shell::form::box<controls::DataCombo>(
-        header, QStringLiteral("dcbShippingMethodID"),
-        caption(4, tr("Shipping Method:"), rightCaption, 1), rightControl, rows[1], 3360,
-        boxHeight);
+    m_shippingMethod =
+        shell::form::box<controls::DataCombo>(header, QStringLiteral("dcbShippingMethodID"),
+                                              caption(4, tr("Shipping Method:"), rightCaption, 1),
+                                              rightControl, rows[1], 3360, boxHeight);
     dateBox(2, 5, tr("Ship Date:"), 2);
     dateBox(3, 6, tr("Date Required:"), 3);
     dateBox(5, 7, tr("Date Promised:"), 4);
@@ -199,9 +200,9 @@ void PurchaseOrdersWindow::setReadingTabOrder() {
         return QList<QWidget*>{control->firstButton(), control->previousButton(),
                                control->nextButton(), control->lastButton()};
     };
-    QList<QWidget*> order{m_boxes[0], m_boxes[1],   m_supplier,    m_addLinks[0],
+    QList<QWidget*> order{m_boxes[0], m_boxes[1],    m_supplier,    m_addLinks[0],
                           m_employee, m_addLinks[1], m_description, m_shippingMethod,
-                          m_boxes[2], m_boxes[3],   m_boxes[5],    m_lines->grid()};
+                          m_boxes[2], m_boxes[3],    m_boxes[5],    m_lines->grid()};
     order << bar(m_lines->dc1());
     for (const char* name : {"PushButton2", "PushButton8", "PushButton1"})
         order << findChild<QWidget*>(QLatin1String(name));
@@ -278,8 +279,8 @@ bool PurchaseOrdersWindow::hasCurrentOrder() const {
 void PurchaseOrdersWindow::SetFullName() {
     if (!hasCurrentOrder())
         return;
-    const QString caption = headingFor(
-        controls::ValueFormat::displayText(m_orders->Fields(QStringLiteral("PurchaseOrderNumber"))));
+    const QString caption = headingFor(controls::ValueFormat::displayText(
+        m_orders->Fields(QStringLiteral("PurchaseOrderNumber"))));
     const QVariant id = m_orders->Fields(QStringLiteral("PurchaseOrderID"));
     const QString idText = id.isNull() ? QString() : id.toString();
     // Two orders may carry the same number: the identifier tells them apart.
@@ -342,8 +343,8 @@ void PurchaseOrdersWindow::PushButton3_Click() {
     QMessageBox::StandardButton answer = QMessageBox::No;
     trap(102, [&] {
         answer = platform::msgBox(
-            this, tr("Do you really want to delete this Purchase Order ?\r\nFor: ") +
-                      m_heading->text(),
+            this,
+            tr("Do you really want to delete this Purchase Order ?\r\nFor: ") + m_heading->text(),
             platform::msgstyle::yesNoDefaultNo, tr("Question"));
     });
     if (answer != QMessageBox::Yes || !settleLines(trap, 104))
@@ -414,8 +415,7 @@ void PurchaseOrdersWindow::Label2_Click(int index) {
 bool PurchaseOrdersWindow::queryUnload() {
     // An open cell editor hands its text to the line first.
     m_lines->grid()->finishEdit();
-    return askToWriteEdits(tr("Purchase Order"), {&m_orders, &m_lines->lines()},
-                           m_heading->text());
+    return askToWriteEdits(tr("Purchase Order"), {&m_orders, &m_lines->lines()}, m_heading->text());
 }
 
 } // namespace quarvel::orders

@@ -131,8 +131,8 @@ private slots:
             QVERIFY(window);
             auto* grid = window->lines()->grid();
             const int row = grid->newRow();
-            QVERIFY(grid->model()->setData(
-                grid->model()->index(row, grid->columnOf("ProductName")), 1));
+            QVERIFY(grid->model()->setData(grid->model()->index(row, grid->columnOf("ProductName")),
+                                           1));
             QVERIFY(grid->model()->setData(
                 grid->model()->index(row, grid->columnOf("UnitsOrdered")), "10"));
             window->close();

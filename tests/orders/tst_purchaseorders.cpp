@@ -48,8 +48,8 @@ private slots:
         for (int c = 0; c < f.grid()->model()->columnCount(); ++c)
             if (!f.grid()->isColumnHidden(c))
                 captions << f.grid()->model()->headerData(c, Qt::Horizontal).toString();
-        QCOMPARE(captions, (QStringList{"Date", "Product", "Units Ordered", "Unit Price",
-                                        "Subtotal"}));
+        QCOMPARE(captions,
+                 (QStringList{"Date", "Product", "Units Ordered", "Unit Price", "Subtotal"}));
         QCOMPARE(f.cell(f.rowOfLine(1), "ProductName"), QStringLiteral("Hammer"));
         QCOMPARE(f.cell(f.rowOfLine(1), "Subtotal"), QStringLiteral("7.5"));
         QCOMPARE(f.cell(f.rowOfLine(2), "Subtotal"), QString());

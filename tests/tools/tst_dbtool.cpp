@@ -250,9 +250,8 @@ private slots:
         QTest::newRow("size not a number")
             << QStringList{"generate", "--products", "ten", "--transactions", "5", "x.db"};
         QTest::newRow("unknown journal") << QStringList{"init", "--journal", "memory", "x.db"};
-        QTest::newRow("no orders")
-            << QStringList{"generate", "--products", "2", "--transactions", "5", "--orders", "0",
-                           "x.db"};
+        QTest::newRow("no orders") << QStringList{"generate", "--products", "2", "--transactions",
+                                                  "5",        "--orders",   "0", "x.db"};
         QTest::newRow("lines on init") << QStringList{"init", "--lines", "5", "x.db"};
         QTest::newRow("no products")
             << QStringList{"generate", "--products", "0", "--transactions", "5", "x.db"};

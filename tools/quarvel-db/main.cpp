@@ -105,8 +105,8 @@ int main(int argc, char* argv[]) {
     const bool sizes = parser.isSet(products) || parser.isSet(transactions) ||
                        parser.isSet(orders) || parser.isSet(lines);
     if (sizes && command != QLatin1String("generate"))
-        return badArguments(QStringLiteral(
-            "--products, --transactions, --orders and --lines belong to generate"));
+        return badArguments(
+            QStringLiteral("--products, --transactions, --orders and --lines belong to generate"));
 
     if (parser.isSet(journal) && command == QLatin1String("check"))
         return badArguments(QStringLiteral("--journal belongs to init and generate"));
