@@ -118,8 +118,9 @@ void PurchaseOrdersWindow::buildHeader() {
         result->setDateFormat(dateFormat);
         m_boxes[std::size_t(index)] = result;
     };
-    auto addLink = [&](int index, int row) {
+    auto addLink = [&](int index, int row, const QString& description) {
         auto* link = new controls::LinkLabel(tr("Add"), header);
+        link->setAccessibleDescription(description);
         link->setObjectName(QStringLiteral("Label2(%1)").arg(index));
         place(link, 4620, rows[std::size_t(row)] + 45, 480, captionHeight);
         QFont font = link->font();
@@ -141,11 +142,11 @@ void PurchaseOrdersWindow::buildHeader() {
     m_supplier = shell::form::box<controls::DataCombo>(header, QStringLiteral("dcbSupplierID"),
                                                        caption(2, tr("Supplier:"), leftCaption, 2),
                                                        leftControl, rows[2], 3120, boxHeight);
-    addLink(0, 2);
+    addLink(0, 2, tr("Suppliers"));
     m_employee = shell::form::box<controls::DataCombo>(header, QStringLiteral("dcbEmployeeID"),
                                                        caption(10, tr("Employee:"), leftCaption, 3),
                                                        leftControl, rows[3], 3120, boxHeight);
-    addLink(1, 3);
+    addLink(1, 3, tr("Employees"));
     m_description = shell::form::box<controls::BoundTextArea>(
         header, QStringLiteral("Text1(4)"), caption(11, tr("Description:"), leftCaption, 4),
         leftControl, rows[4], 3720, 1320);

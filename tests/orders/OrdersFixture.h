@@ -46,8 +46,6 @@ inline void fillOrders(const TempDatabase& db) {
 
 class OrdersFixture : public BoxRecorder {
 public:
-    static QDate today() { return QDate(2022, 2, 3); }
-
     explicit OrdersFixture(bool newOrder = false,
                            const std::function<void(const TempDatabase&)>& prepare = {}) {
         fillOrders(db);
@@ -55,14 +53,15 @@ public:
             prepare(db);
         qputenv("QUARVEL_DATABASE", db.path().toUtf8());
         QLocale::setDefault(QLocale::c());
-        quarvel::setTodayForTesting(today());
+        quarvel::setTodayForTesting(QDate(2022, 2, 3));
         WindowTable::registerWindow("Form9", [this](QWidget*) { ++pauses; });
         quarvel::blnNewPurchaseOrder = newOrder;
         window = std::make_unique<PurchaseOrdersWindow>(m_programFolder.path());
         window->Form_Load();
         window->show();
         QApplication::setActiveWindow(window.get());
-        active = QTest::qWaitForWindowActive(window.get());
+        if (!QTest::qWaitForWindowActive(window.get()))
+            qWarning("the Purchase Orders window did not become active");
     }
 
     ~OrdersFixture() {
@@ -129,7 +128,6 @@ public:
 
     TempDatabase db;
     std::unique_ptr<PurchaseOrdersWindow> window;
-    bool active = false;
     int pauses = 0;
 
 private:

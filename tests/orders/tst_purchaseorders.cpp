@@ -35,6 +35,20 @@ private slots:
         QVERIFY(f.boxes.isEmpty());
     }
 
+    void anEmptyTableIsReportedAtLoadAndTakesANewOrder() {
+        OrdersFixture f(true, [](const TempDatabase& db) {
+            db.exec("DELETE FROM [Inventory Transactions]; DELETE FROM [Purchase Orders]");
+        });
+        QVERIFY(errorReports(f.boxes) > 0);
+        QCOMPARE(f.heading(), QStringLiteral("Purchase Order Number: 0"));
+        QCOMPARE(f.scalar("SELECT count(*) FROM [Purchase Orders]").toInt(), 1);
+        f.click("PushButton2"); // the new order has no date: one more report
+        QCOMPARE(f.scalar("SELECT count(*) FROM [Inventory Transactions] WHERE"
+                          " PurchaseOrderID = 3"),
+                 QVariant(1));
+        QCOMPARE(f.lineRecordset().RecordCount(), 1);
+    }
+
     void browseModeShowsTheFirstOrderWithItsLinesOnly() {
         OrdersFixture f;
         QCOMPARE(f.heading(), QStringLiteral("Purchase Order Number: 1001"));
