@@ -163,7 +163,7 @@ void PurchaseOrdersWindow::buildHeader() {
 
 void PurchaseOrdersWindow::buildButtons() {
     const auto makeButton = [&](const QString& name, const QString& caption, int column) {
-        return button(this, name, caption, 120 + column * 2670, 8160, 2550, 420);
+        return button(this, name, caption, 120 + column * 2640, 8160, 2520, 420);
     };
     m_add = makeButton(QStringLiteral("PushButton4"), tr("Add New Purchase Order"), 0);
     m_delete = makeButton(QStringLiteral("PushButton3"), tr("Delete Current Purchase Order"), 1);
