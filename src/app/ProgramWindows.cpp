@@ -1,5 +1,7 @@
 #include "app/ProgramWindows.h"
 
+#include "orders/PauseWindow.h"
+#include "orders/PurchaseOrdersWindow.h"
 #include "reference/CategoriesWindow.h"
 #include "reference/CompanyInformationWindow.h"
 #include "reference/EmployeesWindow.h"
@@ -26,6 +28,9 @@ void registerProgramWindows() {
                                 WindowTable::modal<reference::SuppliersWindow>());
     WindowTable::registerWindow(QStringLiteral("Form7"),
                                 WindowTable::modal<reference::CompanyInformationWindow>());
+    WindowTable::registerWindow(QStringLiteral("Form8"),
+                                WindowTable::modal<orders::PurchaseOrdersWindow>());
+    WindowTable::registerWindow(QStringLiteral("Form9"), WindowTable::modal<orders::PauseWindow>());
     WindowTable::registerWindow(QStringLiteral("Form10"),
                                 WindowTable::modal<reports::ReportDateRangeWindow>());
 }

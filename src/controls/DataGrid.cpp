@@ -20,6 +20,13 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_model(new RecordsetM
             // The owner's handler runs inside the view's editing: nothing may escape from it.
             runReported(this, [&] { emit cellEditBegun(column); });
         },
+        [this](int column) {
+            // Told once the list's editor is closed, from the event loop: the owner may re-bind
+            // the grid or open a window without pulling the editor from under its own signal.
+            QMetaObject::invokeMethod(
+                this, [this, column] { runReported(this, [&] { emit listChosen(column); }); },
+                Qt::QueuedConnection);
+        },
         this));
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -17,7 +17,8 @@ class RecordsetModel;
 // four-digit year. The grid's current row follows the recordset's current row and the other
 // way round: selecting a row moves the recordset there, which writes the edits of the row
 // left. Typing into the empty last row begins a new row (newRowBegun() before the first value
-// lands); cellEditBegun() fires when a cell edit begins, before its editor opens. Failures are
+// lands); cellEditBegun() fires when a cell edit begins, before its editor opens; listChosen()
+// follows a choice in a list column's editor, once the choice is written. Failures are
 // reported in a plain error box, once per failure; the grid stays usable.
 //
 // The current cell is always a visible one, selected and scrolled into view. Tab and
@@ -75,6 +76,7 @@ public:
 signals:
     void newRowBegun();
     void cellEditBegun(int column);
+    void listChosen(int column);
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;

@@ -11,8 +11,9 @@
 namespace quarvel::controls {
 
 GridDelegate::GridDelegate(const RecordsetModel* model, std::function<void(int)> editBegins,
-                           QObject* parent)
-    : QStyledItemDelegate(parent), m_model(model), m_editBegins(std::move(editBegins)) {}
+                           std::function<void(int)> listChosen, QObject* parent)
+    : QStyledItemDelegate(parent), m_model(model), m_editBegins(std::move(editBegins)),
+      m_listChosen(std::move(listChosen)) {}
 
 QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                     const QModelIndex& index) const {
@@ -22,9 +23,11 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
         ListEntries::fill(*combo, list->list, list->listField, list->boundColumn);
         // A choice is the whole edit: it is committed at once.
         auto* self = const_cast<GridDelegate*>(this);
-        connect(combo, &QComboBox::activated, self, [self, combo] {
+        connect(combo, &QComboBox::activated, self, [self, combo, column = index.column()] {
             emit self->commitData(combo);
             emit self->closeEditor(combo);
+            if (self->m_listChosen)
+                self->m_listChosen(column);
         });
         return combo;
     }

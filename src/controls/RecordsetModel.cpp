@@ -125,12 +125,43 @@ QString RecordsetModel::listText(const ColumnList& list, int row, int column) co
     if (!key.isNull() && rs && rs->isOpen()) {
         const int shown = rs->fieldIndex(list.listField);
         const int stored = rs->fieldIndex(list.boundColumn);
-        for (int listRow = 0; shown >= 0 && stored >= 0 && listRow < rs->RecordCount(); ++listRow) {
-            if (FieldValue::same(rs->value(listRow, stored), key))
+        if (shown >= 0 && stored >= 0) {
+            const int listRow = listRowOf(*rs, stored, key);
+            if (listRow >= 0)
                 return ValueFormat::displayText(rs->value(listRow, shown), dateFormat());
         }
     }
     return ValueFormat::displayText(m_recordset->value(row, column), dateFormat());
+}
+
+int RecordsetModel::listRowOf(const Recordset& list, int boundColumn, const QVariant& key) const {
+    // The list's rows by their bound value's text, built once for each state of the list: a
+    // long list (every product) is searched neither once per cell painted nor again for each
+    // recordset the grid shows.
+    auto found = m_listRows.find(&list);
+    if (found == m_listRows.end() || found->boundColumn != boundColumn) {
+        if (!m_watchedLists.contains(&list)) {
+            // Any change of the list's rows makes the index stale.
+            auto* self = const_cast<RecordsetModel*>(this);
+            const Recordset* rs = &list;
+            m_watchedLists.insert(rs);
+            connect(rs, &Recordset::rowsReset, self, [self, rs] { self->m_listRows.remove(rs); });
+            connect(rs, &Recordset::rowChanged, self, [self, rs] { self->m_listRows.remove(rs); });
+            connect(rs, &Recordset::rowInserted, self, [self, rs] { self->m_listRows.remove(rs); });
+            connect(rs, &Recordset::rowRemoved, self, [self, rs] { self->m_listRows.remove(rs); });
+            connect(rs, &QObject::destroyed, self, [self, rs] {
+                self->m_listRows.remove(rs);
+                self->m_watchedLists.remove(rs);
+            });
+        }
+        ListRows index{boundColumn, {}};
+        index.rows.reserve(list.RecordCount());
+        for (int listRow = list.RecordCount() - 1; listRow >= 0; --listRow)
+            index.rows.insert(ValueFormat::displayText(list.value(listRow, boundColumn)), listRow);
+        found = m_listRows.insert(&list, std::move(index));
+    }
+    const int listRow = found->rows.value(ValueFormat::displayText(key), -1);
+    return listRow >= 0 && FieldValue::same(list.value(listRow, boundColumn), key) ? listRow : -1;
 }
 
 void RecordsetModel::setDateFormat(const QString& format) {

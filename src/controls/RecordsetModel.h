@@ -83,6 +83,8 @@ private:
     // A typed date as a QDate when it reads in the date format; otherwise `value` unchanged.
     QVariant typedValue(int column, const QVariant& value) const;
     QString listText(const ColumnList& list, int row, int column) const;
+    // The first row of `list` whose `boundColumn` holds `key`, or -1.
+    int listRowOf(const Recordset& list, int boundColumn, const QVariant& key) const;
     void announceColumn(int column);
     void connectRecordset();
     void onRowsReset();
@@ -95,6 +97,13 @@ private:
     QHash<int, QString> m_captions;
     QSet<int> m_locked;
     QHash<int, ColumnList> m_lists;
+    // Per list recordset: the first list row of each bound value, by the value's text.
+    struct ListRows {
+        int boundColumn = -1;
+        QHash<QString, int> rows;
+    };
+    mutable QHash<const Recordset*, ListRows> m_listRows;
+    mutable QSet<const Recordset*> m_watchedLists;
     QString m_dateFormat;
     bool m_allowAddNew = true;
     // Rows and columns as last announced to the views.

@@ -57,10 +57,11 @@ FormWindow::FormWindow(const Design& design, const QString& programFolder, QWidg
     setFixedSize(platform::Twips::size(design.width, design.height, this));
 }
 
-QString FormWindow::closingQuestion(const QString& recordKind, const QString& caption) {
+QString FormWindow::closingQuestion(const QString& recordKind, const QString& recordName) {
     return QStringLiteral("  ") + recordKind +
-           tr(" is changed.\r\nDo you want to save your changes for \r\n") + caption +
-           tr("\r\n (choose Yes or No).");
+           tr(" is changed.\r\nDo you want to save your changes for \r\n%1\r\n (choose Yes or "
+              "No).")
+               .arg(recordName);
 }
 
 int FormWindow::loadLook(Trap& trap, int line) {
@@ -123,7 +124,8 @@ void FormWindow::attachHoverByName(HoverFeedback::Action action,
 }
 
 bool FormWindow::askToWriteEdits(const QString& recordKind,
-                                 std::initializer_list<std::shared_ptr<Recordset>*> recordsets) {
+                                 std::initializer_list<std::shared_ptr<Recordset>*> recordsets,
+                                 const QString& recordName) {
     QList<std::shared_ptr<Recordset>*> pending;
     for (std::shared_ptr<Recordset>* recordset : recordsets) {
         if (hasPendingEdit(*recordset))
@@ -132,9 +134,9 @@ bool FormWindow::askToWriteEdits(const QString& recordKind,
     if (pending.isEmpty())
         return true;
 
-    const QMessageBox::StandardButton answer =
-        platform::msgBox(this, closingQuestion(recordKind, windowTitle()),
-                         platform::msgstyle::yesNo, tr("Question"));
+    const QMessageBox::StandardButton answer = platform::msgBox(
+        this, closingQuestion(recordKind, recordName.isEmpty() ? windowTitle() : recordName),
+        platform::msgstyle::yesNo, tr("Question"));
     if (answer != QMessageBox::Yes) {
         catchAndReport(this, [&] {
             for (std::shared_ptr<Recordset>* recordset : pending)

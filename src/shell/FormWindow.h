@@ -53,8 +53,9 @@ public:
     virtual void Form_Load() {}
 
     // The question of a record editor closed with an edit not yet written: "  <kind> is
-    // changed.", CR LF, and the request to choose Yes or No for the window `caption`.
-    static QString closingQuestion(const QString& recordKind, const QString& caption);
+    // changed.", CR LF, and the request to choose Yes or No for `recordName` (a window's
+    // caption, or the record's own heading).
+    static QString closingQuestion(const QString& recordKind, const QString& recordName);
 
 protected:
     // Load steps, each one numbered statement of the caller's trap from `line` on; each
@@ -83,11 +84,13 @@ protected:
                            const std::function<void()>& clear = {});
 
     // The record editor's close: when one of the recordsets has an edit not yet written, asks
-    // closingQuestion(recordKind, the window's caption) (Yes the default). Yes writes each pending
-    // edit with Update, as numbered statements of the trap of Form_QueryUnload from line 102 on,
-    // and keeps the window open when a write failed; No drops them. True when the window may close.
+    // closingQuestion(recordKind, recordName, or the window's caption when it is empty) (Yes
+    // the default). Yes writes each pending edit with Update, as numbered statements of the
+    // trap of Form_QueryUnload from line 102 on, and keeps the window open when a write
+    // failed; No drops them. True when the window may close.
     bool askToWriteEdits(const QString& recordKind,
-                         std::initializer_list<std::shared_ptr<Recordset>*> recordsets);
+                         std::initializer_list<std::shared_ptr<Recordset>*> recordsets,
+                         const QString& recordName = {});
 
     // Form_QueryUnload; true lets the window close.
     virtual bool queryUnload() { return true; }

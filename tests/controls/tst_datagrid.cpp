@@ -181,8 +181,11 @@ private slots:
             QTest::keyClick(list, key);
             QTRY_VERIFY(!qobject_cast<QComboBox*>(QApplication::focusWidget()));
         };
+        QSignalSpy chosen(grid.get(), &DataGrid::listChosen);
         choose(1, Qt::Key_End); // Saw
         QCOMPARE(cell(1, LineName), QString("Saw"));
+        QTRY_COMPARE(chosen.count(), 1);
+        QCOMPARE(chosen[0][0].toInt(), int(LineName));
         clickCell(0, LineName);
         QVERIFY(boxes->boxes.isEmpty());
         QCOMPARE(stored("ProductID", "UnitsOrdered=2"), QString("2"));
@@ -195,6 +198,16 @@ private slots:
         QCOMPARE(begunRows.count(), 1);
         QCOMPARE(cell(2, LineName), QString("Hammer"));
         QCOMPARE(cell(2, LineProductId), QString("1"));
+
+        // A list entry renamed shows at once, and so does the list read again in a new order.
+        products.MoveFirst();
+        products.setField("ProductName", "Claw Hammer");
+        QCOMPARE(cell(2, LineName), QString("Claw Hammer"));
+        products.Update();
+        QCOMPARE(cell(2, LineName), QString("Claw Hammer"));
+        db->exec("INSERT INTO Products (ProductName) VALUES ('Anvil')");
+        products.Requery();
+        QCOMPARE(cell(2, LineName), QString("Claw Hammer"));
     }
 
     void datesShowInTheShortFormWithAFourDigitYear() {

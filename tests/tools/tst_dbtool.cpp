@@ -250,6 +250,9 @@ private slots:
         QTest::newRow("size not a number")
             << QStringList{"generate", "--products", "ten", "--transactions", "5", "x.db"};
         QTest::newRow("unknown journal") << QStringList{"init", "--journal", "memory", "x.db"};
+        QTest::newRow("no orders") << QStringList{"generate", "--products", "2", "--transactions",
+                                                  "5",        "--orders",   "0", "x.db"};
+        QTest::newRow("lines on init") << QStringList{"init", "--lines", "5", "x.db"};
         QTest::newRow("no products")
             << QStringList{"generate", "--products", "0", "--transactions", "5", "x.db"};
     }
@@ -272,6 +275,20 @@ private slots:
         QVERIFY(!queryRows(a, "SELECT * FROM qryRep5B").isEmpty());
         QCOMPARE(tool({"check", a}).exitCode, 0);
         QCOMPARE(dump(a), dump(b));
+
+        const QString orders = m_dir.filePath("gen-orders.db");
+        QCOMPARE(tool({"generate", "--products", "3", "--transactions", "0", "--orders", "5",
+                       "--lines", "20", orders})
+                     .exitCode,
+                 0);
+        // Four lines per order, dated with their order.
+        QCOMPARE(queryRows(orders, "SELECT po.PurchaseOrderID, count(*) FROM [Purchase Orders] po"
+                                   " JOIN [Inventory Transactions] t ON t.PurchaseOrderID ="
+                                   " po.PurchaseOrderID AND t.TransactionDate = po.OrderDate"
+                                   " GROUP BY po.PurchaseOrderID HAVING count(*) = 4")
+                     .size(),
+                 5);
+        QCOMPARE(tool({"check", orders}).exitCode, 0);
     }
 
 private:

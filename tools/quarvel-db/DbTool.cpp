@@ -82,8 +82,9 @@ void createDatabase(const QString& path, bool sample, bool force, Journal journa
 }
 
 void generate(const QString& path, const GenerateOptions& options, bool force, Journal journal) {
-    if (options.products < 1 || options.transactions < 0)
-        throw Error(QStringLiteral("--products must be at least 1 and --transactions at least 0"));
+    if (options.products < 1 || options.transactions < 0 || options.orders < 0 || options.lines < 0)
+        throw Error(QStringLiteral("--products must be at least 1, --transactions, --orders and "
+                                   "--lines at least 0"));
     buildDatabase(path, force, journal,
                   [&options](sqlite::Database& db) { Generator(options).fill(db); });
 }

@@ -25,6 +25,10 @@ void createDatabase(const QString& path, bool sample, bool force, Journal journa
 struct GenerateOptions {
     int products = 1000;
     int transactions = 10000;
+    // Purchase orders; 0 gives one per 40 transactions (at least one).
+    int orders = 0;
+    // Order lines besides the transactions, spread evenly over the orders in order.
+    int lines = 0;
 };
 
 // Writes a new database at path holding a large deterministic data set (same rules for an

@@ -44,6 +44,7 @@ void Generator::fill(sqlite::Database& db) {
     insertProducts(db);
     insertOrders(db);
     insertTransactions(db);
+    insertOrderLines(db);
     SampleData::insertCompany(db, QStringLiteral("2021-01-01"), QStringLiteral("2021-12-31"), 1);
 }
 
@@ -103,13 +104,15 @@ void Generator::insertProducts(sqlite::Database& db) {
 }
 
 void Generator::insertOrders(sqlite::Database& db) {
-    m_orders = std::max(1, m_options.transactions / 40);
+    m_orders = m_options.orders > 0 ? m_options.orders : std::max(1, m_options.transactions / 40);
+    m_orderDays.reserve(std::size_t(m_orders));
     sqlite::Statement order = db.prepare(QStringLiteral(
         "INSERT INTO [Purchase Orders] (PurchaseOrderNumber, SupplierID, EmployeeID, "
         "ShippingMethodID, OrderDate, DateRequired, DatePromised, PurchaseOrderDescription) "
         "VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
     for (int i = 1; i <= m_orders; ++i) {
         const int day = pick(350);
+        m_orderDays.push_back(day);
         order.bindInt64(1, 100000 + i)
             .bindInt64(2, pick(kSuppliers) + 1)
             .bindInt64(3, pick(kEmployees) + 1)
@@ -153,6 +156,28 @@ void Generator::insertTransactions(sqlite::Database& db) {
         }
         insert.execute();
         insert.clearBindings();
+    }
+}
+
+} // namespace quarvel::dbtool
+
+namespace quarvel::dbtool {
+
+void Generator::insertOrderLines(sqlite::Database& db) {
+    if (m_options.lines <= 0)
+        return;
+    sqlite::Statement insert = db.prepare(QStringLiteral(
+        "INSERT INTO [Inventory Transactions] (ProductID, PurchaseOrderID, TransactionDate, "
+        "TransactionDescription, UnitsOrdered, UnitPrice) VALUES (?, ?, ?, 'Ordered', ?, ?)"));
+    const qint64 count = m_options.lines;
+    for (qint64 i = 0; i < count; ++i) {
+        const int order = int(i * m_orders / count);
+        insert.bindInt64(1, pick(m_options.products) + 1)
+            .bindInt64(2, order + 1)
+            .bindText(3, dateOfDay(m_orderDays[std::size_t(order)]))
+            .bindInt64(4, 1 + pick(100))
+            .bindDouble(5, (50 + pick(10000)) / 100.0)
+            .execute();
     }
 }
 

@@ -18,8 +18,11 @@ QString usage() {
         "  quarvel-db init [--sample] [--force] [--journal MODE] PATH\n"
         "      Creates a database with the tables, saved queries and the company row;\n"
         "      --sample adds a small business with a year (2021) of transactions.\n"
-        "  quarvel-db generate --products N --transactions M [--force] [--journal MODE] PATH\n"
-        "      Creates a database with a large generated data set for benchmarks.\n"
+        "  quarvel-db generate --products N --transactions M [--orders N] [--lines M]\n"
+        "                      [--force] [--journal MODE] PATH\n"
+        "      Creates a database with a large generated data set for benchmarks: --orders\n"
+        "      purchase orders (one per 40 transactions by default) and --lines order lines\n"
+        "      besides the transactions (none by default).\n"
         "  quarvel-db check PATH\n"
         "      Lists every missing table, column or saved query, the damage SQLite's integrity\n"
         "      check finds and rows that refer to missing rows; says so when the file is\n"
@@ -65,10 +68,17 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption transactions(QStringLiteral("transactions"),
                                           QStringLiteral("Number of transactions."),
                                           QStringLiteral("M"));
+    const QCommandLineOption orders(QStringLiteral("orders"),
+                                    QStringLiteral("Number of purchase orders."),
+                                    QStringLiteral("N"));
+    const QCommandLineOption lines(QStringLiteral("lines"),
+                                   QStringLiteral("Number of order lines besides the "
+                                                  "transactions."),
+                                   QStringLiteral("M"));
     const QCommandLineOption journal(QStringLiteral("journal"),
                                      QStringLiteral("Journal mode: wal or rollback."),
                                      QStringLiteral("MODE"));
-    parser.addOptions({help, sample, force, products, transactions, journal});
+    parser.addOptions({help, sample, force, products, transactions, orders, lines, journal});
     if (!parser.parse(app.arguments()))
         return badArguments(parser.errorText());
     if (parser.isSet(help)) {
@@ -92,9 +102,11 @@ int main(int argc, char* argv[]) {
         return badArguments(QStringLiteral("--sample belongs to init"));
     if (parser.isSet(force) && command == QLatin1String("check"))
         return badArguments(QStringLiteral("--force does not belong to check"));
-    const bool sizes = parser.isSet(products) || parser.isSet(transactions);
+    const bool sizes = parser.isSet(products) || parser.isSet(transactions) ||
+                       parser.isSet(orders) || parser.isSet(lines);
     if (sizes && command != QLatin1String("generate"))
-        return badArguments(QStringLiteral("--products and --transactions belong to generate"));
+        return badArguments(
+            QStringLiteral("--products, --transactions, --orders and --lines belong to generate"));
 
     if (parser.isSet(journal) && command == QLatin1String("check"))
         return badArguments(QStringLiteral("--journal belongs to init and generate"));
@@ -122,12 +134,20 @@ int main(int argc, char* argv[]) {
             if (!positiveNumber(parser.value(transactions), 0, &options.transactions))
                 return badArguments(
                     QStringLiteral("--transactions needs a whole number of at least 0"));
+            if (parser.isSet(orders) && !positiveNumber(parser.value(orders), 1, &options.orders))
+                return badArguments(QStringLiteral("--orders needs a whole number of at least 1"));
+            if (parser.isSet(lines) && !positiveNumber(parser.value(lines), 0, &options.lines))
+                return badArguments(QStringLiteral("--lines needs a whole number of at least 0"));
             QElapsedTimer timer;
             timer.start();
             generate(path, options, parser.isSet(force), journalKind);
             out << "Generated " << path << ": " << options.products << " products, "
-                << options.transactions << " transactions in "
-                << QString::number(timer.elapsed() / 1000.0, 'f', 1) << " s\n";
+                << options.transactions << " transactions";
+            if (options.orders > 0)
+                out << ", " << options.orders << " orders";
+            if (options.lines > 0)
+                out << ", " << options.lines << " order lines";
+            out << " in " << QString::number(timer.elapsed() / 1000.0, 'f', 1) << " s\n";
             return 0;
         }
         const QStringList problems = check(path);
