@@ -138,3 +138,11 @@ QVariant TempDatabase::scalar(const QString& sql) const {
     }
     return open(m_path).scalar(sql);
 }
+
+void TempDatabase::execNative(const QString& sql) const {
+    quarvel::PostgresLink::connect(m_path)->execScript(sql);
+}
+
+void TempDatabase::execServer(const QString& sql) const {
+    quarvel::PostgresLink::connect(m_serverUrl)->execScript(sql);
+}

@@ -40,6 +40,10 @@ public:
     void exec(const QString& sql) const;
     // The first column of the first row of a query, or a null QVariant when there is no row.
     QVariant scalar(const QString& sql) const;
+    // PostgreSQL only: runs statements in the server's own dialect, on this database or on the
+    // cluster's "postgres" database (roles, other databases).
+    void execNative(const QString& sql) const;
+    void execServer(const QString& sql) const;
 
     // Makes the database every PostgreSQL test database is copied from (schema and company
     // row) in the cluster whose superuser `serverUrl` names.
