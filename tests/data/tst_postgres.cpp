@@ -90,10 +90,8 @@ private slots:
         db->execServer("CREATE ROLE " + role + " LOGIN");
         db->execNative("GRANT SELECT ON ALL TABLES IN SCHEMA public TO " + role);
         auto cleanupRole = qScopeGuard([&] {
-            // The database goes first: the role holds privileges in it.
-            TempDatabase other(TempDatabase::Backend::Postgres);
-            db.reset();
-            other.execServer("DROP ROLE IF EXISTS " + role);
+            db->execNative("DROP OWNED BY " + role);
+            db->execServer("DROP ROLE " + role);
         });
         auto rs = open("Select * from Products", urlWith(*db, role));
         QCOMPARE(rs->Fields("ProductName").toString(), QString("Hammer"));
