@@ -99,6 +99,10 @@ QString TempDatabase::connectionString() const {
     return quarvel::BuildConnectionString(m_path);
 }
 
+QString TempDatabase::postgresServerUrl() {
+    return postgresServer();
+}
+
 QString TempDatabase::postgresDatabaseUrl(const QString& serverUrl, const QString& name) {
     return serverUrl.left(serverUrl.lastIndexOf(u'/') + 1) + name;
 }

@@ -48,6 +48,9 @@ public:
     // Makes the database every PostgreSQL test database is copied from (schema and company
     // row) in the cluster whose superuser `serverUrl` names.
     static void preparePostgresCluster(const QString& serverUrl);
+    // The superuser's URL of the cluster the PostgreSQL test databases are made in (started
+    // on first use when this program has to start its own).
+    static QString postgresServerUrl();
     // The URL of database `name` in the cluster of `serverUrl`.
     static QString postgresDatabaseUrl(const QString& serverUrl, const QString& name);
 
