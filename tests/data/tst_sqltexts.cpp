@@ -96,6 +96,7 @@ private slots:
             {"TransactionID", "PurchaseOrderID", "ProductID", "TransactionDate", "ProductName",
              "UnitsOrdered", "UnitPrice", "Subtotal"});
         row("totals", "Select * FROM [qryProducts] Where ProductID=1", {});
+        row("count", "SELECT count(*) AS N FROM Products WHERE ProductName = 'Hammer'", {"N"});
     }
     void everyCommandTextRuns() {
         QFETCH(QString, sql);

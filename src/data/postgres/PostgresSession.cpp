@@ -176,7 +176,8 @@ QString PostgresSession::orderedByKey(const QString& sql) const {
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression ordered(
         QStringLiteral("\\b(ORDER|GROUP|UNION|INTERSECT|EXCEPT|DISTINCT|LIMIT|OFFSET|FOR|"
-                       "HAVING)\\b|\\bSELECT\\b.*\\bSELECT\\b"),
+                       "HAVING)\\b|\\bSELECT\\b.*\\bSELECT\\b|\\b(count|sum|avg|min|max|"
+                       "every|bool_and|bool_or|string_agg|array_agg)\\s*\\("),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     QString body = sql.trimmed();
     while (body.endsWith(u';'))
