@@ -94,7 +94,8 @@ Load saveAtOnce(const QString& database, int clients, int seconds, int products)
                         rs.AddNew();
                         rs.setField("ProductID", product);
                         rs.setField("TransactionDate", QDate(2021, 6, 1 + i % 28));
-                        rs.setField("TransactionDescription", QString("bench client %1").arg(client));
+                        rs.setField("TransactionDescription",
+                                    QString("bench client %1").arg(client));
                         rs.setField("UnitsSold", 1);
                         rs.Update();
                         transaction.commit();
@@ -157,8 +158,8 @@ int main(int argc, char** argv) {
     QElapsedTimer t;
     t.start();
     dbtool::generate(file, options, false);
-    std::printf("SQLite file: %d products, %d transactions generated in %.1f s\n",
-                options.products, options.transactions, t.elapsed() / 1000.0);
+    std::printf("SQLite file: %d products, %d transactions generated in %.1f s\n", options.products,
+                options.transactions, t.elapsed() / 1000.0);
     t.restart();
     dbtool::generate(url, options, false);
     std::printf("PostgreSQL: the same generated in %.1f s\n", t.elapsed() / 1000.0);
@@ -172,8 +173,7 @@ int main(int argc, char** argv) {
     for (const auto& engine : engines) {
         const Figures f = openAndNavigate(engine.database, options.products);
         std::printf("%-11s %11.1f ms %9.1f ms %11.3f ms %11.3f ms %9.3f ms   (%d rows)\n",
-                    engine.name, f.openAll, f.walkAll, f.totals, f.transactions, f.requery,
-                    f.rows);
+                    engine.name, f.openAll, f.walkAll, f.totals, f.transactions, f.requery, f.rows);
     }
     std::printf("\n8 clients saving inventory transactions for %d s each engine:\n", seconds);
     for (const auto& engine : engines) {

@@ -20,22 +20,23 @@ bool isNameChar(QChar c) {
 
 bool isKeyword(const QString& word) {
     static const QSet<QString> keywords = {
-        "ALL",     "ALTER",    "AND",     "AS",       "ASC",       "BEGIN",     "BETWEEN",
-        "BY",      "CASE",     "CAST",    "COMMIT",   "CROSS",     "DEFAULT",   "DELETE",
-        "DESC",    "DISABLE",  "DISTINCT", "DISTINCTROW", "ELSE",   "ENABLE",    "END",
-        "ESCAPE",  "EXCEPT",   "EXISTS",  "FALSE",    "FIRST",     "FOR",       "FROM",
-        "FULL",    "GROUP",    "HAVING",  "ILIKE",    "IN",        "INNER",     "INSERT",
-        "INTERSECT", "INTO",   "IS",      "JOIN",     "LAST",      "LEFT",      "LIKE",
-        "LIMIT",   "NOT",      "NULL",    "NULLS",    "OFFSET",    "ON",        "OR",
-        "ORDER",   "OUTER",    "RETURNING", "RIGHT",  "ROLLBACK",  "SELECT",    "SET",
-        "TABLE",   "THEN",     "TRANSACTION", "TRIGGER", "TRUE",   "UNION",     "UPDATE",
-        "USING",   "VALUES",   "WHEN",    "WHERE",    "WITH"};
+        "ALL",       "ALTER",   "AND",         "AS",          "ASC",      "BEGIN",   "BETWEEN",
+        "BY",        "CASE",    "CAST",        "COMMIT",      "CROSS",    "DEFAULT", "DELETE",
+        "DESC",      "DISABLE", "DISTINCT",    "DISTINCTROW", "ELSE",     "ENABLE",  "END",
+        "ESCAPE",    "EXCEPT",  "EXISTS",      "FALSE",       "FIRST",    "FOR",     "FROM",
+        "FULL",      "GROUP",   "HAVING",      "ILIKE",       "IN",       "INNER",   "INSERT",
+        "INTERSECT", "INTO",    "IS",          "JOIN",        "LAST",     "LEFT",    "LIKE",
+        "LIMIT",     "NOT",     "NULL",        "NULLS",       "OFFSET",   "ON",      "OR",
+        "ORDER",     "OUTER",   "RETURNING",   "RIGHT",       "ROLLBACK", "SELECT",  "SET",
+        "TABLE",     "THEN",    "TRANSACTION", "TRIGGER",     "TRUE",     "UNION",   "UPDATE",
+        "USING",     "VALUES",  "WHEN",        "WHERE",       "WITH"};
     return keywords.contains(word.toUpper());
 }
 
 // A plain word in PostgreSQL's dialect: a keyword, a number or a function stays as it is;
 // a name is double-quoted, to keep its case.
-QString pgWord(const QString& word, const QString& sql, qsizetype after, const QList<Token>& tokens) {
+QString pgWord(const QString& word, const QString& sql, qsizetype after,
+               const QList<Token>& tokens) {
     if (word[0].isDigit() || isKeyword(word))
         return word;
     qsizetype next = after;
@@ -46,10 +47,9 @@ QString pgWord(const QString& word, const QString& sql, qsizetype after, const Q
         qsizetype before = tokens.size() - 1;
         while (before >= 0 && tokens[before].kind == Kind::Space)
             --before;
-        const bool table =
-            before >= 0 && tokens[before].kind == Kind::Name &&
-            QStringList{"INTO", "TABLE", "UPDATE", "FROM", "JOIN", "ON"}.contains(
-                tokens[before].text.toUpper());
+        const bool table = before >= 0 && tokens[before].kind == Kind::Name &&
+                           QStringList{"INTO", "TABLE", "UPDATE", "FROM", "JOIN", "ON"}.contains(
+                               tokens[before].text.toUpper());
         if (!table)
             return word.compare(QLatin1String("ifnull"), Qt::CaseInsensitive) == 0
                        ? QStringLiteral("coalesce")

@@ -56,8 +56,9 @@ private slots:
 
     void theUrlPassesItsParametersAndKeepsNoPassword() {
         // Trust authentication takes any password; the connection must not keep it.
-        const QString url = urlWith(*db, "postgres:s3cret",
-                                    "application_name=quarvel_test&connect_timeout=5&password=s3cret");
+        const QString url =
+            urlWith(*db, "postgres:s3cret",
+                    "application_name=quarvel_test&connect_timeout=5&password=s3cret");
         const QString connectionString = BuildConnectionString(url);
         QVERIFY(connectionString.startsWith(PostgresProviderPrefix));
         QCOMPARE(DatabasePathFromConnectionString(connectionString), url);
@@ -81,7 +82,8 @@ private slots:
         const QString empty = db->path().section('/', 0, -2) + '/' + name;
         const DatabaseError refused = failureOf([&] { Connection::open(empty); });
         db->execServer("DROP DATABASE " + name);
-        QVERIFY2(refused.message().contains("no Quarvel tables") && refused.message().contains(name),
+        QVERIFY2(refused.message().contains("no Quarvel tables") &&
+                     refused.message().contains(name),
                  qPrintable(refused.message()));
     }
 

@@ -37,15 +37,16 @@ QString runProgram(const QString& program, const QStringList& args) {
     process.setProcessChannelMode(QProcess::MergedChannels);
     if (::geteuid() == 0)
         process.start(QStringLiteral("runuser"),
-                      QStringList{QStringLiteral("-u"), QStringLiteral("nobody"), QStringLiteral("--"),
-                                  program} +
+                      QStringList{QStringLiteral("-u"), QStringLiteral("nobody"),
+                                  QStringLiteral("--"), program} +
                           args);
     else
         process.start(program, args);
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {
         const QString output = QString::fromLocal8Bit(process.readAll()).trimmed();
-        return QStringLiteral("%1 failed: %2").arg(program, output.isEmpty() ? process.errorString() : output);
+        return QStringLiteral("%1 failed: %2")
+            .arg(program, output.isEmpty() ? process.errorString() : output);
     }
     return QString();
 }
@@ -87,17 +88,16 @@ QString PrivatePostgres::start() {
     m_folder = dir.path();
     if (::geteuid() == 0) {
         const passwd* nobody = ::getpwnam("nobody");
-        if (!nobody || ::chown(QFile::encodeName(m_folder).constData(), nobody->pw_uid,
-                               nobody->pw_gid) != 0)
+        if (!nobody ||
+            ::chown(QFile::encodeName(m_folder).constData(), nobody->pw_uid, nobody->pw_gid) != 0)
             return QStringLiteral("the cluster's folder cannot be handed to the user nobody.");
     }
     const QString data = m_folder + QStringLiteral("/data");
-    QString failure = runProgram(programs + QStringLiteral("/initdb"),
-                                 {QStringLiteral("-D"), data, QStringLiteral("-U"),
-                                  QStringLiteral("postgres"), QStringLiteral("-A"),
-                                  QStringLiteral("trust"), QStringLiteral("-E"),
-                                  QStringLiteral("UTF8"), QStringLiteral("--no-sync"),
-                                  QStringLiteral("--locale=C")});
+    QString failure = runProgram(
+        programs + QStringLiteral("/initdb"),
+        {QStringLiteral("-D"), data, QStringLiteral("-U"), QStringLiteral("postgres"),
+         QStringLiteral("-A"), QStringLiteral("trust"), QStringLiteral("-E"),
+         QStringLiteral("UTF8"), QStringLiteral("--no-sync"), QStringLiteral("--locale=C")});
     // Another program may take the free port before the server does: then another is tried.
     for (int attempt = 0; failure.isEmpty() && attempt < 5; ++attempt) {
         m_port = freePort();

@@ -69,7 +69,8 @@ private slots:
     void initTestCase() { server = TempDatabase::postgresServerUrl(); }
     void init() {
         static int n = 0;
-        const QString name = QStringLiteral("tool_%1_%2").arg(QCoreApplication::applicationPid()).arg(++n);
+        const QString name =
+            QStringLiteral("tool_%1_%2").arg(QCoreApplication::applicationPid()).arg(++n);
         PostgresLink::connect(server)->execScript("CREATE DATABASE " + name);
         empty = TempDatabase::postgresDatabaseUrl(server, name);
     }
@@ -87,9 +88,9 @@ private slots:
         const Run check = tool({"check", empty});
         QVERIFY2(check.exitCode == 0, qPrintable(check.out + check.err));
 
-        for (const char* table : {"Categories", "Products", "Suppliers", "Employees",
-                                  "[Shipping Methods]", "[Purchase Orders]",
-                                  "[Inventory Transactions]", "[My Company Information]"})
+        for (const char* table :
+             {"Categories", "Products", "Suppliers", "Employees", "[Shipping Methods]",
+              "[Purchase Orders]", "[Inventory Transactions]", "[My Company Information]"})
             QCOMPARE(rowsOf(empty, QString("Select * from ") + table),
                      rowsOf(file, QString("Select * from ") + table));
         for (const char* view : {"qryProducts", "qryRep1A", "qryRep1B", "qryRep2A", "qryRep2B",

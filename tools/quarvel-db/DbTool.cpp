@@ -4,8 +4,8 @@
 #include "Error.h"
 #include "Generator.h"
 #include "PostgresTarget.h"
-#include "data/postgres/PostgresLink.h"
 #include "SampleData.h"
+#include "data/postgres/PostgresLink.h"
 #include "sqlite/Database.h"
 #include "sqlite/Transaction.h"
 
@@ -33,8 +33,8 @@ void buildDatabase(const QString& path, bool force, Journal journal,
                                        "quarvel-db fills only an empty one"));
         QTemporaryDir folder;
         if (!folder.isValid())
-            throw Error(QStringLiteral("no temporary folder for building %1")
-                            .arg(withoutPassword(path)));
+            throw Error(
+                QStringLiteral("no temporary folder for building %1").arg(withoutPassword(path)));
         const QString file = folder.filePath(QStringLiteral("Products.db"));
         buildDatabase(file, false, Journal::Rollback, fill);
         PostgresTarget::fill(path, file);

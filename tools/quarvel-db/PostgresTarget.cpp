@@ -15,9 +15,14 @@ namespace quarvel::dbtool {
 namespace {
 
 // The tables in an order where every table comes after the tables it refers to.
-const char* const tableOrder[] = {"Categories",      "Suppliers",        "Employees",
-                                  "Shipping Methods", "Products",         "Purchase Orders",
-                                  "Inventory Transactions", "My Company Information"};
+const char* const tableOrder[] = {"Categories",
+                                  "Suppliers",
+                                  "Employees",
+                                  "Shipping Methods",
+                                  "Products",
+                                  "Purchase Orders",
+                                  "Inventory Transactions",
+                                  "My Company Information"};
 
 QString quoted(const QString& name) {
     return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
@@ -113,9 +118,9 @@ void PostgresTarget::fill(const QString& url, const QString& source) {
                 }
                 copy += '\n';
             }
-            link->copyIn(QStringLiteral("COPY %1 (%2) FROM STDIN")
-                             .arg(quoted(t), quotedColumns.join(u',')),
-                         copy);
+            link->copyIn(
+                QStringLiteral("COPY %1 (%2) FROM STDIN").arg(quoted(t), quotedColumns.join(u',')),
+                copy);
             // The keys the rows brought: new rows are numbered after them.
             const QString key = columns.first();
             if (key.endsWith(QLatin1String("ID")) && t != u"My Company Information")
@@ -155,8 +160,8 @@ QStringList PostgresTarget::check(const QString& url) {
         }
         while (expected.step()) {
             const QString object = expected.text(0), type = expected.text(1);
-            const QString kind = type == u"view" ? QStringLiteral("saved query (view)")
-                                                 : QStringLiteral("table");
+            const QString kind =
+                type == u"view" ? QStringLiteral("saved query (view)") : QStringLiteral("table");
             if (!types.contains(object)) {
                 problems << QStringLiteral("missing %1: %2").arg(kind, object);
                 continue;

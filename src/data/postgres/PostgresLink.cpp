@@ -11,8 +11,8 @@ namespace quarvel {
 namespace {
 
 // Type OIDs of the server's built-in types (pg_type.dat; they never change).
-constexpr Oid boolOid = 16, byteaOid = 17, int8Oid = 20, int2Oid = 21, int4Oid = 23,
-              oidOid = 26, float4Oid = 700, float8Oid = 701, numericOid = 1700;
+constexpr Oid boolOid = 16, byteaOid = 17, int8Oid = 20, int2Oid = 21, int4Oid = 23, oidOid = 26,
+              float4Oid = 700, float8Oid = 701, numericOid = 1700;
 
 DatabaseError::Constraint constraintOf(const QByteArray& state) {
     if (state == "23503")
@@ -110,8 +110,7 @@ QVariant PostgresResult::value(int row, int column) const {
         return numberFrom(QByteArray(raw, length));
     case byteaOid: {
         size_t size = 0;
-        unsigned char* bytes =
-            PQunescapeBytea(reinterpret_cast<const unsigned char*>(raw), &size);
+        unsigned char* bytes = PQunescapeBytea(reinterpret_cast<const unsigned char*>(raw), &size);
         QByteArray data(reinterpret_cast<const char*>(bytes), qsizetype(size));
         PQfreemem(bytes);
         return data;
@@ -139,18 +138,19 @@ std::unique_ptr<PostgresLink> PostgresLink::connect(const QString& url) {
         throw DatabaseError(QStringLiteral("Could not connect to the database '%1'.").arg(name));
     std::unique_ptr<PostgresLink> link(new PostgresLink(connection, name));
     if (PQstatus(connection) != CONNECTION_OK)
-        throw DatabaseError(QStringLiteral("Could not connect to the database '%1': %2")
-                                .arg(name, QString::fromUtf8(PQerrorMessage(connection)).trimmed()));
+        throw DatabaseError(
+            QStringLiteral("Could not connect to the database '%1': %2")
+                .arg(name, QString::fromUtf8(PQerrorMessage(connection)).trimmed()));
     // Dates are read and written as 'YYYY-MM-DD'.
     link->execScript(QStringLiteral("SET DateStyle = 'ISO, MDY'; SET IntervalStyle = 'postgres'"));
     return link;
 }
 
 void PostgresLink::fail(PGresult* result, bool write) const {
-    const QByteArray state = result ? QByteArray(PQresultErrorField(result, PG_DIAG_SQLSTATE))
-                                    : QByteArray();
-    QString message = result ? QString::fromUtf8(PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY))
-                             : QString();
+    const QByteArray state =
+        result ? QByteArray(PQresultErrorField(result, PG_DIAG_SQLSTATE)) : QByteArray();
+    QString message =
+        result ? QString::fromUtf8(PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY)) : QString();
     if (message.isEmpty())
         message = QString::fromUtf8(PQerrorMessage(m_connection)).trimmed();
     if (result)
@@ -184,9 +184,8 @@ PostgresResult PostgresLink::exec(const QString& sql, const QVector<QVariant>& v
         pointers[i] = texts[i].constData();
         lengths[i] = int(texts[i].size());
     }
-    PGresult* result =
-        PQexecParams(m_connection, sql.toUtf8().constData(), count, types.data(), pointers.data(),
-                     lengths.data(), formats.data(), 0);
+    PGresult* result = PQexecParams(m_connection, sql.toUtf8().constData(), count, types.data(),
+                                    pointers.data(), lengths.data(), formats.data(), 0);
     const ExecStatusType status = result ? PQresultStatus(result) : PGRES_FATAL_ERROR;
     if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK)
         fail(result, write);
@@ -201,8 +200,8 @@ qint64 PostgresLink::execScript(const QString& sql, bool write) const {
     qint64 affected = 0;
     while (PGresult* result = PQgetResult(m_connection)) {
         const ExecStatusType status = PQresultStatus(result);
-        if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK && status != PGRES_EMPTY_QUERY &&
-            !failed) {
+        if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK &&
+            status != PGRES_EMPTY_QUERY && !failed) {
             failed = result;
             continue;
         }

@@ -26,8 +26,8 @@ public:
     int rows() const;
     int columns() const;
     QString columnName(int column) const;
-    unsigned tableOid(int column) const;  // 0 for a computed column
-    int tableColumn(int column) const;    // the column's number in that table
+    unsigned tableOid(int column) const; // 0 for a computed column
+    int tableColumn(int column) const;   // the column's number in that table
     unsigned typeOid(int column) const;
     QVariant value(int row, int column) const;
     // The number of rows the statement inserted, changed or deleted.

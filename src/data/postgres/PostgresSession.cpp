@@ -153,9 +153,9 @@ std::unique_ptr<PostgresSession> PostgresSession::open(const QString& url) {
                                                "is not a Quarvel database.")
                                     .arg(link->databaseName()));
         // A role that may only read, or a server that only reads (a standby).
-        const PostgresResult readOnly = link->exec(QStringLiteral(
-            "SELECT current_setting('transaction_read_only') = 'on' OR NOT "
-            "has_table_privilege('\"Products\"', 'UPDATE')"));
+        const PostgresResult readOnly = link->exec(
+            QStringLiteral("SELECT current_setting('transaction_read_only') = 'on' OR NOT "
+                           "has_table_privilege('\"Products\"', 'UPDATE')"));
         link->readOnly = readOnly.value(0, 0).toLongLong() != 0;
         link->checked = true;
     }
@@ -189,7 +189,8 @@ QString PostgresSession::orderedByKey(const QString& sql) const {
         return sql;
     QString table = match.captured(1);
     if (table.startsWith(u'"'))
-        table = table.mid(1, table.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
+        table =
+            table.mid(1, table.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
     const QString key = const_cast<PostgresSession*>(this)->primaryKey(table);
     if (key.isEmpty())
         return sql;
@@ -206,10 +207,9 @@ std::unique_ptr<BackendCursor> PostgresSession::query(const QString& sql,
         [&](const PostgresLink& link) -> std::unique_ptr<BackendCursor> {
             // Taken before the statement: a commit in between makes the stamp older than the
             // rows, which costs a second reading at most, never a stale one.
-            const QString snapshot =
-                link.exec(QStringLiteral("SELECT pg_current_snapshot()::text"))
-                    .value(0, 0)
-                    .toString();
+            const QString snapshot = link.exec(QStringLiteral("SELECT pg_current_snapshot()::text"))
+                                         .value(0, 0)
+                                         .toString();
             PostgresResult result = link.exec(sql, values);
             QVector<ResultColumn> columns = PostgresCatalog::describe(link, result);
             auto cursor =
@@ -280,19 +280,20 @@ QVector<QVariant> PostgresSession::insertRow(const QString& table, const QString
         true);
 }
 
-std::optional<QVector<QVariant>>
-PostgresSession::updateRow(const QString& table, const QStringList& columns,
-                           const QVector<QVariant>& values, const RowMatch& match, bool keyed,
-                           const QStringList& readBack) {
+std::optional<QVector<QVariant>> PostgresSession::updateRow(const QString& table,
+                                                            const QStringList& columns,
+                                                            const QVector<QVariant>& values,
+                                                            const RowMatch& match, bool keyed,
+                                                            const QStringList& readBack) {
     ++m_writes;
     QStringList assignments;
     for (int i = 0; i < columns.size(); ++i)
         assignments << QStringLiteral("%1 = $%2").arg(pgQuoted(columns[i])).arg(i + 1);
     QVector<QVariant> bound = values;
     const QString where = rowCondition(table, match, keyed, bound);
-    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3 RETURNING %4")
-                            .arg(pgQuoted(table), assignments.join(u','), where,
-                                 columnList(readBack));
+    const QString sql =
+        QStringLiteral("UPDATE %1 SET %2 WHERE %3 RETURNING %4")
+            .arg(pgQuoted(table), assignments.join(u','), where, columnList(readBack));
     return run(
         [&](const PostgresLink& link) -> std::optional<QVector<QVariant>> {
             const PostgresResult result = link.exec(sql, bound, true);
@@ -312,9 +313,8 @@ bool PostgresSession::deleteRow(const QString& table, const RowMatch& match, boo
                true);
 }
 
-std::optional<QVector<QVariant>> PostgresSession::readRow(const QString& table,
-                                                          const RowMatch& match,
-                                                          const QStringList& readBack) {
+std::optional<QVector<QVariant>>
+PostgresSession::readRow(const QString& table, const RowMatch& match, const QStringList& readBack) {
     QVector<QVariant> bound;
     const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE %3 LIMIT 1")
                             .arg(columnList(readBack), pgQuoted(table), condition(match, bound));
@@ -333,9 +333,7 @@ qint64 PostgresSession::countRows(const QString& table, const RowMatch& match) {
     const QString sql = QStringLiteral("SELECT count(*) FROM %1 WHERE %2")
                             .arg(pgQuoted(table), condition(match, bound));
     return run(
-        [&](const PostgresLink& link) {
-            return link.exec(sql, bound).value(0, 0).toLongLong();
-        },
+        [&](const PostgresLink& link) { return link.exec(sql, bound).value(0, 0).toLongLong(); },
         false);
 }
 
