@@ -101,7 +101,7 @@ int main(int argc, char* argv[]) {
     if (sizes && command != QLatin1String("generate"))
         return badArguments(QStringLiteral("--products and --transactions belong to generate"));
 
-    if (parser.isSet(journal) && path.startsWith(QLatin1String("postgres"), Qt::CaseInsensitive))
+    if (parser.isSet(journal) && quarvel::isPostgresUrl(path))
         return badArguments(QStringLiteral("--journal belongs to database files"));
     if (parser.isSet(journal) && command == QLatin1String("check"))
         return badArguments(QStringLiteral("--journal belongs to init and generate"));
