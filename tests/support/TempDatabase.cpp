@@ -9,6 +9,7 @@
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QFile>
+#include <exception>
 #include <mutex>
 #include <stdexcept>
 #include <unistd.h>
@@ -45,14 +46,25 @@ const char* const emptyAgain =
     "ALTER TABLE \"Purchase Orders\" ENABLE TRIGGER ALL;"
     "INSERT INTO \"My Company Information\" (\"CompanyName\") VALUES ('Test Company')";
 
-// The cluster this test program started for itself, stopped when the program ends.
+// The cluster this test program started for itself, stopped when the program ends, also
+// when it ends through an exception that nothing caught (the server would outlive it).
 struct OwnCluster {
     PrivatePostgres cluster;
-    ~OwnCluster() {
+    ~OwnCluster() { stop(); }
+    void stop() {
         if (!cluster.folder().isEmpty())
             PrivatePostgres::stop(cluster.folder());
     }
 };
+
+OwnCluster own;
+std::terminate_handler previousTerminate = nullptr;
+
+[[noreturn]] void stopOwnClusterAndTerminate() {
+    own.stop();
+    previousTerminate ? previousTerminate() : std::abort();
+    std::abort();
+}
 
 // The superuser's URL of the cluster the tests use.
 QString postgresServer() {
@@ -65,8 +77,8 @@ QString postgresServer() {
         const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
         return PrivatePostgres::url(lines.value(1).toInt(), QStringLiteral("postgres"));
     }
-    static OwnCluster own;
     static const QString url = [] {
+        previousTerminate = std::set_terminate(stopOwnClusterAndTerminate);
         const QString failure = own.cluster.start();
         if (!failure.isEmpty())
             throw std::runtime_error(failure.toStdString());
