@@ -2,6 +2,8 @@
 
 #include "data/ConnectionString.h"
 #include "data/DatabaseError.h"
+#include "data/postgres/PostgresLink.h"
+#include "data/postgres/PostgresSession.h"
 #include "data/sqlite/SqliteSession.h"
 
 namespace quarvel {
@@ -13,10 +15,12 @@ Connection::Connection(std::unique_ptr<BackendSession> session) : m_session(std:
 Connection::~Connection() = default;
 
 std::shared_ptr<Connection> Connection::open(const QString& connectionStringOrPath) {
-    // Every connection string of this program names the SQLite provider.
+    // The data source is a file path (SQLite) or a PostgreSQL URL.
     const QString path = DatabasePathFromConnectionString(connectionStringOrPath);
     if (path.isEmpty())
         throw DatabaseError(QStringLiteral("No database file is named in the connection string."));
+    if (isPostgresUrl(path))
+        return std::shared_ptr<Connection>(new Connection(PostgresSession::open(path)));
     return std::shared_ptr<Connection>(new Connection(SqliteSession::open(path)));
 }
 

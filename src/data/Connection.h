@@ -8,15 +8,17 @@ namespace quarvel {
 class BackendSession;
 
 // One open connection on the database: a session of the engine behind the backend seam
-// (SQLite; see SqliteSession for how a file is opened, checked and, when it cannot be
-// written, opened for reading only, so that a write fails with DatabaseError of kind
-// ReadOnly). Connections are shared: a recordset keeps the connection it was opened on alive.
-// Each connection has a session of its own, so a transaction begun on one is never seen by
-// another, and every statement sees what other programs have committed.
+// (SQLite for a file; see SqliteSession for how a file is opened, checked and, when it cannot
+// be written, opened for reading only, so that a write fails with DatabaseError of kind
+// ReadOnly. PostgreSQL for a postgresql:// URL; see PostgresSession). Connections are shared: a
+// recordset keeps the connection it was opened on alive. Each connection has a session of its own,
+// so a transaction begun on one is never seen by another, and every statement sees what other
+// programs have committed.
 class Connection {
 public:
     // Opens a connection from a connection string of BuildConnectionString's shape, or from a
-    // plain file path. Throws DatabaseError with the engine's message on any failure.
+    // plain file path or PostgreSQL URL. Throws DatabaseError with the engine's message on any
+    // failure.
     static std::shared_ptr<Connection> open(const QString& connectionStringOrPath);
 
     ~Connection();

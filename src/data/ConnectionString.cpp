@@ -1,6 +1,7 @@
 #include "data/ConnectionString.h"
 
 #include "data/Connection.h"
+#include "data/postgres/PostgresLink.h"
 
 #include <QCoreApplication>
 
@@ -15,7 +16,8 @@ QString DatabasePath() {
 
 QString BuildConnectionString(const QString& path) {
     const QString file = path.isEmpty() ? DatabasePath() : path;
-    return QLatin1String(ProviderPrefix) + file + QLatin1String(ConnectionStringSuffix);
+    return QLatin1String(isPostgresUrl(file) ? PostgresProviderPrefix : ProviderPrefix) + file +
+           QLatin1String(ConnectionStringSuffix);
 }
 
 QString DatabasePathFromConnectionString(const QString& connectionString) {

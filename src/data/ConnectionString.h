@@ -7,15 +7,19 @@ namespace quarvel {
 
 class Connection;
 
-// The provider prefix of this program's connection strings.
+// The provider prefix of this program's connection strings: SQLite's for a file, PostgreSQL's
+// for a database named by a postgresql:// URL.
 inline constexpr const char* ProviderPrefix = "PROVIDER=QSQLITE;Data Source=";
+inline constexpr const char* PostgresProviderPrefix = "PROVIDER=PostgreSQL;Data Source=";
 inline constexpr const char* ConnectionStringSuffix = ";Persist Security Info=False";
 
-// The database file: the file named by the environment variable QUARVEL_DATABASE when it is
-// set, otherwise Products.db in the program's folder.
+// The database: the file or PostgreSQL URL (postgresql://user@host:port/dbname?sslmode=...)
+// named by the environment variable QUARVEL_DATABASE when it is set, otherwise Products.db in
+// the program's folder. A URL's password is best left to libpq's own places (PGPASSWORD,
+// ~/.pgpass); a connection never keeps or shows it.
 QString DatabasePath();
 
-// Provider prefix + path (unquoted, unchanged) + ";Persist Security Info=False".
+// Provider prefix + path or URL (unquoted, unchanged) + ";Persist Security Info=False".
 // An absent or empty path stands for DatabasePath().
 QString BuildConnectionString(const QString& path = QString());
 

@@ -1,6 +1,7 @@
 #include "data/JetSql.h"
 
 #include <QList>
+#include <QSet>
 
 namespace quarvel {
 
@@ -17,8 +18,49 @@ bool isNameChar(QChar c) {
     return c.isLetterOrNumber() || c == u'_';
 }
 
+bool isKeyword(const QString& word) {
+    static const QSet<QString> keywords = {
+        "ALL",       "ALTER",   "AND",         "AS",          "ASC",      "BEGIN",   "BETWEEN",
+        "BY",        "CASE",    "CAST",        "COMMIT",      "CROSS",    "DEFAULT", "DELETE",
+        "DESC",      "DISABLE", "DISTINCT",    "DISTINCTROW", "ELSE",     "ENABLE",  "END",
+        "ESCAPE",    "EXCEPT",  "EXISTS",      "FALSE",       "FIRST",    "FOR",     "FROM",
+        "FULL",      "GROUP",   "HAVING",      "ILIKE",       "IN",       "INNER",   "INSERT",
+        "INTERSECT", "INTO",    "IS",          "JOIN",        "LAST",     "LEFT",    "LIKE",
+        "LIMIT",     "NOT",     "NULL",        "NULLS",       "OFFSET",   "ON",      "OR",
+        "ORDER",     "OUTER",   "RETURNING",   "RIGHT",       "ROLLBACK", "SELECT",  "SET",
+        "TABLE",     "THEN",    "TRANSACTION", "TRIGGER",     "TRUE",     "UNION",   "UPDATE",
+        "USING",     "VALUES",  "WHEN",        "WHERE",       "WITH"};
+    return keywords.contains(word.toUpper());
+}
+
+// A plain word in PostgreSQL's dialect: a keyword, a number or a function stays as it is;
+// a name is double-quoted, to keep its case.
+QString pgWord(const QString& word, const QString& sql, qsizetype after,
+               const QList<Token>& tokens) {
+    if (word[0].isDigit() || isKeyword(word))
+        return word;
+    qsizetype next = after;
+    while (next < sql.size() && sql[next].isSpace())
+        ++next;
+    if (next < sql.size() && sql[next] == u'(') {
+        // "INSERT INTO Categories (CategoryName)" names a table, not a function.
+        qsizetype before = tokens.size() - 1;
+        while (before >= 0 && tokens[before].kind == Kind::Space)
+            --before;
+        const bool table = before >= 0 && tokens[before].kind == Kind::Name &&
+                           QStringList{"INTO", "TABLE", "UPDATE", "FROM", "JOIN", "ON"}.contains(
+                               tokens[before].text.toUpper());
+        if (!table)
+            return word.compare(QLatin1String("ifnull"), Qt::CaseInsensitive) == 0
+                       ? QStringLiteral("coalesce")
+                       : word;
+    }
+    return u'"' + word + u'"';
+}
+
 // A name is a run of plain words and bracketed names joined by dots: Employees.[LastName].
-QList<Token> tokenize(const QString& sql) {
+QList<Token> tokenize(const QString& sql, JetTarget target) {
+    const bool postgres = target == JetTarget::Postgres;
     QList<Token> tokens;
     const qsizetype n = sql.size();
     qsizetype i = 0;
@@ -58,24 +100,27 @@ QList<Token> tokenize(const QString& sql) {
         } else if (c == u'&') {
             tokens.append({Kind::Ampersand, QStringLiteral("||")});
             ++i;
-        } else if (c == u'[' || isNameChar(c)) {
+        } else if (c == u'[' || isNameChar(c) || (postgres && c == u'`')) {
             QString name;
             qsizetype j = i;
             while (j < n) {
-                if (sql[j] == u'[') {
-                    const qsizetype end = quotedUntil(j, u']');
+                if (sql[j] == u'[' || (postgres && sql[j] == u'`')) {
+                    const qsizetype end = quotedUntil(j, sql[j] == u'[' ? u']' : u'`');
                     name += u'"' +
                             sql.mid(j + 1, end - j - 2).replace(u'"', QStringLiteral("\"\"")) +
                             u'"';
                     j = end;
                 } else if (isNameChar(sql[j])) {
+                    QString word;
                     while (j < n && isNameChar(sql[j]))
-                        name += sql[j++];
+                        word += sql[j++];
+                    name += postgres ? pgWord(word, sql, j, tokens) : word;
                 } else {
                     break;
                 }
                 if (j < n && sql[j] == u'.' && j + 1 < n &&
-                    (sql[j + 1] == u'[' || isNameChar(sql[j + 1]))) {
+                    (sql[j + 1] == u'[' || isNameChar(sql[j + 1]) ||
+                     (postgres && sql[j + 1] == u'`'))) {
                     name += u'.';
                     ++j;
                     continue;
@@ -143,8 +188,8 @@ void turnRightJoins(QList<Token>& tokens) {
 
 } // namespace
 
-QString TranslateJetSql(const QString& jetSql) {
-    QList<Token> tokens = tokenize(jetSql);
+QString TranslateJetSql(const QString& jetSql, JetTarget target) {
+    QList<Token> tokens = tokenize(jetSql, target);
     turnRightJoins(tokens);
 
     // Concatenation operands that are columns become ifnull(column, '').
@@ -176,7 +221,9 @@ QString TranslateJetSql(const QString& jetSql) {
             continue;
         }
         if (wrap[i])
-            out += QStringLiteral("ifnull(") + t.text + QStringLiteral(", '')");
+            out += (target == JetTarget::Postgres ? QStringLiteral("coalesce(")
+                                                  : QStringLiteral("ifnull(")) +
+                   t.text + QStringLiteral(", '')");
         else
             out += t.text;
     }

@@ -4,8 +4,11 @@
 
 namespace quarvel {
 
+// The engine a command text is translated for.
+enum class JetTarget { Sqlite, Postgres };
+
 // Translates a command text written in the desktop-database dialect the windows send into
-// SQLite's dialect, without changing its results:
+// the engine's dialect, without changing its results:
 //   * DISTINCTROW is dropped (every query it appears in selects from one table, where it
 //     changes nothing);
 //   * [name] becomes "name";
@@ -14,7 +17,10 @@ namespace quarvel {
 //     operand wrapped in ifnull(..., '') so that a Null does not swallow the whole result.
 //   * "A RIGHT JOIN B ON" becomes "B LEFT JOIN A ON" when the select list names its columns
 //     (same rows; the engine then reads only the filtered rows of B).
+// For PostgreSQL, besides, every name that is no SQL keyword or function is double-quoted,
+// so that the mixed-case names of the tables and columns keep their case (and come back with
+// it as the result's field names); `name` becomes "name", and ifnull becomes coalesce.
 // Single-quoted literals and the rest of the text pass through unchanged.
-QString TranslateJetSql(const QString& jetSql);
+QString TranslateJetSql(const QString& jetSql, JetTarget target = JetTarget::Sqlite);
 
 } // namespace quarvel

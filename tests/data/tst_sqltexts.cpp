@@ -39,6 +39,34 @@ private slots:
         QCOMPARE(TranslateJetSql(jet), sqlite);
     }
 
+    void translationForPostgres_data() {
+        QTest::addColumn<QString>("jet");
+        QTest::addColumn<QString>("postgres");
+        QTest::newRow("names keep their case")
+            << "SELECT DISTINCTROW Categories.* FROM Categories ORDER BY Categories.CategoryID;"
+            << "SELECT \"Categories\".* FROM \"Categories\" ORDER BY "
+               "\"Categories\".\"CategoryID\";";
+        QTest::newRow("concatenation")
+            << "SELECT [EmployeeID], [LastName] & \", \" & [FirstName] as EmployeeName FROM "
+               "Employees"
+            << "SELECT \"EmployeeID\", coalesce(\"LastName\", '') || ', ' || "
+               "coalesce(\"FirstName\", '') as \"EmployeeName\" FROM \"Employees\"";
+        QTest::newRow("functions, numbers and a table's column list")
+            << "INSERT INTO Products (ProductName) SELECT max(x) * 2.5 FROM `qryRep1A` Where "
+               "ProductID=1"
+            << "INSERT INTO \"Products\" (\"ProductName\") SELECT max(\"x\") * 2.5 FROM "
+               "\"qryRep1A\" Where \"ProductID\"=1";
+        QTest::newRow("right join")
+            << "SELECT a.x FROM Products RIGHT JOIN [Inventory Transactions] ON a.k = b.k"
+            << "SELECT \"a\".\"x\" FROM \"Inventory Transactions\" LEFT JOIN \"Products\" ON "
+               "\"a\".\"k\" = \"b\".\"k\"";
+    }
+    void translationForPostgres() {
+        QFETCH(QString, jet);
+        QFETCH(QString, postgres);
+        QCOMPARE(TranslateJetSql(jet, JetTarget::Postgres), postgres);
+    }
+
     void everyCommandTextRuns_data() {
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QStringList>("columns");
@@ -68,6 +96,7 @@ private slots:
             {"TransactionID", "PurchaseOrderID", "ProductID", "TransactionDate", "ProductName",
              "UnitsOrdered", "UnitPrice", "Subtotal"});
         row("totals", "Select * FROM [qryProducts] Where ProductID=1", {});
+        row("count", "SELECT count(*) AS N FROM Products WHERE ProductName = 'Hammer'", {"N"});
     }
     void everyCommandTextRuns() {
         QFETCH(QString, sql);

@@ -1,10 +1,18 @@
 #include "TempDatabase.h"
 
+#include "PrivatePostgres.h"
 #include "data/ConnectionString.h"
+#include "data/JetSql.h"
+#include "data/postgres/PostgresLink.h"
 #include "sqlite/Database.h"
 
+#include <QAtomicInt>
+#include <QCoreApplication>
 #include <QFile>
+#include <exception>
+#include <mutex>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace {
 
@@ -15,12 +23,86 @@ quarvel::sqlite::Database open(const QString& path) {
     return db;
 }
 
+const char* const templateDatabase = "quarvel_template";
+
+// Databases of this program's earlier TempDatabases, free to be emptied and used again:
+// emptying one is much faster than making a new one.
+struct FreeDatabases {
+    std::mutex mutex;
+    QStringList urls;
+};
+
+FreeDatabases& freeDatabases() {
+    static FreeDatabases instance;
+    return instance;
+}
+
+const char* const emptyAgain =
+    "TRUNCATE \"Categories\", \"Products\", \"Suppliers\", \"Employees\", "
+    "\"Shipping Methods\", \"Purchase Orders\", \"Inventory Transactions\", "
+    "\"My Company Information\" RESTART IDENTITY CASCADE;"
+    "ALTER TABLE \"Inventory Transactions\" ENABLE TRIGGER ALL;"
+    "ALTER TABLE \"Products\" ENABLE TRIGGER ALL;"
+    "ALTER TABLE \"Purchase Orders\" ENABLE TRIGGER ALL;"
+    "INSERT INTO \"My Company Information\" (\"CompanyName\") VALUES ('Test Company')";
+
+// The cluster this test program started for itself, stopped when the program ends, also
+// when it ends through an exception that nothing caught (the server would outlive it).
+struct OwnCluster {
+    PrivatePostgres cluster;
+    ~OwnCluster() { stop(); }
+    void stop() {
+        if (!cluster.folder().isEmpty())
+            PrivatePostgres::stop(cluster.folder());
+    }
+};
+
+OwnCluster own;
+std::terminate_handler previousTerminate = nullptr;
+
+[[noreturn]] void stopOwnClusterAndTerminate() {
+    own.stop();
+    previousTerminate ? previousTerminate() : std::abort();
+    std::abort();
+}
+
+// The superuser's URL of the cluster the tests use.
+QString postgresServer() {
+    const QString state = qEnvironmentVariable("QUARVEL_TEST_POSTGRES_STATE");
+    if (!state.isEmpty()) {
+        QFile file(state);
+        if (!file.open(QIODevice::ReadOnly))
+            throw std::runtime_error("the shared PostgreSQL cluster is not running: no " +
+                                     state.toStdString());
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+        return PrivatePostgres::url(lines.value(1).toInt(), QStringLiteral("postgres"));
+    }
+    static const QString url = [] {
+        previousTerminate = std::set_terminate(stopOwnClusterAndTerminate);
+        const QString failure = own.cluster.start();
+        if (!failure.isEmpty())
+            throw std::runtime_error(failure.toStdString());
+        TempDatabase::preparePostgresCluster(own.cluster.url());
+        return own.cluster.url();
+    }();
+    return url;
+}
+
+QString schemaText(const char* path) {
+    QFile schema(QString::fromUtf8(path));
+    if (!schema.open(QIODevice::ReadOnly))
+        throw std::runtime_error(std::string("cannot read the schema file ") + path);
+    return QString::fromUtf8(schema.readAll());
+}
+
 } // namespace
 
 TempDatabase::Backend TempDatabase::backendUnderTest() {
     const QString name = qEnvironmentVariable("QUARVEL_TEST_BACKEND", QStringLiteral("sqlite"));
     if (name == u"sqlite")
         return Backend::Sqlite;
+    if (name == u"postgres")
+        return Backend::Postgres;
     throw std::runtime_error("QUARVEL_TEST_BACKEND names no backend of this build: " +
                              name.toStdString());
 }
@@ -29,20 +111,80 @@ QString TempDatabase::connectionString() const {
     return quarvel::BuildConnectionString(m_path);
 }
 
-TempDatabase::TempDatabase(Backend backend)
-    : m_backend(backend), m_path(m_dir.filePath("Products.db")) {
-    QFile schema(QStringLiteral(QUARVEL_SCHEMA_FILE));
-    if (!schema.open(QIODevice::ReadOnly))
-        throw std::runtime_error("cannot read the schema file");
+QString TempDatabase::postgresServerUrl() {
+    return postgresServer();
+}
+
+QString TempDatabase::postgresDatabaseUrl(const QString& serverUrl, const QString& name) {
+    return serverUrl.left(serverUrl.lastIndexOf(u'/') + 1) + name;
+}
+
+void TempDatabase::preparePostgresCluster(const QString& serverUrl) {
+    auto server = quarvel::PostgresLink::connect(serverUrl);
+    server->execScript(QStringLiteral("CREATE DATABASE %1").arg(templateDatabase));
+    auto link = quarvel::PostgresLink::connect(
+        postgresDatabaseUrl(serverUrl, QString::fromLatin1(templateDatabase)));
+    link->execScript(schemaText(QUARVEL_PG_SCHEMA_FILE));
+    link->execScript(QStringLiteral(
+        "INSERT INTO \"My Company Information\" (\"CompanyName\") VALUES ('Test Company')"));
+}
+
+TempDatabase::TempDatabase(Backend backend) : m_backend(backend) {
+    if (backend == Backend::Postgres) {
+        static QAtomicInt counter;
+        m_serverUrl = postgresServer();
+        {
+            std::lock_guard lock(freeDatabases().mutex);
+            if (!freeDatabases().urls.isEmpty())
+                m_path = freeDatabases().urls.takeLast();
+        }
+        if (!m_path.isEmpty()) {
+            quarvel::PostgresLink::connect(m_path)->execScript(QString::fromLatin1(emptyAgain));
+            return;
+        }
+        const QString name =
+            QStringLiteral("test_%1_%2").arg(::getpid()).arg(counter.fetchAndAddRelaxed(1));
+        quarvel::PostgresLink::connect(m_serverUrl)
+            ->execScript(
+                QStringLiteral("CREATE DATABASE %1 TEMPLATE %2").arg(name, templateDatabase));
+        m_path = postgresDatabaseUrl(m_serverUrl, name);
+        return;
+    }
+    m_path = m_dir.filePath("Products.db");
     // WAL, as quarvel-db makes every database.
-    exec("PRAGMA journal_mode = WAL; BEGIN;" + QString::fromUtf8(schema.readAll()) + ";COMMIT;");
+    exec("PRAGMA journal_mode = WAL; BEGIN;" + schemaText(QUARVEL_SCHEMA_FILE) + ";COMMIT;");
     exec("INSERT INTO [My Company Information] (CompanyName) VALUES ('Test Company')");
 }
 
+TempDatabase::~TempDatabase() {
+    if (m_backend != Backend::Postgres)
+        return;
+    std::lock_guard lock(freeDatabases().mutex);
+    freeDatabases().urls.append(m_path);
+}
+
 void TempDatabase::exec(const QString& sql) const {
+    if (m_backend == Backend::Postgres) {
+        quarvel::PostgresLink::connect(m_path)->execScript(
+            quarvel::TranslateJetSql(sql, quarvel::JetTarget::Postgres));
+        return;
+    }
     open(m_path).exec(sql);
 }
 
 QVariant TempDatabase::scalar(const QString& sql) const {
+    if (m_backend == Backend::Postgres) {
+        const quarvel::PostgresResult result = quarvel::PostgresLink::connect(m_path)->exec(
+            quarvel::TranslateJetSql(sql, quarvel::JetTarget::Postgres));
+        return result.rows() > 0 && result.columns() > 0 ? result.value(0, 0) : QVariant();
+    }
     return open(m_path).scalar(sql);
+}
+
+void TempDatabase::execNative(const QString& sql) const {
+    quarvel::PostgresLink::connect(m_path)->execScript(sql);
+}
+
+void TempDatabase::execServer(const QString& sql) const {
+    quarvel::PostgresLink::connect(m_serverUrl)->execScript(sql);
 }

@@ -3,13 +3,16 @@
 #include "DatabaseFile.h"
 #include "Error.h"
 #include "Generator.h"
+#include "PostgresTarget.h"
 #include "SampleData.h"
+#include "data/postgres/PostgresLink.h"
 #include "sqlite/Database.h"
 #include "sqlite/Transaction.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <functional>
 
 namespace quarvel::dbtool {
@@ -23,6 +26,20 @@ void buildDatabase(const QString& path, bool force, Journal journal,
                    const std::function<void(sqlite::Database&)>& fill) {
     if (path.isEmpty())
         throw Error(QStringLiteral("no database path given"));
+    if (isPostgresUrl(path)) {
+        // The rows are made in a file first, by the same code, then copied to the server.
+        if (force)
+            throw Error(QStringLiteral("--force does not apply to a PostgreSQL database: "
+                                       "quarvel-db fills only an empty one"));
+        QTemporaryDir folder;
+        if (!folder.isValid())
+            throw Error(
+                QStringLiteral("no temporary folder for building %1").arg(withoutPassword(path)));
+        const QString file = folder.filePath(QStringLiteral("Products.db"));
+        buildDatabase(file, false, Journal::Rollback, fill);
+        PostgresTarget::fill(path, file);
+        return;
+    }
     const QFileInfo target(path);
     if (target.isDir())
         throw Error(QStringLiteral("%1 is a folder").arg(path));

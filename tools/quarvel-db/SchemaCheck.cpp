@@ -3,6 +3,8 @@
 // names lives in schema.sql only. SQLite's own integrity and foreign key checks follow.
 #include "DbTool.h"
 #include "Error.h"
+#include "PostgresTarget.h"
+#include "data/postgres/PostgresLink.h"
 #include "sqlite/Database.h"
 
 #include <QFileInfo>
@@ -148,6 +150,8 @@ void checkContents(const sqlite::Database& target, const QList<SchemaObject>&,
 } // namespace
 
 QStringList check(const QString& path) {
+    if (isPostgresUrl(path))
+        return PostgresTarget::check(path);
     const QString unusable = unusableFile(path);
     if (!unusable.isEmpty())
         throw Error(unusable);

@@ -1,6 +1,7 @@
 // quarvel-db: creates, fills and checks Quarvel database files. See usage() or --help.
 #include "DbTool.h"
 #include "Error.h"
+#include "data/postgres/PostgresLink.h"
 #include "sqlite/Error.h"
 
 #include <QCommandLineParser>
@@ -34,7 +35,11 @@ QString usage() {
         "The mode is stored in the file; the program keeps it.\n"
         "\n"
         "An existing file is never replaced without --force, and never while another program\n"
-        "has it open. A new file is built beside PATH and moved into place when complete.\n");
+        "has it open. A new file is built beside PATH and moved into place when complete.\n"
+        "\n"
+        "PATH may instead be a PostgreSQL URL, postgresql://user@host:port/dbname, naming an\n"
+        "existing empty database (createdb makes one): init and generate fill it in one\n"
+        "transaction, check checks it. The password comes from PGPASSWORD or ~/.pgpass.\n");
 }
 
 int badArguments(const QString& message) {
@@ -108,6 +113,8 @@ int main(int argc, char* argv[]) {
         return badArguments(
             QStringLiteral("--products, --transactions, --orders and --lines belong to generate"));
 
+    if (parser.isSet(journal) && quarvel::isPostgresUrl(path))
+        return badArguments(QStringLiteral("--journal belongs to database files"));
     if (parser.isSet(journal) && command == QLatin1String("check"))
         return badArguments(QStringLiteral("--journal belongs to init and generate"));
     const QString journalMode = parser.value(journal);
@@ -115,13 +122,15 @@ int main(int argc, char* argv[]) {
         journalMode != QLatin1String("rollback"))
         return badArguments(QStringLiteral("--journal takes wal or rollback"));
 
+    // A password in a URL is never shown.
+    const QString shown = quarvel::withoutPassword(path);
     try {
         using namespace quarvel::dbtool;
         const Journal journalKind =
             journalMode == QLatin1String("rollback") ? Journal::Rollback : Journal::Wal;
         if (command == QLatin1String("init")) {
             createDatabase(path, parser.isSet(sample), parser.isSet(force), journalKind);
-            out << "Created " << path << (parser.isSet(sample) ? " with sample data" : "") << "\n";
+            out << "Created " << shown << (parser.isSet(sample) ? " with sample data" : "") << "\n";
             return 0;
         }
         if (command == QLatin1String("generate")) {
@@ -141,7 +150,7 @@ int main(int argc, char* argv[]) {
             QElapsedTimer timer;
             timer.start();
             generate(path, options, parser.isSet(force), journalKind);
-            out << "Generated " << path << ": " << options.products << " products, "
+            out << "Generated " << shown << ": " << options.products << " products, "
                 << options.transactions << " transactions";
             if (options.orders > 0)
                 out << ", " << options.orders << " orders";
@@ -154,16 +163,16 @@ int main(int argc, char* argv[]) {
         for (const QString& problem : problems)
             out << problem << "\n";
         if (!problems.isEmpty()) {
-            out << path << ": " << problems.size() << " problem(s) found\n";
+            out << shown << ": " << problems.size() << " problem(s) found\n";
             return 1;
         }
-        out << path << ": the database is complete\n";
+        out << shown << ": the database is complete\n";
         return 0;
     } catch (const quarvel::dbtool::Error& e) {
         err << "quarvel-db: " << e.message() << "\n";
         return 1;
     } catch (const quarvel::sqlite::Error& e) {
-        err << "quarvel-db: " << path << ": " << e.message() << "\n";
+        err << "quarvel-db: " << shown << ": " << e.message() << "\n";
         return 1;
     } catch (const std::exception& e) {
         err << "quarvel-db: " << e.what() << "\n";

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "data/Backend.h"
+#include "data/postgres/PostgresLink.h"
+
+namespace quarvel {
+
+// What the server's catalog says about a database's tables, read once per database and kept
+// (the program never changes a schema; a database made anew has another name in the tests
+// and is reopened by a new program otherwise).
+class PostgresCatalog {
+public:
+    // The columns of a result: a column of a table names its table and its name there, with
+    // its declared type in the words the data layer reads ("TEXT(255)", "CURRENCY" for
+    // numeric(19,4), "DATE", "INTEGER", "DOUBLE"). A column of a view keeps its name and type
+    // but no table: rows of a view are never written back.
+    static QVector<ResultColumn> describe(const PostgresLink& link, const PostgresResult& result);
+    static QString primaryKey(const PostgresLink& link, const QString& table);
+    static QStringList tables(const PostgresLink& link);
+    static QVector<ForeignKey> foreignKeys(const PostgresLink& link, const QString& table);
+};
+
+// An identifier in double quotes, as PostgreSQL keeps its case.
+QString pgQuoted(const QString& name);
+
+} // namespace quarvel

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <QVector>
+#include <memory>
+
+typedef struct pg_conn PGconn;
+typedef struct pg_result PGresult;
+
+namespace quarvel {
+
+// The rows of one statement as libpq returned them, whole. Values come converted to what the
+// data layer handles: integers as qlonglong, numbers with a fraction as double (an integral
+// number as qlonglong, as SQLite stores it), dates as 'YYYY-MM-DD' text, booleans as 0 or 1,
+// bytea as QByteArray, everything else as QString; SQL NULL as a null QVariant.
+class PostgresResult {
+public:
+    explicit PostgresResult(PGresult* result);
+    ~PostgresResult();
+    PostgresResult(PostgresResult&& other) noexcept;
+    PostgresResult& operator=(PostgresResult&& other) = delete;
+    PostgresResult(const PostgresResult&) = delete;
+    PostgresResult& operator=(const PostgresResult&) = delete;
+
+    int rows() const;
+    int columns() const;
+    QString columnName(int column) const;
+    unsigned tableOid(int column) const; // 0 for a computed column
+    int tableColumn(int column) const;   // the column's number in that table
+    unsigned typeOid(int column) const;
+    QVariant value(int row, int column) const;
+    // The number of rows the statement inserted, changed or deleted.
+    qint64 affected() const;
+
+private:
+    PGresult* m_result;
+};
+
+// One libpq connection on a PostgreSQL server database. Statements run with their values
+// bound as parameters ($1, $2...), typed by the server from where they stand. Every failure
+// throws DatabaseError with the server's message; the SQLSTATE decides its constraint (class
+// 23) and kind (a write refused for want of privilege, or in a read-only transaction, is
+// ReadOnly when `write` is set).
+class PostgresLink {
+public:
+    // Connects with a libpq connection URL; the password comes from the URL when it holds one,
+    // otherwise from libpq's usual places (PGPASSWORD, the password file).
+    static std::unique_ptr<PostgresLink> connect(const QString& url);
+    ~PostgresLink();
+    PostgresLink(const PostgresLink&) = delete;
+    PostgresLink& operator=(const PostgresLink&) = delete;
+
+    PostgresResult exec(const QString& sql, const QVector<QVariant>& values = {},
+                        bool write = false) const;
+    // Runs one or more statements without values; the rows changed by the last.
+    qint64 execScript(const QString& sql, bool write = false) const;
+    // COPY ... FROM STDIN with `data` in COPY's text format.
+    void copyIn(const QString& copySql, const QByteArray& data) const;
+
+    // Connected, and no transaction or statement open: fit to go back to a pool.
+    bool isIdle() const;
+    bool isBroken() const;
+    // In a transaction that a failed statement has ended on the server.
+    bool inFailedTransaction() const;
+    QString databaseName() const { return m_name; }
+
+    // Set by the session that first used this connection (see PostgresSession::open).
+    bool checked = false;
+    bool readOnly = false;
+
+private:
+    PostgresLink(PGconn* connection, QString name);
+    [[noreturn]] void fail(PGresult* result, bool write) const;
+
+    PGconn* m_connection;
+    QString m_name;
+};
+
+// Whether a connection string names a PostgreSQL database (postgresql:// or postgres://).
+bool isPostgresUrl(const QString& text);
+// The URL without its password, if it holds one: what the program shows and keeps.
+QString withoutPassword(const QString& url);
+
+} // namespace quarvel

@@ -1,0 +1,195 @@
+// What only a server database has: a URL with its parameters and password, roles, and several
+// clients at once. Runs on PostgreSQL only (tst_postgres_postgres in ctest).
+#include "TempDatabase.h"
+#include "data/Connection.h"
+#include "data/ConnectionString.h"
+#include "data/DatabaseError.h"
+#include "data/Recordset.h"
+#include "data/Transaction.h"
+
+#include <QThread>
+#include <QtTest>
+#include <atomic>
+#include <memory>
+
+using namespace quarvel;
+
+namespace {
+
+DatabaseError failureOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const DatabaseError& e) {
+        return e;
+    }
+    return DatabaseError(QString());
+}
+
+// The test database's URL with `userinfo` in place of "postgres@", and `query` appended.
+QString urlWith(const TempDatabase& db, const QString& userinfo, const QString& query = {}) {
+    QString url = db.path();
+    url.replace(QStringLiteral("//postgres@"), QStringLiteral("//") + userinfo + u'@');
+    return query.isEmpty() ? url : url + u'?' + query;
+}
+
+} // namespace
+
+class PostgresTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDatabase> db;
+
+    std::unique_ptr<Recordset> open(const QString& sql, const QString& url = {}) {
+        auto rs = std::make_unique<Recordset>();
+        rs->Open(sql, Connection::open(BuildConnectionString(url.isEmpty() ? db->path() : url)));
+        return rs;
+    }
+
+private slots:
+    void init() {
+        db = std::make_unique<TempDatabase>(TempDatabase::Backend::Postgres);
+        db->exec("INSERT INTO Categories (CategoryName) VALUES ('Tools');"
+                 "INSERT INTO Products (ProductName, CategoryID) VALUES ('Hammer', 1), "
+                 "('Saw', 1)");
+    }
+    void cleanup() { db.reset(); }
+
+    void theUrlPassesItsParametersAndKeepsNoPassword() {
+        // Trust authentication takes any password; the connection must not keep it.
+        const QString url =
+            urlWith(*db, "postgres:s3cret",
+                    "application_name=quarvel_test&connect_timeout=5&password=s3cret");
+        const QString connectionString = BuildConnectionString(url);
+        QVERIFY(connectionString.startsWith(PostgresProviderPrefix));
+        QCOMPARE(DatabasePathFromConnectionString(connectionString), url);
+        auto connection = Connection::open(connectionString);
+        QVERIFY2(!connection->path().contains("s3cret"), qPrintable(connection->path()));
+        QVERIFY(connection->path().contains("application_name=quarvel_test"));
+        Recordset rs;
+        rs.Open("SELECT current_setting('application_name') AS n", connection);
+        QCOMPARE(rs.Fields(0).toString(), QString("quarvel_test"));
+
+        QString missing = db->path() + "_missing";
+        missing.replace("//postgres@", "//postgres:s3cret@");
+        const DatabaseError refused = failureOf([&] { Connection::open(missing); });
+        QVERIFY2(refused.message().contains("_missing") && !refused.message().contains("s3cret"),
+                 qPrintable(refused.message()));
+    }
+
+    void aDatabaseWithoutTheTablesIsRefused() {
+        const QString name = db->path().section('/', -1) + "_empty";
+        db->execServer("CREATE DATABASE " + name + " TEMPLATE template0");
+        const QString empty = db->path().section('/', 0, -2) + '/' + name;
+        const DatabaseError refused = failureOf([&] { Connection::open(empty); });
+        db->execServer("DROP DATABASE " + name);
+        QVERIFY2(refused.message().contains("no Quarvel tables") &&
+                     refused.message().contains(name),
+                 qPrintable(refused.message()));
+    }
+
+    void aRoleThatMayOnlyReadCanViewButNotSave() {
+        const QString role = db->path().section('/', -1) + "_reader";
+        db->execServer("CREATE ROLE " + role + " LOGIN");
+        db->execNative("GRANT SELECT ON ALL TABLES IN SCHEMA public TO " + role);
+        auto cleanupRole = qScopeGuard([&] {
+            db->execNative("DROP OWNED BY " + role);
+            db->execServer("DROP ROLE " + role);
+        });
+        auto rs = open("Select * from Products", urlWith(*db, role));
+        QCOMPARE(rs->Fields("ProductName").toString(), QString("Hammer"));
+        rs->setField("ProductName", "Mallet");
+        const DatabaseError refused = failureOf([&] { rs->Update(); });
+        QCOMPARE(refused.kind(), DatabaseError::Kind::ReadOnly);
+        QVERIFY2(refused.message().contains("read-only"), qPrintable(refused.message()));
+        QCOMPARE(db->scalar("SELECT ProductName FROM Products WHERE ProductID = 1").toString(),
+                 QString("Hammer"));
+    }
+
+    void theSecondOfTwoClientsSavingOneRowIsRefused() {
+        // Two clients, each with its own connection; the second works in a transaction.
+        auto first = open("Select * from Products");
+        auto secondConnection = Connection::open(BuildConnectionString(db->path()));
+        Recordset second;
+        second.Open("Select * from Products", secondConnection);
+        Transaction transaction(secondConnection);
+        first->setField("ProductName", "Claw Hammer");
+        second.setField("ProductName", "Sledge");
+        first->Update();
+        QCOMPARE(failureOf([&] { second.Update(); }).kind(), DatabaseError::Kind::Conflict);
+        // The refused write leaves the transaction usable: its other work is still saved.
+        second.CancelUpdate();
+        second.MoveNext();
+        second.setField("ProductName", "Hacksaw");
+        second.Update();
+        transaction.commit();
+        QCOMPARE(db->scalar("SELECT ProductName FROM Products WHERE ProductID = 1").toString(),
+                 QString("Claw Hammer"));
+        QCOMPARE(db->scalar("SELECT ProductName FROM Products WHERE ProductID = 2").toString(),
+                 QString("Hacksaw"));
+    }
+
+    void eightClientsSavingAtOnceLoseNothing() {
+        constexpr int clients = 8, saves = 40;
+        std::atomic<int> failures{0};
+        QString firstFailure;
+        std::mutex failureMutex;
+        std::vector<std::unique_ptr<QThread>> threads;
+        for (int client = 0; client < clients; ++client) {
+            threads.emplace_back(QThread::create([&, client] {
+                try {
+                    auto connection = Connection::open(BuildConnectionString(db->path()));
+                    Recordset rs;
+                    rs.Open("Select * FROM [Inventory Transactions] Where ProductID=" +
+                                QString::number(client % 2 + 1),
+                            connection);
+                    for (int i = 0; i < saves; ++i) {
+                        // Every other save inside a transaction, as an order's lines are.
+                        std::unique_ptr<Transaction> transaction;
+                        if (i % 2)
+                            transaction = std::make_unique<Transaction>(connection);
+                        rs.AddNew();
+                        rs.setField("ProductID", client % 2 + 1);
+                        rs.setField("TransactionDate", QDate(2021, 1, 1 + i % 28));
+                        rs.setField("TransactionDescription", QString("client %1").arg(client));
+                        rs.setField("UnitsReceived", 3);
+                        rs.setField("UnitsSold", 1);
+                        rs.setField("UnitPrice", "0.10");
+                        rs.Update();
+                        if (transaction)
+                            transaction->commit();
+                    }
+                    rs.Requery();
+                    if (rs.RecordCount() < saves)
+                        throw DatabaseError(QString("client %1 sees %2 of its rows")
+                                                .arg(client)
+                                                .arg(rs.RecordCount()));
+                } catch (const std::exception& e) {
+                    ++failures;
+                    std::lock_guard lock(failureMutex);
+                    firstFailure = QString::fromUtf8(e.what());
+                }
+            }));
+        }
+        for (auto& thread : threads)
+            thread->start();
+        for (auto& thread : threads)
+            QVERIFY(thread->wait(120000));
+        QVERIFY2(failures == 0, qPrintable(firstFailure));
+        QCOMPARE(db->scalar("SELECT count(*) FROM [Inventory Transactions]").toInt(),
+                 clients * saves);
+        for (int client = 0; client < clients; ++client)
+            QCOMPARE(db->scalar(QString("SELECT count(*) FROM [Inventory Transactions] WHERE "
+                                        "TransactionDescription = 'client %1'")
+                                    .arg(client))
+                         .toInt(),
+                     saves);
+        // Each product's stock figure is what its four clients saved: 2 units a save.
+        auto onHand = open("Select * FROM [qryProducts] Where ProductID=1");
+        QCOMPARE(onHand->Fields("UnitsOnHand").toInt(), clients / 2 * saves * 2);
+        QCOMPARE(db->scalar("SELECT sum(UnitPrice) FROM [Inventory Transactions]").toDouble(),
+                 clients * saves * 0.1);
+    }
+};
+
+QTEST_GUILESS_MAIN(PostgresTest)
+#include "tst_postgres.moc"

@@ -1,0 +1,130 @@
+#include "PrivatePostgres.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <pwd.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// A loopback port nobody listens on now.
+int freePort() {
+    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (s < 0)
+        return 0;
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    int port = 0;
+    if (::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        ::getsockname(s, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+        port = ntohs(address.sin_port);
+    ::close(s);
+    return port;
+}
+
+// Runs one of the server's programs, as nobody when this process is root. Its output when
+// it fails, empty otherwise.
+QString runProgram(const QString& program, const QStringList& args) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    if (::geteuid() == 0)
+        process.start(QStringLiteral("runuser"),
+                      QStringList{QStringLiteral("-u"), QStringLiteral("nobody"),
+                                  QStringLiteral("--"), program} +
+                          args);
+    else
+        process.start(program, args);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        const QString output = QString::fromLocal8Bit(process.readAll()).trimmed();
+        return QStringLiteral("%1 failed: %2")
+            .arg(program, output.isEmpty() ? process.errorString() : output);
+    }
+    return QString();
+}
+
+} // namespace
+
+QString PrivatePostgres::programFolder() {
+    QStringList folders;
+    const QDir versions(QStringLiteral("/usr/lib/postgresql"));
+    for (const QString& version :
+         versions.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::Reversed))
+        folders << versions.filePath(version + QStringLiteral("/bin"));
+    const QString initdb = QStandardPaths::findExecutable(QStringLiteral("initdb"), folders);
+    const QString found =
+        initdb.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("initdb")) : initdb;
+    if (found.isEmpty())
+        return QString();
+    const QString folder = QFileInfo(found).absolutePath();
+    return QFileInfo::exists(folder + QStringLiteral("/pg_ctl")) ? folder : QString();
+}
+
+QString PrivatePostgres::url(int port, const QString& database) {
+    return QStringLiteral("postgresql://postgres@127.0.0.1:%1/%2").arg(port).arg(database);
+}
+
+QString PrivatePostgres::url(const QString& database) const {
+    return url(m_port, database);
+}
+
+QString PrivatePostgres::start() {
+    const QString programs = programFolder();
+    if (programs.isEmpty())
+        return QStringLiteral("PostgreSQL's server programs (initdb, pg_ctl) are not installed "
+                              "(package postgresql).");
+    QTemporaryDir dir(QStringLiteral("/tmp/qvpg-XXXXXX"));
+    if (!dir.isValid())
+        return QStringLiteral("no temporary folder for the private PostgreSQL cluster.");
+    dir.setAutoRemove(false);
+    m_folder = dir.path();
+    if (::geteuid() == 0) {
+        const passwd* nobody = ::getpwnam("nobody");
+        if (!nobody ||
+            ::chown(QFile::encodeName(m_folder).constData(), nobody->pw_uid, nobody->pw_gid) != 0)
+            return QStringLiteral("the cluster's folder cannot be handed to the user nobody.");
+    }
+    const QString data = m_folder + QStringLiteral("/data");
+    QString failure = runProgram(
+        programs + QStringLiteral("/initdb"),
+        {QStringLiteral("-D"), data, QStringLiteral("-U"), QStringLiteral("postgres"),
+         QStringLiteral("-A"), QStringLiteral("trust"), QStringLiteral("-E"),
+         QStringLiteral("UTF8"), QStringLiteral("--no-sync"), QStringLiteral("--locale=C")});
+    // Another program may take the free port before the server does: then another is tried.
+    for (int attempt = 0; failure.isEmpty() && attempt < 5; ++attempt) {
+        m_port = freePort();
+        const QString options =
+            QStringLiteral("-p %1 -c listen_addresses=127.0.0.1 -k %2 -c fsync=off "
+                           "-c synchronous_commit=off -c full_page_writes=off "
+                           "-c max_connections=200")
+                .arg(m_port)
+                .arg(m_folder);
+        const QString started = runProgram(
+            programs + QStringLiteral("/pg_ctl"),
+            {QStringLiteral("-D"), data, QStringLiteral("-l"), m_folder + QStringLiteral("/log"),
+             QStringLiteral("-o"), options, QStringLiteral("-w"), QStringLiteral("start")});
+        if (started.isEmpty())
+            return QString();
+        if (attempt == 4)
+            failure = started;
+    }
+    stop(m_folder);
+    return failure;
+}
+
+void PrivatePostgres::stop(const QString& folder) {
+    const QString programs = programFolder();
+    if (!programs.isEmpty() && QFileInfo::exists(folder + QStringLiteral("/data/postmaster.pid")))
+        runProgram(programs + QStringLiteral("/pg_ctl"),
+                   {QStringLiteral("-D"), folder + QStringLiteral("/data"), QStringLiteral("-m"),
+                    QStringLiteral("immediate"), QStringLiteral("-w"), QStringLiteral("stop")});
+    QDir(folder).removeRecursively();
+}

@@ -1,0 +1,139 @@
+// quarvel-db on a PostgreSQL database, run as a user runs it: the same tables, rows and saved
+// queries as in a file, read through the data layer; and what it refuses. PostgreSQL only.
+#include "TempDatabase.h"
+#include "data/Connection.h"
+#include "data/Recordset.h"
+#include "data/postgres/PostgresLink.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quarvel;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run tool(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(QUARVEL_DB_TOOL), arguments);
+    if (!process.waitForFinished(120000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString text(const QVariant& v) {
+    if (v.isNull())
+        return QStringLiteral("NULL");
+    if (v.typeId() == QMetaType::QDate)
+        return v.toDate().toString(Qt::ISODate);
+    if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::LongLong)
+        return QString::number(v.toDouble(), 'g', 15);
+    return v.toString();
+}
+
+// Every row of a result, read through the data layer, one line a row.
+QStringList rowsOf(const QString& database, const QString& source) {
+    Recordset rs;
+    rs.Open(source, Connection::open(database));
+    QStringList lines;
+    QString header;
+    for (int i = 0; i < rs.fieldCount(); ++i)
+        header += rs.fieldName(i) + u'|';
+    lines << header;
+    for (; !rs.isEOF(); rs.MoveNext()) {
+        QString line;
+        for (int i = 0; i < rs.fieldCount(); ++i)
+            line += text(rs.Fields(i)) + u'|';
+        lines << line;
+    }
+    return lines;
+}
+
+} // namespace
+
+class TestDbPostgres : public QObject {
+    Q_OBJECT
+
+    QString server;
+    QString empty; // the URL of an empty database, made for each test
+
+private slots:
+    void initTestCase() { server = TempDatabase::postgresServerUrl(); }
+    void init() {
+        static int n = 0;
+        const QString name =
+            QStringLiteral("tool_%1_%2").arg(QCoreApplication::applicationPid()).arg(++n);
+        PostgresLink::connect(server)->execScript("CREATE DATABASE " + name);
+        empty = TempDatabase::postgresDatabaseUrl(server, name);
+    }
+
+    void initFillsAnEmptyDatabaseAsItFillsAFile() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Products.db");
+        QCOMPARE(tool({"init", "--sample", file}).exitCode, 0);
+        // A password in the URL is used but never shown.
+        QString withPassword = empty;
+        withPassword.replace("//postgres@", "//postgres:s3cret@");
+        const Run init = tool({"init", "--sample", withPassword});
+        QVERIFY2(init.exitCode == 0, qPrintable(init.err));
+        QVERIFY(init.out.contains(empty) && !init.out.contains("s3cret"));
+        const Run check = tool({"check", empty});
+        QVERIFY2(check.exitCode == 0, qPrintable(check.out + check.err));
+
+        for (const char* table :
+             {"Categories", "Products", "Suppliers", "Employees", "[Shipping Methods]",
+              "[Purchase Orders]", "[Inventory Transactions]", "[My Company Information]"})
+            QCOMPARE(rowsOf(empty, QString("Select * from ") + table),
+                     rowsOf(file, QString("Select * from ") + table));
+        for (const char* view : {"qryProducts", "qryRep1A", "qryRep1B", "qryRep2A", "qryRep2B",
+                                 "qryRep3A", "qryRep4A", "qryRep4B", "qryRep5A", "qryRep5B"}) {
+            QStringList onServer = rowsOf(empty, QString("SELECT * FROM `%1`").arg(view));
+            QStringList inFile = rowsOf(file, QString("SELECT * FROM `%1`").arg(view));
+            // qryProducts has no order of its own.
+            if (QByteArray(view) == "qryProducts") {
+                onServer.sort();
+                inFile.sort();
+            }
+            QVERIFY2(inFile.size() > 1, view);
+            QCOMPARE(onServer, inFile);
+        }
+        // New rows are numbered after the copied ones.
+        Recordset rs;
+        rs.Open("Select * from Categories", Connection::open(empty));
+        const qlonglong last = (rs.MoveLast(), rs.Fields("CategoryID").toLongLong());
+        rs.AddNew();
+        rs.setField("CategoryName", "Bird Feeders");
+        rs.Update();
+        QCOMPARE(rs.Fields("CategoryID").toLongLong(), last + 1);
+    }
+
+    void theToolRefusesWhatItMustNot() {
+        QCOMPARE(tool({"init", empty}).exitCode, 0);
+        const Run again = tool({"init", "--sample", empty});
+        QCOMPARE(again.exitCode, 1);
+        QVERIFY2(again.err.contains("not empty"), qPrintable(again.err));
+        QVERIFY(tool({"init", "--force", empty}).err.contains("--force"));
+        QCOMPARE(tool({"init", "--journal", "wal", empty}).exitCode, 2);
+
+        PostgresLink::connect(empty)->execScript("DROP VIEW \"qryRep3A\"; DELETE FROM \"My "
+                                                 "Company Information\"");
+        const Run check = tool({"check", empty});
+        QCOMPARE(check.exitCode, 1);
+        QVERIFY2(check.out.contains("missing saved query (view): qryRep3A") &&
+                     check.out.contains("My Company Information has no row"),
+                 qPrintable(check.out));
+        QString missing = empty + "_missing";
+        QCOMPARE(tool({"check", missing}).exitCode, 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDbPostgres)
+#include "tst_dbpostgres.moc"

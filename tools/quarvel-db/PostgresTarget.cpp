@@ -1,0 +1,198 @@
+#include "PostgresTarget.h"
+
+#include "DbTool.h"
+#include "Error.h"
+#include "data/DatabaseError.h"
+#include "data/postgres/PostgresLink.h"
+#include "sqlite/Database.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QSet>
+
+namespace quarvel::dbtool {
+
+namespace {
+
+// The tables in an order where every table comes after the tables it refers to.
+const char* const tableOrder[] = {"Categories",
+                                  "Suppliers",
+                                  "Employees",
+                                  "Shipping Methods",
+                                  "Products",
+                                  "Purchase Orders",
+                                  "Inventory Transactions",
+                                  "My Company Information"};
+
+QString quoted(const QString& name) {
+    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+// A value in COPY's text format.
+void appendCopyValue(QByteArray& out, const QVariant& value) {
+    if (value.isNull()) {
+        out += "\\N";
+        return;
+    }
+    if (value.typeId() == QMetaType::Double) {
+        out += QByteArray::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+        return;
+    }
+    for (const char c : value.toString().toUtf8()) {
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c;
+        }
+    }
+}
+
+QStringList sqliteColumns(const sqlite::Database& db, const QString& table) {
+    sqlite::Statement query = db.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
+    query.bindText(1, table);
+    QStringList list;
+    while (query.step())
+        list.append(query.text(0));
+    return list;
+}
+
+std::unique_ptr<PostgresLink> connectTo(const QString& url) {
+    try {
+        return PostgresLink::connect(url);
+    } catch (const DatabaseError& e) {
+        throw Error(e.message());
+    }
+}
+
+} // namespace
+
+QString PostgresTarget::schemaSql() {
+    QFile file(QStringLiteral(":/quarvel/schema-postgres.sql"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw Error(QStringLiteral("the built-in PostgreSQL schema is missing"));
+    return QString::fromUtf8(file.readAll());
+}
+
+void PostgresTarget::fill(const QString& url, const QString& source) {
+    const auto link = connectTo(url);
+    const QString name = withoutPassword(url);
+    try {
+        const qint64 objects =
+            link->exec(QStringLiteral("SELECT count(*) FROM pg_class WHERE relnamespace = "
+                                      "to_regnamespace(current_schema()) AND relkind IN ('r', "
+                                      "'p', 'v', 'm', 'S', 'f')"))
+                .value(0, 0)
+                .toLongLong();
+        if (objects > 0)
+            throw Error(QStringLiteral("%1 is not empty: quarvel-db makes the tables only in an "
+                                       "empty database (createdb makes one)")
+                            .arg(name));
+        sqlite::Database data(source, sqlite::OpenMode::ReadOnly);
+        link->execScript(QStringLiteral("BEGIN"));
+        link->execScript(schemaSql());
+        for (const char* table : tableOrder) {
+            const QString t = QString::fromLatin1(table);
+            const QStringList columns = sqliteColumns(data, t);
+            QStringList quotedColumns;
+            for (const QString& c : columns)
+                quotedColumns << quoted(c);
+            sqlite::Statement rows = data.prepare(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
+                                                      .arg(quotedColumns.join(u','), quoted(t)));
+            QByteArray copy;
+            while (rows.step()) {
+                for (int i = 0; i < columns.size(); ++i) {
+                    if (i > 0)
+                        copy += '\t';
+                    appendCopyValue(copy, rows.value(i));
+                }
+                copy += '\n';
+            }
+            link->copyIn(
+                QStringLiteral("COPY %1 (%2) FROM STDIN").arg(quoted(t), quotedColumns.join(u',')),
+                copy);
+            // The keys the rows brought: new rows are numbered after them.
+            const QString key = columns.first();
+            if (key.endsWith(QLatin1String("ID")) && t != u"My Company Information")
+                link->exec(QStringLiteral("SELECT setval(pg_get_serial_sequence($1, $2), "
+                                          "coalesce(max(%1), 0) + 1, false) FROM %2")
+                               .arg(quoted(key), quoted(t)),
+                           {quoted(t), key});
+        }
+        link->execScript(QStringLiteral("COMMIT"));
+        link->execScript(QStringLiteral("ANALYZE"));
+    } catch (const DatabaseError& e) {
+        throw Error(QStringLiteral("cannot build %1: %2").arg(name, e.message()));
+    }
+}
+
+QStringList PostgresTarget::check(const QString& url) {
+    const auto link = connectTo(url);
+    const QString name = withoutPassword(url);
+    QStringList problems;
+    try {
+        // What should be there: the names of schema.sql, read from a database made from it.
+        sqlite::Database reference(QStringLiteral(":memory:"), sqlite::OpenMode::Create);
+        reference.exec(dbtool::schemaSql());
+        sqlite::Statement expected = reference.prepare(QStringLiteral(
+            "SELECT name, type FROM sqlite_schema WHERE type IN ('table', 'view') AND name NOT "
+            "LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY type, rowid"));
+        const PostgresResult present = link->exec(QStringLiteral(
+            "SELECT c.relname, CASE WHEN c.relkind IN ('v', 'm') THEN 'view' ELSE 'table' END, "
+            "a.attname FROM pg_class c JOIN pg_attribute a ON a.attrelid = c.oid AND a.attnum > 0 "
+            "AND NOT a.attisdropped WHERE c.relnamespace = to_regnamespace(current_schema()) AND "
+            "c.relkind IN ('r', 'p', 'v', 'm')"));
+        QHash<QString, QString> types;
+        QSet<QString> columns;
+        for (int r = 0; r < present.rows(); ++r) {
+            types.insert(present.value(r, 0).toString(), present.value(r, 1).toString());
+            columns.insert(present.value(r, 0).toString() + u'.' + present.value(r, 2).toString());
+        }
+        while (expected.step()) {
+            const QString object = expected.text(0), type = expected.text(1);
+            const QString kind =
+                type == u"view" ? QStringLiteral("saved query (view)") : QStringLiteral("table");
+            if (!types.contains(object)) {
+                problems << QStringLiteral("missing %1: %2").arg(kind, object);
+                continue;
+            }
+            try {
+                link->exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(quoted(object)));
+            } catch (const DatabaseError& e) {
+                problems << QStringLiteral("%1 %2 fails: %3").arg(kind, object, e.message());
+                continue;
+            }
+            for (const QString& column : sqliteColumns(reference, object))
+                if (!columns.contains(object + u'.' + column))
+                    problems << QStringLiteral("missing column: %1.%2").arg(object, column);
+        }
+        const QString company = QStringLiteral("My Company Information");
+        if (types.contains(company) &&
+            link->exec(QStringLiteral("SELECT count(*) FROM %1").arg(quoted(company)))
+                    .value(0, 0)
+                    .toLongLong() == 0)
+            problems << QStringLiteral("%1 has no row").arg(company);
+        if (types.contains(QStringLiteral("Products")) &&
+            link->exec(QStringLiteral("SELECT has_table_privilege('\"Products\"', 'UPDATE')"))
+                    .value(0, 0)
+                    .toLongLong() == 0)
+            problems << QStringLiteral("%1 is read-only for this role: the program can show its "
+                                       "data but cannot save changes to it")
+                            .arg(name);
+    } catch (const DatabaseError& e) {
+        throw Error(QStringLiteral("cannot read %1: %2").arg(name, e.message()));
+    }
+    return problems;
+}
+
+} // namespace quarvel::dbtool

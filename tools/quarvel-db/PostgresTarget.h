@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace quarvel::dbtool {
+
+// quarvel-db on a PostgreSQL database, named by a postgresql:// URL. The tool never creates
+// or drops a database on the server: the URL names an existing, empty one (createdb makes
+// it), and the tool fills it with the tables, views and indexes of schema-postgres.sql (built
+// into the tool) in one transaction. The rows are those quarvel-db writes into a file: they
+// are made in a temporary SQLite file by the same code and copied over, so both engines get
+// the same data. The password comes from libpq's usual places (PGPASSWORD, ~/.pgpass).
+class PostgresTarget {
+public:
+    // Fills the empty database at url from the SQLite database file `source` (made from
+    // schema.sql). Throws Error when the database is not empty or a step fails.
+    static void fill(const QString& url, const QString& source);
+    // Every problem that would stop the program from working on the database, as check() says
+    // them for a file. Throws Error when the server cannot be reached.
+    static QStringList check(const QString& url);
+    static QString schemaSql();
+};
+
+} // namespace quarvel::dbtool
