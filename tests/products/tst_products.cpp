@@ -164,6 +164,10 @@ private slots:
         QVERIFY(f.boxes[1].text.contains("Form1.PushButton3_Click at line 106"));
         QCOMPARE(f.count("Products"), 2);
         QCOMPARE(quarvel::rsProducts->RecordCount(), 2);
+        // The refused row is still there to move to.
+        QCOMPARE(f.title(), QStringLiteral("Hammer"));
+        f.next();
+        QCOMPARE(f.title(), QStringLiteral("Saw"));
     }
 
     void addNewTransactionStampsTodayAndTheProduct() {
