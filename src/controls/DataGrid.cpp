@@ -107,11 +107,12 @@ void DataGrid::setColumnLocked(const QString& fieldName, bool locked) {
 }
 
 void DataGrid::setColumnList(const QString& fieldName, Recordset* list, const QString& listField,
-                             const QString& boundColumn, const QString& dataField) {
+                             const QString& boundColumn, const QString& dataField,
+                             const QString& editorName) {
     const int column = columnOf(fieldName);
     const int dataColumn = columnOf(dataField);
     if (column >= 0 && dataColumn >= 0)
-        m_model->setColumnList(column, {list, listField, boundColumn, dataColumn});
+        m_model->setColumnList(column, {list, listField, boundColumn, dataColumn, editorName});
 }
 
 QString DataGrid::columnCaption(int column) const {

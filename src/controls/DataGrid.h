@@ -53,8 +53,11 @@ public:
     // writes its `boundColumn` value into `dataField` of the row (in the empty last row it
     // begins a new row). The column shows the chosen row's `listField` at once, so a column
     // joined from the list's table (a product's name beside its ProductID) follows the write.
+    // The list, while open, is named `editorName` (its objectName) and, for a screen reader,
+    // by the column's caption.
     void setColumnList(const QString& fieldName, Recordset* list, const QString& listField,
-                       const QString& boundColumn, const QString& dataField);
+                       const QString& boundColumn, const QString& dataField,
+                       const QString& editorName = {});
     QString columnCaption(int column) const;
     bool isColumnLocked(int column) const;
 

@@ -20,6 +20,8 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     m_editBegins(index.column());
     if (const RecordsetModel::ColumnList* list = m_model->columnList(index.column())) {
         auto* combo = new QComboBox(parent);
+        combo->setObjectName(list->editorName);
+        combo->setAccessibleName(m_model->caption(index.column()));
         ListEntries::fill(*combo, list->list, list->listField, list->boundColumn);
         // A choice is the whole edit: it is committed at once.
         auto* self = const_cast<GridDelegate*>(this);

@@ -49,6 +49,7 @@ public:
         QString listField;
         QString boundColumn;
         int dataColumn = -1;
+        QString editorName; // the list editor's objectName
     };
     void setColumnList(int column, const ColumnList& list);
     // The column's list, or nullptr.

@@ -114,7 +114,8 @@ void OrderLines::layoutColumns() {
     m_grid->setColumnCaption(productColumn, tr("Product"));
     // The product list (dcbProductID): the names of dc7 shown, the ProductID written.
     m_grid->setColumnList(productColumn, m_products.get(), productColumn,
-                          QStringLiteral("ProductID"), QStringLiteral("ProductID"));
+                          QStringLiteral("ProductID"), QStringLiteral("ProductID"),
+                          QStringLiteral("dcbProductID"));
     m_grid->setColumnWidthTwips(QStringLiteral("UnitsOrdered"), 1500);
     m_grid->setColumnCaption(QStringLiteral("UnitsOrdered"), tr("Units Ordered"));
     m_grid->setColumnWidthTwips(QStringLiteral("UnitPrice"), 1500);
