@@ -220,17 +220,9 @@ private slots:
         QCOMPARE(cell(1, Date), QString("01/02/2022"));
     }
 
-    void currentRowFollowsTheRecordsetBothWays() {
-        QCOMPARE(grid->currentIndex().row(), 0);
-        clickCell(2, Description);
-        QCOMPARE(rs->AbsolutePosition(), 2);
-        QCOMPARE(grid->currentRowBookmark(), rs->bookmark());
-        rs->MoveFirst();
-        QCOMPARE(grid->currentIndex().row(), 0);
-        QCOMPARE(grid->currentColumn(), int(Description));
-    }
-
-    void editedRowIsWrittenWhenTheUserMovesOff() {
+    // An edited row is written when the user moves off it, or reported and kept when the
+    // database refuses it; the current row follows the recordset both ways.
+    void editedRowIsWrittenOnMovingOffOrKeptOnARefusal() {
         QSignalSpy begun(grid.get(), &DataGrid::cellEditBegun);
         QString valueWhenBegun;
         connect(grid.get(), &DataGrid::cellEditBegun, this,
@@ -238,18 +230,13 @@ private slots:
         typeIntoCell(1, Ordered, "12");
         QCOMPARE(begun.first().first().toInt(), int(Ordered));
         QCOMPARE(valueWhenBegun, QString("0.3")); // before the value landed
-        QCOMPARE(rs->Fields("UnitsOrdered").toInt(), 12);
+        QCOMPARE(rs->AbsolutePosition(), 1);
         QCOMPARE(stored("ROUND(UnitsOrdered, 2)", "TransactionID=2"), QString("0.3"));
-
         typeIntoCell(1, Date, "12/25/2021"); // a typed date is accepted too
         clickCell(0, Description);
-        QCOMPARE(rs->AbsolutePosition(), 0);
         QCOMPARE(stored("UnitsOrdered || ' ' || TransactionDate", "TransactionID=2"),
                  QString("12 2021-12-25"));
-        QVERIFY(boxes->boxes.isEmpty());
-    }
 
-    void refusedRowIsReportedAndKept() {
         typeIntoCell(0, Ordered, "many");
         clickCell(2, Description);
         QCOMPARE(boxes->boxes.size(), 1);
@@ -262,8 +249,11 @@ private slots:
         typeIntoCell(0, Ordered, "4");
         clickCell(2, Description);
         QCOMPARE(boxes->boxes.size(), 1);
-        QCOMPARE(rs->AbsolutePosition(), 2);
         QCOMPARE(stored("UnitsOrdered", "TransactionID=1"), QString("4"));
+        QCOMPARE(grid->currentRowBookmark(), rs->bookmark());
+        rs->MoveFirst();
+        QCOMPARE(grid->currentIndex().row(), 0);
+        QCOMPARE(grid->currentColumn(), int(Description));
     }
 
     void typingInTheEmptyLastRowBeginsANewRow() {
@@ -291,31 +281,18 @@ private slots:
         QCOMPARE(grid->newRow(), 4);
     }
 
-    void cellEditHandlerCanWriteTheRow() {
-        // The transaction page's handlers: defaults for a new row, and the row written
-        // whenever the next cell edit begins. A failure in the handler is reported.
-        connect(grid.get(), &DataGrid::newRowBegun, this, [&] {
-            rs->setField("ProductID", 1);
-            rs->setField("TransactionDate", QDate(2022, 3, 1));
-        });
+    // A handler that writes the row as the next cell edit begins (the transaction page's):
+    // a refused write is reported, and the edit itself goes on.
+    void aWriteRefusedInACellEditHandlerIsReported() {
         connect(grid.get(), &DataGrid::cellEditBegun, this, [&] {
             if (rs->EditMode() != Recordset::adEditNone)
                 rs->Update();
         });
-        const int newRow = grid->newRow();
-        typeIntoCell(newRow, Ordered, "9");
-        QCOMPARE(db->scalar("SELECT COUNT(*) FROM [Inventory Transactions]").toInt(), 4);
-        typeIntoCell(newRow, Received, "4");
-        QCOMPARE(stored("UnitsOrdered || ' ' || TransactionDate", "TransactionID=5"),
-                 QString("9 2022-03-01"));
-        QCOMPARE(rs->Fields("UnitsReceived").toInt(), 4);
-
-        typeIntoCell(newRow, Sold, "x");
-        typeIntoCell(newRow, Shrinkage, "1"); // the handler's Update is refused
+        typeIntoCell(0, Sold, "x");
+        typeIntoCell(0, Shrinkage, "1");
         QCOMPARE(boxes->boxes.size(), 1);
         QVERIFY(boxes->boxes.first().text.contains("UnitsSold"));
-        QCOMPARE(rs->Fields("UnitsShrinkage").toInt(), 1); // the edit itself went on
-        QCOMPARE(grid->newRow(), newRow + 1);
+        QCOMPARE(rs->Fields("UnitsShrinkage").toInt(), 1);
     }
 
     void deletedRowLeavesTheView() {
