@@ -28,21 +28,17 @@ inline bool show(QWidget& window) {
 inline void click(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
-
-// Clicks the button of `window` with the designer name `name`.
-inline void click(const QWidget& window, const char* name) {
-    auto* button = window.findChild<QAbstractButton*>(QLatin1String(name));
-    QVERIFY2(button, name);
+inline void click(const QWidget& window, const char* designerName) {
+    auto* button = window.findChild<QAbstractButton*>(QLatin1String(designerName));
+    QVERIFY2(button, designerName);
     click(button);
 }
 
 // Replaces the text of a one-line box as the user types it.
 inline void retype(QWidget* box, const QString& text) {
-    auto* line = qobject_cast<QLineEdit*>(box);
-    QVERIFY(line);
-    line->setFocus();
-    line->selectAll();
-    QTest::keyClicks(line, text);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, text);
 }
 
 // Types `text` into a cell: the cell made current, F2, the old text cleared, the text and,
@@ -67,23 +63,11 @@ inline QString cellText(const quarvel::controls::DataGrid* grid, int row, const 
     return grid->model()->index(row, grid->columnOf(field)).data().toString();
 }
 
-// The visible columns' captions, left to right.
-inline QStringList captions(const quarvel::controls::DataGrid* grid) {
-    QStringList result;
-    for (int column = 0; column < grid->model()->columnCount(); ++column)
-        if (!grid->isColumnHidden(column))
-            result << grid->model()->headerData(column, Qt::Horizontal).toString();
-    return result;
-}
-
-// The text of a box shown by an error trap: "<window>.<procedure> at line <n>", or empty.
+// "<window>.<procedure> at line <n>" of a box shown by an error trap, or empty.
 inline QString trapLocation(const BoxRecorder::Box& box) {
     if (box.title != QLatin1String("Application Error") || box.icon != QMessageBox::Warning)
         return QString();
-    const qsizetype start = box.text.indexOf(QLatin1String("in Quarvel2021/08/31."));
-    if (start < 0)
-        return QString();
-    return box.text.mid(start + 21).section(u'\n', 0, 0);
+    return box.text.section(QLatin1String("in Quarvel2021/08/31."), 1).section(u'\n', 0, 0);
 }
 
 } // namespace driver
@@ -104,7 +88,7 @@ public:
         window.reset();
     }
 
-    void click(const char* name) const { driver::click(*window, name); }
+    void click(const char* designerName) const { driver::click(*window, designerName); }
     // The one-line box Text1(index) of a single-record window.
     QLineEdit* line(int index) const { return qobject_cast<QLineEdit*>(window->box(index)); }
     void retype(int index, const QString& text) const { driver::retype(window->box(index), text); }

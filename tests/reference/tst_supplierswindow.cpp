@@ -72,14 +72,11 @@ private slots:
         driver::click(f.window->dc()->previousButton());
         QCOMPARE(f.heading(), QStringLiteral("Acme Tools 1"));
 
-        // An empty table loads without a report; Save reports the missing row, claims nothing.
+        // An empty table loads without a report; Add shows the new row at once.
         Fixture empty;
         QCOMPARE(empty.heading(), QStringLiteral("SupplierName FullName"));
-        empty.click("PushButton1");
-        QCOMPARE(empty.boxes.size(), 1);
-        QCOMPARE(trapLocation(empty.boxes[0]),
-                 QStringLiteral("Form5.PushButton1_Click at line 102"));
         empty.click("PushButton3");
+        QVERIFY(empty.boxes.isEmpty());
         QCOMPARE(stored(empty, "SupplierName"), QStringLiteral("New Supplier"));
         QCOMPARE(empty.heading(), QStringLiteral("New Supplier 1"));
         QTRY_VERIFY(empty.line(0)->hasFocus());
@@ -119,7 +116,8 @@ private slots:
         QCOMPARE(one.heading(), QStringLiteral("Only 1"));
     }
 
-    // Yes writes, No drops, and a write that fails keeps the window open with the edit.
+    // Yes writes (No drops: see Shipping Methods), and a write that fails keeps the window
+    // open with the edit.
     void nothingTypedIsLostOnSaveOrClose() {
         Fixture yes(suppliers);
         yes.retype(5, "Capital City");
@@ -128,12 +126,6 @@ private slots:
                                           "changes for \nSuppliers\n (choose Yes or No)."});
         QCOMPARE(yes.boxes[0].defaultButton, QMessageBox::Yes);
         QCOMPARE(stored(yes, "City"), QStringLiteral("Capital City"));
-
-        Fixture no(suppliers);
-        no.retype(5, "Nowhere");
-        no.answerNext(QMessageBox::No);
-        QVERIFY(no.window->close());
-        QCOMPARE(stored(no, "City"), QStringLiteral("Springfield"));
 
         // The row deleted by another user: Save reports it and claims nothing.
         Fixture f(suppliers);
