@@ -11,9 +11,8 @@ using namespace quarvel;
 namespace {
 
 int errorReports(const QList<BoxRecorder::Box>& boxes) {
-    return int(std::count_if(boxes.begin(), boxes.end(), [](const BoxRecorder::Box& box) {
-        return box.title == QLatin1String("Application Error");
-    }));
+    return int(std::count_if(boxes.begin(), boxes.end(),
+                             [](auto& box) { return !driver::trapLocation(box).isEmpty(); }));
 }
 
 } // namespace
@@ -50,8 +49,6 @@ private slots:
         QCOMPARE(f.window->employeeCombo()->currentText(), QStringLiteral("Lee, Ann"));
         QCOMPARE(f.window->shippingMethodCombo()->currentText(), QStringLiteral("Truck"));
         QCOMPARE(f.lineRecordset().RecordCount(), 2);
-        QCOMPARE(driver::captions(f.grid()),
-                 (QStringList{"Date", "Product", "Units Ordered", "Unit Price", "Subtotal"}));
         QCOMPARE(f.cell(1, "ProductName"), QStringLiteral("Hammer"));
         QCOMPARE(f.cell(1, "Subtotal"), QStringLiteral("7.5"));
         QCOMPARE(f.cell(2, "Subtotal"), QString());
@@ -97,11 +94,10 @@ private slots:
         QCOMPARE(f.scalar("SELECT count(*) FROM [Inventory Transactions]").toInt(), 3);
         QCOMPARE(f.id(), QStringLiteral("1"));
 
-        f.next();
-        f.boxes.clear();
+        f.next(); // order 2 has no lines: it goes, and order 1 shows
         f.answerNext(QMessageBox::Yes);
         f.click("PushButton3");
-        QCOMPARE(f.boxes.size(), 1);
+        QCOMPARE(errorReports(f.boxes), 1);
         QCOMPARE(f.scalar("SELECT count(*) FROM [Purchase Orders]").toInt(), 1);
         QCOMPARE(f.id(), QStringLiteral("1"));
     }
