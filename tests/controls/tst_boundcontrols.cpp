@@ -46,10 +46,7 @@ private slots:
         db->exec("INSERT INTO Categories (CategoryName) VALUES ('Tools'), ('Paint');"
                  "INSERT INTO Products (ProductName, CategoryID, ReorderLevel, "
                  "ProductDescription) VALUES ('Hammer', 2, 0.1 * 3, 'Steel'), "
-                 "('Brush', 1, 2.5, NULL), ('Saw', NULL, NULL, NULL);"
-                 "INSERT INTO Suppliers (SupplierName) VALUES ('Acme');"
-                 "INSERT INTO [Purchase Orders] (SupplierID, OrderDate) VALUES "
-                 "(1, '2021-03-04');");
+                 "('Brush', 1, 2.5, NULL), ('Saw', NULL, NULL, NULL);");
         products = open("Select * from Products");
         boxes = std::make_unique<BoxRecorder>();
     }
@@ -135,22 +132,6 @@ private slots:
         QCOMPARE(products->EditMode(), int(Recordset::adEditNone)); // the move added no edit
     }
 
-    void rebindingFollowsTheNewRecordset() {
-        DataControl dc;
-        dc.setRecordset(products.get());
-        BoundTextBox name;
-        name.bind(&dc, "ProductName");
-        QSignalSpy changed(&name, &BoundTextBox::changed);
-
-        Recordset other;
-        other.Open("Select * from Products Where ProductID=3", Connection::open(db->path()));
-        dc.setRecordset(&other);
-        QCOMPARE(name.text(), QString("Saw"));
-        QCOMPARE(changed.count(), 1);
-        products->MoveNext(); // the old recordset no longer drives the box
-        QCOMPARE(name.text(), QString("Saw"));
-    }
-
     void textBoxTakesWhatItsColumnTakes() {
         BoundTextBox name;
         name.bind(products.get(), "ProductName");
@@ -175,27 +156,10 @@ private slots:
         QCOMPARE(boxes->boxes.size(), 1);
     }
 
-    void textBoxShowsValuesInTheirForms() {
+    void boxFollowsItsField() {
         BoundTextBox level;
         level.bind(products.get(), "reorderlevel");
         QCOMPARE(level.text(), QString("0.3")); // no floating-point noise
-        products->MoveNext();
-        products->MoveLast();
-        QCOMPARE(level.text(), QString()); // Null
-
-        auto orders = open("Select * from [Purchase Orders]");
-        BoundTextBox date;
-        date.setDateFormat("MM/dd/yyyy");
-        date.bind(orders.get(), "OrderDate");
-        QCOMPARE(date.text(), QString("03/04/2021"));
-        date.selectAll();
-        QTest::keyClicks(&date, "12/31/2021");
-        orders->Update();
-        QCOMPARE(db->scalar("SELECT OrderDate FROM [Purchase Orders]").toString(),
-                 QString("2021-12-31"));
-    }
-
-    void boxFollowsItsFieldUntilUnbound() {
         BoundTextBox name;
         name.bind(products.get(), "ProductName");
         QSignalSpy changed(&name, &BoundTextBox::changed);
@@ -207,6 +171,7 @@ private slots:
 
         // Without a current row the box is empty and typing writes nothing.
         products->MoveLast();
+        QCOMPARE(level.text(), QString()); // Saw's Null
         products->MoveNext();
         QCOMPARE(name.text(), QString());
         QTest::keyClicks(&name, "ghost");
@@ -218,15 +183,6 @@ private slots:
         name.setReadOnly(true);
         QTest::keyClicks(&name, "x");
         QCOMPARE(products->EditMode(), int(Recordset::adEditNone));
-
-        // Unbound, every bound control shows nothing and no longer follows the row.
-        BoundTextArea notes;
-        notes.bind(products.get(), "ProductDescription");
-        name.unbind();
-        notes.unbind();
-        QCOMPARE(notes.text(), QString());
-        products->setField("ProductName", "Mallet");
-        QCOMPARE(name.text(), QString());
     }
 
     void comboShowsOneColumnAndStoresAnother() {
@@ -254,19 +210,6 @@ private slots:
         products->MoveFirst();
         QCOMPARE(db->scalar("SELECT CategoryID FROM Products WHERE ProductID=3"),
                  combo.itemData(picked));
-
-        // The list follows its recordset: a category added elsewhere appears after a
-        // re-query, a renamed one at once; the bound row's entry stays shown.
-        const int changesBefore = changed.count();
-        db->exec("INSERT INTO Categories (CategoryName) VALUES ('Garden')");
-        categories->Requery();
-        QCOMPARE(combo.itemText(2), QString("Garden"));
-        QCOMPARE(combo.currentText(), QString("Paint"));
-        QCOMPARE(changed.count(), changesBefore);
-        categories->MoveTo(1);
-        categories->setField("CategoryName", "Paints");
-        QCOMPARE(combo.currentText(), QString("Paints"));
-        QCOMPARE(changed.count(), changesBefore + 1);
     }
 };
 

@@ -1,6 +1,5 @@
 #include "BoxRecorder.h"
 #include "TempDatabase.h"
-#include "controls/DataControl.h"
 #include "controls/DataGrid.h"
 #include "controls/RecordsetModel.h"
 #include "controls/ValueFormat.h"
@@ -242,15 +241,12 @@ private slots:
 
     void typingInTheEmptyLastRowBeginsANewRow() {
         QSignalSpy begunRows(grid.get(), &DataGrid::newRowBegun);
-        QVariant descriptionWhenBegun = "unset";
         connect(grid.get(), &DataGrid::newRowBegun, this, [&] {
-            descriptionWhenBegun = rs->Fields("TransactionDescription");
             rs->setField("ProductID", 1);
             rs->setField("TransactionDate", QDate(2022, 2, 1));
         });
         typeIntoCell(grid->newRow(), Description, "Found");
         QCOMPARE(begunRows.count(), 1);
-        QVERIFY(descriptionWhenBegun.isNull()); // before the typed value landed
         QCOMPARE(grid->newRow(), 4);
         QCOMPARE(grid->currentIndex().row(), 3);
         QCOMPARE(cell(3, Description), QString("Found"));
@@ -289,19 +285,6 @@ private slots:
         rs->Requery();
         QCOMPARE(grid->model()->rowCount(), 1); // just the new row
         QCOMPARE(grid->model()->headerData(Date, Qt::Horizontal).toString(), QString("Date"));
-    }
-
-    void followsTheDataControlsRecordset() {
-        DataControl dc1;
-        dc1.setRecordset(rs.get());
-        DataGrid other;
-        other.setDataControl(&dc1);
-        Recordset replacement;
-        replacement.Open("Select * FROM [Inventory Transactions] Where ProductID=2",
-                         Connection::open(db->path()));
-        dc1.setRecordset(&replacement);
-        QCOMPARE(other.recordset(), &replacement);
-        QCOMPARE(other.model()->rowCount(), 2);
     }
 };
 

@@ -1,11 +1,7 @@
 #include "OrdersFixture.h"
-#include "app/ProductsWindow.h"
-#include "app/TaskMenu.h"
 #include "orders/PauseWindow.h"
-#include "products/ProductEditor.h"
 
 #include <QSignalSpy>
-#include <QTimer>
 
 using namespace quarvel;
 
@@ -99,38 +95,6 @@ private slots:
         pause.Form_Load();
         pause.show();
         QTRY_VERIFY(!pause.isVisible());
-    }
-
-    // The task menu's "Browse Purchase Orders": a line entered in the window shows in the
-    // Products window's Units on Order once the window closes.
-    void theProductsWindowFollowsTheUnitsOrdered() {
-        TempDatabase db;
-        fillOrders(db);
-        qputenv("QUARVEL_DATABASE", db.path().toUtf8());
-        QTemporaryDir folder;
-        BoxRecorder boxes; // the closing question answered with its default, Yes
-        ProductsWindow products(folder.path());
-        products.Form_Load();
-        products.show();
-        WindowTable::registerWindow("Form9", [](QWidget*) {});
-        QCOMPARE(products.editor()->box(7)->text(), QStringLiteral("3"));
-        QTimer::singleShot(0, [&] {
-            auto* window = qobject_cast<PurchaseOrdersWindow*>(QApplication::activeModalWidget());
-            QVERIFY(window);
-            auto* grid = window->lines()->grid();
-            const int row = grid->newRow();
-            const auto index = [&](const char* field) {
-                return grid->model()->index(row, grid->columnOf(field));
-            };
-            QVERIFY(grid->model()->setData(index("ProductName"), 1));
-            QVERIFY(grid->model()->setData(index("UnitsOrdered"), "10"));
-            window->close();
-        });
-        QTest::mouseClick(products.taskMenu()->entry(1), Qt::LeftButton);
-        QCOMPARE(boxes.boxes.size(), 1);
-        QCOMPARE(products.editor()->box(7)->text(), QStringLiteral("13"));
-        QCOMPARE(rsTransactions->RecordCount(), 3);
-        WindowTable::clear();
     }
 };
 
