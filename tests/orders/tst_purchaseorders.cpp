@@ -1,5 +1,4 @@
 #include "OrdersFixture.h"
-#include "controls/BoundTextBox.h"
 #include "controls/DataCombo.h"
 #include "controls/LinkLabel.h"
 #include "reports/Printers.h"
