@@ -1,6 +1,5 @@
 #include "BoxRecorder.h"
 #include "TempDatabase.h"
-#include "controls/DataControl.h"
 #include "controls/DataGrid.h"
 #include "controls/RecordsetModel.h"
 #include "controls/ValueFormat.h"
@@ -134,12 +133,6 @@ private slots:
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(0, PoId).center());
         QCOMPARE(begun.count(), 0);
         QCOMPARE(cell(0, PoId), QString("1"));
-
-        // A new binding starts from the default layout again.
-        grid->setRecordset(rs.get());
-        QVERIFY(!grid->isColumnHidden(Id));
-        QCOMPARE(header(PoId), QString("PurchaseOrderID"));
-        QVERIFY(!grid->isColumnLocked(PoId));
     }
 
     void editRoleIsTheValueAndTheEditorShowsTheText() {
@@ -171,43 +164,27 @@ private slots:
         QCOMPARE(cell(0, LineName), QString("Hammer"));
         QCOMPARE(cell(1, LineName), QString()); // a line without a product
 
-        // The user opens the list of a line and chooses an entry, which commits it at once.
-        const auto choose = [this](int row, Qt::Key key) {
-            clickCell(row, LineName);
-            QTest::keyClick(grid.get(), Qt::Key_F2);
-            auto* list = qobject_cast<QComboBox*>(QApplication::focusWidget());
-            QVERIFY(list);
-            QCOMPARE(list->count(), 2);
-            QTest::keyClick(list, key);
-            QTRY_VERIFY(!qobject_cast<QComboBox*>(QApplication::focusWidget()));
-        };
-        QSignalSpy chosen(grid.get(), &DataGrid::listChosen);
-        choose(1, Qt::Key_End); // Saw
-        QCOMPARE(cell(1, LineName), QString("Saw"));
-        QTRY_COMPARE(chosen.count(), 1);
-        QCOMPARE(chosen[0][0].toInt(), int(LineName));
-        clickCell(0, LineName);
-        QVERIFY(boxes->boxes.isEmpty());
-        QCOMPARE(stored("ProductID", "UnitsOrdered=2"), QString("2"));
-
-        // In the empty last row a choice begins a new line.
+        // In the empty last row a choice (which commits at once) begins a new line; the
+        // window's own choices on a line are the Purchase Orders window's tests.
         QSignalSpy begunRows(grid.get(), &DataGrid::newRowBegun);
         connect(grid.get(), &DataGrid::newRowBegun, this,
                 [&] { lines.setField("PurchaseOrderID", 1); });
-        choose(grid->newRow(), Qt::Key_Home); // Hammer
+        clickCell(grid->newRow(), LineName);
+        QTest::keyClick(grid.get(), Qt::Key_F2);
+        auto* list = qobject_cast<QComboBox*>(QApplication::focusWidget());
+        QVERIFY(list);
+        QCOMPARE(list->count(), 2);
+        QTest::keyClick(list, Qt::Key_Home); // Hammer
+        QTRY_VERIFY(!qobject_cast<QComboBox*>(QApplication::focusWidget()));
         QCOMPARE(begunRows.count(), 1);
         QCOMPARE(cell(2, LineName), QString("Hammer"));
         QCOMPARE(cell(2, LineProductId), QString("1"));
+        QTRY_VERIFY(boxes->boxes.isEmpty());
 
-        // A list entry renamed shows at once, and so does the list read again in a new order.
-        products.MoveFirst();
-        products.setField("ProductName", "Claw Hammer");
-        QCOMPARE(cell(2, LineName), QString("Claw Hammer"));
-        products.Update();
-        QCOMPARE(cell(2, LineName), QString("Claw Hammer"));
+        // The list read again in a new order still shows the chosen names.
         db->exec("INSERT INTO Products (ProductName) VALUES ('Anvil')");
         products.Requery();
-        QCOMPARE(cell(2, LineName), QString("Claw Hammer"));
+        QCOMPARE(cell(2, LineName), QString("Hammer"));
     }
 
     void datesShowInTheShortFormWithAFourDigitYear() {
@@ -220,17 +197,9 @@ private slots:
         QCOMPARE(cell(1, Date), QString("01/02/2022"));
     }
 
-    void currentRowFollowsTheRecordsetBothWays() {
-        QCOMPARE(grid->currentIndex().row(), 0);
-        clickCell(2, Description);
-        QCOMPARE(rs->AbsolutePosition(), 2);
-        QCOMPARE(grid->currentRowBookmark(), rs->bookmark());
-        rs->MoveFirst();
-        QCOMPARE(grid->currentIndex().row(), 0);
-        QCOMPARE(grid->currentColumn(), int(Description));
-    }
-
-    void editedRowIsWrittenWhenTheUserMovesOff() {
+    // An edited row is written when the user moves off it, or reported and kept when the
+    // database refuses it; the current row follows the recordset both ways.
+    void editedRowIsWrittenOnMovingOffOrKeptOnARefusal() {
         QSignalSpy begun(grid.get(), &DataGrid::cellEditBegun);
         QString valueWhenBegun;
         connect(grid.get(), &DataGrid::cellEditBegun, this,
@@ -238,18 +207,13 @@ private slots:
         typeIntoCell(1, Ordered, "12");
         QCOMPARE(begun.first().first().toInt(), int(Ordered));
         QCOMPARE(valueWhenBegun, QString("0.3")); // before the value landed
-        QCOMPARE(rs->Fields("UnitsOrdered").toInt(), 12);
+        QCOMPARE(rs->AbsolutePosition(), 1);
         QCOMPARE(stored("ROUND(UnitsOrdered, 2)", "TransactionID=2"), QString("0.3"));
-
         typeIntoCell(1, Date, "12/25/2021"); // a typed date is accepted too
         clickCell(0, Description);
-        QCOMPARE(rs->AbsolutePosition(), 0);
         QCOMPARE(stored("UnitsOrdered || ' ' || TransactionDate", "TransactionID=2"),
                  QString("12 2021-12-25"));
-        QVERIFY(boxes->boxes.isEmpty());
-    }
 
-    void refusedRowIsReportedAndKept() {
         typeIntoCell(0, Ordered, "many");
         clickCell(2, Description);
         QCOMPARE(boxes->boxes.size(), 1);
@@ -262,21 +226,21 @@ private slots:
         typeIntoCell(0, Ordered, "4");
         clickCell(2, Description);
         QCOMPARE(boxes->boxes.size(), 1);
-        QCOMPARE(rs->AbsolutePosition(), 2);
         QCOMPARE(stored("UnitsOrdered", "TransactionID=1"), QString("4"));
+        QCOMPARE(grid->currentRowBookmark(), rs->bookmark());
+        rs->MoveFirst();
+        QCOMPARE(grid->currentIndex().row(), 0);
+        QCOMPARE(grid->currentColumn(), int(Description));
     }
 
     void typingInTheEmptyLastRowBeginsANewRow() {
         QSignalSpy begunRows(grid.get(), &DataGrid::newRowBegun);
-        QVariant descriptionWhenBegun = "unset";
         connect(grid.get(), &DataGrid::newRowBegun, this, [&] {
-            descriptionWhenBegun = rs->Fields("TransactionDescription");
             rs->setField("ProductID", 1);
             rs->setField("TransactionDate", QDate(2022, 2, 1));
         });
         typeIntoCell(grid->newRow(), Description, "Found");
         QCOMPARE(begunRows.count(), 1);
-        QVERIFY(descriptionWhenBegun.isNull()); // before the typed value landed
         QCOMPARE(grid->newRow(), 4);
         QCOMPARE(grid->currentIndex().row(), 3);
         QCOMPARE(cell(3, Description), QString("Found"));
@@ -291,56 +255,18 @@ private slots:
         QCOMPARE(grid->newRow(), 4);
     }
 
-    void cellEditHandlerCanWriteTheRow() {
-        // The transaction page's handlers: defaults for a new row, and the row written
-        // whenever the next cell edit begins. A failure in the handler is reported.
-        connect(grid.get(), &DataGrid::newRowBegun, this, [&] {
-            rs->setField("ProductID", 1);
-            rs->setField("TransactionDate", QDate(2022, 3, 1));
-        });
+    // A handler that writes the row as the next cell edit begins (the transaction page's):
+    // a refused write is reported, and the edit itself goes on.
+    void aWriteRefusedInACellEditHandlerIsReported() {
         connect(grid.get(), &DataGrid::cellEditBegun, this, [&] {
             if (rs->EditMode() != Recordset::adEditNone)
                 rs->Update();
         });
-        const int newRow = grid->newRow();
-        typeIntoCell(newRow, Ordered, "9");
-        QCOMPARE(db->scalar("SELECT COUNT(*) FROM [Inventory Transactions]").toInt(), 4);
-        typeIntoCell(newRow, Received, "4");
-        QCOMPARE(stored("UnitsOrdered || ' ' || TransactionDate", "TransactionID=5"),
-                 QString("9 2022-03-01"));
-        QCOMPARE(rs->Fields("UnitsReceived").toInt(), 4);
-
-        typeIntoCell(newRow, Sold, "x");
-        typeIntoCell(newRow, Shrinkage, "1"); // the handler's Update is refused
+        typeIntoCell(0, Sold, "x");
+        typeIntoCell(0, Shrinkage, "1");
         QCOMPARE(boxes->boxes.size(), 1);
         QVERIFY(boxes->boxes.first().text.contains("UnitsSold"));
-        QCOMPARE(rs->Fields("UnitsShrinkage").toInt(), 1); // the edit itself went on
-        QCOMPARE(grid->newRow(), newRow + 1);
-    }
-
-    void deletedRowLeavesTheView() {
-        clickCell(1, Description);
-        rs->Delete();
-        QCOMPARE(grid->model()->rowCount(), 3);
-        QCOMPARE(cell(1, Description), QString("Third"));
-        // Re-querying brings the grid along.
-        db->exec("DELETE FROM [Inventory Transactions] WHERE ProductID=1");
-        rs->Requery();
-        QCOMPARE(grid->model()->rowCount(), 1); // just the new row
-        QCOMPARE(grid->model()->headerData(Date, Qt::Horizontal).toString(), QString("Date"));
-    }
-
-    void followsTheDataControlsRecordset() {
-        DataControl dc1;
-        dc1.setRecordset(rs.get());
-        DataGrid other;
-        other.setDataControl(&dc1);
-        Recordset replacement;
-        replacement.Open("Select * FROM [Inventory Transactions] Where ProductID=2",
-                         Connection::open(db->path()));
-        dc1.setRecordset(&replacement);
-        QCOMPARE(other.recordset(), &replacement);
-        QCOMPARE(other.model()->rowCount(), 2);
+        QCOMPARE(rs->Fields("UnitsShrinkage").toInt(), 1);
     }
 };
 

@@ -3,27 +3,17 @@
 // A Purchase Orders window over a temporary database, with every message box recorded and
 // answered from a queue, and the pause window replaced by a counter.
 
-#include "BoxRecorder.h"
-#include "TempDatabase.h"
+#include "../reference/WindowDriver.h"
 #include "controls/BoundTextBox.h"
-#include "controls/DataControl.h"
-#include "controls/DataGrid.h"
 #include "data/Recordset.h"
 #include "orders/OrderLines.h"
 #include "orders/PurchaseOrdersWindow.h"
 #include "shell/Globals.h"
 #include "shell/WindowTable.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QToolButton>
-#include <memory>
 
 using quarvel::orders::PurchaseOrdersWindow;
 using quarvel::shell::WindowTable;
@@ -46,11 +36,10 @@ inline void fillOrders(const TempDatabase& db) {
 
 class OrdersFixture : public BoxRecorder {
 public:
-    explicit OrdersFixture(bool newOrder = false,
-                           const std::function<void(const TempDatabase&)>& prepare = {}) {
+    explicit OrdersFixture(bool newOrder = false, const QString& sql = QString()) {
         fillOrders(db);
-        if (prepare)
-            prepare(db);
+        if (!sql.isEmpty())
+            db.exec(sql);
         qputenv("QUARVEL_DATABASE", db.path().toUtf8());
         QLocale::setDefault(QLocale::c());
         quarvel::setTodayForTesting(QDate(2022, 2, 3));
@@ -58,9 +47,7 @@ public:
         quarvel::blnNewPurchaseOrder = newOrder;
         window = std::make_unique<PurchaseOrdersWindow>(m_programFolder.path());
         window->Form_Load();
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        if (!QTest::qWaitForWindowActive(window.get()))
+        if (!driver::show(*window))
             qWarning("the Purchase Orders window did not become active");
     }
 
@@ -71,22 +58,13 @@ public:
         quarvel::setTodayForTesting(QDate());
     }
 
-    quarvel::orders::OrderLines* lines() const { return window->lines(); }
-    quarvel::controls::DataGrid* grid() const { return lines()->grid(); }
-    quarvel::Recordset& lineRecordset() const { return *lines()->lines(); }
+    quarvel::controls::DataGrid* grid() const { return window->lines()->grid(); }
+    quarvel::Recordset& lineRecordset() const { return *window->lines()->lines(); }
     QString heading() const { return window->heading()->text(); }
-    void click(const char* name) const {
-        auto* button = window->findChild<QAbstractButton*>(name);
-        QVERIFY2(button, name);
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-    void next() const { QTest::mouseClick(window->dc()->nextButton(), Qt::LeftButton); }
-    void retype(int index, const QString& text) const {
-        auto* box = window->box(index);
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, text);
-    }
+    QString id() const { return window->idLabel()->text(); }
+    void click(const char* name) const { driver::click(*window, name); }
+    void next() const { driver::click(window->dc()->nextButton()); }
+    void retype(int index, const QString& text) const { driver::retype(window->box(index), text); }
     QVariant scalar(const QString& sql) const { return db.scalar(sql); }
     int rowOfLine(int transactionId) const {
         const int column = lineRecordset().fieldIndex("TransactionID");
@@ -95,21 +73,12 @@ public:
                 return row;
         return -1;
     }
-    QString cell(int row, const char* field) const {
-        return grid()->model()->index(row, grid()->columnOf(field)).data().toString();
+    // What line `transactionId` shows in column `field`.
+    QString cell(int transactionId, const char* field) const {
+        return driver::cellText(grid(), rowOfLine(transactionId), field);
     }
-    // Types into a cell as a user does: the cell made current, F2, the text, Enter.
     void typeInCell(int row, const char* field, const QString& text) const {
-        grid()->setFocus();
-        grid()->setCurrentIndex(grid()->model()->index(row, grid()->columnOf(field)));
-        QTest::keyClick(grid(), Qt::Key_F2);
-        QWidget* editor = QApplication::focusWidget();
-        QVERIFY(editor && editor != grid());
-        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(editor, Qt::Key_Delete);
-        QTest::keyClicks(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_COMPARE(QApplication::focusWidget(), grid());
+        driver::typeInCell(grid(), row, field, text);
     }
     // Opens the Product cell's list of a row and clicks `product` in it.
     void chooseProduct(int row, const QString& product) const {

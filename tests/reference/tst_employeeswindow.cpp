@@ -1,46 +1,40 @@
-// The Employees window (Form6): its columns, the work-phone mask on what is typed into the
+// The Employees window (Form6), which carries the grid editor the Product Categories window
+// shares: the work-phone mask on what is typed into the
 // grid, adding and deleting, and closing with a grid edit not yet written.
 
-#include "GridWindowDriver.h"
-
-#include "BoxRecorder.h"
-#include "TempDatabase.h"
+#include "WindowDriver.h"
 #include "data/Recordset.h"
-#include "platform/Twips.h"
 #include "reference/EmployeesWindow.h"
 #include "shell/Globals.h"
 
-using namespace grid_window;
-using quarvel::rsEmployees;
-using quarvel::reference::EmployeesWindow;
+using driver::cellText;
+using driver::click;
+using driver::typeInCell;
 
 namespace {
 
-// An Employees window, loaded and shown, over `employees` rows ("First1", ...).
-struct EmployeesFixture : BoxRecorder {
-    explicit EmployeesFixture(int employees = 2) {
-        for (int i = 1; i <= employees; ++i)
-            db.exec(QStringLiteral("INSERT INTO Employees (FirstName, Title) VALUES ('First%1', "
-                                   "'Clerk')")
-                        .arg(i));
-        qputenv("QUARVEL_DATABASE", db.path().toUtf8());
-        w.Form_Load();
-        shown = show(w);
-    }
+QString employees(int count) {
+    QStringList rows;
+    for (int i = 1; i <= count; ++i)
+        rows << QStringLiteral("('First%1', 'Clerk')").arg(i);
+    return "INSERT INTO Employees (FirstName, Title) VALUES " + rows.join(',');
+}
+
+// An Employees window, loaded and shown, over `count` rows ("First1", ...).
+struct EmployeesFixture : WindowDriver<quarvel::reference::EmployeesWindow> {
+    explicit EmployeesFixture(int count = 2) : WindowDriver(employees(count)) {}
     ~EmployeesFixture() {
-        clearAnswers();
-        rsEmployees.reset(); // it outlives its window, not the database
+        window.reset();
+        quarvel::rsEmployees.reset(); // it outlives its window, not the database
     }
-    QVariant stored(int id, const char* field) const {
-        return db.scalar(
+    QVariant employee(int id, const char* field) const {
+        return stored(
             QStringLiteral("SELECT %1 FROM Employees WHERE EmployeeID = %2").arg(field).arg(id));
     }
-    int count() const { return db.scalar("SELECT count(*) FROM Employees").toInt(); }
-    void click(QAbstractButton* button) const { QTest::mouseClick(button, Qt::LeftButton); }
-
-    TempDatabase db;
-    EmployeesWindow w;
-    bool shown = false;
+    quarvel::controls::DataGrid* grid() const { return window->grid(); }
+    bool inView(int row) const {
+        return grid()->viewport()->rect().contains(grid()->cellRect(row, 1));
+    }
 };
 
 } // namespace
@@ -49,23 +43,6 @@ class TestEmployeesWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void columns() {
-        EmployeesFixture f;
-        QVERIFY(f.shown);
-        QVERIFY2(f.boxes.isEmpty(), qPrintable(f.boxes.value(0).text));
-        QCOMPARE(captions(f.w), (QStringList{"First Name", "Last Name", "Title", "Work Phone",
-                                             "Extension", "Email Name"}));
-        QList<int> widths;
-        for (const char* field :
-             {"FirstName", "LastName", "Title", "WorkPhone", "Extension", "EmailName"})
-            widths << f.w.grid()->columnWidth(f.w.grid()->columnOf(field));
-        QList<int> expected;
-        for (int twips : {1200, 1500, 2000, 1500, 1000, 2000})
-            expected << quarvel::platform::Twips::toPixels(twips, Qt::Horizontal, &f.w);
-        QCOMPARE(widths, expected);
-        QCOMPARE(f.w.grid()->currentIndex().row(), 0);
-    }
-
     void workPhoneMask_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
@@ -87,58 +64,56 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, written);
         EmployeesFixture f;
-        typeInCell(f.w, 0, "WorkPhone", typed);
-        QCOMPARE(cellText(f.w, 0, "WorkPhone"), written);
-        QTest::keyClick(f.w.grid(), Qt::Key_Down); // writes the row left
+        typeInCell(f.grid(), 0, "WorkPhone", typed);
+        QCOMPARE(cellText(f.grid(), 0, "WorkPhone"), written);
+        QTest::keyClick(f.grid(), Qt::Key_Down); // writes the row left
         QVERIFY2(f.boxes.isEmpty(), qPrintable(f.boxes.value(0).text));
-        QCOMPARE(f.stored(1, "WorkPhone").toString(), written);
+        QCOMPARE(f.employee(1, "WorkPhone").toString(), written);
     }
 
+    // Add shows the new row in view; a row used by an order is not deleted; No is the
+    // default; Yes deletes and shows the first row; the last row goes without a report.
     void addAndDelete() {
-        EmployeesFixture f;
-        f.click(f.w.addButton());
-        QCOMPARE(f.count(), 3);
-        QCOMPARE(f.w.grid()->currentIndex().row(), 2);
-        QCOMPARE(cellText(f.w, 2, "FirstName"), QStringLiteral("New Employee"));
+        EmployeesFixture f(60);
+        click(f.window->addButton());
+        QCOMPARE(f.grid()->currentIndex().row(), 60);
+        QVERIFY(f.inView(60));
+        QCOMPARE(cellText(f.grid(), 60, "FirstName"), QStringLiteral("New Employee"));
         // Another cell typed: the empty work phone stays empty.
-        typeInCell(f.w, 2, "Title", "Buyer");
-        QTest::keyClick(f.w.grid(), Qt::Key_Up);
-        QCOMPARE(f.stored(3, "Title"), QVariant("Buyer"));
-        QVERIFY(f.stored(3, "WorkPhone").isNull());
+        typeInCell(f.grid(), 60, "Title", "Buyer");
+        QTest::keyClick(f.grid(), Qt::Key_Up);
+        QCOMPARE(f.employee(61, "Title"), QVariant("Buyer"));
+        QVERIFY(f.employee(61, "WorkPhone").isNull());
 
-        // The question names the first name; a row used by an order is not deleted.
-        f.db.exec("INSERT INTO [Purchase Orders] (EmployeeID) VALUES (2)");
+        f.db.exec("INSERT INTO [Purchase Orders] (EmployeeID) VALUES (60)");
         f.answerNext(QMessageBox::Yes);
-        f.click(f.w.deleteButton());
+        click(f.window->deleteButton());
         QCOMPARE(f.boxes.size(), 2);
         QCOMPARE(f.boxes[0].text,
-                 QStringLiteral("Do you really want to delete this Employee ?\nFor: First2"));
+                 QStringLiteral("Do you really want to delete this Employee ?\nFor: First60"));
         QVERIFY2(f.boxes[1].text.startsWith("This row of 'Employees' cannot be deleted: 1 row "
                                             "of 'Purchase Orders' still refers to it.\n"),
                  qPrintable(f.boxes[1].text));
         QVERIFY(f.boxes[1].text.contains("Form6.PushButton1_Click at line 108\n"));
-        QCOMPARE(f.w.grid()->currentIndex().row(), 1);
-        QCOMPARE(f.count(), 3);
+        QCOMPARE(f.count("Employees"), 61);
 
-        // No is the default; Yes deletes and shows the first row.
-        f.click(f.w.dc3()->lastButton());
+        click(f.window->dc3()->lastButton());
         f.takeBoxes();
-        f.click(f.w.deleteButton());
+        click(f.window->deleteButton());
         QCOMPARE(f.boxes.value(0).defaultButton, QMessageBox::No);
-        QCOMPARE(f.count(), 3);
+        QCOMPARE(f.count("Employees"), 61);
         f.answerNext(QMessageBox::Yes);
-        f.click(f.w.deleteButton());
-        QCOMPARE(f.count(), 2);
-        QCOMPARE(f.w.grid()->currentIndex().row(), 0);
-    }
+        click(f.window->deleteButton());
+        QCOMPARE(f.count("Employees"), 60);
+        QCOMPARE(f.grid()->currentIndex().row(), 0);
+        QVERIFY(f.inView(0));
 
-    void deleteOfTheLastRowThenWithNoRow() {
-        EmployeesFixture f(1);
-        f.answerNext(QMessageBox::Yes);
-        f.click(f.w.deleteButton());
-        f.click(f.w.deleteButton());
-        QCOMPARE(f.count(), 0);
-        QCOMPARE(f.texts(),
+        EmployeesFixture one(1);
+        one.answerNext(QMessageBox::Yes);
+        click(one.window->deleteButton());
+        click(one.window->deleteButton()); // no row: nothing to ask about
+        QCOMPARE(one.count("Employees"), 0);
+        QCOMPARE(one.texts(),
                  QStringList{"Do you really want to delete this Employee ?\nFor: First1"});
     }
 
@@ -146,41 +121,31 @@ private slots:
         // Nothing typed: no question, and a stored number is not masked behind the user's back.
         EmployeesFixture e;
         e.db.exec("UPDATE Employees SET WorkPhone = '555.123.4567'");
-        e.w.Form_Load();
-        QVERIFY(e.w.close());
+        e.window->Form_Load();
+        QVERIFY(e.window->close());
         QVERIFY(e.boxes.isEmpty());
-        QCOMPARE(e.stored(1, "WorkPhone"), QVariant("555.123.4567"));
+        QCOMPARE(e.employee(1, "WorkPhone"), QVariant("555.123.4567"));
 
         // A write that fails keeps the window open with the edit; No then drops it.
         EmployeesFixture f;
-        typeInCell(f.w, 1, "Title", "Buyer");
+        typeInCell(f.grid(), 1, "Title", "Buyer");
         f.db.exec("UPDATE Employees SET Title = 'Manager' WHERE EmployeeID = 2");
-        f.answerNext(QMessageBox::Yes);
-        QVERIFY(!f.w.close());
+        QVERIFY(!f.window->close()); // answered with the default, Yes
         QCOMPARE(f.boxes.size(), 2);
         QCOMPARE(f.boxes[0].text, QStringLiteral("  Employee is changed.\nDo you want to save "
                                                  "your changes for \nEmployees\n (choose Yes or "
                                                  "No)."));
         QVERIFY(f.boxes[1].text.contains("Form6.Form_QueryUnload at line 102\n"));
-        QCOMPARE(cellText(f.w, 1, "Title"), QStringLiteral("Buyer"));
+        QCOMPARE(cellText(f.grid(), 1, "Title"), QStringLiteral("Buyer"));
         f.answerNext(QMessageBox::No);
-        QVERIFY(f.w.close());
-        QCOMPARE(f.stored(2, "Title"), QVariant("Manager"));
+        QVERIFY(f.window->close());
+        QCOMPARE(f.employee(2, "Title"), QVariant("Manager"));
 
         // Yes writes what an editor still open holds, the mask included.
         EmployeesFixture g;
-        typeInCell(g.w, 1, "WorkPhone", "555 123 4567", false);
-        g.answerNext(QMessageBox::Yes);
-        QVERIFY(g.w.close());
-        QCOMPARE(g.stored(2, "WorkPhone"), QVariant("(555) 123-4567"));
-    }
-
-    void theCurrentRowStaysInView() {
-        EmployeesFixture f(60);
-        f.click(f.w.addButton());
-        QVERIFY(f.w.grid()->viewport()->rect().contains(f.w.grid()->cellRect(60, 1)));
-        f.click(f.w.dc3()->firstButton());
-        QVERIFY(f.w.grid()->viewport()->rect().contains(f.w.grid()->cellRect(0, 1)));
+        typeInCell(g.grid(), 1, "WorkPhone", "555 123 4567", false);
+        QVERIFY(g.window->close());
+        QCOMPARE(g.employee(2, "WorkPhone"), QVariant("(555) 123-4567"));
     }
 };
 
