@@ -87,6 +87,8 @@ public:
         QTest::keyClick(grid(), Qt::Key_F2);
         auto* list = qobject_cast<QComboBox*>(QApplication::focusWidget());
         QVERIFY(list);
+        QCOMPARE(list->objectName(), QStringLiteral("dcbProductID"));
+        QCOMPARE(list->accessibleName(), QStringLiteral("Product"));
         list->showPopup();
         QAbstractItemView* view = list->view();
         const QModelIndex entry = view->model()->index(list->findText(product), 0);
