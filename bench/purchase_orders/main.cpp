@@ -26,6 +26,7 @@
 #include <QToolButton>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 #include <sqlite3.h>
 #include <string>
 #include <vector>
@@ -102,21 +103,30 @@ int main(int argc, char** argv) {
     rawRead(raw, "SELECT * FROM \"Purchase Orders\"");
     rawRead(raw, "SELECT ProductID, ProductName FROM Products ORDER BY ProductName");
 
-    const double openMs = bestMs(3, [&] {
-        orders::PurchaseOrdersWindow window(dir.path());
-        window.Form_Load();
-        window.show();
-        QApplication::processEvents();
-    });
-    const double emptyMs = bestMs(3, [&] {
-        QWidget window;
-        window.setFixedSize(713, 643);
-        window.show();
-        QApplication::processEvents();
-    });
+    // Opening is timed until the first order shows; closing the window is not.
+    std::unique_ptr<orders::PurchaseOrdersWindow> opened;
+    const double openMs = bestMs(
+        5,
+        [&] {
+            opened = std::make_unique<orders::PurchaseOrdersWindow>(dir.path());
+            opened->Form_Load();
+            opened->show();
+            QApplication::processEvents();
+        },
+        [&] { opened.reset(); });
+    std::unique_ptr<QWidget> empty;
+    const double emptyMs = bestMs(
+        5,
+        [&] {
+            empty = std::make_unique<QWidget>();
+            empty->setFixedSize(713, 643);
+            empty->show();
+            QApplication::processEvents();
+        },
+        [&] { empty.reset(); });
     // The window reads the first order's lines three times: when its fields are first bound,
     // when the lines' bar is opened and when load re-reads them.
-    const double rawOpenMs = bestMs(3, [&] {
+    const double rawOpenMs = bestMs(5, [&] {
         rawRead(raw, "SELECT * FROM \"Purchase Orders\"");
         for (int i = 0; i < 3; ++i)
             rawRead(raw, linesOf(1));
