@@ -247,3 +247,8 @@ CREATE INDEX "ix_PurchaseOrders_Supplier" ON "Purchase Orders" ("SupplierID");
 CREATE INDEX "ix_PurchaseOrders_Employee" ON "Purchase Orders" ("EmployeeID");
 CREATE INDEX "ix_PurchaseOrders_ShippingMethod" ON "Purchase Orders" ("ShippingMethodID");
 CREATE INDEX "ix_Products_Name" ON "Products" ("ProductName");
+
+-- round(number, digits) as the program's dialect has it for number columns too: PostgreSQL's
+-- own rounds to a number of digits only an exact numeric.
+CREATE FUNCTION round(double precision, integer) RETURNS double precision
+    LANGUAGE sql IMMUTABLE STRICT AS 'SELECT round($1::numeric, $2)::double precision';

@@ -20,16 +20,16 @@ bool isNameChar(QChar c) {
 
 bool isKeyword(const QString& word) {
     static const QSet<QString> keywords = {
-        "ALL",       "ALTER",   "AND",         "AS",          "ASC",      "BEGIN",   "BETWEEN",
-        "BY",        "CASE",    "CAST",        "COMMIT",      "CROSS",    "DEFAULT", "DELETE",
-        "DESC",      "DISABLE", "DISTINCT",    "DISTINCTROW", "ELSE",     "ENABLE",  "END",
-        "ESCAPE",    "EXCEPT",  "EXISTS",      "FALSE",       "FIRST",    "FOR",     "FROM",
-        "FULL",      "GROUP",   "HAVING",      "ILIKE",       "IN",       "INNER",   "INSERT",
-        "INTERSECT", "INTO",    "IS",          "JOIN",        "LAST",     "LEFT",    "LIKE",
-        "LIMIT",     "NOT",     "NULL",        "NULLS",       "OFFSET",   "ON",      "OR",
-        "ORDER",     "OUTER",   "RETURNING",   "RIGHT",       "ROLLBACK", "SELECT",  "SET",
-        "TABLE",     "THEN",    "TRANSACTION", "TRIGGER",     "TRUE",     "UNION",   "UPDATE",
-        "USING",     "VALUES",  "WHEN",        "WHERE",       "WITH"};
+        "ALL",       "ALTER",   "AND",       "AS",          "ASC",     "BEGIN",    "BETWEEN",
+        "BY",        "CASE",    "CAST",      "COMMIT",      "CROSS",   "DEFAULT",  "DELETE",
+        "DESC",      "DISABLE", "DISTINCT",  "DISTINCTROW", "ELSE",    "ENABLE",   "END",
+        "ESCAPE",    "EXCEPT",  "EXISTS",    "FALSE",       "FIRST",   "FOR",      "FROM",
+        "FULL",      "GROUP",   "HAVING",    "ILIKE",       "IN",      "INNER",    "INSERT",
+        "INTERSECT", "INTO",    "IS",        "JOIN",        "LAST",    "LEFT",     "LIKE",
+        "LIMIT",     "NOT",     "NULL",      "NULLS",       "OFFSET",  "ON",       "OR",
+        "ORDER",     "OUTER",   "RECURSIVE", "RETURNING",   "RIGHT",   "ROLLBACK", "SELECT",
+        "SET",       "TABLE",   "THEN",      "TRANSACTION", "TRIGGER", "TRUE",     "UNION",
+        "UPDATE",    "USING",   "VALUES",    "WHEN",        "WHERE",   "WITH"};
     return keywords.contains(word.toUpper());
 }
 

@@ -413,6 +413,16 @@ private slots:
                  QString("2021-01-01 2021-12-31"));
         QCOMPARE(db->scalar("SELECT count(*) FROM [My Company Information]").toInt(), 1);
     }
+
+    void aSavedQueryWritesItsTablesColumns() {
+        auto rs = open("Select * FROM [qryProducts] Where ProductID=1");
+        QCOMPARE(rs->UpdatableTable(), QString("Products"));
+        QVERIFY(!rs->isFieldUpdatable(rs->fieldIndex("UnitsOnHand")));
+        QCOMPARE(rs->fieldKind(rs->fieldIndex("ReorderLevel")), FieldKind::Number);
+        rs->setField("ReorderLevel", 9);
+        rs->Update();
+        QCOMPARE(hammer("ReorderLevel"), QString("9"));
+    }
 };
 
 QTEST_GUILESS_MAIN(RecordsetTest)

@@ -60,6 +60,10 @@ private slots:
             << "SELECT a.x FROM Products RIGHT JOIN [Inventory Transactions] ON a.k = b.k"
             << "SELECT \"a\".\"x\" FROM \"Inventory Transactions\" LEFT JOIN \"Products\" ON "
                "\"a\".\"k\" = \"b\".\"k\"";
+        QTest::newRow("recursive common table")
+            << "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) SELECT i FROM n"
+            << "WITH RECURSIVE n(\"i\") AS (SELECT 1 UNION ALL SELECT \"i\" + 1 FROM \"n\") "
+               "SELECT \"i\" FROM \"n\"";
     }
     void translationForPostgres() {
         QFETCH(QString, jet);

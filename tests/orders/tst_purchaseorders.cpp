@@ -158,8 +158,14 @@ private slots:
         QCOMPARE(printed[1][1], QVariant("Saw"));
 
         // Order 2 cannot be stored in the company row: order 1 must not be printed for it.
-        f.db.exec("CREATE TRIGGER keep BEFORE UPDATE ON [My Company Information]"
-                  " BEGIN SELECT RAISE(ABORT, 'The company row is locked'); END");
+        if (f.db.isPostgres())
+            f.db.execNative("CREATE FUNCTION keep() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN"
+                            " RAISE 'The company row is locked'; END $$; CREATE TRIGGER keep"
+                            " BEFORE UPDATE ON \"My Company Information\" FOR EACH ROW"
+                            " EXECUTE FUNCTION keep()");
+        else
+            f.db.exec("CREATE TRIGGER keep BEFORE UPDATE ON [My Company Information]"
+                      " BEGIN SELECT RAISE(ABORT, 'The company row is locked'); END");
         f.next();
         f.click("PushButton6");
         QCOMPARE(errorReports(f.boxes), 1);

@@ -43,9 +43,10 @@ private slots:
         f.click("PushButton4");
         QVERIFY2(f.boxes.isEmpty(), qPrintable(f.boxes.value(0).text));
         QCOMPARE(f.db()
-                     .scalar("SELECT group_concat(ProductName) FROM Products WHERE ProductID > 3")
+                     .scalar("SELECT min(ProductName) || '/' || count(*) FROM Products WHERE "
+                             "ProductID > 3")
                      .toString(),
-                 QStringLiteral("New Product"));
+                 QStringLiteral("New Product/1"));
         QCOMPARE(f.title(), QStringLiteral("New Product"));
         QCOMPARE(f.idLabel(), QStringLiteral("4"));
         QCOMPARE(quarvel::rsTransactions->RecordCount(), 0);

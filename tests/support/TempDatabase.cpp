@@ -129,11 +129,15 @@ void TempDatabase::preparePostgresCluster(const QString& serverUrl) {
         "INSERT INTO \"My Company Information\" (\"CompanyName\") VALUES ('Test Company')"));
 }
 
-TempDatabase::TempDatabase(Backend backend) : m_backend(backend) {
+TempDatabase::TempDatabase(Backend backend) : TempDatabase(Content::CompanyRow, backend) {}
+
+TempDatabase::TempDatabase(Content content, Backend backend) : m_backend(backend) {
+    const bool filled = content == Content::CompanyRow;
     if (backend == Backend::Postgres) {
         static QAtomicInt counter;
         m_serverUrl = postgresServer();
-        {
+        m_reusable = filled;
+        if (filled) {
             std::lock_guard lock(freeDatabases().mutex);
             if (!freeDatabases().urls.isEmpty())
                 m_path = freeDatabases().urls.takeLast();
@@ -145,19 +149,22 @@ TempDatabase::TempDatabase(Backend backend) : m_backend(backend) {
         const QString name =
             QStringLiteral("test_%1_%2").arg(::getpid()).arg(counter.fetchAndAddRelaxed(1));
         quarvel::PostgresLink::connect(m_serverUrl)
-            ->execScript(
-                QStringLiteral("CREATE DATABASE %1 TEMPLATE %2").arg(name, templateDatabase));
+            ->execScript(QStringLiteral("CREATE DATABASE %1 TEMPLATE %2")
+                             .arg(name, filled ? QString::fromLatin1(templateDatabase)
+                                               : QStringLiteral("template0")));
         m_path = postgresDatabaseUrl(m_serverUrl, name);
         return;
     }
     m_path = m_dir.filePath("Products.db");
+    if (!filled)
+        return;
     // WAL, as quarvel-db makes every database.
     exec("PRAGMA journal_mode = WAL; BEGIN;" + schemaText(QUARVEL_SCHEMA_FILE) + ";COMMIT;");
     exec("INSERT INTO [My Company Information] (CompanyName) VALUES ('Test Company')");
 }
 
 TempDatabase::~TempDatabase() {
-    if (m_backend != Backend::Postgres)
+    if (!m_reusable)
         return;
     std::lock_guard lock(freeDatabases().mutex);
     freeDatabases().urls.append(m_path);
@@ -182,6 +189,7 @@ QVariant TempDatabase::scalar(const QString& sql) const {
 }
 
 void TempDatabase::execNative(const QString& sql) const {
+    m_reusable = false;
     quarvel::PostgresLink::connect(m_path)->execScript(sql);
 }
 

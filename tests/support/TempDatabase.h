@@ -20,7 +20,12 @@ public:
     enum class Backend { Sqlite, Postgres };
     static Backend backendUnderTest();
 
+    // What a new database holds: the schema and the company row, or nothing at all (no
+    // file yet on SQLite, no tables on PostgreSQL) for quarvel-db to build.
+    enum class Content { CompanyRow, Nothing };
+
     explicit TempDatabase(Backend backend = backendUnderTest());
+    explicit TempDatabase(Content content, Backend backend = backendUnderTest());
     ~TempDatabase();
     TempDatabase(const TempDatabase&) = delete;
     TempDatabase& operator=(const TempDatabase&) = delete;
@@ -41,7 +46,8 @@ public:
     // The first column of the first row of a query, or a null QVariant when there is no row.
     QVariant scalar(const QString& sql) const;
     // PostgreSQL only: runs statements in the server's own dialect, on this database or on the
-    // cluster's "postgres" database (roles, other databases).
+    // cluster's "postgres" database (roles, other databases). A database that took statements
+    // of the server's dialect (a trigger, a grant) is not used again by a later TempDatabase.
     void execNative(const QString& sql) const;
     void execServer(const QString& sql) const;
 
@@ -59,4 +65,6 @@ private:
     QTemporaryDir m_dir;
     QString m_path;
     QString m_serverUrl;
+    // Emptied and used again by a later TempDatabase (PostgreSQL).
+    mutable bool m_reusable = false;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Connection.h"
+#include "data/Recordset.h"
 #include "sqlite/Database.h"
 
 #include <QList>
@@ -23,6 +25,27 @@ inline QList<QVariantMap> queryRows(const QString& path, const QString& sql,
         QVariantMap row;
         for (int i = 0; i < names.size(); ++i)
             row.insert(names[i], query.value(i));
+        rows.append(row);
+    }
+    return rows;
+}
+
+// The same through the data layer, on any engine: a command text of the program's dialect on
+// the database a connection string names. Throws quarvel::DatabaseError.
+inline QList<QVariantMap> databaseRows(const QString& connectionString, const QString& sql,
+                                       QStringList* columns = nullptr) {
+    quarvel::Recordset query;
+    query.Open(sql, quarvel::Connection::open(connectionString));
+    QStringList names;
+    for (int i = 0; i < query.fieldCount(); ++i)
+        names.append(query.fieldName(i));
+    if (columns)
+        *columns = names;
+    QList<QVariantMap> rows;
+    for (int r = 0; r < query.RecordCount(); ++r) {
+        QVariantMap row;
+        for (int i = 0; i < names.size(); ++i)
+            row.insert(names[i], query.value(r, i));
         rows.append(row);
     }
     return rows;

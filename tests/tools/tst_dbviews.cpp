@@ -75,7 +75,8 @@ private slots:
     void cleanup() { m_db.reset(); }
 
     void stockFiguresCountEmptyCountsAsZero() {
-        const auto rows = queryRows(m_db->path(), "SELECT * FROM qryProducts ORDER BY ProductID");
+        const auto rows =
+            databaseRows(m_db->connectionString(), "SELECT * FROM qryProducts ORDER BY ProductID");
         QCOMPARE(rows.size(), 4);
         const QList<QPair<int, int>> expected = {{7, 9}, {0, 0}, {0, 10}, {0, 0}};
         for (int i = 0; i < 4; ++i) {
@@ -84,8 +85,8 @@ private slots:
             QVERIFY(!rows[i].value("UnitsOnHand").isNull());
         }
 
-        const auto summary =
-            byKey(queryRows(m_db->path(), "SELECT * FROM qryRep3A"), "ProductName", "LeadTime");
+        const auto summary = byKey(databaseRows(m_db->connectionString(), "SELECT * FROM qryRep3A"),
+                                   "ProductName", "LeadTime");
         QCOMPARE(summary.size(), 4);
         QCOMPARE(summary["Alpha/2 weeks"].value("Units in Stock").toLongLong(), 7);
         QCOMPARE(summary["Alpha/2 weeks"].value("Units on Order").toLongLong(), 9);
@@ -94,10 +95,10 @@ private slots:
     }
 
     void costComparisonTotalsAgree() {
-        const auto master = queryRows(m_db->path(), "SELECT * FROM qryRep1A");
+        const auto master = databaseRows(m_db->connectionString(), "SELECT * FROM qryRep1A");
         QCOMPARE(master.size(), 4);
-        const auto detail =
-            byKey(queryRows(m_db->path(), "SELECT * FROM qryRep1B"), "ProductID", "SupplierName");
+        const auto detail = byKey(databaseRows(m_db->connectionString(), "SELECT * FROM qryRep1B"),
+                                  "ProductID", "SupplierName");
         QCOMPARE(detail.size(), 5);
         QCOMPARE(detail["1/Acme"].value("Total Units").toLongLong(), 3);
         QCOMPARE(detail["1/Acme"].value("Avg Unit Price").toDouble(), 2.5);
@@ -120,9 +121,9 @@ private slots:
     }
 
     void purchasesBySupplierKeepToThePeriodInclusive() {
-        QCOMPARE(queryRows(m_db->path(), "SELECT * FROM qryRep2A").size(), 2);
-        auto detail =
-            byKey(queryRows(m_db->path(), "SELECT * FROM qryRep2B"), "SupplierID", "ProductName");
+        QCOMPARE(databaseRows(m_db->connectionString(), "SELECT * FROM qryRep2A").size(), 2);
+        auto detail = byKey(databaseRows(m_db->connectionString(), "SELECT * FROM qryRep2B"),
+                            "SupplierID", "ProductName");
         // Alpha on 2021-01-01 (first day) is in; Bolt's Alpha lines (2020-12-31, 2022-01-01) not.
         QCOMPARE(detail.keys(), QStringList({"1/", "1/Alpha", "1/Gamma", "2/Gamma"}));
         QCOMPARE(detail["1/Alpha"].value("Total Units").toLongLong(), 3);
@@ -131,29 +132,30 @@ private slots:
 
         m_db->exec("UPDATE [My Company Information] SET BeginDate = '2021-01-02', "
                    "EndDate = '2021-12-30'");
-        detail =
-            byKey(queryRows(m_db->path(), "SELECT * FROM qryRep2B"), "SupplierID", "ProductName");
+        detail = byKey(databaseRows(m_db->connectionString(), "SELECT * FROM qryRep2B"),
+                       "SupplierID", "ProductName");
         QVERIFY(!detail.contains("1/Alpha"));
         QCOMPARE(detail["1/Gamma"].value("Total Units").toLongLong(), 1);
 
         m_db->exec("UPDATE [My Company Information] SET BeginDate = NULL");
-        QCOMPARE(queryRows(m_db->path(), "SELECT * FROM qryRep2B").size(), 0);
+        QCOMPARE(databaseRows(m_db->connectionString(), "SELECT * FROM qryRep2B").size(), 0);
     }
 
     void transactionDetailIsOrderedByDate() {
-        const auto rows = queryRows(m_db->path(), "SELECT * FROM qryRep4B WHERE ProductID = 1");
+        const auto rows =
+            databaseRows(m_db->connectionString(), "SELECT * FROM qryRep4B WHERE ProductID = 1");
         QStringList dates;
         for (const QVariantMap& row : rows)
             dates.append(row.value("TransactionDate").toString());
         QCOMPARE(dates, QStringList({"2020-12-31", "2020-12-31", "2021-01-01", "2021-03-01",
                                      "2021-03-02", "2021-05-01", "2022-01-01"}));
-        QCOMPARE(queryRows(m_db->path(), "SELECT * FROM qryRep4B").size(), 15);
-        QCOMPARE(queryRows(m_db->path(), "SELECT * FROM qryRep4A").size(), 4);
+        QCOMPARE(databaseRows(m_db->connectionString(), "SELECT * FROM qryRep4B").size(), 15);
+        QCOMPARE(databaseRows(m_db->connectionString(), "SELECT * FROM qryRep4A").size(), 4);
     }
 
     void printedOrderHeaderIsTheCompanyRowsOrder() {
         QStringList columns;
-        auto rows = queryRows(m_db->path(), "SELECT * FROM qryRep5A", &columns);
+        auto rows = databaseRows(m_db->connectionString(), "SELECT * FROM qryRep5A", &columns);
         QCOMPARE(rows.size(), 1);
         for (const char* name :
              {"PurchaseOrderID", "OrderDate", "DateRequired", "DatePromised", "ShippingMethod",
@@ -173,25 +175,26 @@ private slots:
 
         // Missing parts of the employee's name and of the address line leave no separators.
         m_db->exec("UPDATE [My Company Information] SET PurchaseOrderID = 2");
-        row = queryRows(m_db->path(), "SELECT * FROM qryRep5A").value(0);
+        row = databaseRows(m_db->connectionString(), "SELECT * FROM qryRep5A").value(0);
         QCOMPARE(row.value("Employee").toString(), QString("Solo"));
         QCOMPARE(row.value("Adress2").toString(), QString("OR"));
         QVERIFY(row.value("ShippingMethod").isNull());
 
         m_db->exec("UPDATE [My Company Information] SET PurchaseOrderID = 3");
-        rows = queryRows(m_db->path(), "SELECT * FROM qryRep5A");
+        rows = databaseRows(m_db->connectionString(), "SELECT * FROM qryRep5A");
         QCOMPARE(rows.size(), 1);
         QVERIFY(rows[0].value("SupplierName").isNull());
         QVERIFY(rows[0].value("Employee").isNull());
         QVERIFY(rows[0].value("Adress2").isNull());
 
         m_db->exec("UPDATE [My Company Information] SET PurchaseOrderID = 99");
-        QCOMPARE(queryRows(m_db->path(), "SELECT * FROM qryRep5A").size(), 0);
+        QCOMPARE(databaseRows(m_db->connectionString(), "SELECT * FROM qryRep5A").size(), 0);
     }
 
     void printedOrderLinesHaveTheLiteralColumnNames() {
         QStringList columns;
-        const auto rows = queryRows(m_db->path(), "SELECT * FROM qryRep5B", &columns);
+        const auto rows =
+            databaseRows(m_db->connectionString(), "SELECT * FROM qryRep5B", &columns);
         for (const char* name :
              {"qryRep5B.PurchaseOrderID", "Inventory Transactions.ProductID", "ProductName",
               "UnitsOrdered", "Inventory Transactions.UnitPrice", "Subtotal"})
@@ -205,8 +208,9 @@ private slots:
         QVERIFY(subtotals.contains(7.5));
         QCOMPARE(subtotals.count(0.1), 3);
         // The line without a product is listed, with an empty name.
-        const auto orphan = queryRows(m_db->path(), "SELECT * FROM qryRep5B WHERE "
-                                                    "[Inventory Transactions.ProductID] IS NULL");
+        const auto orphan =
+            databaseRows(m_db->connectionString(), "SELECT * FROM qryRep5B WHERE "
+                                                   "[Inventory Transactions.ProductID] IS NULL");
         QCOMPARE(orphan.size(), 1);
         QVERIFY(orphan[0].value("ProductName").isNull());
         QCOMPARE(orphan[0].value("Subtotal").toDouble(), 2.5);

@@ -12,8 +12,10 @@ class PostgresCatalog {
 public:
     // The columns of a result: a column of a table names its table and its name there, with
     // its declared type in the words the data layer reads ("TEXT(255)", "CURRENCY" for
-    // numeric(19,4), "DATE", "INTEGER", "DOUBLE"). A column of a view keeps its name and type
-    // but no table: rows of a view are never written back.
+    // numeric(19,4), "DATE", "INTEGER", "DOUBLE"). A column of a view that shows a table's
+    // column as it is (through views over views too) names that table and column, as SQLite
+    // does, so a recordset over a saved query writes to its table; a computed column names
+    // none.
     static QVector<ResultColumn> describe(const PostgresLink& link, const PostgresResult& result);
     static QString primaryKey(const PostgresLink& link, const QString& table);
     static QStringList tables(const PostgresLink& link);

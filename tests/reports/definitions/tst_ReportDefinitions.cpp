@@ -64,18 +64,18 @@ private:
     void useDatabase(const QString& path) { qputenv("QUARVEL_DATABASE", path.toUtf8()); }
 
     QTemporaryDir m_dir;
-    QString m_sample;
+    std::unique_ptr<TempDatabase> m_sample;
 };
 
 void tst_ReportDefinitions::initTestCase() {
     // No print server: the orientation calls of the initialise handlers do nothing.
     qputenv("CUPS_SERVER", m_dir.filePath("no-cups.sock").toUtf8());
-    m_sample = m_dir.filePath("Sample.db");
-    dbtool::createDatabase(m_sample, true, true);
+    m_sample = std::make_unique<TempDatabase>(TempDatabase::Content::Nothing);
+    dbtool::createDatabase(m_sample->path(), true, false);
 }
 
 void tst_ReportDefinitions::sampleReports() {
-    useDatabase(m_sample);
+    useDatabase(m_sample->path());
     const QStringList titles = {"Product Cost Comparisons", "Product Purchases by Supplier",
                                 "Product Summary", "Product Transaction Detail", "Purchase Order"};
     for (int number = 1; number <= 5; ++number) {
@@ -163,10 +163,9 @@ void tst_ReportDefinitions::longReportPaging() {
 }
 
 void tst_ReportDefinitions::purchaseOrder() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Orders.db");
-    dbtool::createDatabase(path, true, true);
-    useDatabase(path);
+    const TempDatabase db(TempDatabase::Content::Nothing);
+    dbtool::createDatabase(db.path(), true, false);
+    useDatabase(db.path());
     {
         OpenConnection()->Execute(
             QStringLiteral("UPDATE [My Company Information] SET PurchaseOrderID = 12,"

@@ -5,6 +5,7 @@
 
 #include "DbTool.h"
 #include "PrivateCups.h"
+#include "TempDatabase.h"
 #include "platform/PrinterDefaults.h"
 #include "reports/Printers.h"
 #include "shell/Globals.h"
@@ -79,14 +80,13 @@ private:
     QString orientationDefault() { return platform::defaultPrinterOption("orientation-requested"); }
 
     PrivateCups m_cups;
-    QTemporaryDir m_dir;
+    TempDatabase m_db{TempDatabase::Content::Nothing};
     std::vector<Shown> m_shown;
 };
 
 void tst_ReportOrientation::initTestCase() {
-    const QString database = m_dir.filePath("Products.db");
-    dbtool::createDatabase(database, true, true);
-    qputenv("QUARVEL_DATABASE", database.toUtf8());
+    dbtool::createDatabase(m_db.path(), true, false);
+    qputenv("QUARVEL_DATABASE", m_db.path().toUtf8());
     const QString failure = m_cups.start();
     if (!failure.isEmpty())
         QSKIP(qPrintable(failure));
