@@ -52,26 +52,6 @@ private slots:
                  QString("/a;b/c.db"));
     }
 
-    void openingConfiguresTheEngine() {
-        TempDatabase db;
-        qputenv("QUARVEL_DATABASE", db.path().toUtf8());
-        auto connection = OpenConnection();
-        if (db.isPostgres()) {
-            // Dates travel as 'YYYY-MM-DD', whatever the server's own setting.
-            Recordset rs;
-            rs.Open("SELECT current_setting('DateStyle') AS s", connection);
-            QCOMPARE(rs.Fields(0).toString(), QString("ISO, MDY"));
-            return;
-        }
-        auto pragma = [&](const char* name) {
-            Recordset rs;
-            rs.Open(QString("PRAGMA %1").arg(name), connection);
-            return rs.Fields(0).toString();
-        };
-        QCOMPARE(pragma("foreign_keys"), QString("1"));
-        QCOMPARE(pragma("synchronous"), QString("2"));
-    }
-
     void openingChangesNothingInTheFile() {
         if (TempDatabase::backendUnderTest() == TempDatabase::Backend::Postgres)
             QSKIP("database files are SQLite's (tst_postgres covers the server's cases)");

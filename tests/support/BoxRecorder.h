@@ -7,7 +7,6 @@
 #include <QList>
 #include <QPushButton>
 #include <QStringList>
-#include <deque>
 #include <utility>
 
 // The one message-box recorder of the tests. While it lives it answers every box the program
@@ -26,17 +25,12 @@ public:
 
     explicit BoxRecorder(QMessageBox::StandardButton answer = QMessageBox::NoButton)
         : m_handler([this, answer](QMessageBox& box) {
-              const Box shown = read(box);
-              boxes.append(shown);
-              if (!m_answers.empty()) {
-                  const QMessageBox::StandardButton next = m_answers.front();
-                  m_answers.pop_front();
-                  return next;
-              }
+              boxes.append(read(box));
+              if (!m_answers.isEmpty())
+                  return m_answers.takeFirst();
               if (answer != QMessageBox::NoButton)
                   return answer;
-              return shown.defaultButton == QMessageBox::NoButton ? QMessageBox::Ok
-                                                                  : shown.defaultButton;
+              return boxes.last().defaultButton ? boxes.last().defaultButton : QMessageBox::Ok;
           }) {}
 
     // What a box shows, read while it is up.
@@ -62,6 +56,6 @@ public:
     QList<Box> boxes;
 
 private:
-    std::deque<QMessageBox::StandardButton> m_answers;
+    QList<QMessageBox::StandardButton> m_answers;
     quarvel::platform::ScopedMessageBoxHandler m_handler;
 };

@@ -9,52 +9,48 @@
 
 QString PrivateCups::start() {
     if (!m_dir.isValid())
-        return QStringLiteral("no temporary folder for the private cupsd.");
-    const QString cupsd = QStandardPaths::findExecutable(
-        QStringLiteral("cupsd"), {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
+        return "no temporary folder for the private cupsd.";
+    const QString cupsd = QStandardPaths::findExecutable("cupsd", {"/usr/sbin", "/sbin"});
     if (cupsd.isEmpty())
-        return QStringLiteral("cupsd is not installed (package cups).");
+        return "cupsd is not installed (package cups).";
     m_tools = QFileInfo(cupsd).absolutePath();
     for (const char* sub : {"root", "spool", "cache", "state", "tmp", "log", "client", "home"})
         QDir(m_dir.path()).mkpath(QString::fromLatin1(sub));
-    m_socket = path(QStringLiteral("cups.sock"));
+    m_socket = path("cups.sock");
     const bool written =
-        write(QStringLiteral("cupsd.conf"),
+        write("cupsd.conf",
               QStringLiteral("Listen %1\nLogLevel warn\nBrowsing No\nWebInterface No\n"
                              "DefaultAuthType None\n"
                              "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
                              "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
                              "  </Limit>\n</Policy>\n")
                   .arg(m_socket)) &&
-        write(QStringLiteral("cups-files.conf"),
+        write("cups-files.conf",
               QStringLiteral("ServerRoot %1/root\nRequestRoot %1/spool\nCacheDir %1/cache\n"
                              "StateDir %1/state\nTempDir %1/tmp\nAccessLog %1/log/access_log\n"
                              "ErrorLog %1/log/error_log\nPageLog %1/log/page_log\n"
                              "FileDevice Yes\nSandboxing Relaxed\n")
                   .arg(m_dir.path()));
     if (!written)
-        return QStringLiteral("the private cupsd's configuration cannot be written.");
+        return "the private cupsd's configuration cannot be written.";
 
     // Before any libcups call: the server, and where lpoptions are kept (HOME for users,
     // CUPS_SERVERROOT for root).
     qputenv("CUPS_SERVER", m_socket.toUtf8());
-    qputenv("CUPS_SERVERROOT", path(QStringLiteral("client")).toUtf8());
-    qputenv("HOME", path(QStringLiteral("home")).toUtf8());
+    qputenv("CUPS_SERVERROOT", path("client").toUtf8());
+    qputenv("HOME", path("home").toUtf8());
     qunsetenv("PRINTER");
     qunsetenv("LPDEST");
     cupsSetServer(m_socket.toUtf8().constData());
 
     m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
-    m_cupsd.start(cupsd,
-                  {QStringLiteral("-f"), QStringLiteral("-c"), path(QStringLiteral("cupsd.conf")),
-                   QStringLiteral("-s"), path(QStringLiteral("cups-files.conf"))});
+    m_cupsd.start(cupsd, {"-f", "-c", path("cupsd.conf"), "-s", path("cups-files.conf")});
     if (!m_cupsd.waitForStarted())
         return QStringLiteral("cupsd cannot be started: ") + m_cupsd.errorString();
     const bool ready = QTest::qWaitFor(
         [&] {
             return m_cupsd.state() != QProcess::Running ||
-                   (QFileInfo::exists(m_socket) &&
-                    run(QStringLiteral("lpstat"), {QStringLiteral("-r")}) == 0);
+                   (QFileInfo::exists(m_socket) && run("lpstat", {"-r"}) == 0);
         },
         20000);
     if (!ready || m_cupsd.state() != QProcess::Running)
@@ -75,25 +71,21 @@ void PrivateCups::stop() {
 
 bool PrivateCups::addDefaultPrinter() {
     const auto add = [&](const QString& uri, const QString& model) {
-        return run(QStringLiteral("lpadmin"),
-                   {QStringLiteral("-p"), printerName(), QStringLiteral("-E"), QStringLiteral("-v"),
-                    uri, QStringLiteral("-m"), model}) == 0;
+        return run("lpadmin", {"-p", printerName(), "-E", "-v", uri, "-m", model}) == 0;
     };
-    if (!add(QStringLiteral("cups-pdf:/"), QStringLiteral("lsb/usr/cups-pdf/CUPS-PDF_opt.ppd")) &&
-        !add(QStringLiteral("file:///dev/null"), QStringLiteral("raw")))
+    if (!add("cups-pdf:/", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd") && !add("file:///dev/null", "raw"))
         return false;
-    return run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), printerName()}) == 0;
+    return run("lpadmin", {"-d", printerName()}) == 0;
 }
 
 void PrivateCups::removePrinter() {
-    run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), printerName()});
-    QFile::remove(path(QStringLiteral("client/lpoptions")));
-    QDir(path(QStringLiteral("home/.cups"))).removeRecursively();
+    run("lpadmin", {"-x", printerName()});
+    QFile::remove(path("client/lpoptions"));
+    QDir(path("home/.cups")).removeRecursively();
 }
 
 bool PrivateCups::hasOptionsFile() const {
-    return QFile::exists(path(QStringLiteral("client/lpoptions"))) ||
-           QFile::exists(path(QStringLiteral("home/.cups/lpoptions")));
+    return QFile::exists(path("client/lpoptions")) || QFile::exists(path("home/.cups/lpoptions"));
 }
 
 int PrivateCups::run(const QString& tool, const QStringList& args, QString* output) const {
@@ -114,7 +106,7 @@ int PrivateCups::run(const QString& tool, const QStringList& args, QString* outp
 }
 
 QString PrivateCups::serverLog() const {
-    QFile log(path(QStringLiteral("log/error_log")));
+    QFile log(path("log/error_log"));
     return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
 }
 

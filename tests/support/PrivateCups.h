@@ -18,7 +18,7 @@ public:
     // The name of the printer addDefaultPrinter() adds.
     static QString printerName() { return QStringLiteral("QuarvelPDF"); }
 
-    // Empty when the server runs; otherwise why it could not (the test skips with it).
+    // Empty when the server runs; otherwise why not (the test skips with it).
     QString start();
     void stop();
 
@@ -30,10 +30,10 @@ public:
     // Whether an lpoptions file (the root's or the user's) exists.
     bool hasOptionsFile() const;
     // The lpoptions file libcups and the lpoptions tool write: the one under HOME.
-    QString optionsFile() const { return path(QStringLiteral("home/.cups/lpoptions")); }
+    QString optionsFile() const { return path("home/.cups/lpoptions"); }
 
-    // Runs a CUPS command-line tool (lpadmin, lpoptions, lpstat) against the server; its exit
-    // code, -1 when it did not finish. output receives stdout and stderr.
+    // Runs a CUPS tool (lpadmin, lpoptions, lpstat) against the server: its exit code (-1 when
+    // it did not finish), its output into *output.
     int run(const QString& tool, const QStringList& args, QString* output = nullptr) const;
     // The server's error log, for failure messages.
     QString serverLog() const;

@@ -36,10 +36,7 @@ QString runProgram(const QString& program, const QStringList& args) {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     if (::geteuid() == 0)
-        process.start(QStringLiteral("runuser"),
-                      QStringList{QStringLiteral("-u"), QStringLiteral("nobody"),
-                                  QStringLiteral("--"), program} +
-                          args);
+        process.start("runuser", QStringList{"-u", "nobody", "--", program} + args);
     else
         process.start(program, args);
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
@@ -55,17 +52,16 @@ QString runProgram(const QString& program, const QStringList& args) {
 
 QString PrivatePostgres::programFolder() {
     QStringList folders;
-    const QDir versions(QStringLiteral("/usr/lib/postgresql"));
+    const QDir versions("/usr/lib/postgresql");
     for (const QString& version :
          versions.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::Reversed))
-        folders << versions.filePath(version + QStringLiteral("/bin"));
-    const QString initdb = QStandardPaths::findExecutable(QStringLiteral("initdb"), folders);
-    const QString found =
-        initdb.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("initdb")) : initdb;
+        folders << versions.filePath(version + "/bin");
+    const QString initdb = QStandardPaths::findExecutable("initdb", folders);
+    const QString found = initdb.isEmpty() ? QStandardPaths::findExecutable("initdb") : initdb;
     if (found.isEmpty())
         return QString();
     const QString folder = QFileInfo(found).absolutePath();
-    return QFileInfo::exists(folder + QStringLiteral("/pg_ctl")) ? folder : QString();
+    return QFileInfo::exists(folder + "/pg_ctl") ? folder : QString();
 }
 
 QString PrivatePostgres::url(int port, const QString& database) {
@@ -81,23 +77,20 @@ QString PrivatePostgres::start() {
     if (programs.isEmpty())
         return QStringLiteral("PostgreSQL's server programs (initdb, pg_ctl) are not installed "
                               "(package postgresql).");
-    QTemporaryDir dir(QStringLiteral("/tmp/qvpg-XXXXXX"));
+    QTemporaryDir dir("/tmp/qvpg-XXXXXX");
     if (!dir.isValid())
-        return QStringLiteral("no temporary folder for the private PostgreSQL cluster.");
+        return "no temporary folder for the private PostgreSQL cluster.";
     dir.setAutoRemove(false);
     m_folder = dir.path();
     if (::geteuid() == 0) {
         const passwd* nobody = ::getpwnam("nobody");
         if (!nobody ||
             ::chown(QFile::encodeName(m_folder).constData(), nobody->pw_uid, nobody->pw_gid) != 0)
-            return QStringLiteral("the cluster's folder cannot be handed to the user nobody.");
+            return "the cluster's folder cannot be handed to the user nobody.";
     }
-    const QString data = m_folder + QStringLiteral("/data");
-    QString failure = runProgram(
-        programs + QStringLiteral("/initdb"),
-        {QStringLiteral("-D"), data, QStringLiteral("-U"), QStringLiteral("postgres"),
-         QStringLiteral("-A"), QStringLiteral("trust"), QStringLiteral("-E"),
-         QStringLiteral("UTF8"), QStringLiteral("--no-sync"), QStringLiteral("--locale=C")});
+    const QString data = m_folder + "/data";
+    QString failure = runProgram(programs + "/initdb", {"-D", data, "-U", "postgres", "-A", "trust",
+                                                        "-E", "UTF8", "--no-sync", "--locale=C"});
     // Another program may take the free port before the server does: then another is tried.
     for (int attempt = 0; failure.isEmpty() && attempt < 5; ++attempt) {
         m_port = freePort();
@@ -107,10 +100,9 @@ QString PrivatePostgres::start() {
                            "-c max_connections=200")
                 .arg(m_port)
                 .arg(m_folder);
-        const QString started = runProgram(
-            programs + QStringLiteral("/pg_ctl"),
-            {QStringLiteral("-D"), data, QStringLiteral("-l"), m_folder + QStringLiteral("/log"),
-             QStringLiteral("-o"), options, QStringLiteral("-w"), QStringLiteral("start")});
+        const QString started =
+            runProgram(programs + "/pg_ctl",
+                       {"-D", data, "-l", m_folder + "/log", "-o", options, "-w", "start"});
         if (started.isEmpty())
             return QString();
         if (attempt == 4)
@@ -122,9 +114,7 @@ QString PrivatePostgres::start() {
 
 void PrivatePostgres::stop(const QString& folder) {
     const QString programs = programFolder();
-    if (!programs.isEmpty() && QFileInfo::exists(folder + QStringLiteral("/data/postmaster.pid")))
-        runProgram(programs + QStringLiteral("/pg_ctl"),
-                   {QStringLiteral("-D"), folder + QStringLiteral("/data"), QStringLiteral("-m"),
-                    QStringLiteral("immediate"), QStringLiteral("-w"), QStringLiteral("stop")});
+    if (!programs.isEmpty() && QFileInfo::exists(folder + "/data/postmaster.pid"))
+        runProgram(programs + "/pg_ctl", {"-D", folder + "/data", "-m", "immediate", "-w", "stop"});
     QDir(folder).removeRecursively();
 }

@@ -19,23 +19,23 @@ namespace {
 quarvel::sqlite::Database open(const QString& path) {
     quarvel::sqlite::Database db(path, quarvel::sqlite::OpenMode::Create);
     // Tests need no durability: a lost temporary file is of no concern.
-    db.exec(QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA synchronous = OFF"));
+    db.exec("PRAGMA foreign_keys = ON; PRAGMA synchronous = OFF");
     return db;
+}
+
+QString schemaText(const char* path) {
+    QFile schema(QString::fromUtf8(path));
+    if (!schema.open(QIODevice::ReadOnly))
+        throw std::runtime_error(std::string("cannot read the schema file ") + path);
+    return QString::fromUtf8(schema.readAll());
 }
 
 const char* const templateDatabase = "quarvel_template";
 
 // Databases of this program's earlier TempDatabases, free to be emptied and used again:
 // emptying one is much faster than making a new one.
-struct FreeDatabases {
-    std::mutex mutex;
-    QStringList urls;
-};
-
-FreeDatabases& freeDatabases() {
-    static FreeDatabases instance;
-    return instance;
-}
+std::mutex freeMutex;
+QStringList freeUrls;
 
 const char* const emptyAgain =
     "TRUNCATE \"Categories\", \"Products\", \"Suppliers\", \"Employees\", "
@@ -66,8 +66,9 @@ std::terminate_handler previousTerminate = nullptr;
     std::abort();
 }
 
-// The superuser's URL of the cluster the tests use.
-QString postgresServer() {
+} // namespace
+
+QString TempDatabase::postgresServerUrl() {
     const QString state = qEnvironmentVariable("QUARVEL_TEST_POSTGRES_STATE");
     if (!state.isEmpty()) {
         QFile file(state);
@@ -75,7 +76,7 @@ QString postgresServer() {
             throw std::runtime_error("the shared PostgreSQL cluster is not running: no " +
                                      state.toStdString());
         const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-        return PrivatePostgres::url(lines.value(1).toInt(), QStringLiteral("postgres"));
+        return PrivatePostgres::url(lines.value(1).toInt(), "postgres");
     }
     static const QString url = [] {
         previousTerminate = std::set_terminate(stopOwnClusterAndTerminate);
@@ -88,17 +89,8 @@ QString postgresServer() {
     return url;
 }
 
-QString schemaText(const char* path) {
-    QFile schema(QString::fromUtf8(path));
-    if (!schema.open(QIODevice::ReadOnly))
-        throw std::runtime_error(std::string("cannot read the schema file ") + path);
-    return QString::fromUtf8(schema.readAll());
-}
-
-} // namespace
-
 TempDatabase::Backend TempDatabase::backendUnderTest() {
-    const QString name = qEnvironmentVariable("QUARVEL_TEST_BACKEND", QStringLiteral("sqlite"));
+    const QString name = qEnvironmentVariable("QUARVEL_TEST_BACKEND", "sqlite");
     if (name == u"sqlite")
         return Backend::Sqlite;
     if (name == u"postgres")
@@ -109,10 +101,6 @@ TempDatabase::Backend TempDatabase::backendUnderTest() {
 
 QString TempDatabase::connectionString() const {
     return quarvel::BuildConnectionString(m_path);
-}
-
-QString TempDatabase::postgresServerUrl() {
-    return postgresServer();
 }
 
 QString TempDatabase::postgresDatabaseUrl(const QString& serverUrl, const QString& name) {
@@ -135,12 +123,12 @@ TempDatabase::TempDatabase(Content content, Backend backend) : m_backend(backend
     const bool filled = content == Content::CompanyRow;
     if (backend == Backend::Postgres) {
         static QAtomicInt counter;
-        m_serverUrl = postgresServer();
+        m_serverUrl = postgresServerUrl();
         m_reusable = filled;
         if (filled) {
-            std::lock_guard lock(freeDatabases().mutex);
-            if (!freeDatabases().urls.isEmpty())
-                m_path = freeDatabases().urls.takeLast();
+            std::lock_guard lock(freeMutex);
+            if (!freeUrls.isEmpty())
+                m_path = freeUrls.takeLast();
         }
         if (!m_path.isEmpty()) {
             quarvel::PostgresLink::connect(m_path)->execScript(QString::fromLatin1(emptyAgain));
@@ -149,9 +137,9 @@ TempDatabase::TempDatabase(Content content, Backend backend) : m_backend(backend
         const QString name =
             QStringLiteral("test_%1_%2").arg(::getpid()).arg(counter.fetchAndAddRelaxed(1));
         quarvel::PostgresLink::connect(m_serverUrl)
-            ->execScript(QStringLiteral("CREATE DATABASE %1 TEMPLATE %2")
-                             .arg(name, filled ? QString::fromLatin1(templateDatabase)
-                                               : QStringLiteral("template0")));
+            ->execScript(
+                QStringLiteral("CREATE DATABASE %1 TEMPLATE %2")
+                    .arg(name, filled ? QString::fromLatin1(templateDatabase) : "template0"));
         m_path = postgresDatabaseUrl(m_serverUrl, name);
         return;
     }
@@ -166,8 +154,8 @@ TempDatabase::TempDatabase(Content content, Backend backend) : m_backend(backend
 TempDatabase::~TempDatabase() {
     if (!m_reusable)
         return;
-    std::lock_guard lock(freeDatabases().mutex);
-    freeDatabases().urls.append(m_path);
+    std::lock_guard lock(freeMutex);
+    freeUrls.append(m_path);
 }
 
 void TempDatabase::exec(const QString& sql) const {

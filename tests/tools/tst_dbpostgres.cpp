@@ -1,33 +1,17 @@
 // quarvel-db on a PostgreSQL database, run as a user runs it: the same tables, rows and saved
 // queries as in a file, read through the data layer; and what it refuses. PostgreSQL only.
+#include "RunTool.h"
 #include "TempDatabase.h"
 #include "data/Connection.h"
 #include "data/Recordset.h"
 #include "data/postgres/PostgresLink.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace quarvel;
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run tool(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(QUARVEL_DB_TOOL), arguments);
-    if (!process.waitForFinished(120000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 QString text(const QVariant& v) {
     if (v.isNull())
@@ -78,14 +62,14 @@ private slots:
     void initFillsAnEmptyDatabaseAsItFillsAFile() {
         QTemporaryDir dir;
         const QString file = dir.filePath("Products.db");
-        QCOMPARE(tool({"init", "--sample", file}).exitCode, 0);
+        QCOMPARE(runTool({"init", "--sample", file}).exitCode, 0);
         // A password in the URL is used but never shown.
         QString withPassword = empty;
         withPassword.replace("//postgres@", "//postgres:s3cret@");
-        const Run init = tool({"init", "--sample", withPassword});
+        const Run init = runTool({"init", "--sample", withPassword});
         QVERIFY2(init.exitCode == 0, qPrintable(init.err));
         QVERIFY(init.out.contains(empty) && !init.out.contains("s3cret"));
-        const Run check = tool({"check", empty});
+        const Run check = runTool({"check", empty});
         QVERIFY2(check.exitCode == 0, qPrintable(check.out + check.err));
 
         for (const char* table :
@@ -116,22 +100,22 @@ private slots:
     }
 
     void theToolRefusesWhatItMustNot() {
-        QCOMPARE(tool({"init", empty}).exitCode, 0);
-        const Run again = tool({"init", "--sample", empty});
+        QCOMPARE(runTool({"init", empty}).exitCode, 0);
+        const Run again = runTool({"init", "--sample", empty});
         QCOMPARE(again.exitCode, 1);
         QVERIFY2(again.err.contains("not empty"), qPrintable(again.err));
-        QVERIFY(tool({"init", "--force", empty}).err.contains("--force"));
-        QCOMPARE(tool({"init", "--journal", "wal", empty}).exitCode, 2);
+        QVERIFY(runTool({"init", "--force", empty}).err.contains("--force"));
+        QCOMPARE(runTool({"init", "--journal", "wal", empty}).exitCode, 2);
 
         PostgresLink::connect(empty)->execScript("DROP VIEW \"qryRep3A\"; DELETE FROM \"My "
                                                  "Company Information\"");
-        const Run check = tool({"check", empty});
+        const Run check = runTool({"check", empty});
         QCOMPARE(check.exitCode, 1);
         QVERIFY2(check.out.contains("missing saved query (view): qryRep3A") &&
                      check.out.contains("My Company Information has no row"),
                  qPrintable(check.out));
         QString missing = empty + "_missing";
-        QCOMPARE(tool({"check", missing}).exitCode, 1);
+        QCOMPARE(runTool({"check", missing}).exitCode, 1);
     }
 };
 

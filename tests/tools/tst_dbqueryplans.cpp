@@ -30,15 +30,6 @@ private slots:
         QTest::newRow("qryProducts for one product")
             << "SELECT * FROM qryProducts WHERE ProductID = 2"
             << "ix_InventoryTransactions_Product";
-        QTest::newRow("transaction grid of one product")
-            << "SELECT TransactionID, ProductID, TransactionDate, PurchaseOrderID, UnitsOrdered "
-               "FROM \"Inventory Transactions\" WHERE ProductID = 2"
-            << "ix_InventoryTransactions_Product";
-        QTest::newRow("lines of one order")
-            << "SELECT t.TransactionID, p.ProductName, t.UnitsOrdered * t.UnitPrice AS Subtotal "
-               "FROM \"Inventory Transactions\" t LEFT JOIN Products p "
-               "ON p.ProductID = t.ProductID WHERE t.PurchaseOrderID = 1"
-            << "ix_InventoryTransactions_PurchaseOrder";
         QTest::newRow("printed order lines") << "SELECT * FROM qryRep5B"
                                              << "ix_InventoryTransactions_PurchaseOrder";
         QTest::newRow("printed order total") << "SELECT OrderTotal FROM qryRep5A"

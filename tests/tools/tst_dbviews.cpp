@@ -154,14 +154,8 @@ private slots:
     }
 
     void printedOrderHeaderIsTheCompanyRowsOrder() {
-        QStringList columns;
-        auto rows = databaseRows(m_db->connectionString(), "SELECT * FROM qryRep5A", &columns);
+        auto rows = databaseRows(m_db->connectionString(), "SELECT * FROM qryRep5A");
         QCOMPARE(rows.size(), 1);
-        for (const char* name :
-             {"PurchaseOrderID", "OrderDate", "DateRequired", "DatePromised", "ShippingMethod",
-              "PurchaseOrderDescription", "Employee", "SupplierName", "ContactName", "Address1",
-              "Adress2", "Country1", "CompanyName", "Address", "City", "Country"})
-            QVERIFY2(columns.contains(QString::fromLatin1(name)), name);
         QVariantMap row = rows[0];
         QCOMPARE(row.value("PurchaseOrderID").toLongLong(), 1);
         QCOMPARE(row.value("Employee").toString(), QString("Ann Lee"));
