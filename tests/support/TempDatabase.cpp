@@ -30,6 +30,11 @@ QString schemaText(const char* path) {
     return QString::fromUtf8(schema.readAll());
 }
 
+// The URL of database `name` in the cluster of `serverUrl`.
+QString postgresDatabaseUrl(const QString& serverUrl, const QString& name) {
+    return serverUrl.left(serverUrl.lastIndexOf(u'/') + 1) + name;
+}
+
 const char* const templateDatabase = "quarvel_template";
 
 // Databases of this program's earlier TempDatabases, free to be emptied and used again:
@@ -101,10 +106,6 @@ TempDatabase::Backend TempDatabase::backendUnderTest() {
 
 QString TempDatabase::connectionString() const {
     return quarvel::BuildConnectionString(m_path);
-}
-
-QString TempDatabase::postgresDatabaseUrl(const QString& serverUrl, const QString& name) {
-    return serverUrl.left(serverUrl.lastIndexOf(u'/') + 1) + name;
 }
 
 void TempDatabase::preparePostgresCluster(const QString& serverUrl) {

@@ -30,8 +30,6 @@ public:
     QString connectionString() const;
     // The database file (SQLite) or URL (PostgreSQL); QUARVEL_DATABASE takes either.
     QString path() const { return m_path; }
-    // A temporary folder that goes with the database.
-    QString folder() const { return m_dir.path(); }
 
     // Runs SQL statements of the program's dialect on a connection of its own.
     void exec(const QString& sql) const;
@@ -46,8 +44,6 @@ public:
     static void preparePostgresCluster(const QString& serverUrl);
     // The superuser's URL of the cluster the test databases are made in.
     static QString postgresServerUrl();
-    // The URL of database `name` in the cluster of `serverUrl`.
-    static QString postgresDatabaseUrl(const QString& serverUrl, const QString& name);
 
 private:
     Backend m_backend;

@@ -9,8 +9,11 @@
 #include <QStringList>
 #include <QVariantMap>
 
-// Reads every row of a query on a database file, keyed by the result's column names (in
-// order in *columns when asked). Throws quarvel::sqlite::Error with the engine's message.
+// Reads every row of a query, keyed by the result's column names (in order in *columns when
+// asked): queryRows() on a database file, straight through SQLite (throws
+// quarvel::sqlite::Error); databaseRows() through the data layer, on any engine, a command text
+// of the program's dialect on the database a connection string names (throws
+// quarvel::DatabaseError).
 inline QList<QVariantMap> queryRows(const QString& path, const QString& sql,
                                     QStringList* columns = nullptr) {
     const quarvel::sqlite::Database db(path, quarvel::sqlite::OpenMode::ReadOnly);
@@ -18,20 +21,17 @@ inline QList<QVariantMap> queryRows(const QString& path, const QString& sql,
     QStringList names;
     for (int i = 0; i < query.columnCount(); ++i)
         names.append(query.columnName(i));
-    if (columns)
-        *columns = names;
     QList<QVariantMap> rows;
     while (query.step()) {
-        QVariantMap row;
+        rows.append(QVariantMap());
         for (int i = 0; i < names.size(); ++i)
-            row.insert(names[i], query.value(i));
-        rows.append(row);
+            rows.last().insert(names[i], query.value(i));
     }
+    if (columns)
+        *columns = names;
     return rows;
 }
 
-// The same through the data layer, on any engine: a command text of the program's dialect on
-// the database a connection string names. Throws quarvel::DatabaseError.
 inline QList<QVariantMap> databaseRows(const QString& connectionString, const QString& sql,
                                        QStringList* columns = nullptr) {
     quarvel::Recordset query;
@@ -39,14 +39,11 @@ inline QList<QVariantMap> databaseRows(const QString& connectionString, const QS
     QStringList names;
     for (int i = 0; i < query.fieldCount(); ++i)
         names.append(query.fieldName(i));
+    QList<QVariantMap> rows(query.RecordCount());
+    for (int r = 0; r < rows.size(); ++r)
+        for (int i = 0; i < names.size(); ++i)
+            rows[r].insert(names[i], query.value(r, i));
     if (columns)
         *columns = names;
-    QList<QVariantMap> rows;
-    for (int r = 0; r < query.RecordCount(); ++r) {
-        QVariantMap row;
-        for (int i = 0; i < names.size(); ++i)
-            row.insert(names[i], query.value(r, i));
-        rows.append(row);
-    }
     return rows;
 }

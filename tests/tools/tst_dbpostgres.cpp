@@ -4,7 +4,6 @@
 #include "TempDatabase.h"
 #include "data/Connection.h"
 #include "data/Recordset.h"
-#include "data/postgres/PostgresLink.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,19 +22,15 @@ QString text(const QVariant& v) {
     return v.toString();
 }
 
-// Every row of a result, read through the data layer, one line a row.
+// The column names, then every row of a result read through the data layer, one line each.
 QStringList rowsOf(const QString& database, const QString& source) {
     Recordset rs;
     rs.Open(source, Connection::open(database));
     QStringList lines;
-    QString header;
-    for (int i = 0; i < rs.fieldCount(); ++i)
-        header += rs.fieldName(i) + u'|';
-    lines << header;
-    for (; !rs.isEOF(); rs.MoveNext()) {
+    for (int row = -1; row < rs.RecordCount(); ++row) {
         QString line;
         for (int i = 0; i < rs.fieldCount(); ++i)
-            line += text(rs.Fields(i)) + u'|';
+            line += (row < 0 ? rs.fieldName(i) : text(rs.value(row, i))) + u'|';
         lines << line;
     }
     return lines;
@@ -46,17 +41,14 @@ QStringList rowsOf(const QString& database, const QString& source) {
 class TestDbPostgres : public QObject {
     Q_OBJECT
 
-    QString server;
+    std::unique_ptr<TempDatabase> db;
     QString empty; // the URL of an empty database, made for each test
 
 private slots:
-    void initTestCase() { server = TempDatabase::postgresServerUrl(); }
     void init() {
-        static int n = 0;
-        const QString name =
-            QStringLiteral("tool_%1_%2").arg(QCoreApplication::applicationPid()).arg(++n);
-        PostgresLink::connect(server)->execScript("CREATE DATABASE " + name);
-        empty = TempDatabase::postgresDatabaseUrl(server, name);
+        db = std::make_unique<TempDatabase>(TempDatabase::Content::Nothing,
+                                            TempDatabase::Backend::Postgres);
+        empty = db->path();
     }
 
     void initFillsAnEmptyDatabaseAsItFillsAFile() {
@@ -107,8 +99,7 @@ private slots:
         QVERIFY(runTool({"init", "--force", empty}).err.contains("--force"));
         QCOMPARE(runTool({"init", "--journal", "wal", empty}).exitCode, 2);
 
-        PostgresLink::connect(empty)->execScript("DROP VIEW \"qryRep3A\"; DELETE FROM \"My "
-                                                 "Company Information\"");
+        db->execNative("DROP VIEW \"qryRep3A\"; DELETE FROM \"My Company Information\"");
         const Run check = runTool({"check", empty});
         QCOMPARE(check.exitCode, 1);
         QVERIFY2(check.out.contains("missing saved query (view): qryRep3A") &&
