@@ -341,6 +341,16 @@ private slots:
         rs->MoveLast();
         QVERIFY(rs->Fields("ProductName").isNull());
     }
+
+    void aSavedQueryWritesItsTablesColumns() {
+        auto rs = open("Select * FROM [qryProducts] Where ProductID=1");
+        QCOMPARE(rs->UpdatableTable(), QString("Products"));
+        QVERIFY(!rs->isFieldUpdatable(rs->fieldIndex("UnitsOnHand")));
+        QCOMPARE(rs->fieldKind(rs->fieldIndex("ReorderLevel")), FieldKind::Number);
+        rs->setField("ReorderLevel", 9);
+        rs->Update();
+        QCOMPARE(hammer("ReorderLevel"), QString("9"));
+    }
 };
 
 QTEST_GUILESS_MAIN(RecordsetTest)
