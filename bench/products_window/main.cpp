@@ -6,7 +6,8 @@
 //      stock figures), median over many moves, against the move's queries read raw.
 // Usage: QT_QPA_PLATFORM=offscreen bench_products_window [database]   (generates 100 000
 // products and 1 000 000 transactions in a temporary folder when no database is given).
-#include "../Timing.h"
+#include "../RawRead.h"
+#include "../WindowOpening.h"
 #include "DbTool.h"
 #include "app/ProductsWindow.h"
 #include "controls/DataControl.h"
@@ -26,23 +27,6 @@
 using namespace quarvel;
 
 namespace {
-
-// Reads every value of every row, as a client cursor must.
-size_t rawRead(sqlite3* db, const std::string& sql) {
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr);
-    const int columns = sqlite3_column_count(stmt);
-    size_t bytes = 0;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        for (int i = 0; i < columns; ++i) {
-            if (sqlite3_column_type(stmt, i) == SQLITE_TEXT)
-                sqlite3_column_text(stmt, i);
-            bytes += size_t(sqlite3_column_bytes(stmt, i)) + 1;
-        }
-    }
-    sqlite3_finalize(stmt);
-    return bytes;
-}
 
 std::string transactionsOf(long long id) {
     return "SELECT TransactionID, ProductID, TransactionDate, PurchaseOrderID, "
@@ -80,26 +64,8 @@ int main(int argc, char** argv) {
     rawRead(raw, transactionsOf(1));
 
     // Opening is timed until the first product shows; closing the window is not.
-    std::unique_ptr<ProductsWindow> opened;
-    const double openMs = bestMs(
-        5,
-        [&] {
-            opened = std::make_unique<ProductsWindow>(dir.path());
-            opened->Form_Load();
-            opened->show();
-            QApplication::processEvents();
-        },
-        [&] { opened.reset(); });
-    std::unique_ptr<QWidget> empty;
-    const double emptyMs = bestMs(
-        5,
-        [&] {
-            empty = std::make_unique<QWidget>();
-            empty->setFixedSize(728, 586);
-            empty->show();
-            QApplication::processEvents();
-        },
-        [&] { empty.reset(); });
+    const double openMs = openingMs([&] { return std::make_unique<ProductsWindow>(dir.path()); });
+    const double emptyMs = emptyWindowMs({728, 586});
     const double rawOpenMs = bestMs(5, [&] {
         rawRead(raw, "SELECT * FROM Products");
         rawRead(raw, "SELECT * FROM \"Inventory Transactions\" WHERE ProductID=1");

@@ -10,7 +10,8 @@
 // Usage: QT_QPA_PLATFORM=offscreen bench_purchase_orders [database]   (generates 10 000
 // products, 100 000 orders and 1 000 000 order lines in a temporary folder when no database
 // is given).
-#include "../Timing.h"
+#include "../RawRead.h"
+#include "../WindowOpening.h"
 #include "DbTool.h"
 #include "controls/DataControl.h"
 #include "controls/DataGrid.h"
@@ -34,23 +35,6 @@
 using namespace quarvel;
 
 namespace {
-
-// Reads every value of every row, as a client cursor must.
-size_t rawRead(sqlite3* db, const std::string& sql) {
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr);
-    const int columns = sqlite3_column_count(stmt);
-    size_t bytes = 0;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        for (int i = 0; i < columns; ++i) {
-            if (sqlite3_column_type(stmt, i) == SQLITE_TEXT)
-                sqlite3_column_text(stmt, i);
-            bytes += size_t(sqlite3_column_bytes(stmt, i)) + 1;
-        }
-    }
-    sqlite3_finalize(stmt);
-    return bytes;
-}
 
 // The processor time of this thread, in milliseconds: on a busy machine the wall time of a
 // step also holds the time other programs had the processor.
@@ -104,26 +88,9 @@ int main(int argc, char** argv) {
     rawRead(raw, "SELECT ProductID, ProductName FROM Products ORDER BY ProductName");
 
     // Opening is timed until the first order shows; closing the window is not.
-    std::unique_ptr<orders::PurchaseOrdersWindow> opened;
-    const double openMs = bestMs(
-        5,
-        [&] {
-            opened = std::make_unique<orders::PurchaseOrdersWindow>(dir.path());
-            opened->Form_Load();
-            opened->show();
-            QApplication::processEvents();
-        },
-        [&] { opened.reset(); });
-    std::unique_ptr<QWidget> empty;
-    const double emptyMs = bestMs(
-        5,
-        [&] {
-            empty = std::make_unique<QWidget>();
-            empty->setFixedSize(713, 643);
-            empty->show();
-            QApplication::processEvents();
-        },
-        [&] { empty.reset(); });
+    const double openMs =
+        openingMs([&] { return std::make_unique<orders::PurchaseOrdersWindow>(dir.path()); });
+    const double emptyMs = emptyWindowMs({713, 643});
     // The window reads the first order's lines three times: when its fields are first bound,
     // when the lines' bar is opened and when load re-reads them.
     const double rawOpenMs = bestMs(5, [&] {
