@@ -13,6 +13,7 @@
 #include "platform/UpdateFreeze.h"
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
+#include "shell/ReopenRecordset.h"
 #include "shell/SaveConflict.h"
 #include "shell/Trap.h"
 #include "shell/WindowTable.h"
@@ -132,24 +133,9 @@ void OrderLines::SetCalls(bool /*blnStart*/) {
     // Re-reading drops what the line recordset holds: a line's edits are written first.
     if (m_lines && m_lines->isOpen() && m_lines->EditMode() != Recordset::adEditNone)
         m_lines->Update();
-    // The previous recordset stays alive only until the grid and the bar have let go of it,
-    // whether or not the new one opens.
-    std::shared_ptr<Recordset> previous = std::move(m_lines);
     // The grid follows its bar to the new recordset and rebuilds its columns from it.
-    auto rebind = [this] {
-        m_dc1->setRecordset(m_lines.get());
-    };
-    try {
-        SharedConnection = OpenConnection();
-        m_lines = std::make_shared<Recordset>();
-        m_lines->Open(linesSource() + id.toString(), SharedConnection);
-        m_lines->Requery();
-    } catch (...) {
-        rebind();
-        throw;
-    }
-    rebind();
-    previous.reset();
+    shell::reopenRecordset(m_lines, linesSource() + id.toString(),
+                           [this] { m_dc1->setRecordset(m_lines.get()); });
     layoutColumns();
 }
 

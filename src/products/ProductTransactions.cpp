@@ -14,6 +14,7 @@
 #include "products/ProductLayout.h"
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
+#include "shell/ReopenRecordset.h"
 #include "shell/SaveConflict.h"
 #include "shell/Trap.h"
 
@@ -107,25 +108,12 @@ void ProductTransactions::SetCalls(bool /*blnStart*/) {
     const QVariant id = recordsetOf(rsProducts).Fields(QStringLiteral("ProductID"));
     if (id.isNull())
         return;
-    // The previous recordset is released; it stays alive only until the grid and the bar
-    // have let go of it, whether or not the new one opens.
-    std::shared_ptr<Recordset> previous = std::move(rsTransactions);
-    auto rebind = [this] {
+    // The grid lets go of the previous recordset and follows its bar to the new one.
+    shell::reopenRecordset(rsTransactions, transactionsSource() + id.toString(), [this] {
         m_grid->setDataControl(nullptr);
         m_dc1->setRecordset(rsTransactions.get());
         m_grid->setDataControl(m_dc1);
-    };
-    try {
-        SharedConnection = OpenConnection();
-        rsTransactions = std::make_shared<Recordset>();
-        rsTransactions->Open(transactionsSource() + id.toString(), SharedConnection);
-        rsTransactions->Requery();
-    } catch (...) {
-        rebind();
-        throw;
-    }
-    rebind();
-    previous.reset();
+    });
     layoutColumns();
     SetSum();
 }
