@@ -5,18 +5,9 @@
 #include <vector>
 
 // Timings shared by the benchmarks: the best of several runs, and a median.
-template <typename F> double bestMs(int runs, F&& f) {
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        best = std::min(best, t.nsecsElapsed() / 1e6);
-    }
-    return best;
-}
 
-// The same, with an untimed step after each run (closing what the run opened).
+// The best of several runs of f, in milliseconds, with an untimed step after each run (closing what
+// the run opened).
 template <typename F, typename G> double bestMs(int runs, F&& f, G&& untimedAfter) {
     double best = 1e300;
     for (int i = 0; i < runs; ++i) {
@@ -27,6 +18,11 @@ template <typename F, typename G> double bestMs(int runs, F&& f, G&& untimedAfte
         untimedAfter();
     }
     return best;
+}
+
+// The same with nothing after each run.
+template <typename F> double bestMs(int runs, F&& f) {
+    return bestMs(runs, f, [] {});
 }
 
 inline double median(std::vector<double> values) {
