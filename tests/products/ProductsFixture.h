@@ -18,12 +18,30 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <functional>
 
 using ShownBox = BoxRecorder::Box;
+
+// The lines each box reports as a trapped failure of the Products window's `procedure`, in its
+// whole form (warning box, location, request for a screenshot); -1 for any other box.
+inline QList<int> reportedLines(const QList<ShownBox>& boxes, const QString& procedure) {
+    QList<int> lines;
+    const QRegularExpression location(
+        QStringLiteral("\nin Quarvel2021/08/31\\.Form1\\.%1 at line (\\d+)\n\nPlease email "
+                       "screenshot of this message to support@quarvel\\.example$")
+            .arg(procedure));
+    for (const ShownBox& box : boxes) {
+        const auto match = location.match(box.text);
+        const bool report = box.title == QLatin1String("Application Error") &&
+                            box.icon == QMessageBox::Warning && box.buttons == QMessageBox::Ok;
+        lines << (report && match.hasMatch() ? match.captured(1).toInt() : -1);
+    }
+    return lines;
+}
 
 class ProductsFixture : public BoxRecorder {
 public:
@@ -91,7 +109,17 @@ public:
         QTest::keyClicks(box, text);
         return box;
     }
-    // A stored field of product 1 or of transaction 1, and the row count of a table.
+    // Box `index` is a Yes/No question showing `text`, `defaultButton` its default.
+    void checkQuestion(int index, const QString& text,
+                       QMessageBox::StandardButton defaultButton) const {
+        QVERIFY(index < boxes.size());
+        QCOMPARE(boxes[index].title, QStringLiteral("Question"));
+        QCOMPARE(boxes[index].text, text);
+        QCOMPARE(boxes[index].buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(boxes[index].defaultButton, defaultButton);
+    }
+    // A stored field of product 1 or of transaction 1, and the row count of a table (which may
+    // carry a WHERE clause).
     QVariant product1(const char* field) const {
         return m_db.scalar(
             QStringLiteral("SELECT %1 FROM Products WHERE ProductID = 1").arg(field));
