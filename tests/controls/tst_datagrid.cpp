@@ -108,7 +108,6 @@ private slots:
     }
 
     void columnsAreLaidOutByFieldName() {
-        QCOMPARE(grid->newRow(), 3); // after the three rows, the empty new row
         QVERIFY(grid->isColumnHidden(Id));
         const auto header = [this](int c) {
             return grid->model()->headerData(c, Qt::Horizontal).toString();

@@ -231,7 +231,6 @@ private slots:
     void titleRule() {
         QFETCH(QString, name);
         QFETCH(QString, title);
-        QCOMPARE(applicationTitleFor(name), title);
         SetApplicationTitle(name);
         QCOMPARE(QCoreApplication::applicationName(), title);
     }
