@@ -45,8 +45,6 @@ inline QList<int> reportedLines(const QList<ShownBox>& boxes, const QString& pro
 
 class ProductsFixture : public BoxRecorder {
 public:
-    static QDate today() { return QDate(2022, 2, 3); }
-
     // databasePath empty: a fresh temporary database, filled when `sample` is true.
     // prepareFolder may put files beside the program (the window's program folder) first.
     explicit ProductsFixture(bool sample = true, const QString& databasePath = QString(),
@@ -68,7 +66,7 @@ public:
         qputenv("QUARVEL_DATABASE", (databasePath.isEmpty() ? m_db.path() : databasePath).toUtf8());
         // Dates show in the locale's short form: the tests choose the locale.
         QLocale::setDefault(QLocale::c());
-        quarvel::setTodayForTesting(today());
+        quarvel::setTodayForTesting(QDate(2022, 2, 3));
         window = std::make_unique<quarvel::ProductsWindow>(m_programFolder.path());
         window->Form_Load();
         window->show();
