@@ -105,8 +105,7 @@ private slots:
         QVERIFY2(check.out.contains("missing saved query (view): qryRep3A") &&
                      check.out.contains("My Company Information has no row"),
                  qPrintable(check.out));
-        QString missing = empty + "_missing";
-        QCOMPARE(runTool({"check", missing}).exitCode, 1);
+        QCOMPARE(runTool({"check", empty + "_missing"}).exitCode, 1);
     }
 };
 
