@@ -274,7 +274,7 @@ private slots:
     }
 
     void typedValuesReachTheDatabaseConverted() {
-        // The conversions themselves are FieldValue's (tst_fieldvalue); here they go the whole
+        // The conversions themselves are FieldValue's (tst_sqltexts); here they go the whole
         // way, through Update into the stored row.
         auto lines = open("Select * FROM [Inventory Transactions] Where ProductID=1");
         lines->setField("UnitsSold", "2147483647");
