@@ -53,10 +53,12 @@ QString PrivateCups::start() {
                    (QFileInfo::exists(m_socket) && run("lpstat", {"-r"}) == 0);
         },
         20000);
-    if (!ready || m_cupsd.state() != QProcess::Running)
-        return QStringLiteral("The private cupsd did not come up: %1 %2")
-            .arg(QString::fromLocal8Bit(m_cupsd.readAll()), serverLog());
-    return QString();
+    if (ready && m_cupsd.state() == QProcess::Running)
+        return QString();
+    QFile log(path("log/error_log"));
+    return QStringLiteral("The private cupsd did not come up: %1 %2")
+        .arg(QString::fromLocal8Bit(m_cupsd.readAll()),
+             log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString());
 }
 
 void PrivateCups::stop() {
@@ -103,11 +105,6 @@ int PrivateCups::run(const QString& tool, const QStringList& args, QString* outp
     if (output)
         *output = QString::fromLocal8Bit(process.readAll());
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-}
-
-QString PrivateCups::serverLog() const {
-    QFile log(path("log/error_log"));
-    return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
 }
 
 bool PrivateCups::write(const QString& name, const QString& text) const {

@@ -35,8 +35,6 @@ public:
     // Runs a CUPS tool (lpadmin, lpoptions, lpstat) against the server: its exit code (-1 when
     // it did not finish), its output into *output.
     int run(const QString& tool, const QStringList& args, QString* output = nullptr) const;
-    // The server's error log, for failure messages.
-    QString serverLog() const;
 
 private:
     QString path(const QString& name) const { return m_dir.filePath(name); }

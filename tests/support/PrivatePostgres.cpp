@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -51,17 +50,9 @@ QString runProgram(const QString& program, const QStringList& args) {
 } // namespace
 
 QString PrivatePostgres::programFolder() {
-    QStringList folders;
-    const QDir versions("/usr/lib/postgresql");
-    for (const QString& version :
-         versions.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::Reversed))
-        folders << versions.filePath(version + "/bin");
-    const QString initdb = QStandardPaths::findExecutable("initdb", folders);
-    const QString found = initdb.isEmpty() ? QStandardPaths::findExecutable("initdb") : initdb;
-    if (found.isEmpty())
-        return QString();
-    const QString folder = QFileInfo(found).absolutePath();
-    return QFileInfo::exists(folder + "/pg_ctl") ? folder : QString();
+    const QFileInfo initdb(QStringLiteral(QUARVEL_INITDB));
+    const bool found = initdb.exists() && QFileInfo::exists(initdb.absolutePath() + "/pg_ctl");
+    return found ? initdb.absolutePath() : QString();
 }
 
 QString PrivatePostgres::url(int port, const QString& database) {

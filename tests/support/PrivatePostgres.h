@@ -8,7 +8,7 @@
 // runuser).
 class PrivatePostgres {
 public:
-    // The folder of initdb and pg_ctl; empty when PostgreSQL's server programs are missing.
+    // The folder of initdb (as the build found it) and pg_ctl; empty when they are missing.
     static QString programFolder();
 
     // Makes and starts a cluster under /tmp. Empty when it runs; otherwise why not.

@@ -7,7 +7,6 @@
 #include "sqlite/Database.h"
 
 #include <QAtomicInt>
-#include <QCoreApplication>
 #include <QFile>
 #include <exception>
 #include <mutex>
@@ -71,9 +70,8 @@ std::terminate_handler previousTerminate = nullptr;
     std::abort();
 }
 
-} // namespace
-
-QString TempDatabase::postgresServerUrl() {
+// The superuser's URL of the cluster the test databases are made in.
+QString postgresServerUrl() {
     const QString state = qEnvironmentVariable("QUARVEL_TEST_POSTGRES_STATE");
     if (!state.isEmpty()) {
         QFile file(state);
@@ -93,6 +91,8 @@ QString TempDatabase::postgresServerUrl() {
     }();
     return url;
 }
+
+} // namespace
 
 TempDatabase::Backend TempDatabase::backendUnderTest() {
     const QString name = qEnvironmentVariable("QUARVEL_TEST_BACKEND", "sqlite");

@@ -42,8 +42,6 @@ public:
 
     // Makes the database every PostgreSQL test database is copied from, in that cluster.
     static void preparePostgresCluster(const QString& serverUrl);
-    // The superuser's URL of the cluster the test databases are made in.
-    static QString postgresServerUrl();
 
 private:
     Backend m_backend;

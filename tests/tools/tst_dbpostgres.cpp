@@ -12,25 +12,21 @@ using namespace quarvel;
 
 namespace {
 
-QString text(const QVariant& v) {
-    if (v.isNull())
-        return QStringLiteral("NULL");
-    if (v.typeId() == QMetaType::QDate)
-        return v.toDate().toString(Qt::ISODate);
-    if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::LongLong)
-        return QString::number(v.toDouble(), 'g', 15);
-    return v.toString();
-}
-
-// The column names, then every row of a result read through the data layer, one line each.
+// The column names, then every row of a result read through the data layer, one line each
+// (a Null as NULL).
 QStringList rowsOf(const QString& database, const QString& source) {
     Recordset rs;
     rs.Open(source, Connection::open(database));
     QStringList lines;
     for (int row = -1; row < rs.RecordCount(); ++row) {
         QString line;
-        for (int i = 0; i < rs.fieldCount(); ++i)
-            line += (row < 0 ? rs.fieldName(i) : text(rs.value(row, i))) + u'|';
+        for (int i = 0; i < rs.fieldCount(); ++i) {
+            const QVariant v = rs.value(row, i);
+            line += (row < 0      ? rs.fieldName(i)
+                     : v.isNull() ? QString("NULL")
+                                  : v.toString()) +
+                    u'|';
+        }
         lines << line;
     }
     return lines;
@@ -105,8 +101,7 @@ private slots:
         QVERIFY2(check.out.contains("missing saved query (view): qryRep3A") &&
                      check.out.contains("My Company Information has no row"),
                  qPrintable(check.out));
-        QString missing = empty + "_missing";
-        QCOMPARE(runTool({"check", missing}).exitCode, 1);
+        QCOMPARE(runTool({"check", empty + "_missing"}).exitCode, 1);
     }
 };
 
