@@ -1,7 +1,7 @@
 // quarvel-test-postgres start|stop STATEFILE: the PostgreSQL cluster one ctest run shares.
 // start makes and starts a private cluster (see PrivatePostgres), prepares the database the
 // tests copy theirs from, and writes the cluster's folder and port into STATEFILE; stop stops
-// it and deletes both.
+// it and deletes both. A start first stops a cluster an interrupted run left recorded.
 #include "PrivatePostgres.h"
 #include "TempDatabase.h"
 
@@ -19,16 +19,17 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QFile state(args[2]);
-    if (args[1] == u"stop") {
-        if (state.open(QIODevice::ReadOnly)) {
-            const QString folder = QString::fromUtf8(state.readLine()).trimmed();
-            state.close();
-            if (folder.startsWith(QLatin1String("/tmp/qvpg-")))
-                PrivatePostgres::stop(folder);
-            state.remove();
-        }
-        return 0;
+    // A cluster recorded by an earlier run that was interrupted before its stop is stopped
+    // before another one starts.
+    if (state.open(QIODevice::ReadOnly)) {
+        const QString folder = QString::fromUtf8(state.readLine()).trimmed();
+        state.close();
+        if (folder.startsWith(QLatin1String("/tmp/qvpg-")))
+            PrivatePostgres::stop(folder);
+        state.remove();
     }
+    if (args[1] == u"stop")
+        return 0;
     PrivatePostgres cluster;
     const QString failure = cluster.start();
     if (!failure.isEmpty()) {
