@@ -67,11 +67,7 @@ public:
     void retype(int index, const QString& text) const { driver::retype(window->box(index), text); }
     QVariant scalar(const QString& sql) const { return db.scalar(sql); }
     int rowOfLine(int transactionId) const {
-        const int column = lineRecordset().fieldIndex("TransactionID");
-        for (int row = 0; row < lineRecordset().RecordCount(); ++row)
-            if (lineRecordset().value(row, column).toInt() == transactionId)
-                return row;
-        return -1;
+        return driver::rowOf(lineRecordset(), "TransactionID", transactionId);
     }
     // What line `transactionId` shows in column `field`.
     QString cell(int transactionId, const char* field) const {

@@ -3,25 +3,16 @@
 // A Products window over a temporary database, with every message box it shows recorded and
 // answered from a queue, for the tests of the window's start-up, editor and transactions.
 
-#include "BoxRecorder.h"
-#include "TempDatabase.h"
+#include "../reference/WindowDriver.h"
 #include "app/ProductsWindow.h"
 #include "controls/BoundTextBox.h"
 #include "controls/DataCombo.h"
-#include "controls/DataControl.h"
-#include "controls/DataGrid.h"
-#include "data/Recordset.h"
 #include "products/ProductEditor.h"
 #include "products/ProductTransactions.h"
 #include "shell/Globals.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QLabel>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QToolButton>
 #include <functional>
 
 using ShownBox = BoxRecorder::Box;
@@ -69,9 +60,7 @@ public:
         quarvel::setTodayForTesting(QDate(2022, 2, 3));
         window = std::make_unique<quarvel::ProductsWindow>(m_programFolder.path());
         window->Form_Load();
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        active = QTest::qWaitForWindowActive(window.get());
+        active = driver::show(*window);
     }
 
     ~ProductsFixture() {
@@ -93,11 +82,7 @@ public:
     template <typename T = QWidget> T* child(const QString& name) const {
         return window->findChild<T*>(name);
     }
-    void click(const QString& buttonName) const {
-        auto* button = child<QAbstractButton>(buttonName);
-        QVERIFY2(button, qPrintable(buttonName));
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
+    void click(const char* buttonName) const { driver::click(*window, buttonName); }
     void next() const { QTest::mouseClick(editor()->dc()->nextButton(), Qt::LeftButton); }
     void previous() const { QTest::mouseClick(editor()->dc()->previousButton(), Qt::LeftButton); }
     // Replaces the text of the editor's box `index` as the user types it.
@@ -130,32 +115,14 @@ public:
     int count(const char* table) const {
         return m_db.scalar(QStringLiteral("SELECT count(*) FROM %1").arg(table)).toInt();
     }
-    // Types `text` into a cell as a user does: the cell made current, F2, the text, Enter.
-    // Without `commit` the editor stays open.
     void typeInCell(int row, const char* field, const QString& text, bool commit = true) const {
-        grid()->setFocus();
-        grid()->setCurrentIndex(cell(row, field));
-        QTest::keyClick(grid(), Qt::Key_F2);
-        QWidget* cellEditor = QApplication::focusWidget();
-        QVERIFY(cellEditor && cellEditor != grid());
-        QTest::keyClick(cellEditor, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(cellEditor, text);
-        if (commit) {
-            QTest::keyClick(cellEditor, Qt::Key_Return);
-            QTRY_COMPARE(QApplication::focusWidget(), grid()); // the editor commits queued
-        }
+        driver::typeInCell(grid(), row, field, text, commit);
     }
     QModelIndex cell(int row, const char* field) const {
         return grid()->model()->index(row, grid()->columnOf(field));
     }
-    // Row of a transaction in the grid: the database returns rows in no particular order.
     int rowOfTransaction(int transactionId) const {
-        const quarvel::Recordset& rs = *quarvel::rsTransactions;
-        const int column = rs.fieldIndex("TransactionID");
-        for (int row = 0; row < rs.RecordCount(); ++row)
-            if (rs.value(row, column).toInt() == transactionId)
-                return row;
-        return -1;
+        return driver::rowOf(*quarvel::rsTransactions, "TransactionID", transactionId);
     }
     // Visible column captions of the grid, left to right.
     QStringList captions() const {

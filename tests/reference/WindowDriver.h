@@ -7,6 +7,7 @@
 #include "TempDatabase.h"
 #include "controls/DataControl.h"
 #include "controls/DataGrid.h"
+#include "data/Recordset.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -61,6 +62,15 @@ inline void typeInCell(quarvel::controls::DataGrid* grid, int row, const char* f
 
 inline QString cellText(const quarvel::controls::DataGrid* grid, int row, const char* field) {
     return grid->model()->index(row, grid->columnOf(field)).data().toString();
+}
+
+// The row of `rs` whose `field` holds `id`, or -1: the database returns rows in no set order.
+inline int rowOf(const quarvel::Recordset& rs, const char* field, int id) {
+    const int column = rs.fieldIndex(field);
+    for (int row = 0; row < rs.RecordCount(); ++row)
+        if (rs.value(row, column).toInt() == id)
+            return row;
+    return -1;
 }
 
 // "<window>.<procedure> at line <n>" of a box shown by an error trap, or empty.
