@@ -85,12 +85,8 @@ private slots:
         db.exec("UPDATE [My Company Information] SET PurchaseOrderID = 12,"
                 " PhoneNumber = '555-123-4567', FaxNumber = '555.123.4568'");
         qputenv("QUARVEL_DATABASE", db.path().toUtf8());
-        const QStringList titles = {"Product Cost Comparisons", "Product Purchases by Supplier",
-                                    "Product Summary", "Product Transaction Detail",
-                                    "Purchase Order"};
         for (int number = 1; number <= 5; ++number) {
-            const ReportDocument doc = layout(number);
-            QCOMPARE(doc.title, titles.at(number - 1));
+            const ReportDocument doc = layout(number); // the titles are the Reports window case's
             QCOMPARE(doc.pages.front().find("Label3").at(0)->text(), doc.title);
             QCOMPARE(doc.orientation,
                      number == 3 || number == 4 ? QPageLayout::Landscape : QPageLayout::Portrait);
