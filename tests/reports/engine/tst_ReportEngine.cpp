@@ -305,7 +305,6 @@ private slots:
             layoutReport(def, ReportData::shaped(master, child, "ProductID", "ProductID"), options);
         const LaidOutItem* header = doc.pages[0].find("txtProductName").at(0);
         const LaidOutItem* detail = doc.pages[0].find("txtSupplierName").at(0);
-        QVERIFY(header->lines.size() >= 3);
         QCOMPARE(header->lines.join(u' '), longName);
         for (const QString& line : header->lines)
             QVERIFY(ReportText::width(line, header->font) <= 2160);
@@ -336,7 +335,6 @@ private slots:
         const QString path = dir.filePath("report.pdf");
         writePdf(costReport(), costData(), path, options);
         const QString text = poppler("pdftotext", {"-layout", path, "-"});
-        QVERIFY2(!text.isEmpty(), "pdftotext read nothing");
         for (const char* expected :
              {"Product Cost Comparisons", "Wednesday, January 15, 2025", "1:02:03 PM", "Product 1",
               "Supplier 3-2", "$5.00", "Grand Total", "Page 1 of 1"}) {
@@ -365,9 +363,8 @@ private slots:
         preview.choosePdfPath = [&](QWidget*) {
             return path;
         };
-        QStringList errors;
-        preview.reportError = [&](const QString& m) {
-            errors << m;
+        preview.reportError = [](const QString& m) {
+            QFAIL(qPrintable(m));
         };
         QString title;
         whenModal<QPrintPreviewDialog>([&](QPrintPreviewDialog* dialog) {
@@ -378,7 +375,6 @@ private slots:
         });
         showReportPreview(costReport(), costData(), preview);
         QCOMPARE(title, QStringLiteral("Product Cost Comparisons"));
-        QVERIFY(errors.isEmpty());
         QVERIFY(poppler("pdftotext", {path, "-"}).contains("Grand Total"));
     }
 };
