@@ -227,11 +227,10 @@ private slots:
     void filesAndFoldersExist() {
         QTemporaryDir dir;
         QVERIFY(FileExists(dir.path()));
-        QFile file(dir.filePath(QStringLiteral("HAND-M.CUR")));
-        QVERIFY(!FileExists(file.fileName()));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        QVERIFY(FileExists(file.fileName())); // an empty file exists too
+        const QString path = dir.filePath(QStringLiteral("HAND-M.CUR"));
+        QVERIFY(!FileExists(path));
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        QVERIFY(FileExists(path)); // an empty file exists too
         QVERIFY(!FileExists(QString()));
         QVERIFY(!FileExists(QString(QChar(0)) + QStringLiteral("abc")));
     }
