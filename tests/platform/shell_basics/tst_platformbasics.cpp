@@ -64,7 +64,7 @@ private slots:
         QVERIFY(!CursorFile::fromBytes(hand.left(30))); // header only, picture cut off
     }
 
-    void stylesGiveButtonsIconAndDefault() {
+    void boxesShowWhatTheirStyleAndTextSay() {
         using B = QMessageBox;
         const struct {
             int style;
@@ -86,9 +86,8 @@ private slots:
             QCOMPARE(shown.modality, Qt::ApplicationModal);
         }
         QCOMPARE(showAndRead("Delete?", 260).names, (QStringList{"No", "Yes"}));
-    }
 
-    void boxWithoutTitleCarriesApplicationTitle() {
+        // Without a title the box carries the application's.
         QCoreApplication::setApplicationName(QStringLiteral("Stock Keeper"));
         const Shown shown = showAndRead(QStringLiteral("<b>Widget</b>\r\n   saved."), 0);
         QCOMPARE(shown.title, QStringLiteral("Stock Keeper"));
