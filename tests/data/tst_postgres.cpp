@@ -1,9 +1,9 @@
 // What only a server database has: a URL with its parameters and password, roles, and several
 // clients at once. Runs on PostgreSQL only (tst_postgres_postgres in ctest).
+#include "Failure.h"
 #include "TempDatabase.h"
 #include "data/Connection.h"
 #include "data/ConnectionString.h"
-#include "data/DatabaseError.h"
 #include "data/Recordset.h"
 #include "data/Transaction.h"
 
@@ -16,15 +16,6 @@
 using namespace quarvel;
 
 namespace {
-
-DatabaseError failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const DatabaseError& e) {
-        return e;
-    }
-    return DatabaseError(QString());
-}
 
 // The test database's URL with `userinfo` in place of "postgres@", and `query` appended.
 QString urlWith(const TempDatabase& db, const QString& userinfo, const QString& query = {}) {
@@ -67,8 +58,7 @@ private slots:
         rs.Open("SELECT current_setting('application_name') AS n", connection);
         QCOMPARE(rs.Fields(0).toString(), QString("quarvel_test"));
 
-        QString missing = db->path() + "_missing";
-        missing.replace("//postgres@", "//postgres:s3cret@");
+        const QString missing = urlWith(*db, "postgres:s3cret") + "_missing";
         const DatabaseError refused = failureOf([&] { Connection::open(missing); });
         QVERIFY2(refused.message().contains("_missing") && !refused.message().contains("s3cret"),
                  qPrintable(refused.message()));
