@@ -53,7 +53,6 @@ private slots:
                     "application_name=quarvel_test&connect_timeout=5&password=s3cret");
         auto connection = Connection::open(BuildConnectionString(url));
         QVERIFY2(!connection->path().contains("s3cret"), qPrintable(connection->path()));
-        QVERIFY(connection->path().contains("application_name=quarvel_test"));
         Recordset rs;
         rs.Open("SELECT current_setting('application_name') AS n", connection);
         QCOMPARE(rs.Fields(0).toString(), QString("quarvel_test"));
@@ -154,8 +153,6 @@ private slots:
         for (auto& thread : threads)
             QVERIFY(thread->wait(120000));
         QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
-        QCOMPARE(db->scalar("SELECT count(*) FROM [Inventory Transactions]").toInt(),
-                 clients * saves);
         // Each client's saves, all of them.
         QCOMPARE(db->scalar("SELECT count(*) FROM (SELECT TransactionDescription FROM [Inventory "
                             "Transactions] GROUP BY TransactionDescription HAVING count(*) = " +

@@ -11,14 +11,6 @@ using namespace quarvel;
 
 namespace {
 
-const char* const orderLines =
-    "SELECT [Inventory Transactions].TransactionID,[Inventory Transactions].PurchaseOrderID,"
-    "[Inventory Transactions].ProductID, [Inventory Transactions].TransactionDate, "
-    "Products.ProductName, [Inventory Transactions].UnitsOrdered, [Inventory "
-    "Transactions].UnitPrice, [Inventory Transactions].[UnitsOrdered]*[Inventory "
-    "Transactions].[UnitPrice] AS Subtotal FROM Products RIGHT JOIN [Inventory Transactions] ON "
-    "Products.ProductID = [Inventory Transactions].ProductID Where PurchaseOrderID=";
-
 QString errorOf(const std::function<void()>& action) {
     return failureOf(action).message();
 }
@@ -251,7 +243,12 @@ private slots:
     }
 
     void orderLinesWriteOnlyTheirOwnTable() {
-        auto rs = open(QString(orderLines) + "1");
+        // As the order window reads them: a right join naming its columns, one computed.
+        auto rs = open("SELECT [Inventory Transactions].TransactionID, Products.ProductName, "
+                       "[Inventory Transactions].[UnitsOrdered]*[Inventory Transactions]."
+                       "[UnitPrice] AS Subtotal FROM Products RIGHT JOIN [Inventory Transactions] "
+                       "ON Products.ProductID = [Inventory Transactions].ProductID Where "
+                       "PurchaseOrderID=1");
         QCOMPARE(rs->UpdatableTable(), QString("Inventory Transactions"));
         QCOMPARE(rs->Fields("ProductName").toString(), QString("Hammer"));
         QCOMPARE(rs->Fields("Subtotal").toDouble(), 7.5);
