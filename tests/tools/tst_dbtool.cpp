@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(queryRows(both, "SELECT * FROM [Inventory Transactions]").size(), 3000);
     }
 
-    void checkNamesWhatIsMissing() {
+    void checkNamesWhatIsMissingDamagedOrLost() {
         const QString path = m_dir.filePath("broken.db");
         QCOMPARE(tool({"init", path}).exitCode, 0);
         quarvel::sqlite::Database(path).exec(
@@ -94,9 +94,8 @@ private slots:
         for (const char* missing : {"qryRep5B", "Suppliers.FaxNumber", "Employees", "qryRep5A"})
             QVERIFY2(check.out.contains(missing), qPrintable(check.out));
         QVERIFY2(!check.out.contains("qryRep1A"), qPrintable(check.out));
-    }
 
-    void checkFindsDamageAndLostReferences() {
+        // A damaged page, and a row whose reference is lost.
         const QString good = m_dir.filePath("good.db"), copy = m_dir.filePath("damaged.db");
         QCOMPARE(tool({"init", "--sample", good}).exitCode, 0);
         QVERIFY(QFile::copy(good, copy));
