@@ -4,7 +4,7 @@
 
 #include <functional>
 
-// The DatabaseError `action` throws; one without message when it throws none.
+// The DatabaseError `action` throws, or its message; one without message when it throws none.
 inline quarvel::DatabaseError failureOf(const std::function<void()>& action) {
     try {
         action();
@@ -12,4 +12,8 @@ inline quarvel::DatabaseError failureOf(const std::function<void()>& action) {
         return e;
     }
     return quarvel::DatabaseError(QString());
+}
+
+inline QString errorOf(const std::function<void()>& action) {
+    return failureOf(action).message();
 }

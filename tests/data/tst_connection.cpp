@@ -82,7 +82,7 @@ private slots:
                                                       {other, "no Quarvel tables"}};
         for (const auto& [path, what] : cases) {
             const auto before = fileState(path);
-            const QString message = failureOf([&] { Connection::open(path); }).message();
+            const QString message = errorOf([&] { Connection::open(path); });
             QVERIFY2(message.contains(what) && message.contains(path), qPrintable(message));
             QCOMPARE(fileState(path), before); // a missing file is never created
             QVERIFY(!QFile::exists(path + "-wal") && !QFile::exists(path + "-journal"));

@@ -58,20 +58,18 @@ private slots:
         QCOMPARE(rs.Fields(0).toString(), QString("quarvel_test"));
 
         const QString missing = urlWith(*db, "postgres:s3cret") + "_missing";
-        const DatabaseError refused = failureOf([&] { Connection::open(missing); });
-        QVERIFY2(refused.message().contains("_missing") && !refused.message().contains("s3cret"),
-                 qPrintable(refused.message()));
+        const QString refused = errorOf([&] { Connection::open(missing); });
+        QVERIFY2(refused.contains("_missing") && !refused.contains("s3cret"), qPrintable(refused));
     }
 
     void aDatabaseWithoutTheTablesIsRefused() {
         const QString name = db->path().section('/', -1) + "_empty";
         db->execServer("CREATE DATABASE " + name + " TEMPLATE template0");
         const QString empty = db->path().section('/', 0, -2) + '/' + name;
-        const DatabaseError refused = failureOf([&] { Connection::open(empty); });
+        const QString refused = errorOf([&] { Connection::open(empty); });
         db->execServer("DROP DATABASE " + name);
-        QVERIFY2(refused.message().contains("no Quarvel tables") &&
-                     refused.message().contains(name),
-                 qPrintable(refused.message()));
+        QVERIFY2(refused.contains("no Quarvel tables") && refused.contains(name),
+                 qPrintable(refused));
     }
 
     void aRoleThatMayOnlyReadCanViewButNotSave() {
@@ -136,8 +134,7 @@ private slots:
                         rs.setField("ProductID", client % 2 + 1);
                         rs.setField("TransactionDate", QDate(2021, 1, 1 + i % 28));
                         rs.setField("TransactionDescription", QString("client %1").arg(client));
-                        rs.setField("UnitsReceived", 3);
-                        rs.setField("UnitsSold", 1);
+                        rs.setField("UnitsReceived", 2);
                         rs.Update();
                         if (transaction)
                             transaction->commit();

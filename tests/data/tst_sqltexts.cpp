@@ -119,7 +119,7 @@ private slots:
         const QVariant value = FieldValue::fromUser(typed, kind);
         if (!stored.isValid() && !typed.trimmed().isEmpty()) {
             const QString refusal =
-                failureOf([&] { FieldValue::toStorage(value, kind, "ReorderLevel"); }).message();
+                errorOf([&] { FieldValue::toStorage(value, kind, "ReorderLevel"); });
             QVERIFY2(refusal.contains(u"'ReorderLevel'"), qPrintable(refusal));
             return;
         }
