@@ -1,7 +1,7 @@
+#include "Failure.h"
 #include "TempDatabase.h"
 #include "data/Connection.h"
 #include "data/ConnectionString.h"
-#include "data/DatabaseError.h"
 #include "data/Recordset.h"
 #include "data/SharedConnection.h"
 #include "sqlite/Database.h"
@@ -22,9 +22,10 @@ std::pair<QByteArray, QDateTime> fileState(const QString& path) {
             QFileInfo(path).lastModified()};
 }
 
-bool onServer() {
-    return TempDatabase::backendUnderTest() == TempDatabase::Backend::Postgres;
-}
+// The cases on database files are SQLite's (tst_postgres covers the server's).
+#define SKIP_ON_SERVER()                                                                           \
+    if (TempDatabase::backendUnderTest() == TempDatabase::Backend::Postgres)                       \
+    QSKIP("database files are SQLite's")
 
 } // namespace
 
@@ -46,8 +47,7 @@ private slots:
     }
 
     void openingChangesNothingInTheFile() {
-        if (onServer())
-            QSKIP("database files are SQLite's (tst_postgres covers the server's cases)");
+        SKIP_ON_SERVER();
         TempDatabase db;
         db.exec("PRAGMA journal_mode = DELETE; INSERT INTO Categories (CategoryName) "
                 "VALUES ('Tools')");
@@ -62,8 +62,7 @@ private slots:
     }
 
     void filesThatAreNoQuarvelDatabaseAreNamedAndLeftAlone() {
-        if (onServer())
-            QSKIP("database files are SQLite's (tst_postgres covers the server's cases)");
+        SKIP_ON_SERVER();
         QTemporaryDir dir;
         auto write = [&](const QString& name, const QByteArray& bytes) {
             QFile file(dir.filePath(name));
@@ -83,21 +82,15 @@ private slots:
                                                       {other, "no Quarvel tables"}};
         for (const auto& [path, what] : cases) {
             const auto before = fileState(path);
-            try {
-                Connection::open(path);
-                QFAIL(qPrintable("opened " + path));
-            } catch (const DatabaseError& e) {
-                QVERIFY2(e.message().contains(what) && e.message().contains(path),
-                         qPrintable(e.message()));
-            }
+            const QString message = errorOf([&] { Connection::open(path); });
+            QVERIFY2(message.contains(what) && message.contains(path), qPrintable(message));
             QCOMPARE(fileState(path), before); // a missing file is never created
             QVERIFY(!QFile::exists(path + "-wal") && !QFile::exists(path + "-journal"));
         }
     }
 
     void aReadOnlyFileCanBeViewedButNotWritten() {
-        if (onServer())
-            QSKIP("database files are SQLite's (tst_postgres covers the server's cases)");
+        SKIP_ON_SERVER();
         TempDatabase db;
         db.exec("INSERT INTO Categories (CategoryName) VALUES ('Tools')");
         const auto readOnly =
@@ -110,28 +103,21 @@ private slots:
             QFile::setPermissions(db.path(), filePermissions);
         });
         // A file marked read-only, then a writable file in a folder marked read-only.
-        for (int round = 0; round < 2; ++round) {
-            if (round == 0) {
-                QVERIFY(QFile::setPermissions(db.path(), readOnly));
-            } else {
-                QVERIFY(QFile::setPermissions(db.path(), filePermissions));
+        for (const bool inFolder : {false, true}) {
+            QVERIFY(QFile::setPermissions(db.path(), inFolder ? filePermissions : readOnly));
+            if (inFolder)
                 QVERIFY(QFile::setPermissions(folder, readOnly | QFile::ExeOwner | QFile::ExeUser |
                                                           QFile::ExeGroup | QFile::ExeOther));
-            }
             const auto before = fileState(db.path());
             Recordset rs;
             rs.Open("Select * from Categories", Connection::open(db.connectionString()));
             QCOMPARE(rs.Fields("CategoryName").toString(), QString("Tools"));
             rs.setField("CategoryName", "Hand tools");
-            try {
-                rs.Update();
-                QFAIL("wrote into a read-only file");
-            } catch (const DatabaseError& e) {
-                QCOMPARE(e.kind(), DatabaseError::Kind::ReadOnly);
-                QVERIFY2(e.message().contains("read-only") && e.message().contains(db.path()) &&
-                             !e.message().contains("attempt to write"),
-                         qPrintable(e.message()));
-            }
+            const DatabaseError e = failureOf([&] { rs.Update(); });
+            QCOMPARE(e.kind(), DatabaseError::Kind::ReadOnly);
+            QVERIFY2(e.message().contains("read-only") && e.message().contains(db.path()) &&
+                         !e.message().contains("attempt to write"),
+                     qPrintable(e.message()));
             QCOMPARE(fileState(db.path()), before);
         }
     }

@@ -1,9 +1,9 @@
 // What only a server database has: a URL with its parameters and password, roles, and several
 // clients at once. Runs on PostgreSQL only (tst_postgres_postgres in ctest).
+#include "Failure.h"
 #include "TempDatabase.h"
 #include "data/Connection.h"
 #include "data/ConnectionString.h"
-#include "data/DatabaseError.h"
 #include "data/Recordset.h"
 #include "data/Transaction.h"
 
@@ -16,15 +16,6 @@
 using namespace quarvel;
 
 namespace {
-
-DatabaseError failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const DatabaseError& e) {
-        return e;
-    }
-    return DatabaseError(QString());
-}
 
 // The test database's URL with `userinfo` in place of "postgres@", and `query` appended.
 QString urlWith(const TempDatabase& db, const QString& userinfo, const QString& query = {}) {
@@ -62,27 +53,23 @@ private slots:
                     "application_name=quarvel_test&connect_timeout=5&password=s3cret");
         auto connection = Connection::open(BuildConnectionString(url));
         QVERIFY2(!connection->path().contains("s3cret"), qPrintable(connection->path()));
-        QVERIFY(connection->path().contains("application_name=quarvel_test"));
         Recordset rs;
         rs.Open("SELECT current_setting('application_name') AS n", connection);
         QCOMPARE(rs.Fields(0).toString(), QString("quarvel_test"));
 
-        QString missing = db->path() + "_missing";
-        missing.replace("//postgres@", "//postgres:s3cret@");
-        const DatabaseError refused = failureOf([&] { Connection::open(missing); });
-        QVERIFY2(refused.message().contains("_missing") && !refused.message().contains("s3cret"),
-                 qPrintable(refused.message()));
+        const QString missing = urlWith(*db, "postgres:s3cret") + "_missing";
+        const QString refused = errorOf([&] { Connection::open(missing); });
+        QVERIFY2(refused.contains("_missing") && !refused.contains("s3cret"), qPrintable(refused));
     }
 
     void aDatabaseWithoutTheTablesIsRefused() {
         const QString name = db->path().section('/', -1) + "_empty";
         db->execServer("CREATE DATABASE " + name + " TEMPLATE template0");
         const QString empty = db->path().section('/', 0, -2) + '/' + name;
-        const DatabaseError refused = failureOf([&] { Connection::open(empty); });
+        const QString refused = errorOf([&] { Connection::open(empty); });
         db->execServer("DROP DATABASE " + name);
-        QVERIFY2(refused.message().contains("no Quarvel tables") &&
-                     refused.message().contains(name),
-                 qPrintable(refused.message()));
+        QVERIFY2(refused.contains("no Quarvel tables") && refused.contains(name),
+                 qPrintable(refused));
     }
 
     void aRoleThatMayOnlyReadCanViewButNotSave() {
@@ -120,10 +107,9 @@ private slots:
         second.setField("ProductName", "Hacksaw");
         second.Update();
         transaction.commit();
-        QCOMPARE(db->scalar("SELECT ProductName FROM Products WHERE ProductID = 1").toString(),
-                 QString("Claw Hammer"));
-        QCOMPARE(db->scalar("SELECT ProductName FROM Products WHERE ProductID = 2").toString(),
-                 QString("Hacksaw"));
+        QCOMPARE(db->scalar("SELECT min(ProductName) || ', ' || max(ProductName) FROM Products")
+                     .toString(),
+                 QString("Claw Hammer, Hacksaw"));
     }
 
     void eightClientsSavingAtOnceLoseNothing() {
@@ -148,8 +134,7 @@ private slots:
                         rs.setField("ProductID", client % 2 + 1);
                         rs.setField("TransactionDate", QDate(2021, 1, 1 + i % 28));
                         rs.setField("TransactionDescription", QString("client %1").arg(client));
-                        rs.setField("UnitsReceived", 3);
-                        rs.setField("UnitsSold", 1);
+                        rs.setField("UnitsReceived", 2);
                         rs.Update();
                         if (transaction)
                             transaction->commit();
@@ -164,8 +149,6 @@ private slots:
         for (auto& thread : threads)
             QVERIFY(thread->wait(120000));
         QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
-        QCOMPARE(db->scalar("SELECT count(*) FROM [Inventory Transactions]").toInt(),
-                 clients * saves);
         // Each client's saves, all of them.
         QCOMPARE(db->scalar("SELECT count(*) FROM (SELECT TransactionDescription FROM [Inventory "
                             "Transactions] GROUP BY TransactionDescription HAVING count(*) = " +

@@ -12,10 +12,6 @@
 
 namespace {
 
-void exec(const QString& path, const QString& sql) {
-    quarvel::sqlite::Database(path).exec(sql);
-}
-
 QString journal(const QString& path) {
     return queryRows(path, "PRAGMA journal_mode").value(0).value("journal_mode").toString();
 }
@@ -50,7 +46,7 @@ private slots:
     void existingFileIsReplacedOnlyWithForceAndNeverInUse() {
         const QString path = m_dir.filePath("keep.db");
         QCOMPARE(tool({"init", path}).exitCode, 0);
-        exec(path, "INSERT INTO Categories (CategoryName) VALUES ('Marker')");
+        quarvel::sqlite::Database(path).exec("INSERT INTO Categories (CategoryName) VALUES ('M')");
         const Run refused = tool({"init", "--sample", path});
         QVERIFY2(refused.exitCode > 0 && refused.err.contains("--force"), qPrintable(refused.err));
         QVERIFY(tool({"generate", "--products", "2", "--transactions", "2", path}).exitCode > 0);
@@ -59,13 +55,8 @@ private slots:
             // file and stays open.
             quarvel::sqlite::Database program(path);
             program.scalar("SELECT count(*) FROM Products");
-            for (const QStringList& replace :
-                 {QStringList{"init", "--force", path},
-                  QStringList{"generate", "--products", "2", "--transactions", "2", "--force",
-                              path}}) {
-                const Run inUse = tool(replace);
-                QVERIFY2(inUse.exitCode > 0 && inUse.err.contains("in use"), qPrintable(inUse.err));
-            }
+            const Run inUse = tool({"init", "--force", path});
+            QVERIFY2(inUse.exitCode > 0 && inUse.err.contains("in use"), qPrintable(inUse.err));
             QCOMPARE(program.scalar("SELECT count(*) FROM Categories").toInt(), 1);
         }
         QCOMPARE(tool({"init", "--force", path}).exitCode, 0);
@@ -91,20 +82,20 @@ private slots:
         QCOMPARE(queryRows(both, "SELECT * FROM [Inventory Transactions]").size(), 3000);
     }
 
-    void checkNamesWhatIsMissing() {
+    void checkNamesWhatIsMissingDamagedOrLost() {
         const QString path = m_dir.filePath("broken.db");
         QCOMPARE(tool({"init", path}).exitCode, 0);
-        exec(path, "DROP VIEW qryRep5B; ALTER TABLE Suppliers DROP COLUMN FaxNumber;"
-                   "DROP TABLE Employees;");
+        quarvel::sqlite::Database(path).exec(
+            "DROP VIEW qryRep5B; ALTER TABLE Suppliers DROP COLUMN FaxNumber;"
+            "DROP TABLE Employees;");
         const Run check = tool({"check", path});
         QCOMPARE(check.exitCode, 1);
         // qryRep5A refers to Employees; qryRep1A is whole.
         for (const char* missing : {"qryRep5B", "Suppliers.FaxNumber", "Employees", "qryRep5A"})
             QVERIFY2(check.out.contains(missing), qPrintable(check.out));
         QVERIFY2(!check.out.contains("qryRep1A"), qPrintable(check.out));
-    }
 
-    void checkFindsDamageAndLostReferences() {
+        // A damaged page, and a row whose reference is lost.
         const QString good = m_dir.filePath("good.db"), copy = m_dir.filePath("damaged.db");
         QCOMPARE(tool({"init", "--sample", good}).exitCode, 0);
         QVERIFY(QFile::copy(good, copy));
@@ -123,8 +114,9 @@ private slots:
         QVERIFY2(damaged.out.contains(QString("Page %1").arg(root)), qPrintable(damaged.out));
         QVERIFY(!damaged.out.contains("complete"));
 
-        exec(good, "PRAGMA foreign_keys = OFF; INSERT INTO [Inventory Transactions] "
-                   "(ProductID, TransactionDate) VALUES (999, '2021-05-01')");
+        quarvel::sqlite::Database(good).exec(
+            "PRAGMA foreign_keys = OFF; INSERT INTO [Inventory Transactions] "
+            "(ProductID, TransactionDate) VALUES (999, '2021-05-01')");
         const Run orphan = tool({"check", good});
         QCOMPARE(orphan.exitCode, 1);
         QVERIFY2(orphan.out.contains("Inventory Transactions") && orphan.out.contains("Products"),
@@ -132,15 +124,15 @@ private slots:
     }
 
     void checkRefusesWhatIsNotADatabase() {
-        const Run missing = tool({"check", m_dir.filePath("none.db")});
-        QVERIFY2(missing.exitCode > 0 && missing.err.contains("does not exist"),
-                 qPrintable(missing.err));
+        const QList<QPair<QString, QString>> refusals = {
+            {m_dir.filePath("none.db"), "does not exist"},
+            {writeFile("notes.txt", QByteArray(4096, 'x')), "not a SQLite database"},
+            {writeFile("empty.db", {}), "empty"}};
+        for (const auto& [path, what] : refusals) {
+            const Run refused = tool({"check", path});
+            QVERIFY2(refused.exitCode > 0 && refused.err.contains(what), qPrintable(refused.err));
+        }
         QVERIFY(!QFile::exists(m_dir.filePath("none.db")));
-        const Run notDb = tool({"check", writeFile("notes.txt", QByteArray(4096, 'x'))});
-        QVERIFY2(notDb.exitCode > 0 && notDb.err.contains("not a SQLite database"),
-                 qPrintable(notDb.err));
-        const Run nothing = tool({"check", writeFile("empty.db", {})});
-        QVERIFY2(nothing.exitCode > 0 && nothing.err.contains("empty"), qPrintable(nothing.err));
 
         // Another program in the middle of writing, with the rollback journal.
         const QString busy = m_dir.filePath("busy.db");
@@ -168,7 +160,6 @@ private slots:
         QTest::newRow("nothing") << QStringList();
         QTest::newRow("unknown command") << QStringList{"frobnicate", "x.db"};
         QTest::newRow("unknown option") << QStringList{"init", "--colour", "x.db"};
-        QTest::newRow("no path") << QStringList{"init"};
         QTest::newRow("two paths") << QStringList{"check", "a.db", "b.db"};
         QTest::newRow("sample on check") << QStringList{"check", "--sample", "x.db"};
         QTest::newRow("sizes missing") << QStringList{"generate", "x.db"};
@@ -194,7 +185,6 @@ private slots:
                      0);
         QCOMPARE(queryRows(a, "SELECT * FROM Products").size(), 40);
         QCOMPARE(queryRows(a, "SELECT * FROM [Inventory Transactions]").size(), 700);
-        QCOMPARE(tool({"check", a}).exitCode, 0);
         for (const QVariantMap& table :
              queryRows(a, "SELECT name FROM sqlite_schema WHERE type = 'table'")) {
             const QString rows = "SELECT * FROM \"" + table.value("name").toString() + '"';
