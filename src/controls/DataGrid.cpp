@@ -138,11 +138,6 @@ void DataGrid::setCurrentColumn(int column) {
         setCurrentIndex(target);
 }
 
-quint64 DataGrid::currentRowBookmark() const {
-    const Recordset* rs = recordset();
-    return rs ? rs->bookmarkAt(currentIndex().row()) : 0;
-}
-
 int DataGrid::newRow() const {
     return m_model->newRow();
 }

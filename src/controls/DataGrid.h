@@ -66,8 +66,6 @@ public:
 
     int currentColumn() const;
     void setCurrentColumn(int column);
-    // Bookmark of the recordset row under the grid's current row (0 when on none).
-    quint64 currentRowBookmark() const;
     // Model row of the empty last row, or -1.
     int newRow() const;
     // Rectangle of a cell in viewport coordinates (empty when hidden or out of range).

@@ -88,7 +88,6 @@ void Recordset::load(std::shared_ptr<Connection> connection, const QString& sour
     // Read again, a result is about as long as it was.
     if (source == m_source)
         rows.reserve(m_rows.size());
-    Bookmark bookmark = m_nextBookmark;
     // The change stamp is taken on the first row, while the engine holds the snapshot the rows
     // come from; an empty result has none and is read again by each Requery.
     std::optional<quint64> stamp;
@@ -102,7 +101,6 @@ void Recordset::load(std::shared_ptr<Connection> connection, const QString& sour
             row.values.append(converts[i] ? FieldValue::fromStorage(value, kinds[i])
                                           : std::move(value));
         }
-        row.bookmark = bookmark++;
     }
     auto writer = std::make_unique<RecordWriter>(connection, columns);
 
@@ -110,7 +108,6 @@ void Recordset::load(std::shared_ptr<Connection> connection, const QString& sour
     m_source = source;
     m_open = true;
     m_loadedStamp = stamp;
-    m_nextBookmark = bookmark;
     m_columns.resize(count);
     for (int i = 0; i < count; ++i)
         m_columns[i] = columns[i].name;
@@ -347,29 +344,6 @@ QVariant Recordset::value(int row, int column) const {
     return m_rows[row].values[column];
 }
 
-Recordset::Bookmark Recordset::bookmarkAt(int row) const {
-    return row >= 0 && row < m_rows.size() ? m_rows[row].bookmark : 0;
-}
-
-int Recordset::rowOfBookmark(Bookmark bookmark) const {
-    for (int i = 0; i < m_rows.size(); ++i) {
-        if (m_rows[i].bookmark == bookmark)
-            return i;
-    }
-    return -1;
-}
-
-Recordset::Bookmark Recordset::bookmark() const {
-    return currentRow().bookmark;
-}
-
-void Recordset::setBookmark(Bookmark bookmark) {
-    const int row = rowOfBookmark(bookmark);
-    if (row < 0)
-        throw DatabaseError(QStringLiteral("The bookmark names no row of this recordset."));
-    MoveTo(row);
-}
-
 void Recordset::AddNew() {
     try {
         addNew();
@@ -390,7 +364,6 @@ void Recordset::addNew() {
     Row row;
     row.values.resize(m_columns.size());
     row.original = row.values;
-    row.bookmark = m_nextBookmark++;
     row.isNew = true;
     m_rows.append(std::move(row));
     const int index = int(m_rows.size()) - 1;

@@ -20,7 +20,6 @@ struct RecordsetRow {
     QVector<QVariant> values;
     // The values as read, kept from the first edit until the row is written.
     std::optional<QVector<QVariant>> original;
-    quint64 bookmark = 0;
     bool isNew = false;
 };
 
@@ -58,8 +57,6 @@ class Recordset : public QObject {
 public:
     // Values of EditMode().
     enum EditModeValue { adEditNone = 0, adEditInProgress = 1, adEditAdd = 2 };
-
-    using Bookmark = quint64;
 
     explicit Recordset(QObject* parent = nullptr);
     ~Recordset() override;
@@ -110,8 +107,6 @@ public:
 
     // Any row by index, without moving the cursor (for grids).
     QVariant value(int row, int column) const;
-    Bookmark bookmarkAt(int row) const;
-    int rowOfBookmark(Bookmark bookmark) const; // -1 when the row is gone
 
     // A new empty row at the end, made current (pending edits are written first).
     void AddNew();
@@ -130,9 +125,6 @@ public:
     // on the deleted row's place until it is moved: MoveNext gives the row that followed it.
     void Delete();
     int EditMode() const;
-
-    Bookmark bookmark() const;
-    void setBookmark(Bookmark bookmark);
 
 signals:
     // The current row changed (a move, an open or a re-query).
@@ -177,7 +169,6 @@ private:
     int m_positionBeforeAdd = -1;
     // The procedure in which AddNew failed, 0 when none (see the class comment).
     quint64 m_failedAddProcedure = 0;
-    Bookmark m_nextBookmark = 1;
     // The connection's change stamp when the result was read (see Requery).
     std::optional<quint64> m_loadedStamp;
 };
