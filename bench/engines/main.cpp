@@ -6,6 +6,7 @@
 // Usage: bench_engines POSTGRESQL-URL [--products N] [--transactions M] [--seconds S]
 // The URL names an existing empty database (createdb); the SQLite file is made in a
 // temporary folder. Defaults: 20 000 products, 200 000 transactions, 60 s of saving.
+#include "../Generated.h"
 #include "../Timing.h"
 #include "DbTool.h"
 #include "data/Connection.h"
@@ -154,15 +155,8 @@ int main(int argc, char** argv) {
             seconds = args[i + 1].toInt();
     }
     QTemporaryDir dir;
-    const QString file = dir.filePath("bench.db");
-    QElapsedTimer t;
-    t.start();
-    dbtool::generate(file, options, false);
-    std::printf("SQLite file: %d products, %d transactions generated in %.1f s\n", options.products,
-                options.transactions, t.elapsed() / 1000.0);
-    t.restart();
-    dbtool::generate(url, options, false);
-    std::printf("PostgreSQL: the same generated in %.1f s\n", t.elapsed() / 1000.0);
+    const QString file = benchDatabase(QString(), dir, options);
+    generateTimed("PostgreSQL", url, options);
 
     const struct {
         const char* name;

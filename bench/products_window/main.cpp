@@ -6,6 +6,7 @@
 //      stock figures), median over many moves, against the move's queries read raw.
 // Usage: QT_QPA_PLATFORM=offscreen bench_products_window [database]   (generates 100 000
 // products and 1 000 000 transactions in a temporary folder when no database is given).
+#include "../Generated.h"
 #include "../RawRead.h"
 #include "../WindowOpening.h"
 #include "DbTool.h"
@@ -45,15 +46,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarvel"));
     QTemporaryDir dir;
-    QString path = app.arguments().value(1);
-    if (path.isEmpty()) {
-        path = dir.filePath("bench.db");
-        QElapsedTimer t;
-        t.start();
-        dbtool::generate(path, {100000, 1000000}, false);
-        std::printf("generated 100000 products, 1000000 transactions in %.1f s\n",
-                    t.elapsed() / 1000.0);
-    }
+    const QString path = benchDatabase(app.arguments().value(1), dir, {100000, 1000000});
     qputenv("QUARVEL_DATABASE", path.toUtf8());
 
     sqlite3* raw = nullptr;

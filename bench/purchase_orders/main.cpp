@@ -10,6 +10,7 @@
 // Usage: QT_QPA_PLATFORM=offscreen bench_purchase_orders [database]   (generates 10 000
 // products, 100 000 orders and 1 000 000 order lines in a temporary folder when no database
 // is given).
+#include "../Generated.h"
 #include "../RawRead.h"
 #include "../WindowOpening.h"
 #include "DbTool.h"
@@ -62,20 +63,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarvel"));
     QTemporaryDir dir;
-    QString path = app.arguments().value(1);
-    if (path.isEmpty()) {
-        path = dir.filePath("bench.db");
-        QElapsedTimer t;
-        t.start();
-        dbtool::GenerateOptions options;
-        options.products = 10000;
-        options.transactions = 0;
-        options.orders = 100000;
-        options.lines = 1000000;
-        dbtool::generate(path, options, false);
-        std::printf("generated 10000 products, 100000 orders, 1000000 order lines in %.1f s\n",
-                    t.elapsed() / 1000.0);
-    }
+    const QString path = benchDatabase(app.arguments().value(1), dir, {10000, 0, 100000, 1000000});
     qputenv("QUARVEL_DATABASE", path.toUtf8());
     shell::WindowTable::registerWindow(QStringLiteral("Form9"), [](QWidget*) {});
 

@@ -4,6 +4,7 @@
 //   2. qryProducts for single products through Recordset, and raw.
 // Usage: bench_recordset_load [database]   (generates 100 000 products and 1 000 000
 // transactions in a temporary folder when no database is given).
+#include "../Generated.h"
 #include "../Timing.h"
 #include "DbTool.h"
 #include "data/Connection.h"
@@ -84,16 +85,8 @@ size_t rawStep(sqlite3* db, const char* sql) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    QString path = app.arguments().value(1);
     const int products = 100000;
-    if (path.isEmpty()) {
-        path = dir.filePath("bench.db");
-        QElapsedTimer t;
-        t.start();
-        dbtool::generate(path, {products, 1000000}, false);
-        std::printf("generated %d products, 1000000 transactions in %.1f s\n", products,
-                    t.elapsed() / 1000.0);
-    }
+    const QString path = benchDatabase(app.arguments().value(1), dir, {products, 1000000});
 
     auto connection = Connection::open(path);
     // The baselines read through the bare C API on this connection's handle.

@@ -6,6 +6,7 @@
 //
 // Without a database one is generated (100000 products, 1000000 transactions by default).
 
+#include "../Generated.h"
 #include "DbTool.h"
 #include "data/Connection.h"
 #include "reports/DataEnvironment.h"
@@ -93,14 +94,7 @@ int main(int argc, char** argv) {
             database = args[i];
     }
     QTemporaryDir dir;
-    if (database.isEmpty()) {
-        database = dir.filePath(QStringLiteral("Products.db"));
-        QElapsedTimer t;
-        t.start();
-        dbtool::generate(database, generate, true);
-        std::printf("generated %d products, %d transactions in %.1f s\n", generate.products,
-                    generate.transactions, seconds(t));
-    }
+    database = benchDatabase(database, dir, generate);
     try {
         LayoutOptions options;
         options.now = QDateTime(QDate(2025, 1, 1), QTime(13, 2, 3));

@@ -20,16 +20,8 @@ SingleRecordWindow::Layout CompanyInformationWindow::companyLayout() {
     layout.navigation = false;
     layout.heading = tr("Edit Company Information");
     layout.headingFollowsRow = false;
-    layout.boxes = {
-        {0, 1, tr("Company Name:"), QStringLiteral("CompanyName")},
-        {4, 4, tr("Address:"), QStringLiteral("Address"), 2},
-        {5, 5, tr("City:"), QStringLiteral("City")},
-        {6, 6, tr("State/Province:"), QStringLiteral("StateOrProvince")},
-        {8, 7, tr("Postal Code:"), QStringLiteral("PostalCode")},
-        {9, 8, tr("Country:"), QStringLiteral("Country")},
-        {10, 9, tr("Phone Number:"), QStringLiteral("PhoneNumber")},
-        {11, 10, tr("Fax Number:"), QStringLiteral("FaxNumber")},
-    };
+    layout.boxes = {{0, 1, tr("Company Name:"), QStringLiteral("CompanyName")}};
+    layout.boxes += addressBoxes();
     layout.saveCaption = tr("Save Company Information");
     layout.recordKind = tr("Company Information");
     layout.handOverBoxes = true;

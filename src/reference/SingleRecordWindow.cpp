@@ -101,6 +101,18 @@ SingleRecordWindow::SingleRecordWindow(const Layout& layout, const QString& prog
     setReadingTabOrder();
 }
 
+QList<SingleRecordWindow::Box> SingleRecordWindow::addressBoxes() {
+    return {
+        {4, 4, tr("Address:"), QStringLiteral("Address"), 2},
+        {5, 5, tr("City:"), QStringLiteral("City")},
+        {6, 6, tr("State/Province:"), QStringLiteral("StateOrProvince")},
+        {8, 7, tr("Postal Code:"), QStringLiteral("PostalCode")},
+        {9, 8, tr("Country:"), QStringLiteral("Country")},
+        {10, 9, tr("Phone Number:"), QStringLiteral("PhoneNumber")},
+        {11, 10, tr("Fax Number:"), QStringLiteral("FaxNumber")},
+    };
+}
+
 SingleRecordWindow::~SingleRecordWindow() {
     m_dc->setRecordset(nullptr);
 }

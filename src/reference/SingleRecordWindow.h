@@ -78,6 +78,10 @@ public:
         bool handOverBoxes = false; // the boxes show the hand pointer (else the default)
     };
 
+    // The address block the supplier and company rows share: Address (two lines) to Fax
+    // Number, Text1(4) to Text1(11).
+    static QList<Box> addressBoxes();
+
     ~SingleRecordWindow() override;
 
     void Form_Load() override;

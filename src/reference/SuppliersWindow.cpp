@@ -21,15 +21,9 @@ SingleRecordWindow::Layout SuppliersWindow::suppliersLayout() {
         {0, 1, tr("Suppliers Name:"), QStringLiteral("SupplierName")},
         {2, 2, tr("Contact Name:"), QStringLiteral("ContactName")},
         {1, 3, tr("Contact Title:"), QStringLiteral("ContactTitle")},
-        {4, 4, tr("Address:"), QStringLiteral("Address"), 2},
-        {5, 5, tr("City:"), QStringLiteral("City")},
-        {6, 6, tr("State/Province:"), QStringLiteral("StateOrProvince")},
-        {8, 7, tr("Postal Code:"), QStringLiteral("PostalCode")},
-        {9, 8, tr("Country:"), QStringLiteral("Country")},
-        {10, 9, tr("Phone Number:"), QStringLiteral("PhoneNumber")},
-        {11, 10, tr("Fax Number:"), QStringLiteral("FaxNumber")},
-        {12, 11, tr("Notes:"), QStringLiteral("Notes"), 3},
     };
+    layout.boxes += addressBoxes();
+    layout.boxes.append({12, 11, tr("Notes:"), QStringLiteral("Notes"), 3});
     layout.addCaption = tr("Add New Supplier");
     layout.deleteCaption = tr("Delete Current Supplier");
     layout.saveCaption = tr("Save Supplier");
