@@ -73,6 +73,15 @@ QVariant Database::scalar(const QString& sql) const {
     return statement.step() ? statement.value(0) : QVariant();
 }
 
+QStringList Database::columnNames(const QString& table) const {
+    Statement query = prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
+    query.bindText(1, table);
+    QStringList names;
+    while (query.step())
+        names.append(query.text(0));
+    return names;
+}
+
 void Database::setBusyTimeout(int milliseconds) {
     sqlite3_busy_timeout(m_db, milliseconds);
 }

@@ -3,6 +3,7 @@
 #include "sqlite/Statement.h"
 
 #include <QString>
+#include <QStringList>
 
 struct sqlite3;
 
@@ -35,6 +36,9 @@ public:
     Statement prepare(const QString& sql) const { return Statement(m_db, sql); }
     // The first column of the first row of a query, or a null QVariant when there is no row.
     QVariant scalar(const QString& sql) const;
+    // The column names of a table or view of the main database, in their order; empty when
+    // there is none by that name.
+    QStringList columnNames(const QString& table) const;
 
     // How long a statement waits for another connection's lock before failing with
     // SQLITE_BUSY (0: fail at once).

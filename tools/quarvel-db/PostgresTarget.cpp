@@ -58,15 +58,6 @@ void appendCopyValue(QByteArray& out, const QVariant& value) {
     }
 }
 
-QStringList sqliteColumns(const sqlite::Database& db, const QString& table) {
-    sqlite::Statement query = db.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
-    query.bindText(1, table);
-    QStringList list;
-    while (query.step())
-        list.append(query.text(0));
-    return list;
-}
-
 std::unique_ptr<PostgresLink> connectTo(const QString& url) {
     try {
         return PostgresLink::connect(url);
@@ -103,7 +94,7 @@ void PostgresTarget::fill(const QString& url, const QString& source) {
         link->execScript(schemaSql());
         for (const char* table : tableOrder) {
             const QString t = QString::fromLatin1(table);
-            const QStringList columns = sqliteColumns(data, t);
+            const QStringList columns = data.columnNames(t);
             QStringList quotedColumns;
             for (const QString& c : columns)
                 quotedColumns << quoted(c);
@@ -172,7 +163,7 @@ QStringList PostgresTarget::check(const QString& url) {
                 problems << QStringLiteral("%1 %2 fails: %3").arg(kind, object, e.message());
                 continue;
             }
-            for (const QString& column : sqliteColumns(reference, object))
+            for (const QString& column : reference.columnNames(object))
                 if (!columns.contains(object + u'.' + column))
                     problems << QStringLiteral("missing column: %1.%2").arg(object, column);
         }

@@ -33,15 +33,6 @@ QList<SchemaObject> objects(const sqlite::Database& db) {
     return list;
 }
 
-QStringList columns(const sqlite::Database& db, const QString& object) {
-    sqlite::Statement query = db.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
-    query.bindText(1, object);
-    QStringList list;
-    while (query.step())
-        list.append(query.text(0));
-    return list;
-}
-
 QString quoted(const QString& identifier) {
     return QLatin1Char('"') +
            QString(identifier).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
@@ -117,9 +108,9 @@ void compareSchema(const sqlite::Database& target, const QList<SchemaObject>& pr
             continue;
         }
         QSet<QString> have;
-        for (const QString& column : columns(target, expected.name))
+        for (const QString& column : target.columnNames(expected.name))
             have.insert(column.toLower());
-        for (const QString& column : columns(reference, expected.name))
+        for (const QString& column : reference.columnNames(expected.name))
             if (!have.contains(column.toLower()))
                 problems.append(QStringLiteral("missing column: %1.%2").arg(expected.name, column));
     }
