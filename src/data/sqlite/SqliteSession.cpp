@@ -9,8 +9,11 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QUrl>
+#include <cerrno>
+#include <cstring>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace quarvel {
 
@@ -23,21 +26,55 @@ bool isWritable(const QFileInfo& info) {
     return info.isWritable() && (info.permissions() & writeBits);
 }
 
-// Refuses, before the engine touches it, a file that cannot be a database: empty, or
-// without the SQLite header.
+// Refuses, from what stat() and access() tell, a file that cannot be a database: one that
+// cannot be read, or is empty. The file is never opened here: closing any descriptor of it
+// would drop every lock this process's connections hold on it, and another program would
+// then take them for gone and remove the journal under them. What is no SQLite file at all is
+// left to the engine to say (SQLITE_NOTADB, see fileFailure).
 void requireDatabaseFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DatabaseError(
-            QStringLiteral("The file '%1' cannot be read: %2").arg(path, file.errorString()));
-    if (file.size() == 0)
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0 || ::access(name.constData(), R_OK) != 0)
+        throw DatabaseError(QStringLiteral("The file '%1' cannot be read: %2")
+                                .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+    if (info.st_size == 0)
         throw DatabaseError(
             QStringLiteral("The file '%1' is empty: it is not a Quarvel database.").arg(path));
-    static const QByteArray header("SQLite format 3", 16);
-    if (file.read(header.size()) != header)
-        throw DatabaseError(QStringLiteral("The file '%1' is not an SQLite database file: it is "
-                                           "not a Quarvel database.")
-                                .arg(path));
+}
+
+// What a failure of the engine about the file itself says to the user: the file, and what to
+// do. Empty for a failure that is not about the file (a refused value, say).
+QString fileFailure(const QString& path, const sqlite::Error& error) {
+    const QString file = QFileInfo(path).absoluteFilePath();
+    switch (error.code()) {
+    case SQLITE_NOTADB:
+        return QStringLiteral("The file '%1' is not an SQLite database file: it is not a "
+                              "Quarvel database.")
+            .arg(path);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("The database file '%1' is busy: another program is writing to "
+                              "it. Nothing was changed; try again in a moment.")
+            .arg(file);
+    case SQLITE_CORRUPT:
+        return QStringLiteral("The database file '%1' is damaged (%2). Run quarvel-db check "
+                              "on it to see what is damaged, and restore it from a backup.")
+            .arg(file, error.message());
+    case SQLITE_FULL:
+        return QStringLiteral("The disk that holds the database file '%1' is full: nothing "
+                              "was changed. Make room on it and try again.")
+            .arg(file);
+    case SQLITE_IOERR:
+        return QStringLiteral("The database file '%1' could not be read or written (%2). "
+                              "Check the disk or the share it lies on, then run quarvel-db "
+                              "check on it.")
+            .arg(file, error.message());
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("The database file '%1' cannot be opened (%2).")
+            .arg(file, error.message());
+    default:
+        return {};
+    }
 }
 
 // The file as the system knows it: a file replaced under the same name is another file.
@@ -81,6 +118,9 @@ template <typename F> auto guarded(const QString& path, F&& f) -> decltype(f()) 
                                                "cannot be saved in it.")
                                     .arg(QFileInfo(path).absoluteFilePath()),
                                 DatabaseError::Kind::ReadOnly);
+        const QString aboutTheFile = fileFailure(path, error);
+        if (!aboutTheFile.isEmpty())
+            throw DatabaseError(aboutTheFile);
         throw DatabaseError(error.message(), DatabaseError::Kind::Failure, constraintOf(error));
     }
 }
@@ -96,6 +136,11 @@ QString columnList(const QStringList& columns) {
     for (const QString& c : columns)
         names << quoted(c);
     return names.join(u',');
+}
+
+// What a write returns: the columns asked for, or the row's identity when none is.
+QString returned(const QStringList& readBack) {
+    return readBack.isEmpty() ? QStringLiteral("rowid") : columnList(readBack);
 }
 
 QString condition(const RowMatch& match) {
@@ -325,9 +370,28 @@ QVector<QVariant> SqliteSession::insertRow(const QString& table, const QStringLi
             sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                       .arg(quoted(table), columnList(columns), marks.join(u','));
         }
-        prepare(sql, values).execute();
-        return readRowid(table, m_db.lastInsertRowId(), readBack).value_or(QVector<QVariant>());
+        // The write and what is read back are one statement: a save is reported as done
+        // exactly when it was committed (a separate read could fail after the commit).
+        return writeReturning(sql + QStringLiteral(" RETURNING ") + returned(readBack), values,
+                              int(readBack.size()))
+            .value_or(QVector<QVariant>());
     });
+}
+
+std::optional<QVector<QVariant>>
+SqliteSession::writeReturning(const QString& sql, const QVector<QVariant>& values, int columns) {
+    sqlite::Statement statement = prepare(sql, values);
+    std::optional<QVector<QVariant>> row;
+    if (statement.step()) {
+        row.emplace(columns);
+        for (int i = 0; i < columns; ++i)
+            (*row)[i] = statement.value(i);
+    }
+    // The statement commits (outside a transaction) when it runs to its end: a failure there
+    // (a busy file, a full disk) throws, and the engine has then undone the write.
+    while (statement.step()) {
+    }
+    return row;
 }
 
 std::optional<QVector<QVariant>> SqliteSession::updateRow(const QString& table,
@@ -349,15 +413,10 @@ std::optional<QVector<QVariant>> SqliteSession::updateRow(const QString& table,
             bound << *rowid;
         }
         bound += match.values;
-        sqlite::Statement update =
-            prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3 RETURNING rowid")
-                        .arg(quoted(table), assignments.join(u','), where),
-                    bound);
-        if (!update.step())
-            return std::nullopt;
-        const qint64 rowid = update.int64(0);
-        update.reset();
-        return readRowid(table, rowid, readBack);
+        return writeReturning(
+            QStringLiteral("UPDATE %1 SET %2 WHERE %3 RETURNING %4")
+                .arg(quoted(table), assignments.join(u','), where, returned(readBack)),
+            bound, int(readBack.size()));
     });
 }
 

@@ -56,6 +56,10 @@ private:
     static std::unique_ptr<SqliteSession> openFile(const QString& path, bool readOnly,
                                                    bool immutable);
     sqlite::Statement prepare(const QString& sql, const QVector<QVariant>& values) const;
+    // Runs an INSERT or UPDATE ... RETURNING to its end: the first row returned, nullopt when
+    // the statement wrote no row.
+    std::optional<QVector<QVariant>> writeReturning(const QString& sql,
+                                                    const QVector<QVariant>& values, int columns);
     std::optional<qint64> rowidOf(const QString& table, const RowMatch& match, bool keyed);
     std::optional<QVector<QVariant>> readRowid(const QString& table, qint64 rowid,
                                                const QStringList& readBack);
