@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -65,10 +66,32 @@ private slots:
 
     void runsOnOnePathNeverShareAFile() {
         const QString path = m_dir.filePath("race.db");
-        // What another run is building must survive this one.
-        const QString other = writeFile("race.db.building", "another run's work");
+        // What another run is building must survive this one: a run still going on this
+        // computer (this test's own process stands for it), or one whose owner is unknown.
+        const QString host = QSysInfo::machineHostName();
+        const QString other = writeFile(QStringLiteral("race.db.building-%1-%2-00ab")
+                                            .arg(host)
+                                            .arg(QCoreApplication::applicationPid()),
+                                        "another run's work");
+        const QString unknown = writeFile("race.db.building", "another run's work");
+        // What a killed run left is removed by the next one.
+        QProcess killed;
+        killed.start(QStringLiteral(QUARVEL_DB_TOOL),
+                     {"generate", "--products", "20000", "--transactions", "2000000", path});
+        QVERIFY(killed.waitForStarted());
+        const QString killedBuild =
+            QStringLiteral("race.db.building-%1-%2-*").arg(host).arg(killed.processId());
+        const auto leftBehind = [&] {
+            return QDir(m_dir.path()).entryList({killedBuild});
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(leftBehind().size(), 1, 30000);
+        killed.kill();
+        QVERIFY(killed.waitForFinished());
+        QCOMPARE(leftBehind().size(), 1);
         QCOMPARE(tool({"init", path}).exitCode, 0);
+        QCOMPARE(leftBehind().size(), 0);
         QCOMPARE(QFileInfo(other).size(), qint64(18));
+        QCOMPARE(QFileInfo(unknown).size(), qint64(18));
 
         // Two runs at once without --force: one creates the file, the other refuses.
         const QString both = m_dir.filePath("both.db");

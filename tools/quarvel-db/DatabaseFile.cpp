@@ -4,13 +4,17 @@
 #include "sqlite/Database.h"
 #include "sqlite/Transaction.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QSysInfo>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <sqlite3.h>
+#include <sys/types.h>
 #include <unistd.h>
 
 namespace quarvel::dbtool {
@@ -63,11 +67,41 @@ void DatabaseFile::requireNotInUse(const QString& path) {
 QString DatabaseFile::buildingName(const QString& path) {
     QString name;
     do {
-        name = QStringLiteral("%1.building-%2")
-                   .arg(path)
+        name = QStringLiteral("%1%2-%3-%4")
+                   .arg(buildingPrefix(path), QSysInfo::machineHostName())
+                   .arg(::getpid())
                    .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
     } while (QFileInfo::exists(name));
     return name;
+}
+
+QString DatabaseFile::buildingPrefix(const QString& path) {
+    return path + QStringLiteral(".building-");
+}
+
+QStringList DatabaseFile::removeStaleBuilds(const QString& path) {
+    const QFileInfo target(path);
+    const QString prefix = target.fileName() + QStringLiteral(".building-");
+    const QString host = QSysInfo::machineHostName() + u'-';
+    QStringList removed;
+    for (const QFileInfo& file :
+         QDir(target.absolutePath()).entryInfoList({prefix + u'*'}, QDir::Files | QDir::Hidden)) {
+        // <prefix><host>-<pid>-<hex>: only a build of this computer can be known to be over.
+        const QString owner = file.fileName().mid(prefix.size());
+        if (!owner.startsWith(host) || owner.endsWith(QLatin1String("-wal")) ||
+            owner.endsWith(QLatin1String("-shm")) || owner.endsWith(QLatin1String("-journal")))
+            continue;
+        bool ok = false;
+        const qint64 pid = owner.mid(host.size()).section(u'-', 0, 0).toLongLong(&ok);
+        if (!ok || pid <= 0 || pid == ::getpid())
+            continue;
+        // A process that is gone cannot finish its build; one that may still run is left alone.
+        if (::kill(pid_t(pid), 0) == 0 || errno != ESRCH)
+            continue;
+        remove(file.filePath());
+        removed << file.filePath();
+    }
+    return removed;
 }
 
 void DatabaseFile::moveIntoPlace(const QString& built, const QString& path, bool force) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace quarvel::dbtool {
 
@@ -16,8 +17,14 @@ public:
     // Throws Error when inUse(path).
     static void requireNotInUse(const QString& path);
 
-    // A name beside path, not taken by any file, for building a new database.
+    // A name beside path, not taken by any file, for building a new database. It names this
+    // computer and this process, so that a build left by a killed run can be told from one
+    // still running.
     static QString buildingName(const QString& path);
+    static QString buildingPrefix(const QString& path);
+    // Deletes the files that runs on this computer began building for path and left behind
+    // when they were killed (their process is gone); returns their names.
+    static QStringList removeStaleBuilds(const QString& path);
     // Moves the complete file built into place as path in one step (a reader sees the old
     // file or the new one, never a part). Without force an existing path is never replaced,
     // even one created by another run since the build began; with force a file in use is

@@ -51,6 +51,8 @@ void buildDatabase(const QString& path, bool force, Journal journal,
     if (force)
         DatabaseFile::requireNotInUse(path);
 
+    // A run that was killed while building left its file behind; nothing else removes it.
+    DatabaseFile::removeStaleBuilds(path);
     const QString building = DatabaseFile::buildingName(path);
     try {
         {
