@@ -9,9 +9,13 @@
 
 #include <QThread>
 #include <QtTest>
+#include <arpa/inet.h>
 #include <memory>
 #include <mutex>
+#include <netinet/in.h>
 #include <optional>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using namespace quarvel;
 
@@ -60,6 +64,46 @@ private slots:
         const QString missing = urlWith(*db, "postgres:s3cret") + "_missing";
         const QString refused = errorOf([&] { Connection::open(missing); });
         QVERIFY2(refused.contains("_missing") && !refused.contains("s3cret"), qPrintable(refused));
+
+        // Every spelling of a password that libpq reads: each connects, none is shown. One
+        // that libpq refuses is not shown in the refusal either.
+        const QList<QPair<QString, QString>> spellings = {
+            {"postgres:s3%63ret", {}},
+            {"postgres", "password=s3cret"},
+            {"postgres", "pass%77ord=s3cret&application_name=x"},
+            {"postgres", "%70%61ssword=s3cret"},
+        };
+        for (const auto& [userinfo, query] : spellings) {
+            const QString shown = Connection::open(urlWith(*db, userinfo, query))->path();
+            QVERIFY2(!shown.contains("s3cret") && !shown.contains("s3%63ret"), qPrintable(shown));
+        }
+        const QString badKey =
+            errorOf([&] { Connection::open(urlWith(*db, "postgres", "PASSWORD=s3cret")); });
+        QVERIFY2(!badKey.contains("s3cret"), qPrintable(badKey));
+    }
+
+    // A server that takes the connection and never answers: the program is told so in time,
+    // with the server named, instead of waiting without a window.
+    void aServerThatNeverAnswersIsReportedInTime() {
+        const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+        QVERIFY(listener >= 0);
+        auto closeListener = qScopeGuard([&] { ::close(listener); });
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        QVERIFY(::bind(listener, reinterpret_cast<sockaddr*>(&address), size) == 0);
+        QVERIFY(::listen(listener, 4) == 0);
+        QVERIFY(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size) == 0);
+        const int port = ntohs(address.sin_port);
+        const QString message = errorOf([&] {
+            Connection::open(QStringLiteral("postgresql://shop@127.0.0.1:%1/products?"
+                                            "connect_timeout=2")
+                                 .arg(port));
+        });
+        QVERIFY2(message.contains("127.0.0.1") && message.contains(QString::number(port)) &&
+                     message.contains("timeout") && message.contains("Check that the server"),
+                 qPrintable(message));
     }
 
     void aDatabaseWithoutTheTablesIsRefused() {

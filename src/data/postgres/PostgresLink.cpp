@@ -3,6 +3,7 @@
 #include "data/DatabaseError.h"
 
 #include <QDate>
+#include <QUrl>
 #include <libpq-fe.h>
 #include <vector>
 
@@ -129,18 +130,40 @@ PostgresLink::~PostgresLink() {
 
 std::unique_ptr<PostgresLink> PostgresLink::connect(const QString& url) {
     const QByteArray dbname = url.toUtf8();
-    // The URL is expanded first; the keywords after it win over its parameters.
-    const char* keywords[] = {"dbname", "client_encoding", "fallback_application_name", nullptr};
-    const char* values[] = {dbname.constData(), "UTF8", "quarvel", nullptr};
+    const QByteArray connectTimeout = QByteArray::number(defaultConnectTimeoutSeconds);
+    // The URL is expanded where "dbname" stands: its parameters win over the keywords before
+    // it (the defaults: a server that never answers, or a network that drops the connection,
+    // ends in an error instead of a window that waits for ever), the keywords after it win
+    // over its parameters.
+    const char* keywords[] = {"connect_timeout",
+                              "keepalives",
+                              "keepalives_idle",
+                              "keepalives_interval",
+                              "keepalives_count",
+                              "tcp_user_timeout",
+                              "dbname",
+                              "client_encoding",
+                              "fallback_application_name",
+                              nullptr};
+    const char* values[] = {connectTimeout.constData(), "1",    "30",      "10",   "3", "60000",
+                            dbname.constData(),         "UTF8", "quarvel", nullptr};
     PGconn* connection = PQconnectdbParams(keywords, values, 1);
     const QString name = withoutPassword(url);
     if (!connection)
         throw DatabaseError(QStringLiteral("Could not connect to the database '%1'.").arg(name));
     std::unique_ptr<PostgresLink> link(new PostgresLink(connection, name));
-    if (PQstatus(connection) != CONNECTION_OK)
+    if (PQstatus(connection) != CONNECTION_OK) {
+        const QString host = QString::fromUtf8(PQhost(connection));
+        const QString port = QString::fromUtf8(PQport(connection));
         throw DatabaseError(
-            QStringLiteral("Could not connect to the database '%1': %2")
-                .arg(name, QString::fromUtf8(PQerrorMessage(connection)).trimmed()));
+            QStringLiteral("Could not connect to the database '%1' on the server %2 (port %3): "
+                           "%4\nCheck that the server is running and reachable from this "
+                           "computer, and that the URL names the right host, port, database "
+                           "and user.")
+                .arg(name, host.isEmpty() ? QStringLiteral("localhost") : host,
+                     port.isEmpty() ? QStringLiteral("5432") : port,
+                     QString::fromUtf8(PQerrorMessage(connection)).trimmed()));
+    }
     // Dates are read and written as 'YYYY-MM-DD'.
     link->execScript(QStringLiteral("SET DateStyle = 'ISO, MDY'; SET IntervalStyle = 'postgres'"));
     return link;
@@ -263,18 +286,23 @@ QString withoutPassword(const QString& url) {
         end = query;
     if (end < 0)
         end = result.size();
+    // user:password@host: the password ends at the last '@' of the authority (an '@' inside
+    // it is written %40).
     const qsizetype at = result.lastIndexOf(u'@', end - 1);
     if (at >= start) {
         const qsizetype colon = result.indexOf(u':', start);
         if (colon >= 0 && colon < at)
             result.remove(colon, at - colon);
     }
-    // A password given as a parameter of the URL goes too.
+    // A password given as a parameter goes too, however its key is written: libpq decodes
+    // percent-encoded keys ("pass%77ord" is "password"); keys are compared without case, so
+    // that a spelling libpq refuses is not shown either.
     const qsizetype parameters = result.indexOf(u'?');
     if (parameters >= 0) {
         QStringList kept;
         for (const QString& p : result.mid(parameters + 1).split(u'&')) {
-            if (!p.startsWith(QLatin1String("password="), Qt::CaseInsensitive))
+            const QString key = QUrl::fromPercentEncoding(p.section(u'=', 0, 0).toUtf8());
+            if (key.trimmed().compare(QLatin1String("password"), Qt::CaseInsensitive) != 0)
                 kept << p;
         }
         result.truncate(parameters);

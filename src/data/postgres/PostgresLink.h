@@ -45,7 +45,10 @@ private:
 class PostgresLink {
 public:
     // Connects with a libpq connection URL; the password comes from the URL when it holds one,
-    // otherwise from libpq's usual places (PGPASSWORD, the password file).
+    // otherwise from libpq's usual places (PGPASSWORD, the password file). Connecting gives up
+    // after defaultConnectTimeoutSeconds unless the URL sets connect_timeout; TCP keepalives
+    // and a user timeout end a connection whose server or network has gone.
+    static constexpr int defaultConnectTimeoutSeconds = 10;
     static std::unique_ptr<PostgresLink> connect(const QString& url);
     ~PostgresLink();
     PostgresLink(const PostgresLink&) = delete;
