@@ -38,9 +38,30 @@ int textSizeFromDeclType(const QString& declType) {
     return 65535;
 }
 
+int characterCount(const QString& text) {
+    int count = 0;
+    for (const QChar c : text) {
+        if (!c.isLowSurrogate())
+            ++count;
+    }
+    return count;
+}
+
 namespace FieldValue {
 
 namespace {
+
+// A value as a message shows it: a NUL character, which would end the text in many places,
+// is written \0.
+QString shown(const QVariant& value) {
+    QString text = value.toString();
+    text.replace(QChar(0), QStringLiteral("\\0"));
+    return text;
+}
+
+bool inCurrencyRange(double value) {
+    return std::isfinite(value) && std::fabs(value) <= largestCurrency;
+}
 
 bool isNumeric(const QVariant& v) {
     switch (v.typeId()) {
@@ -176,10 +197,12 @@ QVariant fromUser(const QVariant& value, FieldKind kind) {
         }
         return value;
     case FieldKind::Currency:
+        // An amount beyond the range stays as given, for toStorage() to refuse by name.
         if (isNumeric(value))
-            return roundCurrency(value.toDouble());
+            return inCurrencyRange(value.toDouble()) ? QVariant(roundCurrency(value.toDouble()))
+                                                     : value;
         if (value.typeId() == QMetaType::QString) {
-            if (auto n = parseNumber(value.toString(), false))
+            if (auto n = parseNumber(value.toString(), false); n && inCurrencyRange(n->toDouble()))
                 return roundCurrency(n->toDouble());
         }
         return value;
@@ -204,7 +227,7 @@ QVariant toStorage(const QVariant& value, FieldKind kind, const QString& fieldNa
         return QVariant();
     auto refuse = [&](const QString& what) {
         return DatabaseError(QStringLiteral("The value '%1' of the field '%2' is not %3.")
-                                 .arg(value.toString(), fieldName, what));
+                                 .arg(shown(value), fieldName, what));
     };
     switch (kind) {
     case FieldKind::Date:
@@ -212,9 +235,10 @@ QVariant toStorage(const QVariant& value, FieldKind kind, const QString& fieldNa
             return value.toDate().toString(Qt::ISODate);
         throw refuse(QStringLiteral("a valid date"));
     case FieldKind::Currency:
-        if (isNumeric(value))
+        if (isNumeric(value) && inCurrencyRange(value.toDouble()))
             return roundCurrency(value.toDouble());
-        throw refuse(QStringLiteral("a valid currency amount"));
+        throw refuse(QStringLiteral("a currency amount from -922,337,203,685,477.5807 to "
+                                    "922,337,203,685,477.5807"));
     case FieldKind::Integer:
         if (isIntegral(value) && inNumberRange(value))
             return value.toLongLong();
@@ -223,6 +247,13 @@ QVariant toStorage(const QVariant& value, FieldKind kind, const QString& fieldNa
         if (isNumeric(value) && inNumberRange(value))
             return value;
         throw refuse(QStringLiteral("a number from -2,147,483,648 to 2,147,483,647"));
+    case FieldKind::Text:
+        if (value.toString().contains(QChar(0)))
+            throw DatabaseError(QStringLiteral("The text of the field '%1' contains a NUL "
+                                               "character (\\0), which cannot be stored: "
+                                               "nothing was written.")
+                                    .arg(fieldName));
+        return value;
     default:
         return value;
     }

@@ -18,6 +18,14 @@ int textSizeFromDeclType(const QString& declType);
 inline constexpr qint64 smallestNumber = -2147483648LL;
 inline constexpr qint64 largestNumber = 2147483647LL;
 
+// The range of the program's currency columns: that of the Currency type of desktop
+// databases, which the server's numeric(19,4) and the sums of the saved queries hold.
+inline constexpr double largestCurrency = 922337203685477.5807;
+
+// The number of characters of a text as the engines count them (code points): a character
+// outside the Basic Multilingual Plane (an emoji) is one, not two UTF-16 units.
+int characterCount(const QString& text);
+
 // Conversions between the values the engine stores and the values the program handles:
 //   dates       TEXT 'YYYY-MM-DD'       <-> QDate
 //   currency    number, at most 4 decimals <-> double rounded to 4 decimals
@@ -38,7 +46,9 @@ QVariant fromStorage(const QVariant& raw, FieldKind kind);
 QVariant fromUser(const QVariant& value, FieldKind kind);
 
 // The value to bind for a write. Throws DatabaseError naming the field when the value is not
-// one of the column's kind, or a number outside the long-integer range.
+// one of the column's kind, a number outside the long-integer range, a currency amount that
+// is not finite or lies outside the currency range, or a text with a NUL character (which a
+// server database cannot store).
 QVariant toStorage(const QVariant& value, FieldKind kind, const QString& fieldName);
 
 // Equality as the database would see it: Null equals only Null; numbers compare by value.

@@ -322,12 +322,14 @@ void Recordset::setField(int column, const QVariant& value) {
             QStringLiteral("The field '%1' cannot be updated.").arg(m_columns[column]));
     const QVariant converted = FieldValue::fromUser(value, fieldKind(column));
     const int size = DefinedSize(column);
-    if (size > 0 && converted.typeId() == QMetaType::QString && converted.toString().size() > size)
+    const int characters =
+        converted.typeId() == QMetaType::QString ? characterCount(converted.toString()) : 0;
+    if (size > 0 && characters > size)
         throw DatabaseError(QStringLiteral("The field '%1' takes at most %2 characters; the text "
                                            "given has %3. Nothing was changed.")
                                 .arg(m_columns[column])
                                 .arg(size)
-                                .arg(converted.toString().size()));
+                                .arg(characters));
     if (FieldValue::same(row.values[column], converted) &&
         row.values[column].typeId() == converted.typeId())
         return;

@@ -225,6 +225,28 @@ private slots:
                         "TransactionDate FROM [Inventory Transactions]"),
                  "2147483647 -2147483648 1234.5679 2099-12-31");
         QCOMPARE(lines->Fields("TransactionDate").toDate(), QDate(2099, 12, 31));
+        // What neither engine can store as typed is refused by name, and nothing is written:
+        // amounts no currency holds, and a NUL character (a server would cut the text there).
+        for (const char* price : {"1e308", "-1e308", "9223372036854775808", "inf", "nan"}) {
+            lines->setField("UnitPrice", price);
+            const QString refused = errorOf([&] { lines->Update(); });
+            QVERIFY2(refused.contains("UnitPrice") && refused.contains(price), qPrintable(refused));
+            lines->CancelUpdate();
+        }
+        rs->setField("ProductName", QStringLiteral("Nail") + QChar(0) + QStringLiteral("gun"));
+        const QString nul = errorOf([&] { rs->Update(); });
+        QVERIFY2(nul.contains("ProductName") && nul.contains("NUL"), qPrintable(nul));
+        rs->CancelUpdate();
+        QCOMPARE(stored("SELECT UnitPrice || ' ' || length(ProductName) FROM [Inventory "
+                        "Transactions], Products WHERE Products.ProductID = 1"),
+                 "1234.5679 255");
+        // Characters as the engines count them: 255 emoji fit a 255-character field.
+        const QString emoji = QString::fromUtf8("\xF0\x9F\x94\xA8");
+        rs->setField("ProductName", emoji.repeated(255));
+        rs->Update();
+        QCOMPARE(hammer("length(ProductName)"), QString("255"));
+        QVERIFY(
+            errorOf([&] { rs->setField("ProductName", emoji.repeated(256)); }).contains("has 256"));
         // The database refuses longer text, and what the stock figures could not add up.
         QVERIFY_THROWS_EXCEPTION(std::runtime_error,
                                  db->exec("UPDATE Products SET ProductName = '" +
