@@ -2,8 +2,10 @@
 
 #include "controls/ErrorReport.h"
 #include "controls/FieldBinding.h"
+#include "data/FieldValue.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <utility>
 
 namespace quarvel::controls {
@@ -27,17 +29,21 @@ void BoundTextBox::showField(bool moved) {
 }
 
 void BoundTextBox::followFieldSize() {
-    const int size = binding()->definedSize();
-    const int length = size > 0 ? size : 32767; // QLineEdit's own default
+    // The field counts characters (code points), the box UTF-16 units: the box takes twice
+    // the field's size, enough for any text the field takes, and onUserEdit counts.
+    m_characters = binding()->definedSize();
+    const int length = m_characters > 0 ? 2 * m_characters : 32767; // QLineEdit's own default
     if (maxLength() != length)
         setMaxLength(length);
 }
 
 void BoundTextBox::keyPressEvent(QKeyEvent* event) {
-    // A key refused outright (the box is full) changes nothing: only an input of which a
-    // part was taken is undone below.
+    // A key typed into a full box changes nothing and says nothing; a paste that does not
+    // fit is undone with a box that says so (onUserEdit).
     m_inputCut = false;
+    m_typing = !event->text().isEmpty() && !event->matches(QKeySequence::Paste);
     QLineEdit::keyPressEvent(event);
+    m_typing = false;
     m_inputCut = false;
 }
 
@@ -49,16 +55,19 @@ void BoundTextBox::setDateFormat(const QString& format) {
 void BoundTextBox::onUserEdit(const QString& text) {
     if (m_undoing)
         return;
-    // An input cut to the maximum length fills the box exactly; take none of it.
-    if (std::exchange(m_inputCut, false) && text.size() == maxLength()) {
+    // An input with more characters than the field takes, or cut to the box's maximum
+    // length, is taken not at all.
+    const bool cut = std::exchange(m_inputCut, false) && text.size() == maxLength();
+    if (cut || (m_characters > 0 && characterCount(text) > m_characters)) {
         m_undoing = true;
         undo();
         m_undoing = false;
-        reportFailure(this, QCoreApplication::translate(
-                                "BoundTextBox", "The field '%1' takes at most %2 characters; "
-                                                "the text was not put in.")
-                                .arg(dataField())
-                                .arg(maxLength()));
+        if (!m_typing)
+            reportFailure(this, QCoreApplication::translate(
+                                    "BoundTextBox", "The field '%1' takes at most %2 characters; "
+                                                    "the text was not put in.")
+                                    .arg(dataField())
+                                    .arg(m_characters));
         return;
     }
     writeField(text);

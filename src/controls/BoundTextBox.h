@@ -37,8 +37,12 @@ private:
     void followFieldSize();
 
     QString m_dateFormat;
+    // The most characters the field takes (0: no limit of its own).
+    int m_characters = 0;
     // Set when the box refused part of an input for its maximum length.
     bool m_inputCut = false;
+    // Set while a typed key (not a paste) is handled.
+    bool m_typing = false;
     bool m_undoing = false;
 };
 

@@ -143,7 +143,23 @@ private slots:
         name.end(false);
         QTest::keyClicks(&name, "s");
         QCOMPARE(products->Fields("ProductName").toString(), QString("Hammers"));
-        QCOMPARE(boxes->boxes.size(), 1);
+        // Characters are counted as the engines count them: 255 emoji fit, 256 do not, and a
+        // key typed into the full box changes nothing and says nothing.
+        const QString emoji = QString::fromUtf8("\xF0\x9F\x94\xA8");
+        name.selectAll();
+        QApplication::clipboard()->setText(emoji.repeated(256));
+        name.paste();
+        QCOMPARE(boxes->boxes.size(), 2);
+        name.selectAll();
+        QApplication::clipboard()->setText(emoji.repeated(255));
+        name.paste();
+        QCOMPARE(products->Fields("ProductName").toString(), emoji.repeated(255));
+        QTest::keyClicks(&name, "x");
+        QCOMPARE(name.text(), emoji.repeated(255));
+        QCOMPARE(boxes->boxes.size(), 2);
+        products->Update();
+        QCOMPARE(db->scalar("SELECT length(ProductName) FROM Products WHERE ProductID = 1").toInt(),
+                 255);
     }
 
     void boxFollowsItsField() {
