@@ -139,10 +139,13 @@ private slots:
 
         quarvel::sqlite::Database(good).exec(
             "PRAGMA foreign_keys = OFF; INSERT INTO [Inventory Transactions] "
-            "(ProductID, TransactionDate) VALUES (999, '2021-05-01')");
+            "(ProductID, TransactionDate) VALUES (999, '2021-05-01');"
+            "INSERT INTO [Inventory Transactions] (TransactionID, UnitPrice) VALUES (9001, 9e999)");
         const Run orphan = tool({"check", good});
         QCOMPARE(orphan.exitCode, 1);
         QVERIFY2(orphan.out.contains("Inventory Transactions") && orphan.out.contains("Products"),
+                 qPrintable(orphan.out));
+        QVERIFY2(orphan.out.contains("row 9001: UnitPrice holds +infinity"),
                  qPrintable(orphan.out));
     }
 

@@ -122,7 +122,7 @@ void compareSchema(const sqlite::Database& target, const QList<SchemaObject>& pr
 }
 
 // SQLite's integrity check (pages, indexes, constraints) and its foreign key check.
-void checkContents(const sqlite::Database& target, const QList<SchemaObject>&,
+void checkContents(const sqlite::Database& target, const QList<SchemaObject>& present,
                    QStringList& problems) {
     sqlite::Statement integrity = target.prepare(QStringLiteral("PRAGMA integrity_check"));
     while (integrity.step()) {
@@ -136,6 +136,24 @@ void checkContents(const sqlite::Database& target, const QList<SchemaObject>&,
     while (keys.step())
         problems.append(QStringLiteral("%1 row %2 refers to a %3 row that does not exist")
                             .arg(keys.text(0), keys.text(1), keys.text(2)));
+    // Numbers that are not finite (written by another program: the program refuses them)
+    // make every sum and average over them infinite.
+    for (const SchemaObject& table : present) {
+        if (table.type != QLatin1String("table"))
+            continue;
+        for (const QString& column : target.columnNames(table.name)) {
+            sqlite::Statement rows = target.prepare(
+                QStringLiteral("SELECT rowid, %1 FROM %2 WHERE typeof(%1) = 'real' AND abs(%1) "
+                               "> 1.7976931348623157e308")
+                    .arg(quoted(column), quoted(table.name)));
+            while (rows.step())
+                problems.append(QStringLiteral("%1 row %2: %3 holds %4, which is no finite "
+                                               "number")
+                                    .arg(table.name, rows.text(0), column,
+                                         rows.real(1) > 0 ? QStringLiteral("+infinity")
+                                                          : QStringLiteral("-infinity")));
+        }
+    }
 }
 
 } // namespace
