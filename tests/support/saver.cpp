@@ -1,6 +1,7 @@
 // quarvel-test-saver DATABASE [--free N] [--tag T]: a second program that saves through the
 // data layer, as a window does, for the tests and the fault run that watch it from another
-// process.
+// process. quarvel-test-saver FILE --read: a program that opens the file, reads it and
+// closes it again, over and over until it is stopped, as a user's other tools do.
 //
 // It first opens two connections at once (as a window opening its recordsets does), so that
 // whatever the data layer does when it opens a connection happens while another one is open.
@@ -16,6 +17,7 @@
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
 #include "data/Recordset.h"
+#include "sqlite/Database.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -77,6 +79,18 @@ int main(int argc, char* argv[]) {
     if (args.size() < 2) {
         std::fputs("usage: quarvel-test-saver DATABASE [--free N] [--tag T]\n", stderr);
         return 2;
+    }
+    if (args.contains(QStringLiteral("--read"))) {
+        say(QStringLiteral("ready"));
+        for (;;) {
+            try {
+                sqlite::Database file(args[1], sqlite::OpenMode::ReadWrite);
+                file.setBusyTimeout(1000);
+                file.scalar(QStringLiteral("SELECT count(*) FROM Categories"));
+            } catch (const sqlite::Error&) {
+                // Busy or gone for a moment: the next round tries again.
+            }
+        }
     }
     const int freeIndex = args.indexOf(QStringLiteral("--free"));
     const int freeCount = freeIndex > 0 ? args.value(freeIndex + 1).toInt() : -1;
