@@ -234,7 +234,11 @@ QString ProductsWindow::closingQuestion() {
 bool ProductsWindow::queryUnload() {
     // An open grid cell editor hands its text to the grid first.
     m_transactions->grid()->finishEdit();
-    return askToWriteEdits(tr("Product"), {&rsProducts, &rsTransactions});
+    // The question names the product as it stands in the window, typing included.
+    QString name;
+    if (rsProducts && rsProducts->AbsolutePosition() >= 0)
+        name = rsProducts->Fields(QStringLiteral("ProductName")).toString();
+    return askToWriteEdits(tr("Product"), {&rsProducts, &rsTransactions}, name);
 }
 
 } // namespace quarvel

@@ -254,11 +254,13 @@ private slots:
         ProductsFixture f;
         auto* reorder = f.retype(1, "lots");
         f.retype(4, "3 weeks");
+        f.retype(0, "Claw Hammer");
         f.answerNext(QMessageBox::Yes);
         QVERIFY(!f.window->close());
+        // The question names the product as typed.
         f.checkQuestion(0,
-                        "  Product is changed.\nDo you want to save your changes for \nQuarvel\n "
-                        "(choose Yes or No).",
+                        "  Product is changed.\nDo you want to save your changes for \nClaw "
+                        "Hammer\n (choose Yes or No).",
                         QMessageBox::Yes);
         // A write that fails keeps the window open with what the user typed.
         QCOMPARE(reportedLines(f.boxes, "Form_QueryUnload"), (QList<int>{-1, 102}));
