@@ -1,6 +1,7 @@
 #include "controls/DataControl.h"
 
 #include "controls/ErrorReport.h"
+#include "controls/SaveConflict.h"
 #include "data/Recordset.h"
 
 #include <QHBoxLayout>
@@ -124,7 +125,12 @@ template <typename Move> void DataControl::runMove(Move move) {
     if (!m_recordset)
         return;
     Recordset& rs = *m_recordset;
-    runReported(this, [&] { move(rs); });
+    // A pending edit is written first; another user's change asks, and keeping the typing
+    // keeps the row.
+    runReported(this, [&] {
+        if (settleBeforeLeaving(this, rs))
+            move(rs);
+    });
     updateButtons();
 }
 

@@ -4,6 +4,7 @@
 #include "controls/ErrorReport.h"
 #include "controls/GridDelegate.h"
 #include "controls/RecordsetModel.h"
+#include "controls/SaveConflict.h"
 #include "data/Recordset.h"
 #include "platform/Twips.h"
 
@@ -154,9 +155,14 @@ void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     const int row = current.row();
     if (row >= rs->RecordCount() || row == rs->AbsolutePosition())
         return;
-    // Selecting a row moves the recordset there, which writes the row left.
+    // Selecting a row moves the recordset there, which writes the row left; another user's
+    // change to it asks first, and keeping the typing keeps the row.
     QString failure;
     try {
+        if (!settleBeforeLeaving(this, *rs)) {
+            followRecordset();
+            return;
+        }
         rs->MoveTo(row);
     } catch (...) {
         failure = currentFailureText();

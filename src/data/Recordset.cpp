@@ -442,6 +442,16 @@ void Recordset::Resync() {
     emitRowValuesChanged();
 }
 
+QVector<QVariant> Recordset::StoredValues() const {
+    if (!m_open)
+        throw notOpen();
+    const Row& row = currentRow();
+    QVector<QVariant> stored = row.original ? *row.original : row.values;
+    if (!row.isNew)
+        m_writer->reread(stored);
+    return stored;
+}
+
 void Recordset::Delete() {
     if (!m_open)
         throw notOpen();

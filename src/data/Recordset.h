@@ -121,6 +121,9 @@ public:
     // show the stored ones. Update() then writes the typed values over the stored ones.
     // Throws when the row is gone from the database.
     void Resync();
+    // The current row's values as they are stored now, read again; the row itself, its edit
+    // and its original values are left as they are. Throws when the row is gone.
+    QVector<QVariant> StoredValues() const;
     // Deletes the current row from the database and from the result. The cursor then stays
     // on the deleted row's place until it is moved: MoveNext gives the row that followed it.
     void Delete();

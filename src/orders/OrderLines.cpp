@@ -3,6 +3,7 @@
 #include "controls/DataControl.h"
 #include "controls/DataGrid.h"
 #include "controls/RecordsetModel.h"
+#include "controls/SaveConflict.h"
 #include "controls/ValueFormat.h"
 #include "data/ConnectionString.h"
 #include "data/DatabaseError.h"
@@ -14,7 +15,6 @@
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
 #include "shell/ReopenRecordset.h"
-#include "shell/SaveConflict.h"
 #include "shell/Trap.h"
 #include "shell/WindowTable.h"
 
@@ -143,7 +143,7 @@ bool OrderLines::SaveTransactions() {
     Recordset& lines = lineRecordset();
     if (lines.EditMode() == Recordset::adEditNone)
         return true;
-    return shell::updateAskingOnConflict(m_form, lines);
+    return controls::updateAskingOnConflict(m_form, lines) == controls::SaveOutcome::Written;
 }
 
 bool OrderLines::settlePendingRow() {
@@ -151,7 +151,8 @@ bool OrderLines::settlePendingRow() {
         return false;
     Recordset* lines = m_dc1->recordset();
     if (lines && lines->isOpen() && lines->EditMode() != Recordset::adEditNone)
-        lines->Update();
+        return controls::updateAskingOnConflict(m_form, *lines) !=
+               controls::SaveOutcome::KeptTyping;
     return true;
 }
 

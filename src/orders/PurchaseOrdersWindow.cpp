@@ -6,6 +6,7 @@
 #include "controls/DataControl.h"
 #include "controls/DataGrid.h"
 #include "controls/LinkLabel.h"
+#include "controls/SaveConflict.h"
 #include "controls/ValueFormat.h"
 #include "data/ConnectionString.h"
 #include "data/Recordset.h"
@@ -15,7 +16,6 @@
 #include "reports/Printers.h"
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
-#include "shell/SaveConflict.h"
 #include "shell/Trap.h"
 #include "shell/WindowTable.h"
 
@@ -360,7 +360,10 @@ void PurchaseOrdersWindow::PushButton7_Click() {
     shell::Trap trap(formName, QStringLiteral("PushButton7_Click"), 100, this);
     // The note reports the write: it is shown only when the write succeeded.
     bool saved = false;
-    trap(102, [&] { saved = shell::updateAskingOnConflict(this, recordsetOf(m_orders)); });
+    trap(102, [&] {
+        saved = controls::updateAskingOnConflict(this, recordsetOf(m_orders)) ==
+                controls::SaveOutcome::Written;
+    });
     trap(104, [&] { SetFullName(); });
     if (saved) {
         trap(106, [&] {

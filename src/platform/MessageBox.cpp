@@ -111,6 +111,10 @@ QMessageBox::StandardButton showMessageBox(QWidget* parent, const MessageBoxSpec
             ? spec.defaultButton
             : firstButton(buttons);
     box.setDefaultButton(defaultButton);
+    for (const auto& [which, caption] : spec.captions) {
+        if (QAbstractButton* button = box.button(which))
+            button->setText(caption);
+    }
     for (QAbstractButton* button : box.buttons()) {
         button->setAccessibleName(captionOf(button->text()));
         button->setObjectName(captionOf(button->text()));

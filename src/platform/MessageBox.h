@@ -18,6 +18,9 @@ struct MessageBoxSpec {
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     // NoButton: the first button (OK, Yes, Abort, Retry) is the default.
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    // Captions of the program's own for some of the buttons ("&Save Mine" for Yes, say); the
+    // others keep the standard ones.
+    QList<QPair<QMessageBox::StandardButton, QString>> captions;
 };
 
 // Builds the box, shows it application-modal and returns the button the user chose

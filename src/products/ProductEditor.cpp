@@ -5,6 +5,7 @@
 #include "controls/DataCombo.h"
 #include "controls/DataControl.h"
 #include "controls/LinkLabel.h"
+#include "controls/SaveConflict.h"
 #include "controls/TabStrip.h"
 #include "data/Recordset.h"
 #include "platform/MessageBox.h"
@@ -13,7 +14,6 @@
 #include "shell/FormBuilder.h"
 #include "shell/FormWindow.h"
 #include "shell/Globals.h"
-#include "shell/SaveConflict.h"
 #include "shell/Trap.h"
 #include "shell/WindowTable.h"
 
@@ -315,7 +315,10 @@ void ProductEditor::PushButton7_Click() {
     // The note reports the write: it is shown only when the write succeeded. A row changed by
     // another user meanwhile is written only if the user says so.
     bool saved = false;
-    trap(102, [&] { saved = shell::updateAskingOnConflict(m_form, recordsetOf(rsProducts)); });
+    trap(102, [&] {
+        saved = controls::updateAskingOnConflict(m_form, recordsetOf(rsProducts)) ==
+                controls::SaveOutcome::Written;
+    });
     trap(104, [&] { SetFullName(); });
     if (saved) {
         trap(106, [&] {

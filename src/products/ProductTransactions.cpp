@@ -4,6 +4,7 @@
 #include "controls/DataControl.h"
 #include "controls/DataGrid.h"
 #include "controls/RecordsetModel.h"
+#include "controls/SaveConflict.h"
 #include "controls/ValueFormat.h"
 #include "data/ConnectionString.h"
 #include "data/Recordset.h"
@@ -15,7 +16,6 @@
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
 #include "shell/ReopenRecordset.h"
-#include "shell/SaveConflict.h"
 #include "shell/Trap.h"
 
 #include <QDate>
@@ -139,7 +139,8 @@ bool ProductTransactions::SaveTransactions() {
     Recordset& transactions = gridRecordset();
     bool written = true;
     if (transactions.EditMode() != Recordset::adEditNone)
-        written = shell::updateAskingOnConflict(m_form, transactions);
+        written = controls::updateAskingOnConflict(m_form, transactions) ==
+                  controls::SaveOutcome::Written;
     recordsetOf(rsProductTotals).Close();
     SetSum();
     return written;
@@ -154,9 +155,9 @@ bool ProductTransactions::settlePendingRow() {
         return true;
     if (platform::msgBox(m_form, ProductEditor::closingQuestion(), platform::msgstyle::yesNo,
                          tr("Question")) == QMessageBox::Yes)
-        transactions->Update();
-    else
-        transactions->CancelUpdate();
+        return controls::updateAskingOnConflict(m_form, *transactions) !=
+               controls::SaveOutcome::KeptTyping;
+    transactions->CancelUpdate();
     return true;
 }
 

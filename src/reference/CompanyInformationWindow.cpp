@@ -1,8 +1,8 @@
 #include "reference/CompanyInformationWindow.h"
 
+#include "controls/SaveConflict.h"
 #include "data/Recordset.h"
 #include "shell/Globals.h"
-#include "shell/SaveConflict.h"
 #include "shell/Trap.h"
 
 namespace quarvel::reference {
@@ -63,10 +63,14 @@ bool CompanyInformationWindow::queryUnload() {
     if (m_askBeforeWriting)
         return askToWriteEdits(layout().recordKind, {&recordsetVariable()});
     shell::Trap trap(objectName(), QStringLiteral("Form_QueryUnload"), 100, this);
-    const bool written =
-        trap(102, [&] { shell::updateAskingOnConflict(this, recordsetOf(recordsetVariable())); });
+    // A user who keeps typing after another user's change keeps the window too.
+    bool kept = false;
+    const bool written = trap(102, [&] {
+        kept = controls::updateAskingOnConflict(this, recordsetOf(recordsetVariable())) ==
+               controls::SaveOutcome::KeptTyping;
+    });
     m_askBeforeWriting = !written;
-    return written;
+    return written && !kept;
 }
 
 } // namespace quarvel::reference

@@ -3,11 +3,11 @@
 #include "controls/BoundTextArea.h"
 #include "controls/BoundTextBox.h"
 #include "controls/DataControl.h"
+#include "controls/SaveConflict.h"
 #include "data/Recordset.h"
 #include "platform/MessageBox.h"
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
-#include "shell/SaveConflict.h"
 #include "shell/Trap.h"
 
 #include <QEvent>
@@ -318,7 +318,10 @@ void SingleRecordWindow::PushButton1_Click() {
     // The note reports the write: it is shown only when the write succeeded. A row changed by
     // another user meanwhile is written over only if the user says so.
     bool saved = false;
-    trap(102, [&] { saved = shell::updateAskingOnConflict(this, recordsetOf(m_recordset)); });
+    trap(102, [&] {
+        saved = controls::updateAskingOnConflict(this, recordsetOf(m_recordset)) ==
+                controls::SaveOutcome::Written;
+    });
     trap(104, [&] { SetFullName(); });
     if (saved)
         trap(106, [&] { platform::msgBox(this, savedNote(), platform::msgstyle::okOnly); });

@@ -1,6 +1,7 @@
 #include "shell/FormWindow.h"
 
 #include "controls/DataControl.h"
+#include "controls/SaveConflict.h"
 #include "data/ConnectionString.h"
 #include "data/Recordset.h"
 #include "data/SharedConnection.h"
@@ -149,8 +150,16 @@ bool FormWindow::askToWriteEdits(const QString& recordKind,
     int line = Trap::firstLine;
     for (std::shared_ptr<Recordset>* recordset : recordsets) {
         line += 2;
-        if (pending.contains(recordset))
-            written = trap(line, [&] { (*recordset)->Update(); }) && written;
+        if (!pending.contains(recordset))
+            continue;
+        // Another user's change asks what to do; keeping the typing keeps the window.
+        bool kept = false;
+        written = trap(line,
+                       [&] {
+                           kept = controls::updateAskingOnConflict(this, **recordset) ==
+                                  controls::SaveOutcome::KeptTyping;
+                       }) &&
+                  !kept && written;
     }
     return written;
 }

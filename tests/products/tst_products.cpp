@@ -104,7 +104,7 @@ private slots:
         f.click("PushButton7");
         QCOMPARE(f.boxes.size(), 2);
         QCOMPARE(f.boxes[0].title, QStringLiteral("Question"));
-        QCOMPARE(f.boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(f.boxes[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         QVERIFY2(f.boxes[0].text.contains("ReorderLevel: stored \"7\", yours \"12\""),
                  qPrintable(f.boxes[0].text));
         QCOMPARE(f.boxes[1].text, QStringLiteral("Hammer\n   saved."));
@@ -120,6 +120,22 @@ private slots:
         QCOMPARE(reorder->text(), QStringLiteral("30"));
         QCOMPARE(quarvel::rsProducts->EditMode(), 0);
         QCOMPARE(f.product1("ReorderLevel").toInt(), 30);
+
+        // Keep Editing (the default): the typing stays, unsaved, and the next save asks again.
+        f.takeBoxes();
+        f.retype(1, "40");
+        f.db().exec("UPDATE Products SET ReorderLevel = 50 WHERE ProductID = 1");
+        f.answerNext(QMessageBox::Cancel);
+        f.click("PushButton7");
+        QCOMPARE(f.boxes.size(), 1);
+        QCOMPARE(reorder->text(), QStringLiteral("40"));
+        QCOMPARE(f.product1("ReorderLevel").toInt(), 50);
+        f.answerNext(QMessageBox::Yes);
+        f.click("PushButton7");
+        QCOMPARE(f.boxes.size(), 3);
+        QVERIFY2(f.boxes[1].text.contains("ReorderLevel: stored \"50\", yours \"40\""),
+                 qPrintable(f.boxes[1].text));
+        QCOMPARE(f.product1("ReorderLevel").toInt(), 40);
     }
 
     void deleteAsksWithNoAsDefaultAndKeepsWhatTheDatabaseRefuses() {

@@ -7,6 +7,7 @@
 #include "shell/HoverFeedback.h"
 
 #include <QPlainTextEdit>
+#include <QProcess>
 
 using driver::trapLocation;
 using quarvel::shell::HoverFeedback;
@@ -32,6 +33,53 @@ class TestSuppliersWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    // Another program (a real second process) saves the supplier while the user edits it:
+    // each of the three answers does what it says, and nothing typed goes without one.
+    void anotherProgramsChangeLeavesTheChoiceToTheUser() {
+        Fixture f(suppliers);
+        QProcess other;
+        other.start(QStringLiteral(QUARVEL_TEST_SAVER), {f.db.path()});
+        QVERIFY(other.waitForReadyRead(30000));
+        QCOMPARE(other.readLine().trimmed(), QByteArray("ready"));
+        auto otherSaves = [&] {
+            other.write("update\n");
+            while (!other.canReadLine())
+                QVERIFY(other.waitForReadyRead(30000));
+            QVERIFY(other.readLine().startsWith("updated City-"));
+        };
+        auto* city = f.window->box(5);
+
+        // Take Theirs: the stored city shows, the edit is gone.
+        f.retype(5, "Lyon");
+        otherSaves();
+        f.answerNext(QMessageBox::No);
+        f.click("PushButton1");
+        QCOMPARE(f.boxes.size(), 1);
+        QVERIFY2(f.boxes[0].text.contains("City: stored \"City-1\", yours \"Lyon\""),
+                 qPrintable(f.boxes[0].text));
+        QCOMPARE(city->property("text").toString(), QStringLiteral("City-1"));
+        QCOMPARE(stored(f, "City"), QStringLiteral("City-1"));
+
+        // Keep Editing, then the other program saves once more, then Save Mine.
+        f.takeBoxes();
+        f.retype(5, "Nice");
+        otherSaves();
+        f.answerNext(QMessageBox::Cancel);
+        f.click("PushButton1");
+        QCOMPARE(city->property("text").toString(), QStringLiteral("Nice"));
+        QCOMPARE(stored(f, "City"), QStringLiteral("City-2"));
+        otherSaves();
+        f.answerNext(QMessageBox::Yes);
+        f.click("PushButton1");
+        QCOMPARE(f.boxes.size(), 3);
+        QVERIFY2(f.boxes[1].text.contains("City: stored \"City-3\", yours \"Nice\""),
+                 qPrintable(f.boxes[1].text));
+        QCOMPARE(f.boxes[2].text, QStringLiteral("Acme\n   saved."));
+        QCOMPARE(stored(f, "City"), QStringLiteral("Nice"));
+        other.closeWriteChannel();
+        QVERIFY(other.waitForFinished(30000));
+    }
+
     void browsingTabOrderAndPointer() {
         Fixture f(suppliers);
         QVERIFY(f.boxes.isEmpty());
