@@ -7,9 +7,11 @@
 #include "controls/DataCombo.h"
 #include "controls/DataControl.h"
 #include "controls/DataGrid.h"
+#include "controls/ErrorReport.h"
 #include "controls/TabStrip.h"
 #include "data/Recordset.h"
 #include "data/SharedConnection.h"
+#include "data/sqlite/FileHealth.h"
 #include "products/ProductEditor.h"
 #include "products/ProductTransactions.h"
 #include "shell/ApplicationTitle.h"
@@ -20,8 +22,10 @@
 #include "shell/WindowLook.h"
 #include "shell/WindowTable.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -68,6 +72,17 @@ ProductsWindow::ProductsWindow(const QString& programFolder, QWidget* parent)
         return settled;
     });
 
+    // A database file found damaged (see FileHealth) is told once, in a box of its own.
+    FileHealth::setListener([window = QPointer<ProductsWindow>(this)](const QString& message) {
+        QMetaObject::invokeMethod(
+            qApp,
+            [window, message] {
+                if (window)
+                    controls::reportFailure(window, message);
+            },
+            Qt::QueuedConnection);
+    });
+
     // The designed colours: white window, frames and labels.
     shell::setWhiteColors(this);
     attachHoverFeedback();
@@ -102,6 +117,7 @@ void ProductsWindow::setReadingTabOrder() {
 }
 
 ProductsWindow::~ProductsWindow() {
+    FileHealth::setListener({});
     // The recordsets belong to this window; the controls let go of them with it. The program
     // ends with this window, so the last connection goes too.
     releaseProgramRecordsets();

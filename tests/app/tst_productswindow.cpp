@@ -16,6 +16,7 @@
 
 #include <QAccessible>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -64,6 +65,35 @@ class TestProductsWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    // A file whose damage the window does not read (an index of orders) is told once, soon
+    // after the window opens, and the products still show.
+    void aDamagedFileIsToldOnce() {
+        if (TempDatabase::backendUnderTest() == TempDatabase::Backend::Postgres)
+            QSKIP("database files are SQLite's");
+        TempDatabase damaged;
+        damaged.exec("INSERT INTO Products (ProductName) VALUES ('Hammer');"
+                     "INSERT INTO [Shipping Methods] (ShippingMethod) VALUES ('Post');"
+                     "INSERT INTO [Purchase Orders] (ShippingMethodID) VALUES (1), (1)");
+        const qint64 page = damaged.scalar("PRAGMA page_size").toLongLong();
+        const qint64 root = damaged
+                                .scalar("SELECT rootpage FROM sqlite_schema WHERE name = "
+                                        "'ix_PurchaseOrders_ShippingMethod'")
+                                .toLongLong();
+        {
+            QFile file(damaged.path());
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.seek((root - 1) * page));
+            file.write(QByteArray(int(page), char(0xAB)));
+        }
+        ProductsFixture f(false, damaged.path());
+        QCOMPARE(f.title(), QStringLiteral("Hammer"));
+        QTRY_COMPARE(f.boxes.size(), 1);
+        QVERIFY2(f.boxes[0].text.contains("is damaged") &&
+                     f.boxes[0].text.contains("quarvel-db check"),
+                 qPrintable(f.boxes[0].text));
+        QCoreApplication::processEvents();
+        QCOMPARE(f.boxes.size(), 1);
+    }
+
     void startUpShowsTheFirstProduct() {
         ProductsFixture f;
         QVERIFY2(f.boxes.isEmpty(), qPrintable(f.boxes.value(0).text));

@@ -4,12 +4,14 @@
 #include "data/ConnectionString.h"
 #include "data/Recordset.h"
 #include "data/SharedConnection.h"
+#include "data/sqlite/FileHealth.h"
 #include "sqlite/Database.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QtTest>
+#include <mutex>
 #include <unistd.h>
 
 using namespace quarvel;
@@ -123,6 +125,46 @@ private slots:
                      qPrintable(e.message()));
             QCOMPARE(fileState(db.path()), before);
         }
+    }
+
+    // Damage that no window reads yet (an index of orders) is found beside the work, told
+    // once, and the file takes no more writes; reading goes on.
+    void aDamagedFileIsToldOnceAndTakesNoWrites() {
+        SKIP_ON_SERVER();
+        TempDatabase db;
+        db.exec("INSERT INTO Categories (CategoryName) VALUES ('Tools');"
+                "INSERT INTO [Shipping Methods] (ShippingMethod) VALUES ('Post');"
+                "INSERT INTO [Purchase Orders] (ShippingMethodID) VALUES (1), (1), (1)");
+        const qint64 page = db.scalar("PRAGMA page_size").toLongLong();
+        const qint64 root = db.scalar("SELECT rootpage FROM sqlite_schema WHERE name = "
+                                      "'ix_PurchaseOrders_ShippingMethod'")
+                                .toLongLong();
+        {
+            QFile file(db.path());
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.seek((root - 1) * page));
+            file.write(QByteArray(int(page), char(0xAB)));
+        }
+        QStringList told;
+        std::mutex toldMutex;
+        FileHealth::setListener([&](const QString& message) {
+            std::lock_guard lock(toldMutex);
+            told << message;
+        });
+        auto noListener = qScopeGuard([] { FileHealth::setListener({}); });
+        Recordset rs;
+        rs.Open("Select * from Categories", Connection::open(db.connectionString()));
+        QCOMPARE(rs.Fields("CategoryName").toString(), QString("Tools"));
+        FileHealth::waitForChecks();
+        Recordset again;
+        again.Open("Select * from Categories", Connection::open(db.connectionString()));
+        FileHealth::waitForChecks();
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told[0].contains(db.path()) && told[0].contains("damaged") &&
+                     told[0].contains("quarvel-db check"),
+                 qPrintable(told[0]));
+        rs.setField("CategoryName", "Hand tools");
+        QCOMPARE(errorOf([&] { rs.Update(); }), told[0]);
+        QCOMPARE(db.scalar("SELECT CategoryName FROM Categories").toString(), QString("Tools"));
     }
 
     void recordsetsOutliveTheSharedConnection() {

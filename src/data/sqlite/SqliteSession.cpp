@@ -2,6 +2,7 @@
 
 #include "data/DatabaseError.h"
 #include "data/JetSql.h"
+#include "data/sqlite/FileHealth.h"
 #include "data/sqlite/SqlitePool.h"
 #include "sqlite/Error.h"
 
@@ -31,6 +32,9 @@ bool isWritable(const QFileInfo& info) {
 // would drop every lock this process's connections hold on it, and another program would
 // then take them for gone and remove the journal under them. What is no SQLite file at all is
 // left to the engine to say (SQLITE_NOTADB, see fileFailure).
+// About two seconds of reading on a common computer.
+constexpr qint64 largestFileCheckedWithRollbackJournal = 256LL * 1024 * 1024;
+
 void requireDatabaseFile(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
@@ -241,9 +245,21 @@ std::unique_ptr<SqliteSession> SqliteSession::openFile(const QString& path, bool
                                                "Quarvel tables in it: it is not a Quarvel "
                                                "database.")
                                     .arg(path));
+        // The whole file is checked for damage once, beside the program's work. With the
+        // rollback journal the check's reading keeps other programs' writes waiting, so a
+        // file too large to be read in a few seconds is left to quarvel-db check.
+        if (database.scalar(QStringLiteral("PRAGMA journal_mode")).toString() ==
+                QLatin1String("wal") ||
+            QFileInfo(absolute).size() <= largestFileCheckedWithRollbackJournal)
+            FileHealth::checkOnce(absolute);
         return std::unique_ptr<SqliteSession>(
             new SqliteSession(path, key, {std::move(database), std::nullopt}));
     });
+}
+
+void SqliteSession::refuseIfDamaged() const {
+    if (const std::optional<QString> damage = FileHealth::damage(m_path))
+        throw DatabaseError(*damage);
 }
 
 bool SqliteSession::isReadOnly() const {
@@ -269,6 +285,7 @@ std::unique_ptr<BackendCursor> SqliteSession::query(const QString& sql,
 }
 
 qint64 SqliteSession::execute(const QString& sql, const QVector<QVariant>& values) {
+    refuseIfDamaged();
     return guarded(m_path, [&] { return prepare(sql, values).execute(); });
 }
 
@@ -361,6 +378,7 @@ std::optional<qint64> SqliteSession::rowidOf(const QString& table, const RowMatc
 QVector<QVariant> SqliteSession::insertRow(const QString& table, const QStringList& columns,
                                            const QVector<QVariant>& values,
                                            const QStringList& readBack) {
+    refuseIfDamaged();
     return guarded(m_path, [&] {
         QString sql;
         if (columns.isEmpty()) {
@@ -399,6 +417,7 @@ std::optional<QVector<QVariant>> SqliteSession::updateRow(const QString& table,
                                                           const QVector<QVariant>& values,
                                                           const RowMatch& match, bool keyed,
                                                           const QStringList& readBack) {
+    refuseIfDamaged();
     return guarded(m_path, [&]() -> std::optional<QVector<QVariant>> {
         QStringList assignments;
         for (const QString& c : columns)
@@ -421,6 +440,7 @@ std::optional<QVector<QVariant>> SqliteSession::updateRow(const QString& table,
 }
 
 bool SqliteSession::deleteRow(const QString& table, const RowMatch& match, bool keyed) {
+    refuseIfDamaged();
     return guarded(m_path, [&] {
         QVector<QVariant> bound;
         QString where = condition(match);

@@ -56,6 +56,8 @@ private:
     static std::unique_ptr<SqliteSession> openFile(const QString& path, bool readOnly,
                                                    bool immutable);
     sqlite::Statement prepare(const QString& sql, const QVector<QVariant>& values) const;
+    // Throws the damage message when the file was found damaged (see FileHealth).
+    void refuseIfDamaged() const;
     // Runs an INSERT or UPDATE ... RETURNING to its end: the first row returned, nullopt when
     // the statement wrote no row.
     std::optional<QVector<QVariant>> writeReturning(const QString& sql,
