@@ -3,11 +3,13 @@
 #include "controls/DataControl.h"
 #include "controls/ErrorReport.h"
 #include "controls/GridDelegate.h"
+#include "controls/GridList.h"
 #include "controls/RecordsetModel.h"
 #include "controls/SaveConflict.h"
 #include "data/Recordset.h"
 #include "platform/Twips.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -20,13 +22,6 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_model(new RecordsetM
         [this](int column) {
             // The owner's handler runs inside the view's editing: nothing may escape from it.
             runReported(this, [&] { emit cellEditBegun(column); });
-        },
-        [this](int column) {
-            // Told once the list's editor is closed, from the event loop: the owner may re-bind
-            // the grid or open a window without pulling the editor from under its own signal.
-            QMetaObject::invokeMethod(
-                this, [this, column] { runReported(this, [&] { emit listChosen(column); }); },
-                Qt::QueuedConnection);
         },
         this));
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -233,6 +228,9 @@ void DataGrid::keepCurrentVisible() {
 }
 
 bool DataGrid::finishEdit() {
+    // An open list has nothing to hand over until a choice is made.
+    if (m_list)
+        m_list->dismiss();
     QWidget* editor = indexWidget(currentIndex());
     if (state() != QAbstractItemView::EditingState || !editor)
         return true;
@@ -250,7 +248,68 @@ bool DataGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event
     // move to opens no editor there.
     if (index.isValid() && currentIndex().isValid() && index.row() != currentIndex().row())
         return false;
+    // A list column's cell is chosen with the grid's list.
+    if (index.isValid() && m_model->columnList(index.column()) &&
+        (m_model->flags(index) & Qt::ItemIsEditable) &&
+        (trigger & (DoubleClicked | SelectedClicked | EditKeyPressed | AnyKeyPressed)) &&
+        state() != EditingState) {
+        openList(index);
+        if (trigger == AnyKeyPressed && event && m_list && m_list->isVisible())
+            QCoreApplication::sendEvent(m_list, event);
+        return true;
+    }
     return QTableView::edit(index, trigger, event);
+}
+
+void DataGrid::openList(const QModelIndex& index) {
+    const RecordsetModel::ColumnList* list = m_model->columnList(index.column());
+    if (!list)
+        return;
+    const int column = index.column();
+    runReported(this, [&] { emit cellEditBegun(column); });
+    if (!m_list) {
+        m_list = new GridList(window());
+        connect(m_list, &GridList::chosen, this, &DataGrid::listChoiceMade);
+        connect(m_list, &GridList::dismissed, this, [this] {
+            m_listCell = QPersistentModelIndex();
+            setFocus(Qt::OtherFocusReason);
+        });
+    }
+    const QRect cell = visualRect(index);
+    const QRect over(viewport()->mapTo(m_list->parentWidget(), cell.topLeft()), cell.size());
+    m_listCell = index;
+    m_list->open(list->list, list->listField, list->boundColumn, list->editorName,
+                 m_model->caption(column), over, index.data(Qt::EditRole));
+}
+
+void DataGrid::listChoiceMade(const QVariant& value) {
+    const QPersistentModelIndex cell = m_listCell;
+    m_listCell = QPersistentModelIndex();
+    setFocus(Qt::OtherFocusReason);
+    if (!cell.isValid())
+        return;
+    const int column = cell.column();
+    if (!m_model->setData(cell, value, Qt::EditRole))
+        return;
+    // Told from the event loop: the owner may re-bind the grid or open a window.
+    QMetaObject::invokeMethod(
+        this, [this, column] { runReported(this, [&] { emit listChosen(column); }); },
+        Qt::QueuedConnection);
+}
+
+void DataGrid::keyPressEvent(QKeyEvent* event) {
+    // Alt+Down or F4 opens a list cell's entries, as on any combo box.
+    const QModelIndex current = currentIndex();
+    const bool opens = event->key() == Qt::Key_F4 ||
+                       (event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier));
+    if (opens && current.isValid() && m_model->columnList(current.column()) &&
+        (m_model->flags(current) & Qt::ItemIsEditable)) {
+        openList(current);
+        if (m_list && m_list->isVisible())
+            m_list->showPopup();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 QModelIndex DataGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {

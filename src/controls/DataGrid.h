@@ -10,6 +10,7 @@ class Recordset;
 namespace quarvel::controls {
 
 class DataControl;
+class GridList;
 class RecordsetModel;
 
 // The data grid: a table view over a RecordsetModel. Columns are laid out by field name
@@ -83,6 +84,7 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     using QTableView::edit;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     bool event(QEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
@@ -97,11 +99,17 @@ private:
     void keepCurrentVisible();
     // Passes the focus on to the next (previous) control of the window.
     void leave(bool forward);
+    // Lays the grid's list over a list column's cell and gives it the focus.
+    void openList(const QModelIndex& index);
+    void listChoiceMade(const QVariant& value);
 
     RecordsetModel* m_model;
     QPointer<DataControl> m_control;
     QMetaObject::Connection m_controlConnection;
     QList<QMetaObject::Connection> m_recordsetConnections;
+    // The list of the list columns, a control of the grid's window; made when first opened.
+    QPointer<GridList> m_list;
+    QPersistentModelIndex m_listCell;
     bool m_syncing = false;
     bool m_followPending = false;
     // The message of the last refused move, until the row is changed or left.

@@ -8,14 +8,16 @@ namespace quarvel::controls {
 class RecordsetModel;
 
 // The cell editors of the data grid. A cell is edited as text in the form the grid shows it
-// (dates in the grid's date format), whatever the value's type; a list column's cell is
-// edited with a list of its entries, and choosing one commits it at once. Before an editor
-// opens, `editBegins` is told the column: that is the moment a cell edit begins. After a
-// choice in a list has been committed and its editor closed, `listChosen` is told the column.
+// (dates in the grid's date format), whatever the value's type. Before an editor opens,
+// `editBegins` is told the column: that is the moment a cell edit begins. A list column's
+// cells are chosen with the grid's list (GridList), not edited here; each of them shows the
+// list's drop-down button, so that the user sees where to choose.
 class GridDelegate : public QStyledItemDelegate {
 public:
-    GridDelegate(const RecordsetModel* model, std::function<void(int)> editBegins,
-                 std::function<void(int)> listChosen, QObject* parent);
+    GridDelegate(const RecordsetModel* model, std::function<void(int)> editBegins, QObject* parent);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
@@ -26,7 +28,6 @@ public:
 private:
     const RecordsetModel* m_model;
     std::function<void(int)> m_editBegins;
-    std::function<void(int)> m_listChosen;
 };
 
 } // namespace quarvel::controls

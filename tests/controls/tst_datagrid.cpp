@@ -164,7 +164,19 @@ private slots:
         auto* list = qobject_cast<QComboBox*>(QApplication::focusWidget());
         QVERIFY(list);
         QCOMPARE(list->count(), 2);
+        // Moving through the entries chooses nothing; Esc closes the list without a choice.
+        QTest::keyClick(list, Qt::Key_End);
+        QTest::keyClick(list, Qt::Key_Escape);
+        QCOMPARE(QApplication::focusWidget(), grid.get());
+        QCOMPARE(begunRows.count(), 0);
+        // F4 opens the entries, as on any combo box; Home and Enter choose the first.
+        QTest::keyClick(grid.get(), Qt::Key_F4);
+        QTRY_VERIFY(list->view()->isVisible());
+        list->hidePopup();
+        QTRY_COMPARE(QApplication::focusWidget(), list);
         QTest::keyClick(list, Qt::Key_Home); // Hammer
+        QCOMPARE(begunRows.count(), 0);
+        QTest::keyClick(list, Qt::Key_Return);
         QTRY_VERIFY(!qobject_cast<QComboBox*>(QApplication::focusWidget()));
         QCOMPARE(begunRows.count(), 1);
         QCOMPARE(cell(2, LineName), QString("Hammer"));

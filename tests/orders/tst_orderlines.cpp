@@ -1,6 +1,10 @@
 #include "OrdersFixture.h"
 #include "orders/PauseWindow.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <functional>
+
 using namespace quarvel;
 
 class tst_OrderLines : public QObject {
@@ -45,6 +49,57 @@ private slots:
         QCOMPARE(f.cell(1, "ProductName"), QStringLiteral("Brush"));
         QCOMPARE(f.cell(1, "UnitPrice"), QStringLiteral("2.5"));
         QVERIFY(f.boxes.isEmpty());
+    }
+
+    // The product list is a control of the window, as a screen reader walks it: a combo box
+    // named by its column, its products as list items; every Product cell shows its button.
+    void theProductListIsAControlAScreenReaderFinds() {
+        OrdersFixture f;
+        const int product = f.grid()->columnOf("ProductName");
+        const int units = f.grid()->columnOf("UnitsOrdered");
+        const QImage shot = f.grid()->viewport()->grab().toImage();
+        auto rightEnd = [&](int row, int column) {
+            const QRect cell = f.grid()->visualRect(f.grid()->model()->index(row, column));
+            return shot.copy(cell.right() - 10, cell.top() + 2, 8, cell.height() - 4);
+        };
+        for (int line : {1, 2})
+            QVERIFY(rightEnd(f.rowOfLine(line), product) != rightEnd(f.rowOfLine(line), units));
+
+        f.grid()->setFocus();
+        f.grid()->setCurrentIndex(f.grid()->model()->index(f.rowOfLine(1), product));
+        QTest::keyClick(f.grid(), Qt::Key_Down, Qt::AltModifier);
+        std::function<QAccessibleInterface*(QAccessibleInterface*)> find =
+            [&](QAccessibleInterface* node) -> QAccessibleInterface* {
+            // A combo box is named by its label (its name is its current entry).
+            if (node->role() == QAccessible::ComboBox) {
+                for (const auto& [label, relation] : node->relations(QAccessible::Label))
+                    if (label->text(QAccessible::Name) == QLatin1String("Product"))
+                        return node;
+            }
+            for (int i = 0; i < node->childCount(); ++i) {
+                if (QAccessibleInterface* child = node->child(i);
+                    child && !child->state().invisible)
+                    if (QAccessibleInterface* found = find(child))
+                        return found;
+            }
+            return nullptr;
+        };
+        QAccessibleInterface* combo = find(QAccessible::queryAccessibleInterface(f.window.get()));
+        QVERIFY(combo);
+        QAccessibleInterface* entries = combo->child(0);
+        QVERIFY(entries);
+        QCOMPARE(entries->role(), QAccessible::List);
+        QStringList names;
+        for (int i = 0; i < entries->childCount(); ++i)
+            names << entries->child(i)->text(QAccessible::Name);
+        QCOMPARE(names, (QStringList{"Brush", "Hammer", "Saw"}));
+        // Chosen from the keyboard alone: the next entry, then Enter.
+        auto* list = qobject_cast<QComboBox*>(combo->object());
+        QTRY_VERIFY(list->view()->isVisible());
+        QTest::keyClick(list->view(), Qt::Key_Down);
+        QTest::keyClick(list->view(), Qt::Key_Return);
+        QTRY_COMPARE(f.pauses, 1);
+        QCOMPARE(f.cell(1, "ProductName"), QStringLiteral("Saw"));
     }
 
     // Save Transaction writes the lines and shows their subtotals; a row begun in the grid
