@@ -6,10 +6,12 @@
 #include "data/ConnectionString.h"
 #include "data/Recordset.h"
 #include "data/Transaction.h"
+#include "data/postgres/PostgresLink.h"
 
 #include <QThread>
 #include <QtTest>
 #include <arpa/inet.h>
+#include <csignal>
 #include <memory>
 #include <mutex>
 #include <netinet/in.h>
@@ -80,6 +82,23 @@ private slots:
         const QString badKey =
             errorOf([&] { Connection::open(urlWith(*db, "postgres", "PASSWORD=s3cret")); });
         QVERIFY2(!badKey.contains("s3cret"), qPrintable(badKey));
+    }
+
+    // A server that stops answering in the middle of the work: the statement ends with an
+    // error that says so, and the connection is not used again.
+    void aServerThatStopsAnsweringEndsTheStatement() {
+        auto link = PostgresLink::connect(db->path());
+        const qint64 backend = link->exec("SELECT pg_backend_pid()").value(0, 0).toLongLong();
+        PostgresLink::setAnswerTimeout(1500);
+        QVERIFY(::kill(pid_t(backend), SIGSTOP) == 0);
+        auto resume = qScopeGuard([&] {
+            ::kill(pid_t(backend), SIGCONT);
+            PostgresLink::setAnswerTimeout(120000);
+        });
+        const QString message = errorOf([&] { link->exec("SELECT count(*) FROM \"Products\""); });
+        QVERIFY2(message.contains("did not answer") && message.contains("Check that the server"),
+                 qPrintable(message));
+        QVERIFY(!message.contains("postgres:") && link->isBroken() && !link->isIdle());
     }
 
     // A server that takes the connection and never answers: the program is told so in time,

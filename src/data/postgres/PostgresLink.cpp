@@ -3,8 +3,12 @@
 #include "data/DatabaseError.h"
 
 #include <QDate>
+#include <QDeadlineTimer>
 #include <QUrl>
+#include <cerrno>
 #include <libpq-fe.h>
+#include <poll.h>
+#include <sys/socket.h>
 #include <vector>
 
 namespace quarvel {
@@ -207,12 +211,48 @@ PostgresResult PostgresLink::exec(const QString& sql, const QVector<QVariant>& v
         pointers[i] = texts[i].constData();
         lengths[i] = int(texts[i].size());
     }
-    PGresult* result = PQexecParams(m_connection, sql.toUtf8().constData(), count, types.data(),
-                                    pointers.data(), lengths.data(), formats.data(), 0);
+    if (!PQsendQueryParams(m_connection, sql.toUtf8().constData(), count, types.data(),
+                           pointers.data(), lengths.data(), formats.data(), 0))
+        fail(nullptr, write);
+    // One statement gives one result; the rest are read so that the connection is idle again.
+    PGresult* result = nextResult();
+    while (PGresult* more = nextResult())
+        PQclear(more);
     const ExecStatusType status = result ? PQresultStatus(result) : PGRES_FATAL_ERROR;
     if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK)
         fail(result, write);
     return PostgresResult(result);
+}
+
+PGresult* PostgresLink::nextResult() const {
+    QDeadlineTimer deadline(s_answerTimeoutMs);
+    while (PQisBusy(m_connection)) {
+        pollfd socket{PQsocket(m_connection), POLLIN, 0};
+        const int ready = ::poll(&socket, 1, int(deadline.remainingTime()));
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready == 0) {
+            // The server took the statement and says nothing: the connection is given up, so
+            // that the window is not held for ever. The server ends the statement by itself
+            // when it finds the connection gone.
+            m_abandoned = true;
+            ::shutdown(PQsocket(m_connection), SHUT_RDWR);
+            throw DatabaseError(QStringLiteral("The server of the database '%1' did not answer "
+                                               "for %2 seconds, and the statement was given up. "
+                                               "Check that the server is running and reachable "
+                                               "from this computer; what was being saved may "
+                                               "not have been saved.")
+                                    .arg(m_name)
+                                    .arg(s_answerTimeoutMs / 1000));
+        }
+        if (ready < 0 || !PQconsumeInput(m_connection))
+            break; // the connection failed: PQgetResult says how
+    }
+    return PQgetResult(m_connection);
+}
+
+void PostgresLink::setAnswerTimeout(int milliseconds) {
+    s_answerTimeoutMs = milliseconds;
 }
 
 qint64 PostgresLink::execScript(const QString& sql, bool write) const {
@@ -221,7 +261,7 @@ qint64 PostgresLink::execScript(const QString& sql, bool write) const {
     // Every result is read, so that the connection is idle again even after a failure.
     PGresult* failed = nullptr;
     qint64 affected = 0;
-    while (PGresult* result = PQgetResult(m_connection)) {
+    while (PGresult* result = nextResult()) {
         const ExecStatusType status = PQresultStatus(result);
         if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK &&
             status != PGRES_EMPTY_QUERY && !failed) {
@@ -257,12 +297,12 @@ void PostgresLink::copyIn(const QString& copySql, const QByteArray& data) const 
 }
 
 bool PostgresLink::isIdle() const {
-    return PQstatus(m_connection) == CONNECTION_OK &&
+    return !m_abandoned && PQstatus(m_connection) == CONNECTION_OK &&
            PQtransactionStatus(m_connection) == PQTRANS_IDLE;
 }
 
 bool PostgresLink::isBroken() const {
-    return PQstatus(m_connection) != CONNECTION_OK;
+    return m_abandoned || PQstatus(m_connection) != CONNECTION_OK;
 }
 
 bool PostgresLink::inFailedTransaction() const {

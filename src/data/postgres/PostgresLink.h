@@ -61,6 +61,10 @@ public:
     // COPY ... FROM STDIN with `data` in COPY's text format.
     void copyIn(const QString& copySql, const QByteArray& data) const;
 
+    // How long a statement waits for the server to answer before the connection is given up
+    // (DatabaseError); two minutes unless set (tests).
+    static void setAnswerTimeout(int milliseconds);
+
     // Connected, and no transaction or statement open: fit to go back to a pool.
     bool isIdle() const;
     bool isBroken() const;
@@ -75,9 +79,16 @@ public:
 private:
     PostgresLink(PGconn* connection, QString name);
     [[noreturn]] void fail(PGresult* result, bool write) const;
+    // The next result of the statement sent, waiting at most the answer timeout for it;
+    // nullptr when there is none left.
+    PGresult* nextResult() const;
+
+    static inline int s_answerTimeoutMs = 120000;
 
     PGconn* m_connection;
     QString m_name;
+    // Given up after the server did not answer: never used again.
+    mutable bool m_abandoned = false;
 };
 
 // Whether a connection string names a PostgreSQL database (postgresql:// or postgres://).
