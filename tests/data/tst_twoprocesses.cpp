@@ -3,6 +3,9 @@
 // reads and closes the file again and again, as quarvel-db check, sqlite3 or a second copy of
 // the program would.
 #include "TempDatabase.h"
+#include "data/Connection.h"
+#include "data/DatabaseError.h"
+#include "data/Recordset.h"
 #include "sqlite/Database.h"
 
 #include <QDir>
@@ -133,6 +136,33 @@ private slots:
         while (names.step())
             stored << names.text(0);
         QCOMPARE(stored, saved);
+    }
+
+    // A file another program is writing to is named in the refusal, which says what to do;
+    // once it has finished, the same save goes through.
+    void aBusyFileIsNamedAndTheSaveCanBeMadeAgain() {
+        TempDatabase db(TempDatabase::Backend::Sqlite);
+        useJournal(db, "delete");
+        db.exec("INSERT INTO Categories (CategoryName) VALUES ('Tools')");
+        Recordset categories;
+        categories.Open("Select * from Categories", Connection::open(db.path()));
+        auto writer = startSaver(db.path(), {"--hold"});
+        QCOMPARE(replyOf(*writer), QString("ready"));
+        categories.setField("CategoryName", "Hand tools");
+        QString refusal;
+        try {
+            categories.Update();
+        } catch (const DatabaseError& e) {
+            refusal = e.message();
+        }
+        QVERIFY2(refusal.contains(db.path()) && refusal.contains("busy") &&
+                     refusal.contains("try again"),
+                 qPrintable(refusal));
+        writer->closeWriteChannel();
+        QVERIFY(writer->waitForFinished(30000));
+        categories.Update();
+        QCOMPARE(readOnce(db.path(), "SELECT CategoryName FROM Categories").toString(),
+                 QString("Hand tools"));
     }
 
     // Eight programs insert at once: a save reported as refused is not in the file, and every

@@ -2,6 +2,8 @@
 // data layer, as a window does, for the tests and the fault run that watch it from another
 // process. quarvel-test-saver FILE --read: a program that opens the file, reads it and
 // closes it again, over and over until it is stopped, as a user's other tools do.
+// quarvel-test-saver FILE --hold: a program in the middle of writing: it holds the file's
+// exclusive lock, says "ready", and lets go when its standard input ends.
 //
 // It first opens two connections at once (as a window opening its recordsets does), so that
 // whatever the data layer does when it opens a connection happens while another one is open.
@@ -79,6 +81,15 @@ int main(int argc, char* argv[]) {
     if (args.size() < 2) {
         std::fputs("usage: quarvel-test-saver DATABASE [--free N] [--tag T]\n", stderr);
         return 2;
+    }
+    if (args.contains(QStringLiteral("--hold"))) {
+        sqlite::Database file(args[1], sqlite::OpenMode::ReadWrite);
+        file.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+        say(QStringLiteral("ready"));
+        std::string line;
+        while (std::getline(std::cin, line)) {
+        }
+        return 0;
     }
     if (args.contains(QStringLiteral("--read"))) {
         say(QStringLiteral("ready"));
