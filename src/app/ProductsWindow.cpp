@@ -8,6 +8,7 @@
 #include "controls/DataControl.h"
 #include "controls/DataGrid.h"
 #include "controls/ErrorReport.h"
+#include "controls/SaveConflict.h"
 #include "controls/TabStrip.h"
 #include "data/Recordset.h"
 #include "data/SharedConnection.h"
@@ -209,7 +210,7 @@ void ProductsWindow::Label3_Click(int index) {
         if (!settled)
             return;
         trap(110, [&] { open("Form8"); });
-        trap(112, [&] { recordsetOf(rsProducts).Update(); });
+        trap(112, [&] { controls::updateAskingOnConflict(this, recordsetOf(rsProducts)); });
         trap(114, [&] { SetCalls(false); });
         trap(116, [&] { m_editor->box(0)->setFocus(Qt::OtherFocusReason); });
     };

@@ -130,9 +130,11 @@ void OrderLines::SetCalls(bool /*blnStart*/) {
     const QVariant id = currentOrderId();
     if (id.isNull())
         return;
-    // Re-reading drops what the line recordset holds: a line's edits are written first.
-    if (m_lines && m_lines->isOpen() && m_lines->EditMode() != Recordset::adEditNone)
-        m_lines->Update();
+    // Re-reading drops what the line recordset holds: a line's edits are written first, and
+    // a user who keeps editing after another user's change keeps the lines as they are.
+    if (m_lines && m_lines->isOpen() && m_lines->EditMode() != Recordset::adEditNone &&
+        controls::updateAskingOnConflict(m_form, *m_lines) == controls::SaveOutcome::KeptTyping)
+        return;
     // The grid follows its bar to the new recordset and rebuilds its columns from it.
     shell::reopenRecordset(m_lines, linesSource() + id.toString(),
                            [this] { m_dc1->setRecordset(m_lines.get()); });
@@ -249,7 +251,7 @@ void OrderLines::DataGrid1_OnAddNew() {
 void OrderLines::DataGrid1_BeforeColEdit(int /*column*/) {
     Recordset* lines = m_dc1->recordset();
     if (lines && lines->isOpen() && lines->EditMode() != Recordset::adEditNone)
-        lines->Update();
+        controls::updateAskingOnConflict(m_form, *lines);
 }
 
 void OrderLines::dcbProductID_Change() {

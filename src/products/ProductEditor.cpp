@@ -242,7 +242,7 @@ void ProductEditor::showAsFigure(BoundTextBox* box) {
 
 void ProductEditor::ShowForm2() {
     shell::WindowTable::openWindow(QStringLiteral("Form2"), m_form);
-    recordsetOf(rsProducts).Update();
+    controls::updateAskingOnConflict(m_form, recordsetOf(rsProducts));
     recordsetOf(rsCategories).Requery();
     m_category->refreshList();
 }

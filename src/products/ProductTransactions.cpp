@@ -245,7 +245,7 @@ void ProductTransactions::DataGrid1_BeforeColEdit(int /*column*/) {
     if (m_highlight)
         m_highlight(-1);
     if (rsTransactions && rsTransactions->EditMode() != Recordset::adEditNone)
-        rsTransactions->Update();
+        controls::updateAskingOnConflict(m_form, *rsTransactions);
     SetSum();
 }
 

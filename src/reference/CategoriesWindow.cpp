@@ -2,6 +2,7 @@
 
 #include "controls/DataControl.h"
 #include "controls/DataGrid.h"
+#include "controls/SaveConflict.h"
 #include "data/Recordset.h"
 #include "shell/Globals.h"
 #include "shell/Trap.h"
@@ -37,7 +38,7 @@ void CategoriesWindow::Form_Load() {
 void CategoriesWindow::PushButton2_Click() {
     shell::Trap trap(formName, QStringLiteral("PushButton2_Click"), 100, this);
     const int line = addNewRow(trap, 102, tr("New Category"));
-    trap(line, [&] { recordsetOf(rsProducts).Update(); });
+    trap(line, [&] { controls::updateAskingOnConflict(this, recordsetOf(rsProducts)); });
     trap(line + 2, [&] { focusGrid(); });
 }
 

@@ -2,6 +2,7 @@
 
 #include "controls/BoundTextBox.h"
 #include "controls/DataControl.h"
+#include "controls/SaveConflict.h"
 #include "data/ConnectionString.h"
 #include "data/Recordset.h"
 #include "data/TypedDate.h"
@@ -78,11 +79,15 @@ void ReportDateRangeWindow::Form_Load() {
 
 void ReportDateRangeWindow::PushButton1_Click() {
     shell::Trap trap(formName, QStringLiteral("PushButton1_Click"), 100, this);
+    // Another user's change to the company row asks first; keeping the typing keeps the window.
+    bool kept = false;
     trap(102, [&] {
         storeTypedDates();
-        recordsetOf(m_recordset).Update();
+        kept = controls::updateAskingOnConflict(this, recordsetOf(m_recordset)) ==
+               controls::SaveOutcome::KeptTyping;
     });
-    trap(104, [&] { close(); });
+    if (!kept)
+        trap(104, [&] { close(); });
 }
 
 void ReportDateRangeWindow::storeTypedDates() {
@@ -98,14 +103,19 @@ void ReportDateRangeWindow::storeTypedDates() {
 bool ReportDateRangeWindow::queryUnload() {
     shell::Trap trap(formName, QStringLiteral("Form_QueryUnload"), 100, this);
     bool written = true;
+    bool kept = false;
     trap(102, [&] {
         if (m_recordset && m_recordset->EditMode() != Recordset::adEditNone) {
             written = false;
             storeTypedDates();
-            m_recordset->Update();
-            written = true;
+            const controls::SaveOutcome outcome =
+                controls::updateAskingOnConflict(this, *m_recordset);
+            written = outcome == controls::SaveOutcome::Written;
+            kept = outcome == controls::SaveOutcome::KeptTyping;
         }
     });
+    if (kept)
+        return false;
     // Dates that could not be written are not the period the report uses: the period line
     // then shows the dates the database holds.
     trap(104, [&] {
