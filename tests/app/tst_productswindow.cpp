@@ -4,6 +4,7 @@
 // current cell, the read-only figures, the title, the dates under two locales.
 
 #include "../products/ProductsFixture.h"
+#include "DamagedPage.h"
 #include "app/TaskMenu.h"
 #include "controls/BoundTextArea.h"
 #include "controls/DataCombo.h"
@@ -16,7 +17,6 @@
 
 #include <QAccessible>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -74,16 +74,7 @@ private slots:
         damaged.exec("INSERT INTO Products (ProductName) VALUES ('Hammer');"
                      "INSERT INTO [Shipping Methods] (ShippingMethod) VALUES ('Post');"
                      "INSERT INTO [Purchase Orders] (ShippingMethodID) VALUES (1), (1)");
-        const qint64 page = damaged.scalar("PRAGMA page_size").toLongLong();
-        const qint64 root = damaged
-                                .scalar("SELECT rootpage FROM sqlite_schema WHERE name = "
-                                        "'ix_PurchaseOrders_ShippingMethod'")
-                                .toLongLong();
-        {
-            QFile file(damaged.path());
-            QVERIFY(file.open(QIODevice::ReadWrite) && file.seek((root - 1) * page));
-            file.write(QByteArray(int(page), char(0xAB)));
-        }
+        QVERIFY(damagePage(damaged.path(), "ix_PurchaseOrders_ShippingMethod"));
         ProductsFixture f(false, damaged.path());
         QCOMPARE(f.title(), QStringLiteral("Hammer"));
         QTRY_COMPARE(f.boxes.size(), 1);

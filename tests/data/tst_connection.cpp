@@ -1,3 +1,4 @@
+#include "DamagedPage.h"
 #include "Failure.h"
 #include "TempDatabase.h"
 #include "data/Connection.h"
@@ -135,15 +136,7 @@ private slots:
         db.exec("INSERT INTO Categories (CategoryName) VALUES ('Tools');"
                 "INSERT INTO [Shipping Methods] (ShippingMethod) VALUES ('Post');"
                 "INSERT INTO [Purchase Orders] (ShippingMethodID) VALUES (1), (1), (1)");
-        const qint64 page = db.scalar("PRAGMA page_size").toLongLong();
-        const qint64 root = db.scalar("SELECT rootpage FROM sqlite_schema WHERE name = "
-                                      "'ix_PurchaseOrders_ShippingMethod'")
-                                .toLongLong();
-        {
-            QFile file(db.path());
-            QVERIFY(file.open(QIODevice::ReadWrite) && file.seek((root - 1) * page));
-            file.write(QByteArray(int(page), char(0xAB)));
-        }
+        QVERIFY(damagePage(db.path(), "ix_PurchaseOrders_ShippingMethod"));
         QStringList told;
         std::mutex toldMutex;
         FileHealth::setListener([&](const QString& message) {

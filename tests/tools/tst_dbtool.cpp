@@ -1,5 +1,6 @@
 // The quarvel-db command, run as a user runs it: creating, refusing to overwrite, checking,
 // generating, and its answers to bad arguments.
+#include "DamagedPage.h"
 #include "QueryRows.h"
 #include "RunTool.h"
 #include "sqlite/Transaction.h"
@@ -122,16 +123,11 @@ private slots:
         const QString good = m_dir.filePath("good.db"), copy = m_dir.filePath("damaged.db");
         QCOMPARE(tool({"init", "--sample", good}).exitCode, 0);
         QVERIFY(QFile::copy(good, copy));
-        const qint64 page = queryRows(good, "PRAGMA page_size")[0].value("page_size").toLongLong();
+        QVERIFY(damagePage(copy, "Products"));
         const qint64 root =
             queryRows(good, "SELECT rootpage FROM sqlite_schema WHERE name = 'Products'")[0]
                 .value("rootpage")
                 .toLongLong();
-        QFile file(copy);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.seek((root - 1) * page));
-        file.write(QByteArray(int(page), char(0xAB)));
-        file.close();
         const Run damaged = tool({"check", copy});
         QCOMPARE(damaged.exitCode, 1);
         QVERIFY2(damaged.out.contains(QString("Page %1").arg(root)), qPrintable(damaged.out));
