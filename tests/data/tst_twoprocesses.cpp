@@ -55,13 +55,13 @@ QVariant readOnce(const QString& path, const QString& sql, const QVariant& value
     return query.step() ? query.value(0) : QVariant();
 }
 
-// The files a process has open that were deleted under it.
-QStringList deletedFilesOpenIn(qint64 pid) {
+// The files of `folder` that a process has open and that were deleted under it.
+QStringList deletedFilesOpenIn(qint64 pid, const QString& folder) {
     QStringList deleted;
     const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
     for (const QFileInfo& fd : fds.entryInfoList(QDir::Files | QDir::System)) {
         const QString target = fd.symLinkTarget();
-        if (target.endsWith(QLatin1String(" (deleted)")))
+        if (target.startsWith(folder) && target.endsWith(QLatin1String(" (deleted)")))
             deleted << target;
     }
     return deleted;
@@ -113,9 +113,10 @@ private slots:
                              .toString(),
                          reply.value(1));
             }
+            QCOMPARE(deletedFilesOpenIn(saver->processId(), QFileInfo(path).absolutePath()),
+                     QStringList());
             if (journal == u"wal")
                 QVERIFY(QFileInfo::exists(path + "-wal") && QFileInfo::exists(path + "-shm"));
-            QCOMPARE(deletedFilesOpenIn(saver->processId()), QStringList());
             if (n == 6) {
                 // The tool a user runs beside the program.
                 QProcess check;
