@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     const QString path = benchDatabase(app.arguments().value(1), dir, {10000, 0, 100000, 1000000});
     qputenv("QUARVEL_DATABASE", path.toUtf8());
-    shell::WindowTable::registerWindow(QStringLiteral("Form9"), [](QWidget*) {});
+    shell::WindowTable::registerWindow(shell::WindowId::Form9, [](QWidget*) {});
 
     sqlite3* raw = nullptr;
     sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);

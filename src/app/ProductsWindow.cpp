@@ -200,8 +200,8 @@ void ProductsWindow::ShowForm2() {
 void ProductsWindow::Label3_Click(int index) {
     shell::Trap trap(formName, QStringLiteral("Label3_Click"), 100, this);
     trap(102, [&] { HighLightMenuPrompt(-1); });
-    auto open = [this](const char* name) {
-        shell::WindowTable::openWindow(QLatin1String(name), this);
+    auto open = [this](shell::WindowId name) {
+        shell::WindowTable::openWindow(name, this);
     };
     auto afterPurchaseOrders = [&] {
         // The grid is re-read when the window closes: its pending row is settled first.
@@ -209,7 +209,7 @@ void ProductsWindow::Label3_Click(int index) {
         trap(108, [&] { settled = m_transactions->settlePendingRow(); });
         if (!settled)
             return;
-        trap(110, [&] { open("Form8"); });
+        trap(110, [&] { open(shell::WindowId::Form8); });
         trap(112, [&] { controls::updateAskingOnConflict(this, recordsetOf(rsProducts)); });
         trap(114, [&] { SetCalls(false); });
         trap(116, [&] { m_editor->box(0)->setFocus(Qt::OtherFocusReason); });
@@ -218,13 +218,13 @@ void ProductsWindow::Label3_Click(int index) {
     struct Entry {
         int index;
         int line;
-        const char* window;
+        shell::WindowId window;
     };
-    static constexpr Entry plainEntries[] = {{3, 118, "Form3"},
-                                             {4, 120, "Form6"},
-                                             {5, 122, "Form5"},
-                                             {6, 124, "Form4"},
-                                             {7, 126, "Form7"}};
+    static constexpr Entry plainEntries[] = {{3, 118, shell::WindowId::Form3},
+                                             {4, 120, shell::WindowId::Form6},
+                                             {5, 122, shell::WindowId::Form5},
+                                             {6, 124, shell::WindowId::Form4},
+                                             {7, 126, shell::WindowId::Form7}};
     switch (index) {
     case 0:
         trap(104, [&] { ShowForm2(); });

@@ -16,23 +16,25 @@ namespace quarvel {
 void registerProgramWindows() {
     using shell::WindowTable;
     WindowTable::clear();
-    WindowTable::registerWindow(QStringLiteral("Form2"),
+    WindowTable::registerWindow(shell::WindowId::Form2,
                                 WindowTable::modal<reference::CategoriesWindow>());
-    WindowTable::registerWindow(QStringLiteral("Form6"),
+    WindowTable::registerWindow(shell::WindowId::Form6,
                                 WindowTable::modal<reference::EmployeesWindow>());
-    WindowTable::registerWindow(QStringLiteral("Form3"),
+    WindowTable::registerWindow(shell::WindowId::Form3,
                                 WindowTable::modal<reports::ReportsWindow>());
-    WindowTable::registerWindow(QStringLiteral("Form4"),
+    WindowTable::registerWindow(shell::WindowId::Form4,
                                 WindowTable::modal<reference::ShippingMethodsWindow>());
-    WindowTable::registerWindow(QStringLiteral("Form5"),
+    WindowTable::registerWindow(shell::WindowId::Form5,
                                 WindowTable::modal<reference::SuppliersWindow>());
-    WindowTable::registerWindow(QStringLiteral("Form7"),
+    WindowTable::registerWindow(shell::WindowId::Form7,
                                 WindowTable::modal<reference::CompanyInformationWindow>());
-    WindowTable::registerWindow(QStringLiteral("Form8"),
+    WindowTable::registerWindow(shell::WindowId::Form8,
                                 WindowTable::modal<orders::PurchaseOrdersWindow>());
-    WindowTable::registerWindow(QStringLiteral("Form9"), WindowTable::modal<orders::PauseWindow>());
-    WindowTable::registerWindow(QStringLiteral("Form10"),
+    WindowTable::registerWindow(shell::WindowId::Form9, WindowTable::modal<orders::PauseWindow>());
+    WindowTable::registerWindow(shell::WindowId::Form10,
                                 WindowTable::modal<reports::ReportDateRangeWindow>());
+    // A window left out of the table is found here, not when its button is pressed.
+    WindowTable::requireEveryWindow();
 }
 
 } // namespace quarvel

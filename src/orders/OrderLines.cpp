@@ -271,7 +271,7 @@ void OrderLines::dcbProductID_Change() {
         return;
     const platform::UpdateFreeze freeze(m_form);
     SaveTransactions();
-    shell::WindowTable::openWindow(QStringLiteral("Form9"), m_form);
+    shell::WindowTable::openWindow(shell::WindowId::Form9, m_form);
     SaveTransactions();
     const QVariant id = lineRecordset().Fields(QStringLiteral("TransactionID"));
     const int row = lineRecordset().AbsolutePosition();

@@ -394,14 +394,14 @@ void PurchaseOrdersWindow::PushButton6_Click() {
 }
 
 void PurchaseOrdersWindow::ShowForm5() {
-    shell::WindowTable::openWindow(QStringLiteral("Form5"), this);
+    shell::WindowTable::openWindow(shell::WindowId::Form5, this);
     controls::updateAskingOnConflict(this, recordsetOf(m_orders));
     recordsetOf(m_suppliers).Requery();
     m_supplier->refreshList();
 }
 
 void PurchaseOrdersWindow::ShowForm6() {
-    shell::WindowTable::openWindow(QStringLiteral("Form6"), this);
+    shell::WindowTable::openWindow(shell::WindowId::Form6, this);
     controls::updateAskingOnConflict(this, recordsetOf(m_orders));
     recordsetOf(m_employees).Requery();
     m_employee->refreshList();

@@ -241,7 +241,7 @@ void ProductEditor::showAsFigure(BoundTextBox* box) {
 }
 
 void ProductEditor::ShowForm2() {
-    shell::WindowTable::openWindow(QStringLiteral("Form2"), m_form);
+    shell::WindowTable::openWindow(shell::WindowId::Form2, m_form);
     controls::updateAskingOnConflict(m_form, recordsetOf(rsProducts));
     recordsetOf(rsCategories).Requery();
     m_category->refreshList();
@@ -330,7 +330,7 @@ void ProductEditor::PushButton7_Click() {
 
 void ProductEditor::PushButton6_Click() {
     shell::Trap trap(formName, QStringLiteral("PushButton6_Click"), 100, m_form);
-    trap(102, [&] { shell::WindowTable::openWindow(QStringLiteral("Form3"), m_form); });
+    trap(102, [&] { shell::WindowTable::openWindow(shell::WindowId::Form3, m_form); });
 }
 
 void ProductEditor::Label2_Click() {

@@ -88,7 +88,7 @@ void ShowReport(int reportNumber, QWidget* parent) {
     if (number == 0)
         return;
     if (reportNumber == ProductPurchasesBySupplier)
-        shell::WindowTable::openWindow(QStringLiteral("Form10"), parent);
+        shell::WindowTable::openWindow(shell::WindowId::Form10, parent);
     showDataReport(number, de1, parent);
     if (reportNumber == ProductSummary || reportNumber == ProductTransactionDetail)
         RestorePrinterSettings();

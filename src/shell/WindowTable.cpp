@@ -1,24 +1,37 @@
 #include "shell/WindowTable.h"
 
 #include <QHash>
+#include <stdexcept>
 
 namespace quarvel::shell {
 
 namespace {
 
-QHash<QString, WindowTable::Opener>& openers() {
-    static QHash<QString, WindowTable::Opener> table;
+QHash<WindowId, WindowTable::Opener>& openers() {
+    static QHash<WindowId, WindowTable::Opener> table;
     return table;
+}
+
+[[noreturn]] void noOpener(WindowId id) {
+    throw std::logic_error(
+        QStringLiteral("The window %1 cannot be opened: no window is registered under that "
+                       "name.")
+            .arg(designerName(id))
+            .toStdString());
 }
 
 } // namespace
 
-WindowTable::Opener WindowTable::registerWindow(const QString& name, Opener opener) {
-    Opener previous = openers().value(name);
+QString designerName(WindowId id) {
+    return QStringLiteral("Form%1").arg(int(id) + 2);
+}
+
+WindowTable::Opener WindowTable::registerWindow(WindowId id, Opener opener) {
+    Opener previous = openers().value(id);
     if (opener)
-        openers().insert(name, std::move(opener));
+        openers().insert(id, std::move(opener));
     else
-        openers().remove(name);
+        openers().remove(id);
     return previous;
 }
 
@@ -26,11 +39,19 @@ void WindowTable::clear() {
     openers().clear();
 }
 
-void WindowTable::openWindow(const QString& name, QWidget* parent) {
+void WindowTable::openWindow(WindowId id, QWidget* parent) {
     // A copy: the window may replace its own entry while it is open.
-    const Opener opener = openers().value(name);
-    if (opener)
-        opener(parent);
+    const Opener opener = openers().value(id);
+    if (!opener)
+        noOpener(id);
+    opener(parent);
+}
+
+void WindowTable::requireEveryWindow() {
+    for (const WindowId id : allWindowIds) {
+        if (!openers().contains(id))
+            noOpener(id);
+    }
 }
 
 } // namespace quarvel::shell

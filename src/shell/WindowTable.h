@@ -7,20 +7,43 @@ class QWidget;
 
 namespace quarvel::shell {
 
-// The windows of the program by designer name ("Form3"): whoever opens a window opens it by
-// name, and one table (registerProgramWindows in app/) says which class each name is.
+// The program's windows that other windows open, by designer name.
+enum class WindowId {
+    Form2,  // Product Categories
+    Form3,  // Reports
+    Form4,  // Shipping Methods
+    Form5,  // Suppliers
+    Form6,  // Employees
+    Form7,  // My Company Information
+    Form8,  // Purchase Orders
+    Form9,  // the pause window
+    Form10, // the report's date range
+};
+inline constexpr WindowId allWindowIds[] = {
+    WindowId::Form2, WindowId::Form3, WindowId::Form4, WindowId::Form5,  WindowId::Form6,
+    WindowId::Form7, WindowId::Form8, WindowId::Form9, WindowId::Form10,
+};
+
+// The window's designer name ("Form5").
+QString designerName(WindowId id);
+
+// The windows of the program by id: whoever opens a window opens it by its id, and one table
+// (registerProgramWindows in app/) says which class each id is.
 class WindowTable {
 public:
     // Shows the window over `parent`, modally, and returns when it has closed.
     using Opener = std::function<void(QWidget* parent)>;
 
-    // Makes `opener` what opens window `name`, in place of any before; returns the one before
+    // Makes `opener` what opens window `id`, in place of any before; returns the one before
     // (empty when there was none), so that a caller can put it back.
-    static Opener registerWindow(const QString& name, Opener opener);
+    static Opener registerWindow(WindowId id, Opener opener);
     // Forgets every opener.
     static void clear();
-    // Opens window `name` over parent; a name with no opener opens nothing.
-    static void openWindow(const QString& name, QWidget* parent);
+    // Opens window `id` over parent. An id with no opener is a fault of the program, not a
+    // button that does nothing: it throws std::logic_error naming the window.
+    static void openWindow(WindowId id, QWidget* parent);
+    // Throws std::logic_error naming the first window that has no opener (at start-up).
+    static void requireEveryWindow();
 
     // The opener of a window class: the window is created over parent, loaded (Form_Load),
     // shown modally and unloaded when it closes.

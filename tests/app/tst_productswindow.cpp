@@ -22,6 +22,7 @@
 
 using quarvel::TaskMenu;
 using quarvel::shell::HoverFeedback;
+using quarvel::shell::WindowId;
 using quarvel::shell::WindowTable;
 
 namespace {
@@ -195,8 +196,9 @@ private slots:
     void taskMenuEntriesAndLinksOpenTheirWindows() {
         ProductsFixture f;
         QStringList opened;
-        for (const char* name : {"Form2", "Form8", "Form3", "Form6", "Form5", "Form4", "Form7"})
-            WindowTable::registerWindow(name, [&opened, name](QWidget*) { opened << name; });
+        for (const WindowId id : quarvel::shell::allWindowIds)
+            WindowTable::registerWindow(
+                id, [&opened, id](QWidget*) { opened << quarvel::shell::designerName(id); });
 
         for (int i = 0; i < TaskMenu::EntryCount; ++i)
             QTest::mouseClick(f.window->taskMenu()->entry(i), Qt::LeftButton);
@@ -255,10 +257,10 @@ private slots:
 
     void changesMadeInOtherWindowsShowAtOnce() {
         ProductsFixture f;
-        WindowTable::registerWindow("Form2", [&](QWidget*) {
+        WindowTable::registerWindow(WindowId::Form2, [&](QWidget*) {
             f.db().exec("INSERT INTO Categories (CategoryName) VALUES ('Garden')");
         });
-        WindowTable::registerWindow("Form8", [&](QWidget*) {
+        WindowTable::registerWindow(WindowId::Form8, [&](QWidget*) {
             f.db().exec("INSERT INTO [Inventory Transactions] (ProductID, TransactionDate,"
                         " UnitsOrdered) VALUES (1, '2022-01-01', 7)");
         });

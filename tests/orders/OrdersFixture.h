@@ -43,7 +43,8 @@ public:
         qputenv("QUARVEL_DATABASE", db.path().toUtf8());
         QLocale::setDefault(QLocale::c());
         quarvel::setTodayForTesting(QDate(2022, 2, 3));
-        WindowTable::registerWindow("Form9", [this](QWidget*) { ++pauses; });
+        WindowTable::registerWindow(quarvel::shell::WindowId::Form9,
+                                    [this](QWidget*) { ++pauses; });
         quarvel::blnNewPurchaseOrder = newOrder;
         window = std::make_unique<PurchaseOrdersWindow>(m_programFolder.path());
         window->Form_Load();

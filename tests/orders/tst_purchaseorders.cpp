@@ -125,7 +125,7 @@ private slots:
     void aSupplierAddedThroughTheLinkIsSelectableAtOnce() {
         OrdersFixture f;
         int opened = 0;
-        WindowTable::registerWindow("Form5", [&](QWidget*) {
+        WindowTable::registerWindow(quarvel::shell::WindowId::Form5, [&](QWidget*) {
             ++opened;
             f.db.exec("INSERT INTO Suppliers (SupplierName) VALUES ('Zenith Tools')");
         });

@@ -103,14 +103,16 @@ private slots:
         qputenv("QUARVEL_DATABASE", db.path().toUtf8());
         quarvel::registerProgramWindows();
         QStringList shown;
-        for (const char* name : {"Form5", "Form4", "Form7", "Form8"}) {
+        using quarvel::shell::WindowId;
+        for (const WindowId id :
+             {WindowId::Form5, WindowId::Form4, WindowId::Form7, WindowId::Form8}) {
             QTimer::singleShot(0, [&shown] {
                 QWidget* modal = QApplication::activeModalWidget();
                 shown << (modal ? modal->objectName() + ' ' + modal->windowTitle() : QString());
                 if (modal)
                     modal->close();
             });
-            quarvel::shell::WindowTable::openWindow(QLatin1String(name), nullptr);
+            quarvel::shell::WindowTable::openWindow(id, nullptr);
         }
         QCOMPARE(shown, (QStringList{"Form5 Suppliers", "Form4 Shipping Methods",
                                      "Form7 My Company Information", "Form8 Purchase Orders"}));

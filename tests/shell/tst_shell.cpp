@@ -285,15 +285,24 @@ private slots:
 
     void windowsOpenByNameLoadedAndModalOverTheirOpener() {
         QStringList opened;
-        WindowTable::registerWindow("Form5", [&](QWidget*) { opened << "first"; });
-        WindowTable::registerWindow("Form5", [&](QWidget*) { opened << "second"; });
-        WindowTable::openWindow("Form5", nullptr);
-        WindowTable::openWindow("Form4", nullptr); // none: nothing opens
+        WindowTable::clear();
+        WindowTable::registerWindow(WindowId::Form5, [&](QWidget*) { opened << "first"; });
+        WindowTable::registerWindow(WindowId::Form5, [&](QWidget*) { opened << "second"; });
+        WindowTable::openWindow(WindowId::Form5, nullptr);
         QCOMPARE(opened, QStringList{"second"});
+        // A window nobody registered is a fault that names the window, at once and at start-up.
+        QVERIFY_THROWS_EXCEPTION(std::logic_error,
+                                 WindowTable::openWindow(WindowId::Form4, nullptr));
+        try {
+            WindowTable::requireEveryWindow();
+            QFAIL("a table without Form2 passed");
+        } catch (const std::logic_error& e) {
+            QVERIFY2(QString::fromStdString(e.what()).contains("Form2"), e.what());
+        }
 
         // The program folder is handed down to the windows a window opens.
         Probe opener(QStringLiteral("/srv/shop"));
-        WindowTable::registerWindow("Form9", WindowTable::modal<Probe>());
+        WindowTable::registerWindow(WindowId::Form9, WindowTable::modal<Probe>());
         QString shown;
         QTimer::singleShot(0, [&] {
             if (auto* window = dynamic_cast<Probe*>(QApplication::activeModalWidget())) {
@@ -304,7 +313,7 @@ private slots:
                 window->close();
             }
         });
-        WindowTable::openWindow("Form9", new QWidget(&opener));
+        WindowTable::openWindow(WindowId::Form9, new QWidget(&opener));
         QCOMPARE(shown, QStringLiteral("Form9 Probe loaded 1 in /srv/shop"));
         WindowTable::clear();
     }

@@ -55,7 +55,7 @@ private slots:
     void initTestCase() {
         // No print server: the orientation calls of the initialise handlers do nothing.
         qputenv("CUPS_SERVER", m_dir.filePath("no-cups.sock").toUtf8());
-        shell::WindowTable::registerWindow(QStringLiteral("Form10"),
+        shell::WindowTable::registerWindow(shell::WindowId::Form10,
                                            shell::WindowTable::modal<ReportDateRangeWindow>());
     }
 
