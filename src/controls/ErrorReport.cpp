@@ -2,7 +2,6 @@
 
 #include "data/DatabaseError.h"
 #include "platform/MessageBox.h"
-#include "sqlite/Error.h"
 
 #include <exception>
 
@@ -29,8 +28,6 @@ QString currentFailureText() noexcept {
         try {
             throw;
         } catch (const DatabaseError& error) {
-            return error.message();
-        } catch (const sqlite::Error& error) {
             return error.message();
         } catch (const std::exception& error) {
             return QString::fromUtf8(error.what());

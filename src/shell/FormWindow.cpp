@@ -12,6 +12,7 @@
 #include "shell/Trap.h"
 #include "shell/WindowLook.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QIcon>
@@ -40,6 +41,15 @@ QString folderFor(const QString& programFolder, QWidget* parent) {
     return QCoreApplication::applicationDirPath();
 }
 
+// The main window is a QDialog underneath, but a screen reader is to meet it as the
+// application's main window (a frame), not as a dialog the way a message box is.
+QAccessibleInterface* mainWindowAccessible(const QString&, QObject* object) {
+    auto* form = qobject_cast<FormWindow*>(object);
+    if (!form || !form->isMainWindow())
+        return nullptr;
+    return new QAccessibleWidget(form, QAccessible::Window);
+}
+
 bool hasPendingEdit(const std::shared_ptr<Recordset>& recordset) {
     return recordset && recordset->isOpen() && recordset->EditMode() != Recordset::adEditNone;
 }
@@ -50,6 +60,11 @@ FormWindow::FormWindow(const Design& design, const QString& programFolder, QWidg
     : QDialog(parent, flagsOf(design.kind)), m_kind(design.kind),
       m_programFolder(folderFor(programFolder, parent)) {
     setObjectName(design.name);
+    static const bool accessibleAsMainWindow = [] {
+        QAccessible::installFactory(mainWindowAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleAsMainWindow);
     if (!design.caption.isEmpty())
         setWindowTitle(design.caption);
     QFont font(QStringLiteral("Arial"), 8);

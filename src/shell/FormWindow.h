@@ -56,6 +56,8 @@ public:
     // changed.", CR LF, and the request to choose Yes or No for `recordName` (a window's
     // caption, or the record's own heading).
     static QString closingQuestion(const QString& recordKind, const QString& recordName);
+    // The program's main window (the Products window), which ends the program when it closes.
+    bool isMainWindow() const { return m_kind == Kind::Main; }
 
 protected:
     // Load steps, each one numbered statement of the caller's trap from `line` on; each

@@ -11,6 +11,7 @@
 #include "controls/RecordsetModel.h"
 #include "controls/TabStrip.h"
 #include "data/Recordset.h"
+#include "reference/CategoriesWindow.h"
 #include "shell/HoverFeedback.h"
 #include "shell/WindowLook.h"
 #include "shell/WindowTable.h"
@@ -191,6 +192,24 @@ private slots:
         menu->HighLightMenuPrompt(4);
         f.editor()->tabs()->setSelectedIndex(2);
         QCOMPARE(menu->entryColor(4), TaskMenu::normalColor());
+    }
+
+    // A screen reader meets the Products window as the program's main window (a frame), the
+    // other windows as dialogs.
+    void theProductsWindowIsTheMainWindowToAScreenReader() {
+        ProductsFixture f;
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.window.get())->role(),
+                 QAccessible::Window);
+        QWidget* categories = nullptr;
+        WindowTable::registerWindow(WindowId::Form2, [&](QWidget* parent) {
+            quarvel::reference::CategoriesWindow window(QString(), parent);
+            categories = &window;
+            QCOMPARE(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Dialog);
+        });
+        QTest::mouseClick(f.window->taskMenu()->entry(0), Qt::LeftButton);
+        QVERIFY(categories);
+        QTest::keyClick(f.window.get(), Qt::Key_Escape); // Esc does nothing here
+        QVERIFY(f.window->isVisible());
     }
 
     void taskMenuEntriesAndLinksOpenTheirWindows() {
