@@ -1,5 +1,7 @@
 #include "data/TypedDate.h"
 
+#include "format/ValueText.h"
+
 #include <QRegularExpression>
 
 namespace quarvel {
@@ -10,16 +12,7 @@ int fullYear(int year, qsizetype digits) {
     return digits <= 2 ? 2000 + year : year;
 }
 
-const QRegularExpression& twoDigitYear() {
-    static const QRegularExpression yy(QStringLiteral("(?<!y)yy(?!y)"));
-    return yy;
-}
-
 } // namespace
-
-QString withFourDigitYear(QString format) {
-    return format.replace(twoDigitYear(), QStringLiteral("yyyy"));
-}
 
 QDate typedDate(const QString& text, const QLocale& locale) {
     const QString t = text.trimmed();
@@ -32,13 +25,14 @@ QDate typedDate(const QString& text, const QLocale& locale) {
                      m.captured(2).toInt());
     }
     // The locale's short form, its two-digit year read as this century's.
-    const QString format = locale.dateFormat(QLocale::ShortFormat);
-    if (!format.contains(twoDigitYear()))
-        return locale.toDate(t, format);
-    const QDate withFourDigits = locale.toDate(t, withFourDigitYear(format));
+    const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
+    const QString fourDigitFormat = format::withFourDigitYear(shortFormat);
+    if (fourDigitFormat == shortFormat)
+        return locale.toDate(t, shortFormat);
+    const QDate withFourDigits = locale.toDate(t, fourDigitFormat);
     if (withFourDigits.isValid() && withFourDigits.year() >= 1000)
         return withFourDigits;
-    const QDate withTwoDigits = locale.toDate(t, format);
+    const QDate withTwoDigits = locale.toDate(t, shortFormat);
     if (!withTwoDigits.isValid())
         return QDate();
     return QDate(2000 + withTwoDigits.year() % 100, withTwoDigits.month(), withTwoDigits.day());

@@ -12,7 +12,4 @@ namespace quarvel {
 // the text is neither (an impossible date such as 13/45/2021 included).
 QDate typedDate(const QString& text, const QLocale& locale = QLocale());
 
-// A date format with every two-digit year ("yy") written with four digits ("yyyy").
-QString withFourDigitYear(QString format);
-
 } // namespace quarvel

@@ -1,5 +1,7 @@
 #include "ReportFormat.h"
 
+#include "format/ValueText.h"
+
 #include <QDateTime>
 #include <QRegularExpression>
 #include <cmath>
@@ -11,26 +13,8 @@ namespace {
 
 // ---- values ---------------------------------------------------------------------------------
 
-bool isNumberType(const QVariant& v) {
-    switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return true;
-    default:
-        return false;
-    }
-}
-
 std::optional<double> numberOf(const QVariant& v) {
-    if (isNumberType(v))
+    if (format::isNumber(v))
         return v.toDouble();
     if (v.typeId() == QMetaType::QString || v.typeId() == QMetaType::QByteArray) {
         bool ok = false;
@@ -183,16 +167,6 @@ QString formatNumber(double value, const NumberPattern& p, bool* zero) {
     return out + p.suffix;
 }
 
-QString generalNumber(const QVariant& v) {
-    if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float) {
-        const double d = v.toDouble();
-        if (d == 0)
-            return QStringLiteral("0");
-        return QString::number(d, 'g', 15);
-    }
-    return v.toString();
-}
-
 // ---- dates ----------------------------------------------------------------------------------
 
 QString formatDate(const QDateTime& dt, const QString& f, const QLocale& locale) {
@@ -296,23 +270,8 @@ QString formatDate(const QDateTime& dt, const QString& f, const QLocale& locale)
     return out;
 }
 
-QString generalDate(const QDateTime& dt, const QLocale& locale) {
-    QString text = shortDate(dt.date(), locale);
-    if (dt.time() != QTime(0, 0))
-        text += u' ' + longTime(dt.time(), locale);
-    return text;
-}
-
 QString general(const QVariant& v, const QLocale& locale) {
-    if (v.isNull() || !v.isValid())
-        return QString();
-    if (v.typeId() == QMetaType::Bool)
-        return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    if (isNumberType(v))
-        return generalNumber(v);
-    if (const auto dt = dateTimeOf(v))
-        return generalDate(*dt, locale);
-    return v.toString();
+    return format::generalText(v, locale);
 }
 
 QString namedFormat(const QString& format) {
@@ -338,24 +297,11 @@ QString longDate(const QDate& date, const QLocale& locale) {
 }
 
 QString longTime(const QTime& time, const QLocale& locale) {
-    // The locale's long form without its time-zone part ("t" outside quotes).
-    const QString f = locale.timeFormat(QLocale::LongFormat);
-    QString cleaned;
-    bool quoted = false;
-    for (const QChar c : f) {
-        if (c == u'\'')
-            quoted = !quoted;
-        if (quoted || c != u't')
-            cleaned += c;
-    }
-    return time.toString(cleaned.simplified());
+    return format::longTime(time, locale);
 }
 
 QString shortDate(const QDate& date, const QLocale& locale) {
-    QString f = locale.dateFormat(QLocale::ShortFormat);
-    if (!f.contains(QStringLiteral("yyyy")))
-        f.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-    return locale.toString(date, f);
+    return locale.toString(date, format::shortDateFormat(locale));
 }
 
 QString formatValue(const QVariant& value, const QString& formatText, const QLocale& locale) {
@@ -381,7 +327,7 @@ QString formatValue(const QVariant& value, const QString& formatText, const QLoc
     const QStringList sections = format.split(u';');
     const NumberPattern positive = parseNumberPattern(sections.front());
     if (positive.valid) {
-        const auto number = isNumberType(value) || value.typeId() == QMetaType::QString
+        const auto number = format::isNumber(value) || value.typeId() == QMetaType::QString
                                 ? numberOf(value)
                                 : std::nullopt;
         if (!number || !std::isfinite(*number))

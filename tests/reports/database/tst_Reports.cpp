@@ -10,6 +10,7 @@
 #include "controls/BoundTextBox.h"
 #include "data/Connection.h"
 #include "data/ConnectionString.h"
+#include "data/Recordset.h"
 #include "reports/DataEnvironment.h"
 #include "reports/DataReportInitialize.h"
 #include "reports/DataReports.h"
@@ -17,6 +18,7 @@
 #include "reports/ReportDateRangeWindow.h"
 #include "reports/ReportsWindow.h"
 #include "reports/engine/ReportEngine.h"
+#include "reports/engine/ReportFormat.h"
 #include "shell/Globals.h"
 #include "shell/WindowTable.h"
 
@@ -52,6 +54,31 @@ class tst_Reports : public QObject {
     Q_OBJECT
 
 private slots:
+    // The same stored values read the same in a window's box and on a report's page, in
+    // every locale: one module formats them for both.
+    void aValueReadsTheSameInAWindowAndInAReport() {
+        m_db->exec("INSERT INTO Products (ProductName) VALUES ('Hammer');"
+                   "INSERT INTO [Inventory Transactions] (ProductID, TransactionDate, "
+                   "TransactionDescription, UnitsSold, UnitPrice) VALUES "
+                   "(1, '2025-01-15', '2025-01-16', 3, 0.1)");
+        Recordset rs;
+        rs.Open("SELECT TransactionDate, TransactionDescription, UnitsSold, UnitPrice, "
+                "UnitPrice * 3 AS Computed FROM [Inventory Transactions]",
+                OpenConnection());
+        auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+        for (const QLocale& locale :
+             {QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates),
+              QLocale(QLocale::German, QLocale::Germany)}) {
+            QLocale::setDefault(locale);
+            for (int field = 0; field < rs.fieldCount(); ++field) {
+                controls::BoundTextBox box;
+                box.bind(&rs, rs.fieldName(field));
+                QCOMPARE(box.text(), formatValue(rs.Fields(field), QString(), locale));
+            }
+        }
+        QCOMPARE(formatValue(rs.Fields("Computed"), QString(), QLocale::c()), QString("0.3"));
+    }
+
     void initTestCase() {
         // No print server: the orientation calls of the initialise handlers do nothing.
         qputenv("CUPS_SERVER", m_dir.filePath("no-cups.sock").toUtf8());
