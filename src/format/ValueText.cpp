@@ -53,7 +53,9 @@ bool isNumber(const QVariant& value) {
 QString generalText(const QVariant& value, const QLocale& locale, const QString& dateFormat) {
     if (!value.isValid() || value.isNull())
         return {};
-    const QString dates = dateFormat.isEmpty() ? shortDateFormat(locale) : dateFormat;
+    const auto dates = [&] {
+        return dateFormat.isEmpty() ? shortDateFormat(locale) : dateFormat;
+    };
     switch (value.typeId()) {
     case QMetaType::Bool:
         return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
@@ -63,10 +65,10 @@ QString generalText(const QVariant& value, const QLocale& locale, const QString&
         return number == 0 ? QStringLiteral("0") : QString::number(number, 'g', 15);
     }
     case QMetaType::QDate:
-        return locale.toString(value.toDate(), dates);
+        return locale.toString(value.toDate(), dates());
     case QMetaType::QDateTime: {
         const QDateTime moment = value.toDateTime();
-        QString text = locale.toString(moment.date(), dates);
+        QString text = locale.toString(moment.date(), dates());
         if (moment.time() != QTime(0, 0))
             text += u' ' + longTime(moment.time(), locale);
         return text;

@@ -59,6 +59,8 @@ bool positiveNumber(const QString& text, int minimum, int* value) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    // Loading a large data set into a server may take longer than a window would wait.
+    quarvel::PostgresLink::setAnswerTimeout(-1);
     QTextStream out(stdout);
     QTextStream err(stderr);
 

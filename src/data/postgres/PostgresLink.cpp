@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QDeadlineTimer>
 #include <QUrl>
+#include <algorithm>
 #include <cerrno>
 #include <libpq-fe.h>
 #include <poll.h>
@@ -243,7 +244,7 @@ PGresult* PostgresLink::nextResult() const {
                                                "from this computer; what was being saved may "
                                                "not have been saved.")
                                     .arg(m_name)
-                                    .arg(s_answerTimeoutMs / 1000));
+                                    .arg(std::max(1, s_answerTimeoutMs / 1000)));
         }
         if (ready < 0 || !PQconsumeInput(m_connection))
             break; // the connection failed: PQgetResult says how

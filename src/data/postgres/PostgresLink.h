@@ -62,7 +62,8 @@ public:
     void copyIn(const QString& copySql, const QByteArray& data) const;
 
     // How long a statement waits for the server to answer before the connection is given up
-    // (DatabaseError); two minutes unless set (tests).
+    // (DatabaseError); two minutes unless set. Negative: as long as it takes (quarvel-db, whose
+    // long loads a user can interrupt in the terminal).
     static void setAnswerTimeout(int milliseconds);
 
     // Connected, and no transaction or statement open: fit to go back to a pool.
