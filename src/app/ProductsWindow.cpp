@@ -60,11 +60,12 @@ ProductsWindow::ProductsWindow(const QString& programFolder, QWidget* parent)
     m_editor->setHighlightMenuPrompt(highlight);
     m_transactions->setHighlightMenuPrompt(highlight);
 
-    connect(m_menu, &TaskMenu::entryClicked, this, [this](int index) { Label3_Click(index); });
-    connect(m_menu, &TaskMenu::entryHovered, this, [this](int index) {
-        HoverFeedback::hand(this);
-        HighLightMenuPrompt(index);
-    });
+    connect(m_menu, &TaskMenu::entryClicked, this,
+            shell::guarded(this, [this](int index) { Label3_Click(index); }));
+    connect(m_menu, &TaskMenu::entryHovered, this, shell::guarded(this, [this](int index) {
+                HoverFeedback::hand(this);
+                HighLightMenuPrompt(index);
+            }));
 
     // Moving to another product re-reads the grid: its pending row is settled first.
     m_editor->dc()->setWillMove([this] {

@@ -71,9 +71,12 @@ OrderLines::OrderLines(QWidget* form, QWidget* frame, const std::shared_ptr<Reco
     m_save = makeButton(QStringLiteral("PushButton8"), tr("Save Transaction"), 1);
     m_delete = makeButton(QStringLiteral("PushButton1"), tr("Delete Current Transaction"), 2);
 
-    connect(m_add, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
-    connect(m_save, &QPushButton::clicked, this, [this] { PushButton8_Click(); });
-    connect(m_delete, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
+    connect(m_add, &QPushButton::clicked, this,
+            shell::guarded(m_form, [this] { PushButton2_Click(); }));
+    connect(m_save, &QPushButton::clicked, this,
+            shell::guarded(m_form, [this] { PushButton8_Click(); }));
+    connect(m_delete, &QPushButton::clicked, this,
+            shell::guarded(m_form, [this] { PushButton1_Click(); }));
     connect(m_grid, &controls::DataGrid::newRowBegun, this,
             [this] { shell::catchAndReport(m_form, [this] { DataGrid1_OnAddNew(); }); });
     connect(m_grid, &controls::DataGrid::cellEditBegun, this, [this](int column) {

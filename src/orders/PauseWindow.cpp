@@ -13,7 +13,7 @@ PauseWindow::PauseWindow(const QString& programFolder, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(interval);
-    connect(m_timer, &QTimer::timeout, this, &PauseWindow::Timer1_Timer);
+    connect(m_timer, &QTimer::timeout, this, shell::guarded(this, [this] { Timer1_Timer(); }));
     m_timer->start();
     attachHover(shell::HoverFeedback::Reset, {this});
 }

@@ -172,13 +172,17 @@ void PurchaseOrdersWindow::buildButtons() {
 }
 
 void PurchaseOrdersWindow::connectHandlers() {
-    connect(m_add, &QPushButton::clicked, this, [this] { PushButton4_Click(); });
-    connect(m_delete, &QPushButton::clicked, this, [this] { PushButton3_Click(); });
-    connect(m_save, &QPushButton::clicked, this, [this] { PushButton7_Click(); });
-    connect(m_preview, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
+    connect(m_add, &QPushButton::clicked, this,
+            shell::guarded(this, [this] { PushButton4_Click(); }));
+    connect(m_delete, &QPushButton::clicked, this,
+            shell::guarded(this, [this] { PushButton3_Click(); }));
+    connect(m_save, &QPushButton::clicked, this,
+            shell::guarded(this, [this] { PushButton7_Click(); }));
+    connect(m_preview, &QPushButton::clicked, this,
+            shell::guarded(this, [this] { PushButton6_Click(); }));
     for (int index : {0, 1}) {
         connect(m_addLinks[std::size_t(index)], &controls::LinkLabel::activated, this,
-                [this, index] { Label2_Click(index); });
+                shell::guarded(this, [this, index] { Label2_Click(index); }));
     }
     for (int index : {0, 1, 2, 3, 5}) {
         BoundTextBox* field = m_boxes[std::size_t(index)];

@@ -154,11 +154,16 @@ void ProductEditor::buildButtons() {
 }
 
 void ProductEditor::connectHandlers() {
-    connect(m_add, &QPushButton::clicked, this, [this] { PushButton4_Click(); });
-    connect(m_delete, &QPushButton::clicked, this, [this] { PushButton3_Click(); });
-    connect(m_save, &QPushButton::clicked, this, [this] { PushButton7_Click(); });
-    connect(m_reports, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
-    connect(m_editLink, &controls::LinkLabel::activated, this, [this] { Label2_Click(); });
+    connect(m_add, &QPushButton::clicked, this,
+            shell::guarded(m_form, [this] { PushButton4_Click(); }));
+    connect(m_delete, &QPushButton::clicked, this,
+            shell::guarded(m_form, [this] { PushButton3_Click(); }));
+    connect(m_save, &QPushButton::clicked, this,
+            shell::guarded(m_form, [this] { PushButton7_Click(); }));
+    connect(m_reports, &QPushButton::clicked, this,
+            shell::guarded(m_form, [this] { PushButton6_Click(); }));
+    connect(m_editLink, &controls::LinkLabel::activated, this,
+            shell::guarded(m_form, [this] { Label2_Click(); }));
     connect(m_tabs, &controls::TabStrip::clicked, this,
             [this] { shell::catchAndReport(m_form, [this] { tbsOptions_Click(); }); });
     for (int index : {0, 1, 3, 4, 7}) {

@@ -69,9 +69,12 @@ ProductTransactions::ProductTransactions(ProductEditor* editor)
     editor->box(3)->bind(m_dc5, QStringLiteral("UnitsOnHand"));
     editor->box(7)->bind(m_dc5, QStringLiteral("UnitsOnOrder"));
 
-    connect(m_add, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
-    connect(m_save, &QPushButton::clicked, this, [this] { PushButton8_Click(); });
-    connect(m_delete, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
+    connect(m_add, &QPushButton::clicked, this,
+            shell::guarded(m_form, [this] { PushButton2_Click(); }));
+    connect(m_save, &QPushButton::clicked, this,
+            shell::guarded(m_form, [this] { PushButton8_Click(); }));
+    connect(m_delete, &QPushButton::clicked, this,
+            shell::guarded(m_form, [this] { PushButton1_Click(); }));
     connect(m_grid, &controls::DataGrid::newRowBegun, this,
             [this] { shell::catchAndReport(m_form, [this] { DataGrid1_OnAddNew(); }); });
     connect(m_grid, &controls::DataGrid::cellEditBegun, this, [this](int column) {

@@ -52,8 +52,10 @@ LookupGridWindow::LookupGridWindow(const QString& name, const Texts& texts, int 
 
     attachHover(HoverFeedback::Reset, {this});
     attachHover(HoverFeedback::Hand, {m_add, m_delete});
-    connect(m_delete, &QPushButton::clicked, this, &LookupGridWindow::PushButton1_Click);
-    connect(m_add, &QPushButton::clicked, this, &LookupGridWindow::PushButton2_Click);
+    connect(m_delete, &QPushButton::clicked, this,
+            shell::guarded(this, [this] { PushButton1_Click(); }));
+    connect(m_add, &QPushButton::clicked, this,
+            shell::guarded(this, [this] { PushButton2_Click(); }));
     // Every way a typed cell text reaches the row (Enter, Tab, leaving the cell, a list
     // entry) passes the delegate's commit; the view writes it first.
     connect(m_grid->itemDelegate(), &QAbstractItemDelegate::commitData, this,

@@ -182,11 +182,14 @@ void SingleRecordWindow::buildButtons(int top) {
         left += width + margin;
     }
     if (QPushButton* save = m_buttons.value(1))
-        connect(save, &QPushButton::clicked, this, &SingleRecordWindow::PushButton1_Click);
+        connect(save, &QPushButton::clicked, this,
+                shell::guarded(this, [this] { PushButton1_Click(); }));
     if (QPushButton* remove = m_buttons.value(2))
-        connect(remove, &QPushButton::clicked, this, &SingleRecordWindow::PushButton2_Click);
+        connect(remove, &QPushButton::clicked, this,
+                shell::guarded(this, [this] { PushButton2_Click(); }));
     if (QPushButton* add = m_buttons.value(3))
-        connect(add, &QPushButton::clicked, this, &SingleRecordWindow::PushButton3_Click);
+        connect(add, &QPushButton::clicked, this,
+                shell::guarded(this, [this] { PushButton3_Click(); }));
 }
 
 void SingleRecordWindow::attachHoverFeedback() {

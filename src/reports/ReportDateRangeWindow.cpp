@@ -63,7 +63,8 @@ ReportDateRangeWindow::ReportDateRangeWindow(const QString& programFolder, QWidg
     attachHover(HoverFeedback::Reset, {this});
     attachHoverByName(HoverFeedback::Reset, {"Label1"});
     attachHoverByName(HoverFeedback::Hand, {"PushButton1", "Text1"});
-    connect(m_preview, &QPushButton::clicked, this, &ReportDateRangeWindow::PushButton1_Click);
+    connect(m_preview, &QPushButton::clicked, this,
+            shell::guarded(this, [this] { PushButton1_Click(); }));
 }
 
 ReportDateRangeWindow::~ReportDateRangeWindow() {

@@ -38,11 +38,16 @@ ReportsWindow::ReportsWindow(const QString& programFolder, QWidget* parent)
     attachHover(shell::HoverFeedback::Reset, {this});
     attachHoverByName(shell::HoverFeedback::Hand,
                       {"PushButton1", "PushButton2", "PushButton3", "PushButton4", "PushButton5"});
-    connect(button(1), &QPushButton::clicked, this, &ReportsWindow::PushButton1_Click);
-    connect(button(2), &QPushButton::clicked, this, &ReportsWindow::PushButton2_Click);
-    connect(button(3), &QPushButton::clicked, this, &ReportsWindow::PushButton3_Click);
-    connect(button(4), &QPushButton::clicked, this, &ReportsWindow::PushButton4_Click);
-    connect(button(5), &QPushButton::clicked, this, &ReportsWindow::PushButton5_Click);
+    connect(button(1), &QPushButton::clicked, this,
+            shell::guarded(this, [this] { PushButton1_Click(); }));
+    connect(button(2), &QPushButton::clicked, this,
+            shell::guarded(this, [this] { PushButton2_Click(); }));
+    connect(button(3), &QPushButton::clicked, this,
+            shell::guarded(this, [this] { PushButton3_Click(); }));
+    connect(button(4), &QPushButton::clicked, this,
+            shell::guarded(this, [this] { PushButton4_Click(); }));
+    connect(button(5), &QPushButton::clicked, this,
+            shell::guarded(this, [this] { PushButton5_Click(); }));
 }
 
 QPushButton* ReportsWindow::button(int number) const {
