@@ -2,10 +2,23 @@
 #include "app/ProductsWindow.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarvel"));
+    // The user's language: Qt's own texts first, then the program's. Where no translation is
+    // there (English), the texts stay as written.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+    QTranslator ownTexts;
+    if (ownTexts.load(QLocale(), QStringLiteral("quarvel"), QStringLiteral("_"),
+                      QApplication::applicationDirPath() + QStringLiteral("/translations")))
+        QApplication::installTranslator(&ownTexts);
     int result = 0;
     {
         quarvel::ProductsWindow window;

@@ -1,5 +1,6 @@
 #include "controls/ErrorReport.h"
 
+#include "controls/Tr.h"
 #include "data/DatabaseError.h"
 #include "platform/MessageBox.h"
 
@@ -12,13 +13,15 @@ QString supportAddress() {
 }
 
 QString unknownErrorText() {
-    return QStringLiteral("Unknown error");
+    return Tr::tr("Unknown error");
 }
 
 QString errorReportText(const QString& description, const TrapLocation& where) {
-    return description + QStringLiteral("\r\nin Quarvel2021/08/31.") + where.object + u'.' +
-           where.procedure + QStringLiteral(" at line ") + QString::number(where.line) +
-           QStringLiteral("\r\rPlease email screenshot of this message to ") + supportAddress();
+    // One sentence with its places: the description, the procedure, its line, the address.
+    return Tr::tr("%1\r\nin Quarvel2021/08/31.%2.%3 at line %4\r\rPlease email screenshot of "
+                  "this message to %5")
+        .arg(description, where.object, where.procedure, QString::number(where.line),
+             supportAddress());
 }
 
 QString currentFailureText() noexcept {
@@ -45,7 +48,7 @@ void reportFailure(QWidget* parent, const QString& description,
         platform::MessageBoxSpec spec;
         spec.buttons = QMessageBox::Ok;
         if (where) {
-            spec.title = QStringLiteral("Application Error");
+            spec.title = Tr::tr("Application Error");
             spec.text = errorReportText(description, *where);
             spec.icon = QMessageBox::Warning;
             spec.defaultButton = QMessageBox::Ok;

@@ -1,20 +1,16 @@
 #include "controls/SaveConflict.h"
 
+#include "controls/Tr.h"
 #include "controls/ValueFormat.h"
 #include "data/DatabaseError.h"
 #include "data/Recordset.h"
 #include "platform/MessageBox.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 
 namespace quarvel::controls {
 
 namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("SaveConflict", text);
-}
 
 QString shown(const QVariant& value) {
     return QStringLiteral("\"") + ValueFormat::displayText(value) + QStringLiteral("\"");
@@ -39,8 +35,8 @@ SaveOutcome updateAskingOnConflict(QWidget* parent, Recordset& rs) {
         const QString storedText = shown(stored.value(column));
         const QString typedText = shown(rs.Fields(column));
         if (storedText != typedText)
-            differences
-                << tr("%1: stored %2, yours %3").arg(rs.fieldName(column), storedText, typedText);
+            differences << Tr::tr("%1: stored %2, yours %3")
+                               .arg(rs.fieldName(column), storedText, typedText);
     }
     if (differences.isEmpty()) {
         // The other user stored what was typed here: there is nothing left to choose.
@@ -49,19 +45,19 @@ SaveOutcome updateAskingOnConflict(QWidget* parent, Recordset& rs) {
         return SaveOutcome::Written;
     }
     platform::MessageBoxSpec spec;
-    spec.title = tr("Question");
-    spec.text = tr("Another user changed this record after you read it.") +
+    spec.title = Tr::tr("Question");
+    spec.text = Tr::tr("Another user changed this record after you read it.") +
                 QStringLiteral("\r\n\r\n") + differences.join(QStringLiteral("\r\n")) +
                 QStringLiteral("\r\n\r\n") +
-                tr("Save Mine writes your values over the stored ones. Take Theirs shows the "
-                   "stored values instead of yours. Keep Editing leaves your values in the "
-                   "window, unsaved.");
+                Tr::tr("Save Mine writes your values over the stored ones. Take Theirs shows the "
+                       "stored values instead of yours. Keep Editing leaves your values in the "
+                       "window, unsaved.");
     spec.icon = QMessageBox::Warning;
     spec.buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     spec.defaultButton = QMessageBox::Cancel;
-    spec.captions = {{QMessageBox::Yes, tr("&Save Mine")},
-                     {QMessageBox::No, tr("&Take Theirs")},
-                     {QMessageBox::Cancel, tr("&Keep Editing")}};
+    spec.captions = {{QMessageBox::Yes, Tr::tr("&Save Mine")},
+                     {QMessageBox::No, Tr::tr("&Take Theirs")},
+                     {QMessageBox::Cancel, Tr::tr("&Keep Editing")}};
     switch (platform::showMessageBox(parent, spec)) {
     case QMessageBox::Yes:
         rs.Resync();

@@ -2,6 +2,7 @@
 
 #include "data/ConnectionString.h"
 #include "data/DatabaseError.h"
+#include "data/Tr.h"
 #include "data/postgres/PostgresLink.h"
 #include "data/postgres/PostgresSession.h"
 #include "data/sqlite/SqliteSession.h"
@@ -18,7 +19,7 @@ std::shared_ptr<Connection> Connection::open(const QString& connectionStringOrPa
     // The data source is a file path (SQLite) or a PostgreSQL URL.
     const QString path = DatabasePathFromConnectionString(connectionStringOrPath);
     if (path.isEmpty())
-        throw DatabaseError(QStringLiteral("No database file is named in the connection string."));
+        throw DatabaseError(Tr::tr("No database file is named in the connection string."));
     if (isPostgresUrl(path))
         return std::shared_ptr<Connection>(new Connection(PostgresSession::open(path)));
     return std::shared_ptr<Connection>(new Connection(SqliteSession::open(path)));
@@ -34,19 +35,19 @@ qint64 Connection::Execute(const QString& commandText) {
 
 void Connection::BeginTrans() {
     if (m_session->inTransaction())
-        throw DatabaseError(QStringLiteral("A transaction is already open on this connection."));
+        throw DatabaseError(Tr::tr("A transaction is already open on this connection."));
     m_session->begin();
 }
 
 void Connection::CommitTrans() {
     if (!m_session->inTransaction())
-        throw DatabaseError(QStringLiteral("No transaction is open on this connection."));
+        throw DatabaseError(Tr::tr("No transaction is open on this connection."));
     m_session->commit();
 }
 
 void Connection::RollbackTrans() {
     if (!m_session->inTransaction())
-        throw DatabaseError(QStringLiteral("No transaction is open on this connection."));
+        throw DatabaseError(Tr::tr("No transaction is open on this connection."));
     m_session->rollback();
 }
 

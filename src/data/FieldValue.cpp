@@ -1,6 +1,7 @@
 #include "data/FieldValue.h"
 
 #include "data/DatabaseError.h"
+#include "data/Tr.h"
 #include "data/TypedDate.h"
 
 #include <QDate>
@@ -225,33 +226,35 @@ QVariant fromUser(const QVariant& value, FieldKind kind) {
 QVariant toStorage(const QVariant& value, FieldKind kind, const QString& fieldName) {
     if (!value.isValid() || value.isNull())
         return QVariant();
-    auto refuse = [&](const QString& what) {
-        return DatabaseError(QStringLiteral("The value '%1' of the field '%2' is not %3.")
-                                 .arg(shown(value), fieldName, what));
+    // Each refusal is a whole sentence: the value, then the field.
+    auto refuse = [&](const QString& sentence) {
+        return DatabaseError(sentence.arg(shown(value), fieldName));
     };
     switch (kind) {
     case FieldKind::Date:
         if (value.typeId() == QMetaType::QDate)
             return value.toDate().toString(Qt::ISODate);
-        throw refuse(QStringLiteral("a valid date"));
+        throw refuse(Tr::tr("The value '%1' of the field '%2' is not a valid date."));
     case FieldKind::Currency:
         if (isNumeric(value) && inCurrencyRange(value.toDouble()))
             return roundCurrency(value.toDouble());
-        throw refuse(QStringLiteral("a currency amount from -922,337,203,685,477.5807 to "
-                                    "922,337,203,685,477.5807"));
+        throw refuse(Tr::tr("The value '%1' of the field '%2' is not a currency amount from "
+                            "-922,337,203,685,477.5807 to 922,337,203,685,477.5807."));
     case FieldKind::Integer:
         if (isIntegral(value) && inNumberRange(value))
             return value.toLongLong();
-        throw refuse(QStringLiteral("a whole number from -2,147,483,648 to 2,147,483,647"));
+        throw refuse(Tr::tr("The value '%1' of the field '%2' is not a whole number from "
+                            "-2,147,483,648 to 2,147,483,647."));
     case FieldKind::Number:
         if (isNumeric(value) && inNumberRange(value))
             return value;
-        throw refuse(QStringLiteral("a number from -2,147,483,648 to 2,147,483,647"));
+        throw refuse(Tr::tr("The value '%1' of the field '%2' is not a number from "
+                            "-2,147,483,648 to 2,147,483,647."));
     case FieldKind::Text:
         if (value.toString().contains(QChar(0)))
-            throw DatabaseError(QStringLiteral("The text of the field '%1' contains a NUL "
-                                               "character (\\0), which cannot be stored: "
-                                               "nothing was written.")
+            throw DatabaseError(Tr::tr("The text of the field '%1' contains a NUL "
+                                       "character (\\0), which cannot be stored: "
+                                       "nothing was written.")
                                     .arg(fieldName));
         return value;
     default:

@@ -2,6 +2,7 @@
 
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
+#include "data/Tr.h"
 
 #include <QDate>
 #include <QSet>
@@ -64,8 +65,8 @@ BackendSession& RecordWriter::backend() const {
 
 void RecordWriter::requireTable() const {
     if (m_table.isEmpty())
-        throw DatabaseError(QStringLiteral("This result cannot be changed: its rows belong to no "
-                                           "single table."));
+        throw DatabaseError(Tr::tr("This result cannot be changed: its rows belong to no "
+                                   "single table."));
 }
 
 RowMatch RecordWriter::rowMatch(const QVector<int>& columns,
@@ -165,14 +166,13 @@ void RecordWriter::remove(const QVector<QVariant>& original) const {
 void RecordWriter::reread(QVector<QVariant>& values) const {
     requireTable();
     if (m_keyColumn < 0)
-        throw DatabaseError(QStringLiteral("The row of '%1' cannot be read again: the result "
-                                           "holds no key of its table.")
+        throw DatabaseError(Tr::tr("The row of '%1' cannot be read again: the result "
+                                   "holds no key of its table.")
                                 .arg(m_table));
     const std::optional<QVector<QVariant>> stored =
         backend().readRow(m_table, rowMatch({m_keyColumn}, values), m_writtenNames);
     if (!stored)
-        throw DatabaseError(
-            QStringLiteral("The row of '%1' was deleted by another user.").arg(m_table));
+        throw DatabaseError(Tr::tr("The row of '%1' was deleted by another user.").arg(m_table));
     readBack(values, *stored);
 }
 
@@ -180,12 +180,12 @@ void RecordWriter::throwConflict(const QVector<QVariant>& original) const {
     const bool stillThere =
         m_keyColumn >= 0 && backend().countRows(m_table, rowMatch({m_keyColumn}, original)) > 0;
     if (stillThere)
-        throw DatabaseError(QStringLiteral("The row of '%1' was changed by another user since it "
-                                           "was read. Nothing was written.")
+        throw DatabaseError(Tr::tr("The row of '%1' was changed by another user since it "
+                                   "was read. Nothing was written.")
                                 .arg(m_table),
                             DatabaseError::Kind::Conflict);
-    throw DatabaseError(QStringLiteral("The row of '%1' was changed or deleted by another user "
-                                       "since it was read. Nothing was written.")
+    throw DatabaseError(Tr::tr("The row of '%1' was changed or deleted by another user "
+                               "since it was read. Nothing was written.")
                             .arg(m_table));
 }
 
@@ -202,8 +202,8 @@ void RecordWriter::throwWriteError(const DatabaseError& error,
             if (backend().countRows(key.parentTable,
                                     {{key.parentColumn}, {storedForm(values[i])}}) == 0)
                 throw DatabaseError(
-                    QStringLiteral("The value %1 of the field '%2' refers to no "
-                                   "row of '%3'.")
+                    Tr::tr("The value %1 of the field '%2' refers to no "
+                           "row of '%3'.")
                         .arg(values[i].toString(), m_columns[i].name, key.parentTable),
                     DatabaseError::Kind::Failure, DatabaseError::Constraint::ForeignKey);
         }
@@ -216,25 +216,26 @@ void RecordWriter::throwDeleteError(const DatabaseError& error,
     if (error.constraint() != DatabaseError::Constraint::ForeignKey || m_keyColumn < 0)
         throw error;
     QStringList users;
+    qint64 rows = 0;
     for (const QString& child : backend().tables()) {
         for (const ForeignKey& key : backend().foreignKeys(child)) {
             if (key.parentTable.compare(m_table, Qt::CaseInsensitive) != 0)
                 continue;
             const qint64 n =
                 backend().countRows(child, {{key.column}, {storedForm(original[m_keyColumn])}});
+            rows += n;
             if (n > 0)
-                users << QStringLiteral("%1 %2 of '%3'")
-                             .arg(n)
-                             .arg(n == 1 ? QStringLiteral("row") : QStringLiteral("rows"), child);
+                users << (n == 1 ? Tr::tr("1 row of '%1'").arg(child)
+                                 : Tr::tr("%1 rows of '%2'").arg(n).arg(child));
         }
     }
     if (users.isEmpty())
         throw error;
-    throw DatabaseError(QStringLiteral("This row of '%1' cannot be deleted: %2 still %3 to it.")
-                            .arg(m_table, users.join(QStringLiteral(" and ")),
-                                 users.size() == 1 && users.first().startsWith(u"1 ")
-                                     ? QStringLiteral("refers")
-                                     : QStringLiteral("refer")),
+    // Whole sentences: one row still refers to it, more rows still refer to it.
+    const QString message =
+        rows == 1 ? Tr::tr("This row of '%1' cannot be deleted: %2 still refers to it.")
+                  : Tr::tr("This row of '%1' cannot be deleted: %2 still refer to it.");
+    throw DatabaseError(message.arg(m_table, users.join(Tr::tr(" and "))),
                         DatabaseError::Kind::Failure, DatabaseError::Constraint::ForeignKey);
 }
 

@@ -5,6 +5,7 @@
 #include "data/DatabaseError.h"
 #include "data/ProcedureScope.h"
 #include "data/RecordWriter.h"
+#include "data/Tr.h"
 
 namespace quarvel {
 
@@ -17,7 +18,7 @@ DatabaseError noCurrentRow() {
 }
 
 DatabaseError notOpen() {
-    return DatabaseError(QStringLiteral("Operation is not allowed when the object is closed."));
+    return DatabaseError(Tr::tr("Operation is not allowed when the object is closed."));
 }
 
 } // namespace
@@ -28,8 +29,8 @@ Recordset::~Recordset() = default;
 
 void Recordset::Open(const QString& source, std::shared_ptr<Connection> connection) {
     if (!connection)
-        throw DatabaseError(QStringLiteral("The connection cannot be used to perform this "
-                                           "operation. It is either closed or invalid."));
+        throw DatabaseError(Tr::tr("The connection cannot be used to perform this "
+                                   "operation. It is either closed or invalid."));
     load(std::move(connection), source);
 }
 
@@ -260,8 +261,8 @@ int Recordset::fieldIndex(const QString& name) const {
 
 int Recordset::checkedColumn(int column) const {
     if (column < 0 || column >= m_columns.size())
-        throw DatabaseError(QStringLiteral("Item cannot be found in the collection corresponding "
-                                           "to the requested name or ordinal: %1.")
+        throw DatabaseError(Tr::tr("Item cannot be found in the collection corresponding "
+                                   "to the requested name or ordinal: %1.")
                                 .arg(column));
     return column;
 }
@@ -269,8 +270,8 @@ int Recordset::checkedColumn(int column) const {
 int Recordset::checkedColumn(const QString& name) const {
     const int column = fieldIndex(name);
     if (column < 0)
-        throw DatabaseError(QStringLiteral("Item cannot be found in the collection corresponding "
-                                           "to the requested name or ordinal: '%1'.")
+        throw DatabaseError(Tr::tr("Item cannot be found in the collection corresponding "
+                                   "to the requested name or ordinal: '%1'.")
                                 .arg(name));
     return column;
 }
@@ -295,8 +296,8 @@ QVariant Recordset::OriginalValue(int column) const {
 
 void Recordset::refuseAfterFailedAdd(const QString& what) const {
     if (ProcedureScope::isRunning(m_failedAddProcedure))
-        throw DatabaseError(QStringLiteral("The new row could not be added, so %1 is not written "
-                                           "into the row shown.")
+        throw DatabaseError(Tr::tr("The new row could not be added, so %1 is not written "
+                                   "into the row shown.")
                                 .arg(what),
                             DatabaseError::Kind::NotAdded);
 }
@@ -318,15 +319,14 @@ void Recordset::setField(int column, const QVariant& value) {
     Row& row = currentRow();
     refuseAfterFailedAdd(QStringLiteral("the field '%1'").arg(m_columns[column]));
     if (!isFieldUpdatable(column))
-        throw DatabaseError(
-            QStringLiteral("The field '%1' cannot be updated.").arg(m_columns[column]));
+        throw DatabaseError(Tr::tr("The field '%1' cannot be updated.").arg(m_columns[column]));
     const QVariant converted = FieldValue::fromUser(value, fieldKind(column));
     const int size = DefinedSize(column);
     const int characters =
         converted.typeId() == QMetaType::QString ? characterCount(converted.toString()) : 0;
     if (size > 0 && characters > size)
-        throw DatabaseError(QStringLiteral("The field '%1' takes at most %2 characters; the text "
-                                           "given has %3. Nothing was changed.")
+        throw DatabaseError(Tr::tr("The field '%1' takes at most %2 characters; the text "
+                                   "given has %3. Nothing was changed.")
                                 .arg(m_columns[column])
                                 .arg(size)
                                 .arg(characters));
@@ -359,8 +359,8 @@ void Recordset::addNew() {
     if (!m_open)
         throw notOpen();
     if (UpdatableTable().isEmpty())
-        throw DatabaseError(QStringLiteral("Rows cannot be added to this result: they belong to "
-                                           "no single table."));
+        throw DatabaseError(Tr::tr("Rows cannot be added to this result: they belong to "
+                                   "no single table."));
     leaveCurrentRow();
     m_positionBeforeAdd = hasCurrentRow() ? m_position : -1;
     Row row;

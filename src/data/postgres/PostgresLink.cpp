@@ -1,6 +1,7 @@
 #include "data/postgres/PostgresLink.h"
 
 #include "data/DatabaseError.h"
+#include "data/Tr.h"
 
 #include <QDate>
 #include <QDeadlineTimer>
@@ -155,16 +156,16 @@ std::unique_ptr<PostgresLink> PostgresLink::connect(const QString& url) {
     PGconn* connection = PQconnectdbParams(keywords, values, 1);
     const QString name = withoutPassword(url);
     if (!connection)
-        throw DatabaseError(QStringLiteral("Could not connect to the database '%1'.").arg(name));
+        throw DatabaseError(Tr::tr("Could not connect to the database '%1'.").arg(name));
     std::unique_ptr<PostgresLink> link(new PostgresLink(connection, name));
     if (PQstatus(connection) != CONNECTION_OK) {
         const QString host = QString::fromUtf8(PQhost(connection));
         const QString port = QString::fromUtf8(PQport(connection));
         throw DatabaseError(
-            QStringLiteral("Could not connect to the database '%1' on the server %2 (port %3): "
-                           "%4\nCheck that the server is running and reachable from this "
-                           "computer, and that the URL names the right host, port, database "
-                           "and user.")
+            Tr::tr("Could not connect to the database '%1' on the server %2 (port %3): "
+                   "%4\nCheck that the server is running and reachable from this "
+                   "computer, and that the URL names the right host, port, database "
+                   "and user.")
                 .arg(name, host.isEmpty() ? QStringLiteral("localhost") : host,
                      port.isEmpty() ? QStringLiteral("5432") : port,
                      QString::fromUtf8(PQerrorMessage(connection)).trimmed()));
@@ -184,8 +185,8 @@ void PostgresLink::fail(PGresult* result, bool write) const {
     if (result)
         PQclear(result);
     if (write && (state == "42501" || state == "25006"))
-        throw DatabaseError(QStringLiteral("The database '%1' is read-only: changes cannot be "
-                                           "saved in it (%2).")
+        throw DatabaseError(Tr::tr("The database '%1' is read-only: changes cannot be "
+                                   "saved in it (%2).")
                                 .arg(m_name, message),
                             DatabaseError::Kind::ReadOnly);
     throw DatabaseError(message, DatabaseError::Kind::Failure, constraintOf(state));
@@ -238,11 +239,11 @@ PGresult* PostgresLink::nextResult() const {
             // when it finds the connection gone.
             m_abandoned = true;
             ::shutdown(PQsocket(m_connection), SHUT_RDWR);
-            throw DatabaseError(QStringLiteral("The server of the database '%1' did not answer "
-                                               "for %2 seconds, and the statement was given up. "
-                                               "Check that the server is running and reachable "
-                                               "from this computer; what was being saved may "
-                                               "not have been saved.")
+            throw DatabaseError(Tr::tr("The server of the database '%1' did not answer "
+                                       "for %2 seconds, and the statement was given up. "
+                                       "Check that the server is running and reachable "
+                                       "from this computer; what was being saved may "
+                                       "not have been saved.")
                                     .arg(m_name)
                                     .arg(std::max(1, s_answerTimeoutMs / 1000)));
         }

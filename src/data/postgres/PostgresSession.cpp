@@ -2,6 +2,7 @@
 
 #include "data/DatabaseError.h"
 #include "data/JetSql.h"
+#include "data/Tr.h"
 #include "data/postgres/PostgresCatalog.h"
 #include "data/postgres/PostgresPool.h"
 
@@ -149,8 +150,8 @@ std::unique_ptr<PostgresSession> PostgresSession::open(const QString& url) {
                            "ANY($1::text[])"),
             {QString::fromLatin1(programTables)});
         if (found.value(0, 0).toLongLong() != 8)
-            throw DatabaseError(QStringLiteral("The database '%1' has no Quarvel tables in it: it "
-                                               "is not a Quarvel database.")
+            throw DatabaseError(Tr::tr("The database '%1' has no Quarvel tables in it: it "
+                                       "is not a Quarvel database.")
                                     .arg(link->databaseName()));
         // A role that may only read, or a server that only reads (a standby).
         const PostgresResult readOnly = link->exec(
@@ -349,8 +350,8 @@ void PostgresSession::commit() {
         // The server ends a failed transaction with a rollback where COMMIT is asked.
         if (link->inFailedTransaction()) {
             link->execScript(QStringLiteral("ROLLBACK"));
-            throw DatabaseError(QStringLiteral("The transaction failed and was rolled back: "
-                                               "nothing of it was saved."));
+            throw DatabaseError(Tr::tr("The transaction failed and was rolled back: "
+                                       "nothing of it was saved."));
         }
         link->execScript(QStringLiteral("COMMIT"), true);
     } catch (const DatabaseError&) {

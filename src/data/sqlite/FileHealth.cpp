@@ -1,5 +1,6 @@
 #include "data/sqlite/FileHealth.h"
 
+#include "data/Tr.h"
 #include "sqlite/Database.h"
 #include "sqlite/Error.h"
 
@@ -105,9 +106,9 @@ void check(const QString& absolutePath, const QString& identity) {
 } // namespace
 
 QString FileHealth::damagedMessage(const QString& absolutePath, const QString& finding) {
-    return QStringLiteral("The database file '%1' is damaged (%2). Run quarvel-db check on it "
-                          "to see what is damaged, and restore it from a backup. Changes are "
-                          "not saved in a damaged file.")
+    return Tr::tr("The database file '%1' is damaged (%2). Run quarvel-db check on it "
+                  "to see what is damaged, and restore it from a backup. Changes are "
+                  "not saved in a damaged file.")
         .arg(absolutePath, finding.section(u'\n', 0, 0));
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/DatabaseError.h"
 #include "data/JetSql.h"
+#include "data/Tr.h"
 #include "data/sqlite/FileHealth.h"
 #include "data/sqlite/SqlitePool.h"
 #include "sqlite/Error.h"
@@ -39,11 +40,11 @@ void requireDatabaseFile(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
     if (::stat(name.constData(), &info) != 0 || ::access(name.constData(), R_OK) != 0)
-        throw DatabaseError(QStringLiteral("The file '%1' cannot be read: %2")
+        throw DatabaseError(Tr::tr("The file '%1' cannot be read: %2")
                                 .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
     if (info.st_size == 0)
         throw DatabaseError(
-            QStringLiteral("The file '%1' is empty: it is not a Quarvel database.").arg(path));
+            Tr::tr("The file '%1' is empty: it is not a Quarvel database.").arg(path));
 }
 
 // What a failure of the engine about the file itself says to the user: the file, and what to
@@ -52,30 +53,29 @@ QString fileFailure(const QString& path, const sqlite::Error& error) {
     const QString file = QFileInfo(path).absoluteFilePath();
     switch (error.code()) {
     case SQLITE_NOTADB:
-        return QStringLiteral("The file '%1' is not an SQLite database file: it is not a "
-                              "Quarvel database.")
+        return Tr::tr("The file '%1' is not an SQLite database file: it is not a "
+                      "Quarvel database.")
             .arg(path);
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QStringLiteral("The database file '%1' is busy: another program is writing to "
-                              "it. Nothing was changed; try again in a moment.")
+        return Tr::tr("The database file '%1' is busy: another program is writing to "
+                      "it. Nothing was changed; try again in a moment.")
             .arg(file);
     case SQLITE_CORRUPT:
-        return QStringLiteral("The database file '%1' is damaged (%2). Run quarvel-db check "
-                              "on it to see what is damaged, and restore it from a backup.")
+        return Tr::tr("The database file '%1' is damaged (%2). Run quarvel-db check "
+                      "on it to see what is damaged, and restore it from a backup.")
             .arg(file, error.message());
     case SQLITE_FULL:
-        return QStringLiteral("The disk that holds the database file '%1' is full: nothing "
-                              "was changed. Make room on it and try again.")
+        return Tr::tr("The disk that holds the database file '%1' is full: nothing "
+                      "was changed. Make room on it and try again.")
             .arg(file);
     case SQLITE_IOERR:
-        return QStringLiteral("The database file '%1' could not be read or written (%2). "
-                              "Check the disk or the share it lies on, then run quarvel-db "
-                              "check on it.")
+        return Tr::tr("The database file '%1' could not be read or written (%2). "
+                      "Check the disk or the share it lies on, then run quarvel-db "
+                      "check on it.")
             .arg(file, error.message());
     case SQLITE_CANTOPEN:
-        return QStringLiteral("The database file '%1' cannot be opened (%2).")
-            .arg(file, error.message());
+        return Tr::tr("The database file '%1' cannot be opened (%2).").arg(file, error.message());
     default:
         return {};
     }
@@ -118,8 +118,8 @@ template <typename F> auto guarded(const QString& path, F&& f) -> decltype(f()) 
         return f();
     } catch (const sqlite::Error& error) {
         if (error.code() == SQLITE_READONLY)
-            throw DatabaseError(QStringLiteral("The database file '%1' is read-only: changes "
-                                               "cannot be saved in it.")
+            throw DatabaseError(Tr::tr("The database file '%1' is read-only: changes "
+                                       "cannot be saved in it.")
                                     .arg(QFileInfo(path).absoluteFilePath()),
                                 DatabaseError::Kind::ReadOnly);
         const QString aboutTheFile = fileFailure(path, error);
@@ -193,7 +193,7 @@ SqliteSession::~SqliteSession() {
 std::unique_ptr<SqliteSession> SqliteSession::open(const QString& path) {
     const QFileInfo info(path);
     if (!info.isFile())
-        throw DatabaseError(QStringLiteral("Could not find file '%1'.").arg(path));
+        throw DatabaseError(Tr::tr("Could not find file '%1'.").arg(path));
     // A file or folder marked read-only is opened for reading only, also for a user whom the
     // system would let write (an administrator).
     const bool folderReadOnly = !isWritable(QFileInfo(info.absolutePath()));
@@ -241,9 +241,9 @@ std::unique_ptr<SqliteSession> SqliteSession::openFile(const QString& path, bool
             "'Categories', 'Suppliers', 'Employees', 'Shipping Methods', 'Purchase Orders', "
             "'Inventory Transactions', 'My Company Information')"));
         if (tables.toInt() != 8)
-            throw DatabaseError(QStringLiteral("The file '%1' is an SQLite database with no "
-                                               "Quarvel tables in it: it is not a Quarvel "
-                                               "database.")
+            throw DatabaseError(Tr::tr("The file '%1' is an SQLite database with no "
+                                       "Quarvel tables in it: it is not a Quarvel "
+                                       "database.")
                                     .arg(path));
         // The whole file is checked for damage once, beside the program's work. With the
         // rollback journal the check's reading keeps other programs' writes waiting, so a

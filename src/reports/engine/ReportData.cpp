@@ -1,6 +1,7 @@
 #include "ReportData.h"
 
 #include "ReportError.h"
+#include "Tr.h"
 
 #include <QHash>
 #include <map>
@@ -47,7 +48,7 @@ ReportData ReportData::shaped(ReportTable master, ReportTable child, const QStri
     const int masterColumn = master.columnIndex(masterField);
     const int childColumn = child.columnIndex(childField);
     if (masterColumn < 0 || childColumn < 0) {
-        throw ReportError(QStringLiteral("The relation %1 = %2 names a field the data lacks.")
+        throw ReportError(Tr::tr("The relation %1 = %2 names a field the data lacks.")
                               .arg(masterField, childField));
     }
     ReportData data;
@@ -84,7 +85,7 @@ ReportData ReportData::shaped(ReportTable master, ReportTable child, const QStri
 
 const ReportTable& ReportData::child() const {
     if (!m_child)
-        throw ReportError(QStringLiteral("This report has no child rows."));
+        throw ReportError(Tr::tr("This report has no child rows."));
     return *m_child;
 }
 

@@ -1,6 +1,7 @@
 #include "ReportDefinition.h"
 
 #include "ReportError.h"
+#include "Tr.h"
 
 namespace quarvel::reports {
 
@@ -21,7 +22,7 @@ ReportItem& ReportDefinition::item(const QString& itemName) {
                 return it;
         }
     }
-    throw ReportError(QStringLiteral("Report '%1' has no control named '%2'.")
+    throw ReportError(Tr::tr("Report '%1' has no control named '%2'.")
                           .arg(name.isEmpty() ? title : name, itemName));
 }
 

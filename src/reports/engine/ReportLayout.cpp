@@ -11,6 +11,7 @@
 #include "ReportError.h"
 #include "ReportFormat.h"
 #include "ReportText.h"
+#include "Tr.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
@@ -33,9 +34,8 @@ struct RowContext {
 int requireColumn(const ReportTable& table, const QString& name) {
     const int column = table.columnIndex(name);
     if (column < 0) {
-        throw ReportError(
-            QStringLiteral("The report data has no field named '%1'. Its fields are: %2.")
-                .arg(name, table.columns().join(QStringLiteral(", "))));
+        throw ReportError(Tr::tr("The report data has no field named '%1'. Its fields are: %2.")
+                              .arg(name, table.columns().join(QStringLiteral(", "))));
     }
     return column;
 }

@@ -1,6 +1,7 @@
 #include "ReportPainter.h"
 
 #include "ReportError.h"
+#include "Tr.h"
 
 #include <QPrinter>
 #include <optional>
@@ -57,7 +58,7 @@ ReportPagePainter::ReportPagePainter(const ReportDocument& setup, QPagedPaintDev
     }
     if (!m_painter.begin(&device))
         throw ReportError(
-            QStringLiteral("The report \"%1\" cannot be printed on this device.").arg(setup.title));
+            Tr::tr("The report \"%1\" cannot be printed on this device.").arg(setup.title));
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::TextAntialiasing);
     m_scaleX = device.logicalDpiX() / 1440.0;

@@ -2,6 +2,7 @@
 
 #include "ReportError.h"
 #include "ReportPainter.h"
+#include "Tr.h"
 
 #include <QFile>
 #include <QPdfWriter>
@@ -15,8 +16,8 @@ template <typename Paint>
 void writePdfFile(const QString& path, const QString& title, Paint paint) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        throw ReportError(QStringLiteral("The report cannot be saved as \"%1\": %2")
-                              .arg(path, file.errorString()));
+        throw ReportError(
+            Tr::tr("The report cannot be saved as \"%1\": %2").arg(path, file.errorString()));
     }
     {
         QPdfWriter writer(&file);
@@ -33,8 +34,8 @@ void writePdfFile(const QString& path, const QString& title, Paint paint) {
     }
     file.close();
     if (file.error() != QFileDevice::NoError) {
-        throw ReportError(QStringLiteral("The report cannot be saved as \"%1\": %2")
-                              .arg(path, file.errorString()));
+        throw ReportError(
+            Tr::tr("The report cannot be saved as \"%1\": %2").arg(path, file.errorString()));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "ReportError.h"
 #include "ReportPainter.h"
 #include "ReportPdf.h"
+#include "Tr.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -23,9 +24,8 @@ LayoutOptions optionsFor(const QPrinter& printer, LayoutOptions options) {
 }
 
 QString askPdfPath(QWidget* parent, const QString& title) {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save as PDF"),
-                                        title + QStringLiteral(".pdf"),
-                                        QStringLiteral("PDF files (*.pdf)"));
+    return QFileDialog::getSaveFileName(
+        parent, Tr::tr("Save as PDF"), title + QStringLiteral(".pdf"), Tr::tr("PDF files (*.pdf)"));
 }
 
 } // namespace
@@ -68,7 +68,7 @@ void showReportPreview(const ReportDefinition& definition, const ReportData& dat
         }
     });
 
-    auto* saveAction = new QAction(QStringLiteral("Save as PDF..."), &dialog);
+    auto* saveAction = new QAction(Tr::tr("Save as PDF..."), &dialog);
     saveAction->setObjectName(QStringLiteral("savePdfAction"));
     QObject::connect(saveAction, &QAction::triggered, &dialog, [&] {
         try {

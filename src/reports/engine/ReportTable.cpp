@@ -1,6 +1,7 @@
 #include "ReportTable.h"
 
 #include "ReportError.h"
+#include "Tr.h"
 
 namespace quarvel::reports {
 
@@ -8,7 +9,7 @@ ReportTable::ReportTable(const QStringList& columns) : m_columns(columns) {}
 
 void ReportTable::addRow(const QVariantList& values) {
     if (values.size() != m_columns.size()) {
-        throw ReportError(QStringLiteral("A report row has %1 values for %2 columns.")
+        throw ReportError(Tr::tr("A report row has %1 values for %2 columns.")
                               .arg(values.size())
                               .arg(m_columns.size()));
     }
@@ -44,9 +45,8 @@ int ReportTable::columnIndex(const QString& name) const {
 QVariant ReportTable::value(int row, const QString& column) const {
     const int index = columnIndex(column);
     if (index < 0) {
-        throw ReportError(
-            QStringLiteral("The report data has no field named '%1'. Its fields are: %2.")
-                .arg(column, m_columns.join(QStringLiteral(", "))));
+        throw ReportError(Tr::tr("The report data has no field named '%1'. Its fields are: %2.")
+                              .arg(column, m_columns.join(QStringLiteral(", "))));
     }
     return value(row, index);
 }

@@ -1,6 +1,7 @@
 #include "ShapeCommand.h"
 
 #include "ReportError.h"
+#include "Tr.h"
 
 namespace quarvel::reports {
 
@@ -12,7 +13,7 @@ public:
     explicit ShapeReader(const QString& text) : m_text(text) {}
 
     [[noreturn]] void fail(const QString& what) const {
-        throw ReportError(QStringLiteral("Malformed report command (%1 at position %2): %3")
+        throw ReportError(Tr::tr("Malformed report command (%1 at position %2): %3")
                               .arg(what)
                               .arg(m_pos + 1)
                               .arg(m_text));
@@ -133,16 +134,16 @@ QString ShapeCommand::quoteNames(const QString& sql) {
             const QChar close = c == u'[' ? QChar(u']') : c;
             const qsizetype end = sql.indexOf(close, i + 1);
             if (end < 0)
-                throw ReportError(QStringLiteral("Unclosed %1 in query: %2").arg(c).arg(sql));
+                throw ReportError(Tr::tr("Unclosed %1 in query: %2").arg(c).arg(sql));
             out += sql.mid(i, end - i + 1);
             i = end;
         } else if (c == u'`') {
             const qsizetype end = sql.indexOf(u'`', i + 1);
             if (end < 0)
-                throw ReportError(QStringLiteral("Unclosed ` in query: %1").arg(sql));
+                throw ReportError(Tr::tr("Unclosed ` in query: %1").arg(sql));
             const QString name = sql.mid(i + 1, end - i - 1);
             if (name.trimmed().isEmpty())
-                throw ReportError(QStringLiteral("Empty name in query: %1").arg(sql));
+                throw ReportError(Tr::tr("Empty name in query: %1").arg(sql));
             out += bracketed(name);
             i = end;
         } else {
