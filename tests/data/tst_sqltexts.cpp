@@ -8,6 +8,7 @@
 #include "data/PhoneNumber.h"
 #include "data/Recordset.h"
 
+#include <QTranslator>
 #include <QtTest>
 
 using namespace quarvel;
@@ -24,7 +25,26 @@ class SqlTextsTest : public QObject {
     static QVariant text(const char* s) { return QString::fromUtf8(s); }
 
 private slots:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    // The data layer's messages go through its translations: with a German one loaded, a
+    // refusal reads in German, whole, with its places filled.
+    void messagesAreTranslated() {
+#ifndef QUARVEL_TEST_TRANSLATION
+        QSKIP("lrelease (qt6-l10n-tools) is missing");
+#else
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(QUARVEL_TEST_TRANSLATION)));
+        QCoreApplication::installTranslator(&german);
+        auto remove = qScopeGuard([&] { QCoreApplication::removeTranslator(&german); });
+        const QString message =
+            errorOf([] { FieldValue::toStorage("soon", FieldKind::Date, "OrderDate"); });
+        QCOMPARE(message, QString::fromUtf8("Der Wert 'soon' des Feldes 'OrderDate' ist kein "
+                                            "g\xc3\xbcltiges Datum."));
+#endif
+    }
+
+    void cleanup() {
+        QLocale::setDefault(QLocale::c());
+    }
 
     void translation_data() {
         QTest::addColumn<JetTarget>("target");
