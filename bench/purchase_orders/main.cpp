@@ -19,6 +19,7 @@
 #include "data/Recordset.h"
 #include "orders/OrderLines.h"
 #include "orders/PurchaseOrdersWindow.h"
+#include "shell/Session.h"
 #include "shell/WindowTable.h"
 
 #include <QApplication>
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
     const QString path = benchDatabase(app.arguments().value(1), dir, {10000, 0, 100000, 1000000});
     qputenv("QUARVEL_DATABASE", path.toUtf8());
     shell::WindowTable::registerWindow(shell::WindowId::Form9, [](QWidget*) {});
+    shell::Session session;
 
     sqlite3* raw = nullptr;
     sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
@@ -76,8 +78,8 @@ int main(int argc, char** argv) {
     rawRead(raw, "SELECT ProductID, ProductName FROM Products ORDER BY ProductName");
 
     // Opening is timed until the first order shows; closing the window is not.
-    const double openMs =
-        openingMs([&] { return std::make_unique<orders::PurchaseOrdersWindow>(dir.path()); });
+    const double openMs = openingMs(
+        [&] { return std::make_unique<orders::PurchaseOrdersWindow>(session, dir.path()); });
     const double emptyMs = emptyWindowMs({713, 643});
     // The window reads the first order's lines three times: when its fields are first bound,
     // when the lines' bar is opened and when load re-reads them.
@@ -95,7 +97,7 @@ int main(int argc, char** argv) {
                 "queries %.1f ms + empty window %.1f ms = %.1f ms (ratio %.2f, target <= 2)\n",
                 openMs, rawOpenMs, emptyMs, rawOpenMs + emptyMs, openMs / (rawOpenMs + emptyMs));
 
-    orders::PurchaseOrdersWindow window(dir.path());
+    orders::PurchaseOrdersWindow window(session, dir.path());
     window.Form_Load();
     window.show();
     QApplication::processEvents();

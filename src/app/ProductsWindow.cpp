@@ -38,20 +38,20 @@ namespace {
 
 const QString formName = QStringLiteral("Form1");
 
-QString currentProductId() {
-    return recordsetOf(rsProducts).Fields(QStringLiteral("ProductID")).toString();
+QString currentProductId(const shell::Session& session) {
+    return recordsetOf(session.rsProducts).Fields(QStringLiteral("ProductID")).toString();
 }
 
 } // namespace
 
 ProductsWindow::ProductsWindow(const QString& programFolder, QWidget* parent)
     : FormWindow({formName, QString(), 10920, 8790, Kind::Main, true}, programFolder, parent) {
-    registerProgramWindows();
+    registerProgramWindows(m_session);
 
     m_menu = new TaskMenu(this);
     shell::form::place(m_menu, 6960, 120, 3840, 3540);
-    m_editor = new ProductEditor(this);
-    m_transactions = new ProductTransactions(m_editor);
+    m_editor = new ProductEditor(this, m_session);
+    m_transactions = new ProductTransactions(m_editor, m_session);
     m_editor->setTransactions(m_transactions);
 
     auto highlight = [this](int index) {
@@ -122,7 +122,7 @@ ProductsWindow::~ProductsWindow() {
     FileHealth::setListener({});
     // The recordsets belong to this window; the controls let go of them with it. The program
     // ends with this window, so the last connection goes too.
-    releaseProgramRecordsets();
+    m_session.releaseRecordsets();
     SharedConnection.reset();
 }
 
@@ -152,26 +152,27 @@ void ProductsWindow::Form_Load() {
     trap(112, [&] { shell::SetApplicationTitle(); });
 
     int line = 114;
-    line = openRecordset(trap, line, m_editor->dc(), rsProducts,
+    line = openRecordset(trap, line, m_editor->dc(), m_session.rsProducts,
                          [] { return QStringLiteral("Select * from Products"); });
-    line = openRecordset(trap, line, m_transactions->dc1(), rsTransactions, [] {
+    line = openRecordset(trap, line, m_transactions->dc1(), m_session.rsTransactions, [this] {
         return QStringLiteral("Select * FROM [Inventory Transactions] Where ProductID=") +
-               currentProductId();
+               currentProductId(m_session);
     });
-    line = openRecordset(trap, line, m_transactions->dc5(), rsProductTotals,
-                         [] { return ProductTransactions::totalsSource() + currentProductId(); });
+    line = openRecordset(trap, line, m_transactions->dc5(), m_session.rsProductTotals, [this] {
+        return ProductTransactions::totalsSource() + currentProductId(m_session);
+    });
     line = openRecordset(
-        trap, line, m_editor->dc2(), rsCategories,
+        trap, line, m_editor->dc2(), m_session.rsCategories,
         [] {
             return QStringLiteral("SELECT DISTINCTROW Categories.* FROM Categories ORDER BY "
                                   "Categories.CategoryID;");
         },
         [this] { m_editor->bindCategoryList(); });
-    trap(line, [&] { blnNewPurchaseOrder = false; });
+    trap(line, [&] { m_session.blnNewPurchaseOrder = false; });
     trap(line + 2, [&] { SetFullName(); });
     trap(line + 4, [&] { m_editor->tbsOptions_Click(); });
     trap(line + 6, [&] { SetCalls(true); });
-    trap(line + 8, [&] { recordsetOf(rsProducts).MoveFirst(); });
+    trap(line + 8, [&] { recordsetOf(m_session.rsProducts).MoveFirst(); });
 }
 
 void ProductsWindow::HighLightMenuPrompt(int lngIndex) {
@@ -211,7 +212,8 @@ void ProductsWindow::Label3_Click(int index) {
         if (!settled)
             return;
         trap(110, [&] { open(shell::WindowId::Form8); });
-        trap(112, [&] { controls::updateAskingOnConflict(this, recordsetOf(rsProducts)); });
+        trap(112,
+             [&] { controls::updateAskingOnConflict(this, recordsetOf(m_session.rsProducts)); });
         trap(114, [&] { SetCalls(false); });
         trap(116, [&] { m_editor->box(0)->setFocus(Qt::OtherFocusReason); });
     };
@@ -234,7 +236,7 @@ void ProductsWindow::Label3_Click(int index) {
         afterPurchaseOrders();
         return;
     case 2:
-        trap(106, [&] { blnNewPurchaseOrder = true; });
+        trap(106, [&] { m_session.blnNewPurchaseOrder = true; });
         afterPurchaseOrders();
         return;
     default:
@@ -254,9 +256,9 @@ bool ProductsWindow::queryUnload() {
     m_transactions->grid()->finishEdit();
     // The question names the product as it stands in the window, typing included.
     QString name;
-    if (rsProducts && rsProducts->AbsolutePosition() >= 0)
-        name = rsProducts->Fields(QStringLiteral("ProductName")).toString();
-    return askToWriteEdits(tr("Product"), {&rsProducts, &rsTransactions}, name);
+    if (m_session.rsProducts && m_session.rsProducts->AbsolutePosition() >= 0)
+        name = m_session.rsProducts->Fields(QStringLiteral("ProductName")).toString();
+    return askToWriteEdits(tr("Product"), {&m_session.rsProducts, &m_session.rsTransactions}, name);
 }
 
 } // namespace quarvel

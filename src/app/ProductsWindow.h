@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/FormWindow.h"
+#include "shell/Session.h"
 
 #include <QString>
 
@@ -38,6 +39,7 @@ public:
     void Label3_Click(int index);
 
     ProductEditor* editor() const { return m_editor; }
+    shell::Session& session() { return m_session; }
     ProductTransactions* transactions() const { return m_transactions; }
     TaskMenu* taskMenu() const { return m_menu; }
 
@@ -50,6 +52,8 @@ protected:
     bool queryUnload() override;
 
 private:
+    // Shared with the windows this one opens; it goes with this window, after them.
+    shell::Session m_session;
     void attachHoverFeedback();
     void setReadingTabOrder();
 

@@ -13,15 +13,15 @@
 
 namespace quarvel {
 
-void registerProgramWindows() {
+void registerProgramWindows(shell::Session& session) {
     using shell::WindowTable;
     WindowTable::clear();
     WindowTable::registerWindow(shell::WindowId::Form2,
-                                WindowTable::modal<reference::CategoriesWindow>());
+                                WindowTable::modal<reference::CategoriesWindow>(session));
     WindowTable::registerWindow(shell::WindowId::Form6,
-                                WindowTable::modal<reference::EmployeesWindow>());
+                                WindowTable::modal<reference::EmployeesWindow>(session));
     WindowTable::registerWindow(shell::WindowId::Form3,
-                                WindowTable::modal<reports::ReportsWindow>());
+                                WindowTable::modal<reports::ReportsWindow>(session));
     WindowTable::registerWindow(shell::WindowId::Form4,
                                 WindowTable::modal<reference::ShippingMethodsWindow>());
     WindowTable::registerWindow(shell::WindowId::Form5,
@@ -29,10 +29,10 @@ void registerProgramWindows() {
     WindowTable::registerWindow(shell::WindowId::Form7,
                                 WindowTable::modal<reference::CompanyInformationWindow>());
     WindowTable::registerWindow(shell::WindowId::Form8,
-                                WindowTable::modal<orders::PurchaseOrdersWindow>());
+                                WindowTable::modal<orders::PurchaseOrdersWindow>(session));
     WindowTable::registerWindow(shell::WindowId::Form9, WindowTable::modal<orders::PauseWindow>());
     WindowTable::registerWindow(shell::WindowId::Form10,
-                                WindowTable::modal<reports::ReportDateRangeWindow>());
+                                WindowTable::modal<reports::ReportDateRangeWindow>(session));
     // A window left out of the table is found here, not when its button is pressed.
     WindowTable::requireEveryWindow();
 }

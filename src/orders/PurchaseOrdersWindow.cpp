@@ -16,6 +16,7 @@
 #include "reports/Printers.h"
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
+#include "shell/Session.h"
 #include "shell/Trap.h"
 #include "shell/WindowTable.h"
 
@@ -49,8 +50,10 @@ const QString dateFormat = QStringLiteral("MM/dd/yyyy");
 
 } // namespace
 
-PurchaseOrdersWindow::PurchaseOrdersWindow(const QString& programFolder, QWidget* parent)
-    : FormWindow({formName, tr("Purchase Orders"), 10695, 9645}, programFolder, parent) {
+PurchaseOrdersWindow::PurchaseOrdersWindow(shell::Session& session, const QString& programFolder,
+                                           QWidget* parent)
+    : FormWindow({formName, tr("Purchase Orders"), 10695, 9645}, programFolder, parent),
+      m_session(session) {
     m_heading = label(this, QStringLiteral("PurchaseOrderNumber"), QString(), 120, 60, 10455, 600);
     QFont headingFont(QStringLiteral("Arial"));
     headingFont.setPointSizeF(headingPointSize);
@@ -270,9 +273,9 @@ void PurchaseOrdersWindow::Form_Load() {
     trap(line, [&] { SetFullName(); });
     trap(line + 2, [&] { SetCalls(true); });
     trap(line + 4, [&] { recordsetOf(m_orders).MoveFirst(); });
-    if (blnNewPurchaseOrder) {
+    if (m_session.blnNewPurchaseOrder) {
         trap(line + 6, [&] { PushButton4_Click(); });
-        trap(line + 8, [&] { blnNewPurchaseOrder = false; });
+        trap(line + 8, [&] { m_session.blnNewPurchaseOrder = false; });
     }
 }
 
@@ -394,7 +397,7 @@ void PurchaseOrdersWindow::PushButton6_Click() {
     // The report prints the order the company row names: only once this order's identifier
     // is stored there, never the order an earlier preview left.
     if (trap(102, [&] { storeOrderToPrint(); }))
-        trap(104, [&] { reports::ShowReport(reports::PurchaseOrder, this); });
+        trap(104, [&] { reports::ShowReport(reports::PurchaseOrder, m_session, this); });
 }
 
 void PurchaseOrdersWindow::ShowForm5() {

@@ -22,8 +22,9 @@ class LinkLabel;
 } // namespace quarvel::controls
 
 namespace quarvel::shell {
+class Session;
 class Trap;
-}
+} // namespace quarvel::shell
 
 namespace quarvel::orders {
 
@@ -38,7 +39,7 @@ class PurchaseOrdersWindow : public shell::FormWindow {
     Q_OBJECT
 
 public:
-    explicit PurchaseOrdersWindow(const QString& programFolder = QString(),
+    explicit PurchaseOrdersWindow(shell::Session& session, const QString& programFolder = QString(),
                                   QWidget* parent = nullptr);
     ~PurchaseOrdersWindow() override;
 
@@ -77,6 +78,7 @@ protected:
     bool queryUnload() override;
 
 private:
+    shell::Session& m_session;
     void buildHeader();
     void buildButtons();
     void connectHandlers();

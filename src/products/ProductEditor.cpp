@@ -14,6 +14,7 @@
 #include "shell/FormBuilder.h"
 #include "shell/FormWindow.h"
 #include "shell/Globals.h"
+#include "shell/Session.h"
 #include "shell/Trap.h"
 #include "shell/WindowTable.h"
 
@@ -47,7 +48,8 @@ constexpr qreal titlePointSize = 27.75;
 
 } // namespace
 
-ProductEditor::ProductEditor(QWidget* form) : QObject(form), m_form(form) {
+ProductEditor::ProductEditor(QWidget* form, shell::Session& session)
+    : QObject(form), m_form(form), m_session(session) {
     m_title = label(form, QStringLiteral("ProductName"), QString(), 120, 60, 6600, 720);
     QFont titleFont(QStringLiteral("Arial"));
     titleFont.setPointSizeF(titlePointSize);
@@ -179,8 +181,8 @@ BoundTextBox* ProductEditor::box(int index) const {
 
 bool ProductEditor::hasCurrentProduct() const {
     // Neither BOF nor EOF; a row just deleted is no current row either.
-    return rsProducts && !rsProducts->isEOF() && !rsProducts->isBOF() &&
-           rsProducts->AbsolutePosition() >= 0;
+    return m_session.rsProducts && !m_session.rsProducts->isEOF() &&
+           !m_session.rsProducts->isBOF() && m_session.rsProducts->AbsolutePosition() >= 0;
 }
 
 void ProductEditor::textChanged(int index) {
@@ -217,7 +219,7 @@ void ProductEditor::focusBox(int index) {
 }
 
 void ProductEditor::SetFullName() {
-    Recordset& products = recordsetOf(rsProducts);
+    Recordset& products = recordsetOf(m_session.rsProducts);
     const QVariant id = products.Fields(QStringLiteral("ProductID"));
     // Compared with Null the test is neither true nor false: nothing is done.
     if (id.isNull() || m_id->text() == id.toString())
@@ -247,13 +249,13 @@ void ProductEditor::showAsFigure(BoundTextBox* box) {
 
 void ProductEditor::ShowForm2() {
     shell::WindowTable::openWindow(shell::WindowId::Form2, m_form);
-    controls::updateAskingOnConflict(m_form, recordsetOf(rsProducts));
-    recordsetOf(rsCategories).Requery();
+    controls::updateAskingOnConflict(m_form, recordsetOf(m_session.rsProducts));
+    recordsetOf(m_session.rsCategories).Requery();
     m_category->refreshList();
 }
 
 void ProductEditor::bindCategoryList() {
-    m_category->setListSource(rsCategories.get(), QStringLiteral("CategoryName"),
+    m_category->setListSource(m_session.rsCategories.get(), QStringLiteral("CategoryName"),
                               QStringLiteral("CategoryID"));
 }
 
@@ -289,11 +291,12 @@ void ProductEditor::PushButton4_Click() {
         else
             m_tabs->setSelectedIndex(1);
     });
-    trap(106, [&] { recordsetOf(rsProducts).AddNew(); });
+    trap(106, [&] { recordsetOf(m_session.rsProducts).AddNew(); });
     trap(108, [&] {
-        recordsetOf(rsProducts).setField(QStringLiteral("ProductName"), tr("New Product"));
+        recordsetOf(m_session.rsProducts)
+            .setField(QStringLiteral("ProductName"), tr("New Product"));
     });
-    trap(110, [&] { recordsetOf(rsProducts).Update(); });
+    trap(110, [&] { recordsetOf(m_session.rsProducts).Update(); });
     trap(112, [&] {
         if (m_transactions)
             m_transactions->SetCalls(false);
@@ -311,8 +314,8 @@ void ProductEditor::PushButton3_Click() {
     });
     if (answer != QMessageBox::Yes || !settleTransactions(trap, 104))
         return;
-    trap(106, [&] { recordsetOf(rsProducts).Delete(); });
-    trap(108, [&] { recordsetOf(rsProducts).MoveFirst(); });
+    trap(106, [&] { recordsetOf(m_session.rsProducts).Delete(); });
+    trap(108, [&] { recordsetOf(m_session.rsProducts).MoveFirst(); });
 }
 
 void ProductEditor::PushButton7_Click() {
@@ -321,7 +324,7 @@ void ProductEditor::PushButton7_Click() {
     // another user meanwhile is written only if the user says so.
     bool saved = false;
     trap(102, [&] {
-        saved = controls::updateAskingOnConflict(m_form, recordsetOf(rsProducts)) ==
+        saved = controls::updateAskingOnConflict(m_form, recordsetOf(m_session.rsProducts)) ==
                 controls::SaveOutcome::Written;
     });
     trap(104, [&] { SetFullName(); });

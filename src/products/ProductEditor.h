@@ -20,8 +20,9 @@ class TabStrip;
 } // namespace quarvel::controls
 
 namespace quarvel::shell {
+class Session;
 class Trap;
-}
+} // namespace quarvel::shell
 
 namespace quarvel {
 
@@ -35,7 +36,7 @@ class ProductEditor : public QObject {
     Q_OBJECT
 
 public:
-    explicit ProductEditor(QWidget* form);
+    ProductEditor(QWidget* form, shell::Session& session);
 
     // The window's question about edits not yet written, asked before they would be lost.
     static QString closingQuestion();
@@ -92,6 +93,7 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     QWidget* m_form;
+    shell::Session& m_session;
     ProductTransactions* m_transactions = nullptr;
     std::function<void(int)> m_highlight;
 

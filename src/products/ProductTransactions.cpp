@@ -16,6 +16,7 @@
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
 #include "shell/ReopenRecordset.h"
+#include "shell/Session.h"
 #include "shell/Trap.h"
 
 #include <QDate>
@@ -44,8 +45,8 @@ QString ProductTransactions::totalsSource() {
     return QStringLiteral("Select * FROM [qryProducts] Where ProductID=");
 }
 
-ProductTransactions::ProductTransactions(ProductEditor* editor)
-    : QObject(editor), m_editor(editor), m_form(editor->form()) {
+ProductTransactions::ProductTransactions(ProductEditor* editor, shell::Session& session)
+    : QObject(editor), m_editor(editor), m_form(editor->form()), m_session(session) {
     QWidget* page = editor->page(0);
     QFrame* box = frame(page, QStringLiteral("Frame1(0)"), 0, 0, 10680, 3480);
 
@@ -108,13 +109,13 @@ void ProductTransactions::layoutColumns() {
 }
 
 void ProductTransactions::SetCalls(bool /*blnStart*/) {
-    const QVariant id = recordsetOf(rsProducts).Fields(QStringLiteral("ProductID"));
+    const QVariant id = recordsetOf(m_session.rsProducts).Fields(QStringLiteral("ProductID"));
     if (id.isNull())
         return;
     // The grid lets go of the previous recordset and follows its bar to the new one.
-    shell::reopenRecordset(rsTransactions, transactionsSource() + id.toString(), [this] {
+    shell::reopenRecordset(m_session.rsTransactions, transactionsSource() + id.toString(), [this] {
         m_grid->setDataControl(nullptr);
-        m_dc1->setRecordset(rsTransactions.get());
+        m_dc1->setRecordset(m_session.rsTransactions.get());
         m_grid->setDataControl(m_dc1);
     });
     layoutColumns();
@@ -122,20 +123,21 @@ void ProductTransactions::SetCalls(bool /*blnStart*/) {
 }
 
 void ProductTransactions::SetSum() {
-    std::shared_ptr<Recordset> previous = std::move(rsProductTotals);
+    std::shared_ptr<Recordset> previous = std::move(m_session.rsProductTotals);
     try {
         SharedConnection = OpenConnection();
-        rsProductTotals = std::make_shared<Recordset>();
-        rsProductTotals->Open(
-            totalsSource() + recordsetOf(rsProducts).Fields(QStringLiteral("ProductID")).toString(),
+        m_session.rsProductTotals = std::make_shared<Recordset>();
+        m_session.rsProductTotals->Open(
+            totalsSource() +
+                recordsetOf(m_session.rsProducts).Fields(QStringLiteral("ProductID")).toString(),
             SharedConnection);
     } catch (...) {
-        m_dc5->setRecordset(rsProductTotals.get());
+        m_dc5->setRecordset(m_session.rsProductTotals.get());
         throw;
     }
-    m_dc5->setRecordset(rsProductTotals.get());
+    m_dc5->setRecordset(m_session.rsProductTotals.get());
     previous.reset();
-    rsProductTotals->Requery();
+    m_session.rsProductTotals->Requery();
 }
 
 bool ProductTransactions::SaveTransactions() {
@@ -144,7 +146,7 @@ bool ProductTransactions::SaveTransactions() {
     if (transactions.EditMode() != Recordset::adEditNone)
         written = controls::updateAskingOnConflict(m_form, transactions) ==
                   controls::SaveOutcome::Written;
-    recordsetOf(rsProductTotals).Close();
+    recordsetOf(m_session.rsProductTotals).Close();
     SetSum();
     return written;
 }
@@ -166,7 +168,7 @@ bool ProductTransactions::settlePendingRow() {
 
 QString ProductTransactions::descriptionSuffix() const {
     const QVariant description =
-        recordsetOf(rsTransactions).Fields(QStringLiteral("TransactionDescription"));
+        recordsetOf(m_session.rsTransactions).Fields(QStringLiteral("TransactionDescription"));
     return description.isNull() ? QString() : QStringLiteral(" - ") + description.toString();
 }
 
@@ -182,8 +184,9 @@ void ProductTransactions::PushButton2_Click() {
     trap(102, [&] { gridRecordset().AddNew(); });
     trap(104, [&] { gridRecordset().setField(QStringLiteral("TransactionDate"), today()); });
     trap(106, [&] {
-        gridRecordset().setField(QStringLiteral("ProductID"),
-                                 recordsetOf(rsProducts).Fields(QStringLiteral("ProductID")));
+        gridRecordset().setField(
+            QStringLiteral("ProductID"),
+            recordsetOf(m_session.rsProducts).Fields(QStringLiteral("ProductID")));
     });
     trap(108, [&] { gridRecordset().Update(); });
 }
@@ -234,21 +237,21 @@ void ProductTransactions::PushButton1_Click() {
                              platform::msgstyle::yesNoDefaultNo, tr("Question"));
     });
     if (answer == QMessageBox::Yes)
-        trap(106, [&] { recordsetOf(rsTransactions).Delete(); });
+        trap(106, [&] { recordsetOf(m_session.rsTransactions).Delete(); });
 }
 
 void ProductTransactions::DataGrid1_OnAddNew() {
     Recordset& transactions = gridRecordset();
     transactions.setField(QStringLiteral("ProductID"),
-                          recordsetOf(rsProducts).Fields(QStringLiteral("ProductID")));
+                          recordsetOf(m_session.rsProducts).Fields(QStringLiteral("ProductID")));
     transactions.setField(QStringLiteral("TransactionDate"), today());
 }
 
 void ProductTransactions::DataGrid1_BeforeColEdit(int /*column*/) {
     if (m_highlight)
         m_highlight(-1);
-    if (rsTransactions && rsTransactions->EditMode() != Recordset::adEditNone)
-        controls::updateAskingOnConflict(m_form, *rsTransactions);
+    if (m_session.rsTransactions && m_session.rsTransactions->EditMode() != Recordset::adEditNone)
+        controls::updateAskingOnConflict(m_form, *m_session.rsTransactions);
     SetSum();
 }
 

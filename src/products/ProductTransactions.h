@@ -12,6 +12,10 @@ class DataControl;
 class DataGrid;
 } // namespace quarvel::controls
 
+namespace quarvel::shell {
+class Session;
+}
+
 namespace quarvel {
 
 class ProductEditor;
@@ -32,7 +36,7 @@ public:
     static QString totalsSource();
 
     // Builds the page's controls into the editor's first tab page.
-    explicit ProductTransactions(ProductEditor* editor);
+    ProductTransactions(ProductEditor* editor, shell::Session& session);
 
     void setHighlightMenuPrompt(std::function<void(int)> fn) { m_highlight = std::move(fn); }
 
@@ -74,6 +78,7 @@ private:
 
     ProductEditor* m_editor;
     QWidget* m_form;
+    shell::Session& m_session;
     std::function<void(int)> m_highlight;
     controls::DataGrid* m_grid = nullptr;
     controls::DataControl* m_dc1 = nullptr;

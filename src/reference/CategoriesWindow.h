@@ -2,6 +2,10 @@
 
 #include "reference/LookupGridWindow.h"
 
+namespace quarvel::shell {
+class Session;
+}
+
 namespace quarvel::reference {
 
 // Form2 "Product Categories": the categories in a grid. The window opens no recordset of its
@@ -11,7 +15,8 @@ class CategoriesWindow : public LookupGridWindow {
     Q_OBJECT
 
 public:
-    explicit CategoriesWindow(const QString& programFolder = QString(), QWidget* parent = nullptr);
+    explicit CategoriesWindow(shell::Session& session, const QString& programFolder = QString(),
+                              QWidget* parent = nullptr);
 
     void Form_Load() override;
 
@@ -19,6 +24,9 @@ public slots:
     // "Add New Category": a row named "New Category", written at once, then the Products
     // window's pending product edit is written too.
     void PushButton2_Click() override;
+
+private:
+    shell::Session& m_session;
 };
 
 } // namespace quarvel::reference

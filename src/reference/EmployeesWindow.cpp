@@ -5,6 +5,7 @@
 #include "data/PhoneNumber.h"
 #include "data/Recordset.h"
 #include "shell/Globals.h"
+#include "shell/Session.h"
 #include "shell/Trap.h"
 
 namespace quarvel::reference {
@@ -30,11 +31,12 @@ bool maskKeepsNumber(const QString& text) {
 
 } // namespace
 
-EmployeesWindow::EmployeesWindow(const QString& programFolder, QWidget* parent)
+EmployeesWindow::EmployeesWindow(shell::Session& session, const QString& programFolder,
+                                 QWidget* parent)
     : LookupGridWindow(formName,
                        {tr("Employees"), tr("Add New Employee"), tr("Delete Current Employee"),
                         tr("Do you really want to delete this Employee ?"), tr("Employee")},
-                       9960, rsEmployees, programFolder, parent) {}
+                       9960, session.rsEmployees, programFolder, parent) {}
 
 QString EmployeesWindow::recordSource() {
     return QStringLiteral("SELECT EmployeeID,FirstName,LastName,Title,WorkPhone,Extension,"
@@ -44,7 +46,7 @@ QString EmployeesWindow::recordSource() {
 void EmployeesWindow::Form_Load() {
     shell::Trap trap(formName, QStringLiteral("Form_Load"), 102, this);
     int line = loadLook(trap, 104);
-    line = openRecordset(trap, line, dc3(), rsEmployees, [] { return recordSource(); });
+    line = openRecordset(trap, line, dc3(), records(), [] { return recordSource(); });
     trap(line, [&] { layoutColumns(); });
 }
 

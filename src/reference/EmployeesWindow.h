@@ -2,6 +2,10 @@
 
 #include "reference/LookupGridWindow.h"
 
+namespace quarvel::shell {
+class Session;
+}
+
 namespace quarvel::reference {
 
 // Form6 "Employees": the employees in a grid over rsEmployees, which each load opens afresh.
@@ -11,7 +15,8 @@ class EmployeesWindow : public LookupGridWindow {
     Q_OBJECT
 
 public:
-    explicit EmployeesWindow(const QString& programFolder = QString(), QWidget* parent = nullptr);
+    explicit EmployeesWindow(shell::Session& session, const QString& programFolder = QString(),
+                             QWidget* parent = nullptr);
 
     static QString recordSource();
 

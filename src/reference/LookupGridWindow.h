@@ -64,6 +64,8 @@ protected:
 
     // The grid's width in twips.
     int gridWidth() const { return m_gridWidth; }
+    // The recordset variable the window was made with (the session's).
+    std::shared_ptr<Recordset>& records() const { return *m_records; }
 
     // The add steps from `line` on: AddNew, `firstValue` into the row's second field (position
     // 1), Update. Returns the next free line number.

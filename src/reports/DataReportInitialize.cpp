@@ -8,6 +8,7 @@
 #include "data/SharedConnection.h"
 #include "reports/engine/ReportError.h"
 #include "shell/Globals.h"
+#include "shell/Session.h"
 
 namespace quarvel::reports {
 
@@ -36,12 +37,13 @@ QString phoneLine() {
 
 } // namespace
 
-QString periodLine() {
-    return QStringLiteral("For Transactions Between:") + strBeginDate + QStringLiteral(" and ") +
-           strEndDate;
+QString periodLine(const shell::Session& session) {
+    return QStringLiteral("For Transactions Between:") + session.strBeginDate +
+           QStringLiteral(" and ") + session.strEndDate;
 }
 
-void DataReport_Initialize(int number, ReportDefinition& report, qintptr windowHandle) {
+void DataReport_Initialize(int number, ReportDefinition& report, qintptr windowHandle,
+                           const shell::Session& session) {
     if (number < 1 || number > 5)
         throw ReportError(QStringLiteral("There is no report DataReport%1.").arg(number));
     // The caption of the report's window, which the preview shows.
@@ -50,7 +52,7 @@ void DataReport_Initialize(int number, ReportDefinition& report, qintptr windowH
     int orientation = orientationOf(number);
     SetPrinterOrientation(windowHandle, paperSize, orientation);
     if (number == 2)
-        report.item(QStringLiteral("lblPeriod")).caption = periodLine();
+        report.item(QStringLiteral("lblPeriod")).caption = periodLine(session);
     if (number == 5)
         report.item(QStringLiteral("lblPhone")).caption = phoneLine();
 }

@@ -69,16 +69,17 @@ void showModally(const ReportDefinition& report, const ReportData& data, QWidget
 
 // Creates DataReport<number> on the data source's rows, runs its initialise handler and
 // shows it.
-void showDataReport(int number, const DataEnvironment& de1, QWidget* parent) {
+void showDataReport(int number, const DataEnvironment& de1, const shell::Session& session,
+                    QWidget* parent) {
     ReportDefinition report = dataReport(number);
     const ReportData data = de1.load(dataMemberOf(number), dataFieldsOf(report));
-    DataReport_Initialize(number, report, nextWindowHandle++);
+    DataReport_Initialize(number, report, nextWindowHandle++, session);
     showModally(report, data, parent);
 }
 
 } // namespace
 
-void ShowReport(int reportNumber, QWidget* parent) {
+void ShowReport(int reportNumber, shell::Session& session, QWidget* parent) {
     if (!parent)
         parent = QApplication::activeWindow();
     SharedConnection = OpenConnection();
@@ -89,7 +90,7 @@ void ShowReport(int reportNumber, QWidget* parent) {
         return;
     if (reportNumber == ProductPurchasesBySupplier)
         shell::WindowTable::openWindow(shell::WindowId::Form10, parent);
-    showDataReport(number, de1, parent);
+    showDataReport(number, de1, session, parent);
     if (reportNumber == ProductSummary || reportNumber == ProductTransactionDetail)
         RestorePrinterSettings();
 }

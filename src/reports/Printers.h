@@ -9,6 +9,10 @@
 
 class QWidget;
 
+namespace quarvel::shell {
+class Session;
+}
+
 namespace quarvel::reports {
 
 // Report start-up and the default printer's orientation.
@@ -34,7 +38,7 @@ int dataReportOf(int reportNumber);
 // there is no default printer). It has no trap: errors throw to the calling button's trap,
 // and nothing is shown after one. The rows are read before the initialise handler runs, so a
 // report whose data cannot be read leaves the printer as it was.
-void ShowReport(int reportNumber, QWidget* parent = nullptr);
+void ShowReport(int reportNumber, shell::Session& session, QWidget* parent = nullptr);
 
 // Remembers the window handle, the default printer's paper size (a Windows paper code, 0 when
 // unknown) and orientation (1 portrait, 2 landscape, 0 when it has none), and the user's own

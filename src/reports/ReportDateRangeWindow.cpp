@@ -8,6 +8,7 @@
 #include "data/TypedDate.h"
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
+#include "shell/Session.h"
 #include "shell/Trap.h"
 
 #include <QDate>
@@ -40,8 +41,10 @@ QString storedDate(const QString& field) {
 
 } // namespace
 
-ReportDateRangeWindow::ReportDateRangeWindow(const QString& programFolder, QWidget* parent)
-    : FormWindow({formName, tr("Report Date Range"), 8040, 1950}, programFolder, parent) {
+ReportDateRangeWindow::ReportDateRangeWindow(shell::Session& session, const QString& programFolder,
+                                             QWidget* parent)
+    : FormWindow({formName, tr("Report Date Range"), 8040, 1950}, programFolder, parent),
+      m_session(session) {
     m_dc = form::control<controls::DataControl>(this, QStringLiteral("dc"), 120, 1560, 7800, 330);
     m_dc->hide(); // the source of the two bindings; the window has no navigation of its own
 
@@ -120,10 +123,12 @@ bool ReportDateRangeWindow::queryUnload() {
     // Dates that could not be written are not the period the report uses: the period line
     // then shows the dates the database holds.
     trap(104, [&] {
-        strBeginDate = written ? m_begin->text() : storedDate(QStringLiteral("BeginDate"));
+        m_session.strBeginDate =
+            written ? m_begin->text() : storedDate(QStringLiteral("BeginDate"));
     });
-    trap(106,
-         [&] { strEndDate = written ? m_end->text() : storedDate(QStringLiteral("EndDate")); });
+    trap(106, [&] {
+        m_session.strEndDate = written ? m_end->text() : storedDate(QStringLiteral("EndDate"));
+    });
     return true;
 }
 

@@ -8,6 +8,10 @@
 class QLabel;
 class QPushButton;
 
+namespace quarvel::shell {
+class Session;
+}
+
 namespace quarvel {
 class Recordset;
 }
@@ -30,7 +34,8 @@ class ReportDateRangeWindow : public shell::FormWindow {
     Q_OBJECT
 
 public:
-    explicit ReportDateRangeWindow(const QString& programFolder = QString(),
+    explicit ReportDateRangeWindow(shell::Session& session,
+                                   const QString& programFolder = QString(),
                                    QWidget* parent = nullptr);
     ~ReportDateRangeWindow() override;
 
@@ -49,6 +54,7 @@ protected:
     bool queryUnload() override;
 
 private:
+    shell::Session& m_session;
     // The dates typed in the boxes go into the row as the user means them ("MM/dd/yyyy", a
     // two-digit year being this century's), whatever the locale would make of them.
     void storeTypedDates();

@@ -15,8 +15,8 @@ const QString formName = QStringLiteral("Form3");
 
 } // namespace
 
-ReportsWindow::ReportsWindow(const QString& programFolder, QWidget* parent)
-    : FormWindow({formName, tr("Reports"), 8040, 2670}, programFolder, parent) {
+ReportsWindow::ReportsWindow(shell::Session& session, const QString& programFolder, QWidget* parent)
+    : FormWindow({formName, tr("Reports"), 8040, 2670}, programFolder, parent), m_session(session) {
     struct ButtonSpec {
         int number;
         QString caption;
@@ -61,7 +61,7 @@ void ReportsWindow::Form_Load() {
 
 void ReportsWindow::showReport(const QString& procedure, int reportNumber) {
     shell::Trap trap(formName, procedure, 100, this);
-    trap(102, [&] { ShowReport(reportNumber, this); });
+    trap(102, [&] { ShowReport(reportNumber, m_session, this); });
 }
 
 void ReportsWindow::PushButton1_Click() {

@@ -6,6 +6,10 @@
 
 class QPushButton;
 
+namespace quarvel::shell {
+class Session;
+}
+
 namespace quarvel::reports {
 
 // Form3 "Reports": the report menu. One button per report hands its number to ShowReport;
@@ -15,7 +19,8 @@ class ReportsWindow : public shell::FormWindow {
     Q_OBJECT
 
 public:
-    explicit ReportsWindow(const QString& programFolder = QString(), QWidget* parent = nullptr);
+    explicit ReportsWindow(shell::Session& session, const QString& programFolder = QString(),
+                           QWidget* parent = nullptr);
 
     // The designer's PushButton<number> (1 to 5).
     QPushButton* button(int number) const;
@@ -30,6 +35,7 @@ public slots:
     void PushButton5_Click();
 
 private:
+    shell::Session& m_session;
     void showReport(const QString& procedure, int reportNumber);
 };
 

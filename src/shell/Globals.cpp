@@ -7,17 +7,6 @@
 
 namespace quarvel {
 
-std::shared_ptr<Recordset> rsProducts;
-std::shared_ptr<Recordset> rsTransactions;
-std::shared_ptr<Recordset> rsProductTotals;
-std::shared_ptr<Recordset> rsCategories;
-std::shared_ptr<Recordset> rsEmployees;
-
-bool blnNewPurchaseOrder = false;
-
-QString strBeginDate;
-QString strEndDate;
-
 namespace {
 QDate fixedToday;
 } // namespace
@@ -39,14 +28,6 @@ Recordset& recordsetOf(Recordset* recordset) {
 
 Recordset& recordsetOf(const std::shared_ptr<Recordset>& variable) {
     return recordsetOf(variable.get());
-}
-
-void releaseProgramRecordsets() {
-    rsEmployees.reset();
-    rsTransactions.reset();
-    rsProductTotals.reset();
-    rsCategories.reset();
-    rsProducts.reset();
 }
 
 } // namespace quarvel

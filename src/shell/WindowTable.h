@@ -54,6 +54,14 @@ public:
             window.exec();
         };
     }
+    // The same for a window that works with the main window's session.
+    template <typename Window, typename Session> static Opener modal(Session& session) {
+        return [&session](QWidget* parent) {
+            Window window(session, QString(), parent);
+            window.Form_Load();
+            window.exec();
+        };
+    }
 };
 
 } // namespace quarvel::shell

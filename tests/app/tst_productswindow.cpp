@@ -104,7 +104,7 @@ private slots:
         QVERIFY(!HoverFeedback::mouseIcon(f.window.get()).has_value());
 
         // The grid: the current product's rows under the seven captions.
-        QCOMPARE(quarvel::rsTransactions->RecordCount(), 2);
+        QCOMPARE(f.session().rsTransactions->RecordCount(), 2);
         QCOMPARE(f.captions(), (QStringList{"Date", "PO ID", "Description", "Ordered", "Received",
                                             "Sold", "Shrinkage"}));
         QVERIFY(!(f.cell(0, "PurchaseOrderID").flags() & Qt::ItemIsEditable));
@@ -202,7 +202,7 @@ private slots:
                  QAccessible::Window);
         QWidget* categories = nullptr;
         WindowTable::registerWindow(WindowId::Form2, [&](QWidget* parent) {
-            quarvel::reference::CategoriesWindow window(QString(), parent);
+            quarvel::reference::CategoriesWindow window(f.session(), QString(), parent);
             categories = &window;
             QCOMPARE(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Dialog);
         });
@@ -223,7 +223,7 @@ private slots:
             QTest::mouseClick(f.window->taskMenu()->entry(i), Qt::LeftButton);
         QCOMPARE(opened, (QStringList{"Form2", "Form8", "Form8", "Form3", "Form6", "Form5", "Form4",
                                       "Form7"}));
-        QVERIFY(quarvel::blnNewPurchaseOrder);
+        QVERIFY(f.session().blnNewPurchaseOrder);
 
         // "View Reports" and "Edit" open what entries 3 and 0 open.
         opened.clear();
@@ -288,7 +288,7 @@ private slots:
         QVERIFY(f.editor()->categoryCombo()->findText("Garden") >= 0);
         // Closing the purchase orders window reloads the transactions and the figures.
         QTest::mouseClick(f.window->taskMenu()->entry(1), Qt::LeftButton);
-        QCOMPARE(quarvel::rsTransactions->RecordCount(), 3);
+        QCOMPARE(f.session().rsTransactions->RecordCount(), 3);
         QCOMPARE(f.unitsOnOrder(), QStringLiteral("9"));
     }
 
@@ -381,13 +381,13 @@ private slots:
         f.db().exec("INSERT INTO Products (ProductName) VALUES"
                     " ('All-Purpose Fertilizer 10-10-10, 5 lb'),"
                     " ('Tulip Bulbs, Mixed Colors (10 pack)'), ('Glazed Ceramic Planter, 14 in.')");
-        quarvel::rsProducts->Requery();
+        f.session().rsProducts->Requery();
         f.editor()->dc()->moveFirst();
         QLabel* title = f.editor()->titleLabel();
         for (int i = 0; i < 3; ++i)
             f.next();
         for (int i = 0; i < 3; ++i) {
-            const QString name = quarvel::rsProducts->Fields("ProductName").toString();
+            const QString name = f.session().rsProducts->Fields("ProductName").toString();
             QCOMPARE(title->text(), name);
             const QRect room = title->contentsRect();
             const QRect needed =
@@ -412,7 +412,7 @@ private slots:
             f.next();
             f.previous();
             f.takeBoxes();
-            quarvel::rsTransactions->MoveTo(f.rowOfTransaction(1));
+            f.session().rsTransactions->MoveTo(f.rowOfTransaction(1));
             QCOMPARE(f.grid()->model()->data(date).toString(), shown);
             f.click("PushButton8");
             QCOMPARE(f.boxes.value(0).text, shown + " - First delivery\n  saved.");

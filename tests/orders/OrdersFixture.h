@@ -45,8 +45,8 @@ public:
         quarvel::setTodayForTesting(QDate(2022, 2, 3));
         WindowTable::registerWindow(quarvel::shell::WindowId::Form9,
                                     [this](QWidget*) { ++pauses; });
-        quarvel::blnNewPurchaseOrder = newOrder;
-        window = std::make_unique<PurchaseOrdersWindow>(m_programFolder.path());
+        session.blnNewPurchaseOrder = newOrder;
+        window = std::make_unique<PurchaseOrdersWindow>(session, m_programFolder.path());
         window->Form_Load();
         if (!driver::show(*window))
             qWarning("the Purchase Orders window did not become active");
@@ -95,6 +95,7 @@ public:
     }
 
     TempDatabase db;
+    quarvel::shell::Session session;
     std::unique_ptr<PurchaseOrdersWindow> window;
     int pauses = 0;
 

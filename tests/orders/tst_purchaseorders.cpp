@@ -25,7 +25,7 @@ private slots:
         QCOMPARE(f.scalar("SELECT count(*) FROM [Purchase Orders]").toInt(), 3);
         QCOMPARE(f.heading() + ' ' + f.id(), QStringLiteral("Purchase Order Number: 0 3"));
         QCOMPARE(f.lineRecordset().RecordCount(), 0);
-        QVERIFY(!blnNewPurchaseOrder);
+        QVERIFY(!f.session.blnNewPurchaseOrder);
         QVERIFY(f.boxes.isEmpty());
 
         // An empty table is reported at load and still takes the new order.

@@ -71,6 +71,7 @@ public:
     }
 
     const TempDatabase& db() const { return m_db; }
+    quarvel::shell::Session& session() const { return window->session(); }
 
     quarvel::ProductEditor* editor() const { return window->editor(); }
     quarvel::ProductTransactions* transactions() const { return window->transactions(); }
@@ -122,7 +123,7 @@ public:
         return grid()->model()->index(row, grid()->columnOf(field));
     }
     int rowOfTransaction(int transactionId) const {
-        return driver::rowOf(*quarvel::rsTransactions, "TransactionID", transactionId);
+        return driver::rowOf(*session().rsTransactions, "TransactionID", transactionId);
     }
     // Visible column captions of the grid, left to right.
     QStringList captions() const {

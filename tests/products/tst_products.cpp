@@ -18,19 +18,19 @@ private slots:
         ProductsFixture f;
         f.db().exec("UPDATE Products SET ProductName = 'Hammer', ReorderLevel = 5 WHERE "
                     "ProductID = 2");
-        quarvel::rsProducts->Requery();
+        f.session().rsProducts->Requery();
         f.editor()->dc()->moveFirst();
         f.next();
         QCOMPARE(f.title(), QStringLiteral("Hammer"));
         QCOMPARE(f.idLabel(), QStringLiteral("2"));
-        QCOMPARE(quarvel::rsTransactions->RecordCount(), 1);
+        QCOMPARE(f.session().rsTransactions->RecordCount(), 1);
         QCOMPARE(f.cell(0, "TransactionDescription").data(), QVariant(QStringLiteral("Order")));
         QCOMPARE(f.unitsOnHand(), QStringLiteral("0"));
         QCOMPARE(f.unitsOnOrder(), QStringLiteral("4"));
 
         f.next();
         QCOMPARE(f.title(), QStringLiteral("Brush"));
-        QCOMPARE(quarvel::rsTransactions->RecordCount(), 0);
+        QCOMPARE(f.session().rsTransactions->RecordCount(), 0);
         // A product without transactions keeps the seven captions.
         QCOMPARE(f.captions().size(), 7);
         QCOMPARE(f.editor()->categoryCombo()->currentText(), QStringLiteral("Paint"));
@@ -46,7 +46,7 @@ private slots:
         QCOMPARE(f.count("Products WHERE ProductName = 'New Product'"), 1);
         QCOMPARE(f.title(), QStringLiteral("New Product"));
         QCOMPARE(f.idLabel(), QStringLiteral("4"));
-        QCOMPARE(quarvel::rsTransactions->RecordCount(), 0);
+        QCOMPARE(f.session().rsTransactions->RecordCount(), 0);
         QCOMPARE(f.unitsOnHand(), QStringLiteral("0"));
         QCOMPARE(f.unitsOnOrder(), QStringLiteral("0"));
         QCOMPARE(f.editor()->tabs()->selectedIndex(), 1);
@@ -118,7 +118,7 @@ private slots:
         f.click("PushButton7");
         QCOMPARE(f.boxes.size(), 1);
         QCOMPARE(reorder->text(), QStringLiteral("30"));
-        QCOMPARE(quarvel::rsProducts->EditMode(), 0);
+        QCOMPARE(f.session().rsProducts->EditMode(), 0);
         QCOMPARE(f.product1("ReorderLevel").toInt(), 30);
 
         // Keep Editing (the default): the typing stays, unsaved, and the next save asks again.
@@ -155,7 +155,7 @@ private slots:
         QCOMPARE(f.count("Products"), 2);
         QCOMPARE(f.title(), QStringLiteral("Hammer"));
         QCOMPARE(f.idLabel(), QStringLiteral("1"));
-        QCOMPARE(quarvel::rsTransactions->RecordCount(), 2);
+        QCOMPARE(f.session().rsTransactions->RecordCount(), 2);
 
         f.next(); // Saw, which has a transaction
         f.takeBoxes();
@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(f.count("[Inventory Transactions] WHERE ProductID = 1 AND TransactionDate = "
                          "'2022-02-03' AND UnitsOrdered IS NULL AND PurchaseOrderID IS NULL"),
                  1);
-        QCOMPARE(quarvel::rsTransactions->RecordCount(), 3);
+        QCOMPARE(f.session().rsTransactions->RecordCount(), 3);
         // The figures are not re-read.
         QCOMPARE(f.unitsOnHand(), QStringLiteral("5"));
     }
@@ -197,7 +197,7 @@ private slots:
         QVERIFY(f.window->updatesEnabled());
 
         // Without a description: the date alone.
-        quarvel::rsTransactions->MoveTo(f.rowOfTransaction(2));
+        f.session().rsTransactions->MoveTo(f.rowOfTransaction(2));
         f.click("PushButton8");
         QCOMPARE(f.boxes.size(), 3);
         QCOMPARE(f.boxes[2].text, QStringLiteral("04/01/2021\n  saved."));
@@ -225,7 +225,7 @@ private slots:
         QVERIFY(f.boxes[0].text.contains("UnitsSold"));
         QTRY_COMPARE(f.grid()->currentIndex().row(), row);
         QCOMPARE(QApplication::focusWidget(), f.grid());
-        QCOMPARE(quarvel::rsTransactions->Fields("UnitsSold").toString(),
+        QCOMPARE(f.session().rsTransactions->Fields("UnitsSold").toString(),
                  QStringLiteral("several"));
     }
 
@@ -260,8 +260,8 @@ private slots:
         QCOMPARE(f.boxes.size(), 2);
         QCOMPARE(f.boxes[1].icon, QMessageBox::Critical);
         QCOMPARE(f.idLabel(), QStringLiteral("1"));
-        QCOMPARE(quarvel::rsProducts->Fields("ProductID").toInt(), 1);
-        QCOMPARE(quarvel::rsTransactions->Fields("UnitsSold").toString(),
+        QCOMPARE(f.session().rsProducts->Fields("ProductID").toInt(), 1);
+        QCOMPARE(f.session().rsTransactions->Fields("UnitsSold").toString(),
                  QStringLiteral("several"));
 
         // Add New Product asks too; the failing write keeps the product.
@@ -280,7 +280,7 @@ private slots:
 
         // Deleting a product: its new grid row is dropped on No, and the product goes.
         f.typeInCell(f.grid()->newRow(), "UnitsSold", "3");
-        QCOMPARE(quarvel::rsTransactions->EditMode(), int(quarvel::Recordset::adEditAdd));
+        QCOMPARE(f.session().rsTransactions->EditMode(), int(quarvel::Recordset::adEditAdd));
         f.takeBoxes();
         f.answerNext(QMessageBox::Yes);
         f.answerNext(QMessageBox::No);
@@ -294,7 +294,7 @@ private slots:
 
     void deleteTransactionAsksWithNoAsDefault() {
         ProductsFixture f;
-        quarvel::rsTransactions->MoveTo(f.rowOfTransaction(1));
+        f.session().rsTransactions->MoveTo(f.rowOfTransaction(1));
         f.answerNext(QMessageBox::No);
         f.click("PushButton1");
         QCOMPARE(f.boxes.size(), 1);
@@ -307,7 +307,7 @@ private slots:
         f.answerNext(QMessageBox::Yes);
         f.click("PushButton1");
         QCOMPARE(f.count("[Inventory Transactions] WHERE ProductID = 1"), 1);
-        QCOMPARE(quarvel::rsTransactions->RecordCount(), 1);
+        QCOMPARE(f.session().rsTransactions->RecordCount(), 1);
         // The figures keep their values until the next refresh.
         QCOMPARE(f.unitsOnHand(), QStringLiteral("5"));
     }
@@ -317,7 +317,7 @@ private slots:
         QTest::mouseMove(f.window->taskMenu()->entry(2));
         const int row = f.rowOfTransaction(1);
         f.typeInCell(row, "UnitsReceived", "10");
-        QTRY_COMPARE(quarvel::rsTransactions->Fields("UnitsReceived").toInt(), 10);
+        QTRY_COMPARE(f.session().rsTransactions->Fields("UnitsReceived").toInt(), 10);
         QCOMPARE(f.unitsOnHand(), QStringLiteral("5"));
 
         f.grid()->setCurrentIndex(f.cell(row, "UnitsSold"));

@@ -8,6 +8,7 @@
 #include "controls/DataControl.h"
 #include "controls/DataGrid.h"
 #include "data/Recordset.h"
+#include "shell/Session.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -89,7 +90,10 @@ public:
         if (!sql.isEmpty())
             db.exec(sql);
         qputenv("QUARVEL_DATABASE", db.path().toUtf8());
-        window = std::make_unique<Window>();
+        if constexpr (std::is_constructible_v<Window, quarvel::shell::Session&>)
+            window = std::make_unique<Window>(session);
+        else
+            window = std::make_unique<Window>();
         window->Form_Load();
         active = driver::show(*window);
     }
@@ -109,6 +113,8 @@ public:
     }
 
     TempDatabase db;
+    // The session a window that works with one is handed, as the Products window hands its.
+    quarvel::shell::Session session;
     std::unique_ptr<Window> window;
     bool active = false;
 };

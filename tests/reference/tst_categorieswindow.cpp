@@ -16,7 +16,6 @@
 #include <QTimer>
 
 using driver::click;
-using quarvel::rsCategories;
 using quarvel::reference::CategoriesWindow;
 using quarvel::shell::HoverFeedback;
 
@@ -24,7 +23,7 @@ namespace {
 
 // The Products window (Tools, Paint) with the Product Categories window shown over it.
 struct CategoriesFixture : ProductsFixture {
-    CategoriesFixture() : w(QString(), window.get()) {
+    CategoriesFixture() : w(session(), QString(), window.get()) {
         w.Form_Load();
         shown = driver::show(w);
     }
@@ -94,7 +93,7 @@ private slots:
         QVERIFY2(f.texts().value(1).startsWith("This row of 'Categories' cannot be deleted: 1 row "
                                                "of 'Products' still refers to it.\n"),
                  qPrintable(f.texts().value(1)));
-        QCOMPARE(rsCategories->AbsolutePosition(), 1); // the row stays, current
+        QCOMPARE(f.session().rsCategories->AbsolutePosition(), 1); // the row stays, current
         QCOMPARE(f.w.grid()->currentIndex().row(), 1);
 
         f.db().exec("UPDATE Products SET CategoryID = NULL");

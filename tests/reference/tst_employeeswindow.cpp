@@ -25,7 +25,7 @@ struct EmployeesFixture : WindowDriver<quarvel::reference::EmployeesWindow> {
     explicit EmployeesFixture(int count = 2) : WindowDriver(employees(count)) {}
     ~EmployeesFixture() {
         window.reset();
-        quarvel::rsEmployees.reset(); // it outlives its window, not the database
+        session.rsEmployees.reset(); // it outlives its window, not the database
     }
     QVariant employee(int id, const char* field) const {
         return stored(

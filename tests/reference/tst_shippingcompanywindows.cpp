@@ -101,7 +101,8 @@ private slots:
         TempDatabase db;
         BoxRecorder boxes; // the empty Purchase Orders table is reported
         qputenv("QUARVEL_DATABASE", db.path().toUtf8());
-        quarvel::registerProgramWindows();
+        quarvel::shell::Session session;
+        quarvel::registerProgramWindows(session);
         QStringList shown;
         using quarvel::shell::WindowId;
         for (const WindowId id :

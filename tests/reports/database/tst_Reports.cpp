@@ -20,6 +20,7 @@
 #include "reports/engine/ReportEngine.h"
 #include "reports/engine/ReportFormat.h"
 #include "shell/Globals.h"
+#include "shell/Session.h"
 #include "shell/WindowTable.h"
 
 #include <QDate>
@@ -33,12 +34,15 @@ using namespace quarvel::reports;
 
 namespace {
 
+// The session the reports and their windows work with, as the Products window's would be.
+shell::Session session;
+
 // DataReport<number> initialised and laid out on the database QUARVEL_DATABASE names.
 ReportDocument layout(int number) {
     ReportDefinition report = dataReport(number);
     DataEnvironment de1(OpenConnection());
     const ReportData data = de1.load(dataMemberOf(number), dataFieldsOf(report));
-    DataReport_Initialize(number, report, 1);
+    DataReport_Initialize(number, report, 1, session);
     return layoutReport(report, data, fixedOptions());
 }
 
@@ -82,8 +86,8 @@ private slots:
     void initTestCase() {
         // No print server: the orientation calls of the initialise handlers do nothing.
         qputenv("CUPS_SERVER", m_dir.filePath("no-cups.sock").toUtf8());
-        shell::WindowTable::registerWindow(shell::WindowId::Form10,
-                                           shell::WindowTable::modal<ReportDateRangeWindow>());
+        shell::WindowTable::registerWindow(
+            shell::WindowId::Form10, shell::WindowTable::modal<ReportDateRangeWindow>(session));
     }
 
     void init() {
@@ -93,8 +97,8 @@ private slots:
         qputenv("QUARVEL_DATABASE", m_db->path().toUtf8());
         m_titles.clear();
         m_periods.clear();
-        strBeginDate.clear();
-        strEndDate.clear();
+        session.strBeginDate.clear();
+        session.strEndDate.clear();
         setReportShowHook(
             [this](const ReportDefinition& report, const ReportData&, QPageLayout::Orientation) {
                 m_titles << report.title;
@@ -203,7 +207,7 @@ private slots:
     }
 
     void reportsWindowButtonsShowTheirReports() {
-        ReportsWindow window;
+        ReportsWindow window(session);
         window.Form_Load();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -237,7 +241,7 @@ private slots:
         QTest::mouseClick(window.button(4), Qt::LeftButton);
         QVERIFY(!window.isVisible());
 
-        ReportDateRangeWindow range;
+        ReportDateRangeWindow range(session);
         QCOMPARE(range.findChild<QLabel*>("Label1(0)")->buddy(), range.beginDateBox());
         QCOMPARE(range.previewButton()->accessibleName(), QStringLiteral("Preview..."));
     }
@@ -250,7 +254,7 @@ private slots:
             type(w->endDateBox(), QStringLiteral("11/30/2021"));
             w->close();
         });
-        ShowReport(2);
+        ShowReport(2, session);
         QVERIFY2(boxes().isEmpty(), qPrintable(boxes().join(u'\n')));
         QCOMPARE(storedBeginDate(), QStringLiteral("2021-02-01"));
         QCOMPARE(m_periods,
@@ -262,7 +266,7 @@ private slots:
             shownBegin = w->beginDateBox()->text();
             w->close();
         });
-        ShowReport(2);
+        ShowReport(2, session);
         QCOMPARE(shownBegin, QStringLiteral("02/01/2021"));
         QCOMPARE(m_titles.size(), 2);
     }
@@ -297,7 +301,7 @@ private slots:
             type(w->beginDateBox(), typed);
             QTest::mouseClick(w->previewButton(), Qt::LeftButton);
         });
-        ShowReport(2);
+        ShowReport(2, session);
         QLocale::setDefault(previous);
         QVERIFY2(boxes().isEmpty(), qPrintable(boxes().join(u'\n')));
         QCOMPARE(storedBeginDate(), stored);
@@ -309,7 +313,7 @@ private slots:
             type(w->beginDateBox(), QStringLiteral("13/45/2021"));
             QTest::mouseClick(w->previewButton(), Qt::LeftButton);
         });
-        ShowReport(2);
+        ShowReport(2, session);
         // Reported by the button and again by the close request's retry; the report still shows.
         QCOMPARE(boxes().size(), 2);
         QVERIFY(boxes()[0].contains(QStringLiteral("Form10.PushButton1_Click at line 102")));
@@ -323,13 +327,13 @@ private slots:
     void emptyCompanyTable() {
         // No row to show: reported, the boxes stay empty and the period texts become empty.
         m_db->exec("DELETE FROM [My Company Information]");
-        strBeginDate = QStringLiteral("01/01/2021");
+        session.strBeginDate = QStringLiteral("01/01/2021");
         QString shownBegin = QStringLiteral("unset");
         whenModal<ReportDateRangeWindow>([&shownBegin](ReportDateRangeWindow* w) {
             shownBegin = w->beginDateBox()->text();
             QTest::mouseClick(w->previewButton(), Qt::LeftButton);
         });
-        ShowReport(2);
+        ShowReport(2, session);
         QVERIFY(!boxes().isEmpty());
         QVERIFY2(boxes()[0].contains(QStringLiteral("Form10.Form_Load at line")),
                  qPrintable(boxes()[0]));

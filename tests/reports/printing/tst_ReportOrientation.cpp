@@ -10,6 +10,7 @@
 #include "platform/PrinterDefaults.h"
 #include "reports/Printers.h"
 #include "shell/Globals.h"
+#include "shell/Session.h"
 #include "shell/WindowTable.h"
 
 #include <QDialog>
@@ -41,6 +42,7 @@ class tst_ReportOrientation : public QObject {
 
     PrivateCups m_cups;
     TempDatabase m_db{TempDatabase::Content::Nothing};
+    shell::Session m_session;
     std::vector<Shown> m_shown;
 
     // Starts from no lpoptions file, then gives the default printer these user options.
@@ -108,7 +110,7 @@ private slots:
         if (number == 2) // the Report Date Range window closed as soon as it is up
             whenModal<QDialog>([](QDialog* window) { window->close(); });
 
-        ShowReport(number);
+        ShowReport(number, m_session);
 
         QCOMPARE(m_shown.size(), size_t(1));
         QCOMPARE(m_shown[0].report, title);
@@ -150,7 +152,7 @@ private slots:
         }
         const QByteArray before = optionsBytes();
 
-        ShowReport(number);
+        ShowReport(number, m_session);
 
         QCOMPARE(m_shown.size(), size_t(1));
         QCOMPARE(m_shown[0].whileOpen, PrinterOrientation::Landscape);
@@ -164,7 +166,7 @@ private slots:
             [this](const ReportDefinition&, const ReportData&, QPageLayout::Orientation) {
                 QCOMPARE(m_cups.run("lpoptions", {"-o", "sides=two-sided-long-edge"}), 0);
             });
-        ShowReport(3);
+        ShowReport(3, m_session);
         QCOMPARE(platform::defaultPrinterOption("sides"), QStringLiteral("two-sided-long-edge"));
         // The user's own orientation is back as it was: "landscape", no orientation-requested.
         QCOMPARE(orientationDefault(), QString());
@@ -178,7 +180,7 @@ private slots:
         for (const auto& [media, code] : {std::pair{"media=A4", 9}, std::pair{"media=Letter", 1},
                                           std::pair{"media=Legal", 5}}) {
             freshOptions({QString::fromLatin1(media)});
-            ShowReport(3);
+            ShowReport(3, m_session);
             QCOMPARE(savedPrinterSettings().paperSize, code);
         }
     }
@@ -186,7 +188,7 @@ private slots:
     void unknownNumbersShowNothing() {
         QVERIFY(platform::setDefaultOrientation(PrinterOrientation::Landscape));
         for (int number : {4, 0, 7}) {
-            ShowReport(number);
+            ShowReport(number, m_session);
             QVERIFY(m_shown.empty());
             QCOMPARE(orientationDefault(), QStringLiteral("4"));
         }
@@ -197,8 +199,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!platform::hasDefaultPrinter(), 20000);
         QCOMPARE(platform::defaultOrientation(), PrinterOrientation::Unknown);
         QVERIFY(!platform::setDefaultOrientation(PrinterOrientation::Landscape));
-        ShowReport(3);
-        ShowReport(1);
+        ShowReport(3, m_session);
+        ShowReport(1, m_session);
         QCOMPARE(m_shown.size(), size_t(2));
         // Each report keeps its own orientation; nothing was written anywhere.
         QCOMPARE(m_shown[0].printer, QPageLayout::Landscape);
