@@ -27,7 +27,7 @@ namespace quarvel::reference {
 // (add, on the left) and PushButton1 (delete). Rows are edited in the grid's cells; new rows
 // come only from the add button.
 //
-// The recordset is a program-wide variable (`records`), which the window's Form_Load binds to
+// The recordset is a member of the session (`records`), which the window's Form_Load binds to
 // dc3. Closing the window with a grid edit not yet written asks whether to write it; a write
 // that fails keeps the window open.
 class LookupGridWindow : public shell::FormWindow {
