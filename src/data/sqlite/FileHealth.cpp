@@ -47,14 +47,6 @@ State& state() {
 
 // What SQLite's quick check finds in the file; empty when it is sound. A check that cannot
 // run (the file is busy, gone, or the program is ending) finds nothing.
-// The file as the system knows it (device and inode); empty when it is not there.
-QString identityOf(const QString& path) {
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return {};
-    return QStringLiteral("%1:%2").arg(quint64(info.st_dev)).arg(quint64(info.st_ino));
-}
-
 QString findDamage(const QString& absolutePath) {
     try {
         QUrl uri = QUrl::fromLocalFile(absolutePath);
@@ -104,6 +96,13 @@ void check(const QString& absolutePath, const QString& identity) {
 }
 
 } // namespace
+
+QString FileHealth::identityOf(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return QStringLiteral("%1:%2").arg(quint64(info.st_dev)).arg(quint64(info.st_ino));
+}
 
 QString FileHealth::damagedMessage(const QString& absolutePath, const QString& finding) {
     return Tr::tr("The database file '%1' is damaged (%2). Run quarvel-db check on it "

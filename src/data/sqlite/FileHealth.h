@@ -28,6 +28,9 @@ public:
     static void waitForChecks();
     // Forgets every file checked, so that the next opening checks again (benchmarks).
     static void forget();
+    // The file as the system knows it (device and inode): a file replaced under the same name
+    // is another file. Empty when it is not there.
+    static QString identityOf(const QString& path);
     // The message that names a damaged file and says what to do.
     static QString damagedMessage(const QString& absolutePath, const QString& finding);
 };

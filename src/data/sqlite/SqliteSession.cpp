@@ -81,14 +81,6 @@ QString fileFailure(const QString& path, const sqlite::Error& error) {
     }
 }
 
-// The file as the system knows it: a file replaced under the same name is another file.
-QString fileIdentity(const QString& path) {
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return QString();
-    return QStringLiteral("%1:%2").arg(quint64(info.st_dev)).arg(quint64(info.st_ino));
-}
-
 DatabaseError::Constraint constraintOf(const sqlite::Error& error) {
     const int extendedCode = error.extendedCode();
     switch (extendedCode) {
@@ -214,7 +206,7 @@ std::unique_ptr<SqliteSession> SqliteSession::openFile(const QString& path, bool
                                                        bool immutable) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const QString key = QStringLiteral("%1|%2|%3|%4")
-                            .arg(absolute, fileIdentity(absolute))
+                            .arg(absolute, FileHealth::identityOf(absolute))
                             .arg(readOnly)
                             .arg(immutable);
     // A handle kept from an earlier session on this very file was checked when it was opened.
