@@ -28,14 +28,16 @@ bool isWritable(const QFileInfo& info) {
     return info.isWritable() && (info.permissions() & writeBits);
 }
 
+// The largest file whose damage check runs beside the program when the file keeps the
+// rollback journal, where the check's reading keeps other programs' writes waiting: about two
+// seconds of reading on a common computer.
+constexpr qint64 largestFileCheckedWithRollbackJournal = 256LL * 1024 * 1024;
+
 // Refuses, from what stat() and access() tell, a file that cannot be a database: one that
 // cannot be read, or is empty. The file is never opened here: closing any descriptor of it
 // would drop every lock this process's connections hold on it, and another program would
 // then take them for gone and remove the journal under them. What is no SQLite file at all is
 // left to the engine to say (SQLITE_NOTADB, see fileFailure).
-// About two seconds of reading on a common computer.
-constexpr qint64 largestFileCheckedWithRollbackJournal = 256LL * 1024 * 1024;
-
 void requireDatabaseFile(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
@@ -237,9 +239,8 @@ std::unique_ptr<SqliteSession> SqliteSession::openFile(const QString& path, bool
                                        "Quarvel tables in it: it is not a Quarvel "
                                        "database.")
                                     .arg(path));
-        // The whole file is checked for damage once, beside the program's work. With the
-        // rollback journal the check's reading keeps other programs' writes waiting, so a
-        // file too large to be read in a few seconds is left to quarvel-db check.
+        // The whole file is checked for damage once, beside the program's work; a file too
+        // large for that with the rollback journal is left to quarvel-db check.
         if (database.scalar(QStringLiteral("PRAGMA journal_mode")).toString() ==
                 QLatin1String("wal") ||
             QFileInfo(absolute).size() <= largestFileCheckedWithRollbackJournal)
