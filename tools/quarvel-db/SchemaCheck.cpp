@@ -9,6 +9,7 @@
 
 #include <QFileInfo>
 #include <QSet>
+#include <cmath>
 #include <sqlite3.h>
 
 namespace quarvel::dbtool {
@@ -137,21 +138,34 @@ void checkContents(const sqlite::Database& target, const QList<SchemaObject>& pr
         problems.append(QStringLiteral("%1 row %2 refers to a %3 row that does not exist")
                             .arg(keys.text(0), keys.text(1), keys.text(2)));
     // Numbers that are not finite (written by another program: the program refuses them)
-    // make every sum and average over them infinite.
+    // make every sum and average over them infinite. One reading of each table finds them.
     for (const SchemaObject& table : present) {
         if (table.type != QLatin1String("table"))
             continue;
-        for (const QString& column : target.columnNames(table.name)) {
-            sqlite::Statement rows = target.prepare(
-                QStringLiteral("SELECT rowid, %1 FROM %2 WHERE typeof(%1) = 'real' AND abs(%1) "
-                               "> 1.7976931348623157e308")
-                    .arg(quoted(column), quoted(table.name)));
-            while (rows.step())
+        const QStringList columns = target.columnNames(table.name);
+        if (columns.isEmpty())
+            continue;
+        QStringList infinite;
+        QStringList quotedColumns;
+        for (const QString& column : columns) {
+            infinite << QStringLiteral("(typeof(%1) = 'real' AND abs(%1) > 1.7976931348623157e308)")
+                            .arg(quoted(column));
+            quotedColumns << quoted(column);
+        }
+        sqlite::Statement rows =
+            target.prepare(QStringLiteral("SELECT rowid, %1 FROM %2 WHERE %3")
+                               .arg(quotedColumns.join(u','), quoted(table.name),
+                                    infinite.join(QStringLiteral(" OR "))));
+        while (rows.step()) {
+            for (int i = 0; i < columns.size(); ++i) {
+                if (rows.columnType(i + 1) != SQLITE_FLOAT || std::isfinite(rows.real(i + 1)))
+                    continue;
                 problems.append(QStringLiteral("%1 row %2: %3 holds %4, which is no finite "
                                                "number")
-                                    .arg(table.name, rows.text(0), column,
-                                         rows.real(1) > 0 ? QStringLiteral("+infinity")
-                                                          : QStringLiteral("-infinity")));
+                                    .arg(table.name, rows.text(0), columns[i],
+                                         rows.real(i + 1) > 0 ? QStringLiteral("+infinity")
+                                                              : QStringLiteral("-infinity")));
+            }
         }
     }
 }
