@@ -135,8 +135,7 @@ void OrderLines::SetCalls(bool /*blnStart*/) {
         return;
     // Re-reading drops what the line recordset holds: a line's edits are written first, and
     // a user who keeps editing after another user's change keeps the lines as they are.
-    if (m_lines && m_lines->isOpen() && m_lines->EditMode() != Recordset::adEditNone &&
-        controls::updateAskingOnConflict(m_form, *m_lines) == controls::SaveOutcome::KeptTyping)
+    if (m_lines && !controls::settleBeforeLeaving(m_form, *m_lines))
         return;
     // The grid follows its bar to the new recordset and rebuilds its columns from it.
     shell::reopenRecordset(m_lines, linesSource() + id.toString(),
@@ -155,10 +154,7 @@ bool OrderLines::settlePendingRow() {
     if (!m_grid->finishEdit())
         return false;
     Recordset* lines = m_dc1->recordset();
-    if (lines && lines->isOpen() && lines->EditMode() != Recordset::adEditNone)
-        return controls::updateAskingOnConflict(m_form, *lines) !=
-               controls::SaveOutcome::KeptTyping;
-    return true;
+    return !lines || controls::settleBeforeLeaving(m_form, *lines);
 }
 
 void OrderLines::showLine(const QVariant& transactionId, int row) {
@@ -252,9 +248,8 @@ void OrderLines::DataGrid1_OnAddNew() {
 }
 
 void OrderLines::DataGrid1_BeforeColEdit(int /*column*/) {
-    Recordset* lines = m_dc1->recordset();
-    if (lines && lines->isOpen() && lines->EditMode() != Recordset::adEditNone)
-        controls::updateAskingOnConflict(m_form, *lines);
+    if (Recordset* lines = m_dc1->recordset())
+        controls::settleBeforeLeaving(m_form, *lines);
 }
 
 void OrderLines::dcbProductID_Change() {

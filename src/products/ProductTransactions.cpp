@@ -160,8 +160,7 @@ bool ProductTransactions::settlePendingRow() {
         return true;
     if (platform::msgBox(m_form, ProductEditor::closingQuestion(), platform::msgstyle::yesNo,
                          tr("Question")) == QMessageBox::Yes)
-        return controls::updateAskingOnConflict(m_form, *transactions) !=
-               controls::SaveOutcome::KeptTyping;
+        return controls::settleBeforeLeaving(m_form, *transactions);
     transactions->CancelUpdate();
     return true;
 }
@@ -250,8 +249,8 @@ void ProductTransactions::DataGrid1_OnAddNew() {
 void ProductTransactions::DataGrid1_BeforeColEdit(int /*column*/) {
     if (m_highlight)
         m_highlight(-1);
-    if (m_session.rsTransactions && m_session.rsTransactions->EditMode() != Recordset::adEditNone)
-        controls::updateAskingOnConflict(m_form, *m_session.rsTransactions);
+    if (m_session.rsTransactions)
+        controls::settleBeforeLeaving(m_form, *m_session.rsTransactions);
     SetSum();
 }
 
