@@ -249,8 +249,7 @@ bool DataGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event
     if (index.isValid() && currentIndex().isValid() && index.row() != currentIndex().row())
         return false;
     // A list column's cell is chosen with the grid's list.
-    if (index.isValid() && m_model->columnList(index.column()) &&
-        (m_model->flags(index) & Qt::ItemIsEditable) &&
+    if (isListCell(index) &&
         (trigger & (DoubleClicked | SelectedClicked | EditKeyPressed | AnyKeyPressed)) &&
         state() != EditingState) {
         openList(index);
@@ -259,6 +258,11 @@ bool DataGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event
         return true;
     }
     return QTableView::edit(index, trigger, event);
+}
+
+bool DataGrid::isListCell(const QModelIndex& index) const {
+    return index.isValid() && m_model->columnList(index.column()) &&
+           (m_model->flags(index) & Qt::ItemIsEditable);
 }
 
 void DataGrid::openList(const QModelIndex& index) {
@@ -302,8 +306,7 @@ void DataGrid::keyPressEvent(QKeyEvent* event) {
     const QModelIndex current = currentIndex();
     const bool opens = event->key() == Qt::Key_F4 ||
                        (event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier));
-    if (opens && current.isValid() && m_model->columnList(current.column()) &&
-        (m_model->flags(current) & Qt::ItemIsEditable)) {
+    if (opens && isListCell(current)) {
         openList(current);
         if (m_list && m_list->isVisible())
             m_list->showPopup();

@@ -99,6 +99,8 @@ private:
     void keepCurrentVisible();
     // Passes the focus on to the next (previous) control of the window.
     void leave(bool forward);
+    // A cell of a list column that may be changed: it is chosen with the grid's list.
+    bool isListCell(const QModelIndex& index) const;
     // Lays the grid's list over a list column's cell and gives it the focus.
     void openList(const QModelIndex& index);
     void listChoiceMade(const QVariant& value);

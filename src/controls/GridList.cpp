@@ -124,8 +124,7 @@ void GridList::focusOutEvent(QFocusEvent* event) {
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (isVisible() && !hasFocus() && !view()->isVisible() &&
-                !view()->window()->isVisible())
+            if (isVisible() && !hasFocus() && !view()->window()->isVisible())
                 dismiss();
         },
         Qt::QueuedConnection);

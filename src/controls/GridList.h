@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QComboBox>
-#include <QLabel>
 #include <QRect>
 #include <QVariant>
+
+class QLabel;
 
 namespace quarvel {
 class Recordset;
