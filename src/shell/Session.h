@@ -36,7 +36,7 @@ public:
     QString strBeginDate;
     QString strEndDate;
 
-    // Releases the recordsets, the grid's first (the Products window calls it when it goes).
+    // Releases the recordsets (the Products window calls it when it goes).
     void releaseRecordsets();
 };
 

@@ -7,6 +7,8 @@ class QWidget;
 
 namespace quarvel::shell {
 
+class Session;
+
 // The program's windows that other windows open, by designer name.
 enum class WindowId {
     Form2,  // Product Categories
@@ -55,7 +57,7 @@ public:
         };
     }
     // The same for a window that works with the main window's session.
-    template <typename Window, typename Session> static Opener modal(Session& session) {
+    template <typename Window> static Opener modal(Session& session) {
         return [&session](QWidget* parent) {
             Window window(session, QString(), parent);
             window.Form_Load();
