@@ -33,6 +33,12 @@ QString systemMessage() {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
+// Every build file of path is named <path>.building-<host>-<pid>-<hex>: the computer and the
+// process that build it, so that a build left by a killed run can be told from one going on.
+QString buildingPrefix(const QString& path) {
+    return path + QStringLiteral(".building-") + QSysInfo::machineHostName() + u'-';
+}
+
 QString existsMessage(const QString& path) {
     return QStringLiteral("%1 already exists; give --force to replace it").arg(path);
 }
@@ -67,32 +73,27 @@ void DatabaseFile::requireNotInUse(const QString& path) {
 QString DatabaseFile::buildingName(const QString& path) {
     QString name;
     do {
-        name = QStringLiteral("%1%2-%3-%4")
-                   .arg(buildingPrefix(path), QSysInfo::machineHostName())
+        name = QStringLiteral("%1%2-%3")
+                   .arg(buildingPrefix(path))
                    .arg(::getpid())
                    .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
     } while (QFileInfo::exists(name));
     return name;
 }
 
-QString DatabaseFile::buildingPrefix(const QString& path) {
-    return path + QStringLiteral(".building-");
-}
-
 QStringList DatabaseFile::removeStaleBuilds(const QString& path) {
-    const QFileInfo target(path);
-    const QString prefix = target.fileName() + QStringLiteral(".building-");
-    const QString host = QSysInfo::machineHostName() + u'-';
+    // Only a build of this computer can be known to be over.
+    const QFileInfo prefix(buildingPrefix(path));
     QStringList removed;
     for (const QFileInfo& file :
-         QDir(target.absolutePath()).entryInfoList({prefix + u'*'}, QDir::Files | QDir::Hidden)) {
-        // <prefix><host>-<pid>-<hex>: only a build of this computer can be known to be over.
-        const QString owner = file.fileName().mid(prefix.size());
-        if (!owner.startsWith(host) || owner.endsWith(QLatin1String("-wal")) ||
-            owner.endsWith(QLatin1String("-shm")) || owner.endsWith(QLatin1String("-journal")))
+         QDir(prefix.absolutePath())
+             .entryInfoList({prefix.fileName() + u'*'}, QDir::Files | QDir::Hidden)) {
+        const QString owner = file.fileName().mid(prefix.fileName().size());
+        if (owner.endsWith(QLatin1String("-wal")) || owner.endsWith(QLatin1String("-shm")) ||
+            owner.endsWith(QLatin1String("-journal")))
             continue;
         bool ok = false;
-        const qint64 pid = owner.mid(host.size()).section(u'-', 0, 0).toLongLong(&ok);
+        const qint64 pid = owner.section(u'-', 0, 0).toLongLong(&ok);
         if (!ok || pid <= 0 || pid == ::getpid())
             continue;
         // A process that is gone cannot finish its build; one that may still run is left alone.

@@ -21,7 +21,6 @@ public:
     // computer and this process, so that a build left by a killed run can be told from one
     // still running.
     static QString buildingName(const QString& path);
-    static QString buildingPrefix(const QString& path);
     // Deletes the files that runs on this computer began building for path and left behind
     // when they were killed (their process is gone); returns their names.
     static QStringList removeStaleBuilds(const QString& path);
