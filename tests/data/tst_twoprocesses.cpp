@@ -2,6 +2,7 @@
 // second process (quarvel-test-saver) saves through the data layer while this one opens,
 // reads and closes the file again and again, as quarvel-db check, sqlite3 or a second copy of
 // the program would.
+#include "SaverProcess.h"
 #include "TempDatabase.h"
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
@@ -18,32 +19,6 @@
 using namespace quarvel;
 
 namespace {
-
-// The next line the saver printed, without its line end; empty when it printed none in time.
-QString replyOf(QProcess& saver) {
-    while (!saver.canReadLine()) {
-        if (!saver.waitForReadyRead(30000))
-            return {};
-    }
-    return QString::fromUtf8(saver.readLine()).trimmed();
-}
-
-// A saver that is killed when the test leaves it, also after a failed check.
-struct SaverEnd {
-    void operator()(QProcess* saver) const {
-        saver->kill();
-        saver->waitForFinished();
-        delete saver;
-    }
-};
-using Saver = std::unique_ptr<QProcess, SaverEnd>;
-
-Saver startSaver(const QString& path, const QStringList& options = {}) {
-    Saver saver(new QProcess);
-    saver->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    saver->start(QStringLiteral(QUARVEL_TEST_SAVER), QStringList{path} + options);
-    return saver;
-}
 
 // One look at the file as another program takes it: open, read, close.
 QVariant readOnce(const QString& path, const QString& sql, const QVariant& value = {}) {

@@ -2,12 +2,12 @@
 // Company windows share, driven as a user: browsing, the heading rule, save, add, delete, the
 // closing question, and failures that must neither lose an edit nor claim a write.
 
+#include "SaverProcess.h"
 #include "WindowDriver.h"
 #include "reference/SuppliersWindow.h"
 #include "shell/HoverFeedback.h"
 
 #include <QPlainTextEdit>
-#include <QProcess>
 
 using driver::trapLocation;
 using quarvel::shell::HoverFeedback;
@@ -37,15 +37,11 @@ private slots:
     // each of the three answers does what it says, and nothing typed goes without one.
     void anotherProgramsChangeLeavesTheChoiceToTheUser() {
         Fixture f(suppliers);
-        QProcess other;
-        other.start(QStringLiteral(QUARVEL_TEST_SAVER), {f.db.path()});
-        QVERIFY(other.waitForReadyRead(30000));
-        QCOMPARE(other.readLine().trimmed(), QByteArray("ready"));
+        const Saver other = startSaver(f.db.path());
+        QCOMPARE(replyOf(*other), QString("ready"));
         auto otherSaves = [&] {
-            other.write("update\n");
-            while (!other.canReadLine())
-                QVERIFY(other.waitForReadyRead(30000));
-            QVERIFY(other.readLine().startsWith("updated City-"));
+            other->write("update\n");
+            QVERIFY(replyOf(*other).startsWith("updated City-"));
         };
         auto* city = f.window->box(5);
 
@@ -76,8 +72,8 @@ private slots:
                  qPrintable(f.boxes[1].text));
         QCOMPARE(f.boxes[2].text, QStringLiteral("Acme\n   saved."));
         QCOMPARE(stored(f, "City"), QStringLiteral("Nice"));
-        other.closeWriteChannel();
-        QVERIFY(other.waitForFinished(30000));
+        other->closeWriteChannel();
+        QVERIFY(other->waitForFinished(30000));
     }
 
     void browsingTabOrderAndPointer() {
