@@ -3,24 +3,21 @@
 #include "controls/DataControl.h"
 #include "controls/DataGrid.h"
 #include "controls/RecordsetModel.h"
-#include "controls/SaveConflict.h"
 #include "controls/ValueFormat.h"
 #include "data/ConnectionString.h"
 #include "data/DatabaseError.h"
 #include "data/FieldValue.h"
 #include "data/Recordset.h"
 #include "data/SharedConnection.h"
-#include "platform/MessageBox.h"
 #include "platform/UpdateFreeze.h"
 #include "shell/FormBuilder.h"
+#include "shell/GridEditor.h"
 #include "shell/Globals.h"
-#include "shell/ReopenRecordset.h"
 #include "shell/Trap.h"
 #include "shell/WindowTable.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <optional>
 
 namespace quarvel::orders {
 
@@ -67,21 +64,39 @@ OrderLines::OrderLines(QWidget* form, QWidget* frame, const std::shared_ptr<Reco
         return button(frame, name, caption, 60 + column * (buttonWidth + 120), 3450, buttonWidth,
                       buttonHeight);
     };
-    m_add = makeButton(QStringLiteral("PushButton2"), tr("Add New Transaction"), 0);
-    m_save = makeButton(QStringLiteral("PushButton8"), tr("Save Transaction"), 1);
-    m_delete = makeButton(QStringLiteral("PushButton1"), tr("Delete Current Transaction"), 2);
+    QPushButton* add = makeButton(QStringLiteral("PushButton2"), tr("Add New Transaction"), 0);
+    QPushButton* save = makeButton(QStringLiteral("PushButton8"), tr("Save Transaction"), 1);
+    QPushButton* remove =
+        makeButton(QStringLiteral("PushButton1"), tr("Delete Current Transaction"), 2);
 
-    connect(m_add, &QPushButton::clicked, this,
-            shell::guarded(m_form, [this] { PushButton2_Click(); }));
-    connect(m_save, &QPushButton::clicked, this,
-            shell::guarded(m_form, [this] { PushButton8_Click(); }));
-    connect(m_delete, &QPushButton::clicked, this,
-            shell::guarded(m_form, [this] { PushButton1_Click(); }));
-    connect(m_grid, &controls::DataGrid::newRowBegun, this,
-            [this] { shell::catchAndReport(m_form, [this] { DataGrid1_OnAddNew(); }); });
-    connect(m_grid, &controls::DataGrid::cellEditBegun, this, [this](int column) {
-        shell::catchAndReport(m_form, [this, column] { DataGrid1_BeforeColEdit(column); });
-    });
+    const auto orderId = [this] { return currentOrderId(); };
+    shell::GridEditor::Declaration declaration;
+    declaration.object = formName;
+    declaration.source = linesSource();
+    declaration.parentKey = orderId;
+    // An added line is dated with the order's date as the window shows it.
+    declaration.addedRow = {{QStringLiteral("TransactionDate"),
+                             [this] {
+                                 const QString orderDate = m_orderDate->text().trimmed();
+                                 if (orderDate.isEmpty())
+                                     throw DatabaseError(
+                                         tr("The order has no Order Date: the line is added "
+                                            "without a date."));
+                                 return QVariant(orderDate);
+                             }},
+                            {QStringLiteral("PurchaseOrderID"), orderId}};
+    declaration.gridRow = {{QStringLiteral("PurchaseOrderID"), orderId},
+                           {QStringLiteral("TransactionDate"), [] { return QVariant(today()); }}};
+    declaration.layoutColumns = [this] { layoutColumns(); };
+    declaration.reReadAfterSave = true;
+    declaration.savedSuffix = [this] {
+        const QVariant order = recordsetOf(m_dc1->recordset())
+                                   .Fields(QStringLiteral("PurchaseOrderID"));
+        return order.isNull() ? QString() : QStringLiteral(" - ") + order.toString();
+    };
+    m_rows = new shell::GridEditor(m_form, m_grid, m_dc1, m_lines, std::move(declaration));
+    m_rows->setButtons(add, save, remove);
+
     connect(m_grid, &controls::DataGrid::listChosen, this, [this](int column) {
         if (column == m_grid->columnOf(productColumn))
             shell::catchAndReport(m_form, [this] { dcbProductID_Change(); });
@@ -97,13 +112,6 @@ QVariant OrderLines::currentOrderId() const {
     if (orders.isBOF() || orders.isEOF() || orders.AbsolutePosition() < 0)
         return {};
     return orders.Fields(QStringLiteral("PurchaseOrderID"));
-}
-
-QString OrderLines::lineDate() const {
-    return lineRecordset()
-        .Fields(QStringLiteral("TransactionDate"))
-        .toDate()
-        .toString(QStringLiteral("MM/dd/yyyy"));
 }
 
 void OrderLines::layoutColumns() {
@@ -130,126 +138,15 @@ void OrderLines::layoutColumns() {
 }
 
 void OrderLines::SetCalls(bool /*blnStart*/) {
-    const QVariant id = currentOrderId();
-    if (id.isNull())
-        return;
-    // Re-reading drops what the line recordset holds: a line's edits are written first, and
-    // a user who keeps editing after another user's change keeps the lines as they are.
-    if (m_lines && !controls::settleBeforeLeaving(m_form, *m_lines))
-        return;
-    // The grid follows its bar to the new recordset and rebuilds its columns from it.
-    shell::reopenRecordset(m_lines, linesSource() + id.toString(),
-                           [this] { m_dc1->setRecordset(m_lines.get()); });
-    layoutColumns();
+    m_rows->reload();
 }
 
 bool OrderLines::SaveTransactions() {
-    Recordset& lines = lineRecordset();
-    if (lines.EditMode() == Recordset::adEditNone)
-        return true;
-    return controls::updateAskingOnConflict(m_form, lines) == controls::SaveOutcome::Written;
+    return m_rows->save();
 }
 
 bool OrderLines::settlePendingRow() {
-    if (!m_grid->finishEdit())
-        return false;
-    Recordset* lines = m_dc1->recordset();
-    return !lines || controls::settleBeforeLeaving(m_form, *lines);
-}
-
-void OrderLines::showLine(const QVariant& transactionId, int row) {
-    Recordset& lines = lineRecordset();
-    const int idColumn = lines.fieldIndex(QStringLiteral("TransactionID"));
-    for (int i = 0; i < lines.RecordCount(); ++i) {
-        if (!transactionId.isNull() && FieldValue::same(lines.value(i, idColumn), transactionId)) {
-            row = i;
-            break;
-        }
-    }
-    if (row >= 0 && row < lines.RecordCount())
-        lines.MoveTo(row);
-}
-
-void OrderLines::PushButton2_Click() {
-    shell::Trap trap(formName, QStringLiteral("PushButton2_Click"), 100, m_form);
-    trap(102, [&] { lineRecordset().AddNew(); });
-    trap(104, [&] {
-        // The line is dated with the order's date as the window shows it.
-        const QString orderDate = m_orderDate->text().trimmed();
-        if (orderDate.isEmpty())
-            throw DatabaseError(tr("The order has no Order Date: the line is added without "
-                                   "a date."));
-        lineRecordset().setField(QStringLiteral("TransactionDate"), orderDate);
-    });
-    trap(106,
-         [&] { lineRecordset().setField(QStringLiteral("PurchaseOrderID"), currentOrderId()); });
-    trap(108, [&] { lineRecordset().Update(); });
-}
-
-void OrderLines::PushButton8_Click() {
-    shell::Trap trap(formName, QStringLiteral("PushButton8_Click"), 100, m_form);
-    QString suffix;
-    trap(102, [&] {
-        const QVariant order = lineRecordset().Fields(QStringLiteral("PurchaseOrderID"));
-        if (!order.isNull())
-            suffix = QStringLiteral(" - ") + order.toString();
-    });
-    // Drawing stays suspended from the first suspension to the end, message box aside.
-    std::optional<platform::UpdateFreeze> first;
-    std::optional<platform::UpdateFreeze> second;
-    trap(104, [&] { first.emplace(m_form); });
-    bool kept = true; // false when the user took another user's stored values instead
-    const bool written = trap(106, [&] { kept = SaveTransactions(); });
-    // The note reports the write: it is shown only when the line was written.
-    if (written && kept) {
-        trap(108, [&] {
-            platform::msgBox(m_form, lineDate() + suffix + tr("\r\n  saved."),
-                             platform::msgstyle::okOnly);
-        });
-    }
-    // A line the first save could not write is neither tried again nor re-read: one failure,
-    // one report, and the typed values stay in the grid.
-    if (written) {
-        trap(110, [&] { second.emplace(m_form); });
-        trap(112, [&] { SaveTransactions(); });
-        QVariant id;
-        int row = -1;
-        trap(114, [&] {
-            id = lineRecordset().Fields(QStringLiteral("TransactionID"));
-            row = lineRecordset().AbsolutePosition();
-        });
-        trap(116, [&] { SetCalls(false); });
-        trap(118, [&] { showLine(id, row); });
-    }
-    trap(120, [&] { m_grid->setFocus(Qt::OtherFocusReason); });
-    trap(122, [&] {
-        second.reset();
-        first.reset();
-    });
-}
-
-void OrderLines::PushButton1_Click() {
-    shell::Trap trap(formName, QStringLiteral("PushButton1_Click"), 100, m_form);
-    QMessageBox::StandardButton answer = QMessageBox::No;
-    trap(102, [&] {
-        answer = platform::msgBox(
-            m_form,
-            tr("Do you really want to delete this transaction record ?\r\nFor: ") + lineDate(),
-            platform::msgstyle::yesNoDefaultNo, tr("Question"));
-    });
-    if (answer == QMessageBox::Yes)
-        trap(104, [&] { lineRecordset().Delete(); });
-}
-
-void OrderLines::DataGrid1_OnAddNew() {
-    Recordset& lines = lineRecordset();
-    lines.setField(QStringLiteral("PurchaseOrderID"), currentOrderId());
-    lines.setField(QStringLiteral("TransactionDate"), today());
-}
-
-void OrderLines::DataGrid1_BeforeColEdit(int /*column*/) {
-    if (Recordset* lines = m_dc1->recordset())
-        controls::settleBeforeLeaving(m_form, *lines);
+    return m_rows->settlePendingRow();
 }
 
 void OrderLines::dcbProductID_Change() {
@@ -274,7 +171,7 @@ void OrderLines::dcbProductID_Change() {
     const QVariant id = lineRecordset().Fields(QStringLiteral("TransactionID"));
     const int row = lineRecordset().AbsolutePosition();
     SetCalls(false);
-    showLine(id, row);
+    m_rows->showRow(id, row);
     m_grid->setCurrentColumn(m_grid->columnOf(productColumn));
     m_grid->setFocus(Qt::OtherFocusReason);
 }

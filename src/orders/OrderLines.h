@@ -6,7 +6,6 @@
 #include <memory>
 
 class QLineEdit;
-class QPushButton;
 class QWidget;
 
 namespace quarvel::controls {
@@ -16,6 +15,10 @@ class DataGrid;
 
 namespace quarvel {
 class Recordset;
+}
+
+namespace quarvel::shell {
+class GridEditor;
 }
 
 namespace quarvel::orders {
@@ -49,15 +52,7 @@ public:
     // when the grid refused the text (it has said so). Throws when the write fails.
     bool settlePendingRow();
 
-    // The buttons' handlers (trapped).
-    void PushButton2_Click(); // "Add New Transaction"
-    void PushButton8_Click(); // "Save Transaction"
-    void PushButton1_Click(); // "Delete Current Transaction"
-
-    // The grid's notifications (untrapped).
-    void DataGrid1_OnAddNew();
-    void DataGrid1_BeforeColEdit(int column);
-    // A product was chosen in the Product column's list for the current line.
+    // A product was chosen in the Product column's list for the current line (untrapped).
     void dcbProductID_Change();
 
     // Lays the grid's columns out and gives the Product column its list (after each binding).
@@ -68,16 +63,12 @@ public:
     controls::DataControl* dc7() const { return m_dc7; }
     std::shared_ptr<Recordset>& lines() { return m_lines; }
     std::shared_ptr<Recordset>& productList() { return m_products; }
+    shell::GridEditor* rows() const { return m_rows; }
 
 private:
     Recordset& lineRecordset() const;
     // The identifier of the order on show (Null without a current order).
     QVariant currentOrderId() const;
-    // The current line's date as messages show it, "MM/dd/yyyy".
-    QString lineDate() const;
-    // Makes the line with `transactionId` current again after a re-read (the same row number
-    // when it is gone).
-    void showLine(const QVariant& transactionId, int row);
 
     QWidget* m_form;
     const std::shared_ptr<Recordset>& m_orders;
@@ -87,9 +78,7 @@ private:
     controls::DataGrid* m_grid = nullptr;
     controls::DataControl* m_dc1 = nullptr;
     controls::DataControl* m_dc7 = nullptr;
-    QPushButton* m_add = nullptr;
-    QPushButton* m_save = nullptr;
-    QPushButton* m_delete = nullptr;
+    shell::GridEditor* m_rows = nullptr;
 };
 
 } // namespace quarvel::orders

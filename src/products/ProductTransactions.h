@@ -4,7 +4,6 @@
 #include <QString>
 #include <functional>
 
-class QPushButton;
 class QWidget;
 
 namespace quarvel::controls {
@@ -13,8 +12,9 @@ class DataGrid;
 } // namespace quarvel::controls
 
 namespace quarvel::shell {
+class GridEditor;
 class Session;
-}
+} // namespace quarvel::shell
 
 namespace quarvel {
 
@@ -41,6 +41,7 @@ public:
     void setHighlightMenuPrompt(std::function<void(int)> fn) { m_highlight = std::move(fn); }
 
     // Public procedures of the window. They have no trap: failures reach the caller.
+    // Re-reads the grid for the current product, then the figures.
     void SetCalls(bool blnStart);
     void SetSum();
     // Writes a pending grid edit (asking on a conflict) and re-reads the figures. False when
@@ -54,27 +55,15 @@ public:
     // must not go on.
     bool settlePendingRow();
 
-    // The buttons' handlers (trapped).
-    void PushButton2_Click(); // "Add New Transaction"
-    void PushButton8_Click(); // "Save Transaction"
-    void PushButton1_Click(); // "Delete Current Transaction"
-
-    // The grid's notifications (untrapped).
-    void DataGrid1_OnAddNew();
-    void DataGrid1_BeforeColEdit(int column);
-
     controls::DataGrid* grid() const { return m_grid; }
     controls::DataControl* dc1() const { return m_dc1; }
     controls::DataControl* dc5() const { return m_dc5; }
+    shell::GridEditor* rows() const { return m_rows; }
 
 private:
     void layoutColumns();
-    // The recordset behind dc1; throws when there is none.
-    Recordset& gridRecordset() const;
     // " - " and the current transaction's description, or "" when it is Null.
     QString descriptionSuffix() const;
-    // The current transaction's date as the grid shows it.
-    QString transactionDate() const;
 
     ProductEditor* m_editor;
     QWidget* m_form;
@@ -83,9 +72,7 @@ private:
     controls::DataGrid* m_grid = nullptr;
     controls::DataControl* m_dc1 = nullptr;
     controls::DataControl* m_dc5 = nullptr;
-    QPushButton* m_add = nullptr;
-    QPushButton* m_save = nullptr;
-    QPushButton* m_delete = nullptr;
+    shell::GridEditor* m_rows = nullptr;
 };
 
 } // namespace quarvel

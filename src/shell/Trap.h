@@ -42,6 +42,17 @@ public:
         return false;
     }
 
+    // Runs the procedure's next statement, numbered two after the last one passed. A
+    // procedure whose statements depend on what the window declares numbers them in order,
+    // so that a step left out takes no number.
+    template <std::invocable F> bool next(F&& statement) noexcept {
+        return (*this)(m_where.line + 2, std::forward<F>(statement));
+    }
+
+    // Passes `count` statements that the procedure does not run this time, keeping the numbers
+    // of those after them.
+    void skip(int count = 1) { m_where.line += 2 * count; }
+
     // Passes a numbered statement that cannot fail.
     void at(int line) { m_where.line = line; }
 
