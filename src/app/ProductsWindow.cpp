@@ -19,6 +19,7 @@
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
 #include "shell/HoverFeedback.h"
+#include "shell/RecordEditor.h"
 #include "shell/Trap.h"
 #include "shell/WindowLook.h"
 #include "shell/WindowTable.h"
@@ -51,8 +52,7 @@ ProductsWindow::ProductsWindow(const QString& programFolder, QWidget* parent)
     m_menu = new TaskMenu(this);
     shell::form::place(m_menu, 6960, 120, 3840, 3540);
     m_editor = new ProductEditor(this, m_session);
-    m_transactions = new ProductTransactions(m_editor, m_session);
-    m_editor->setTransactions(m_transactions);
+    m_transactions = m_editor->transactions();
 
     auto highlight = [this](int index) {
         HighLightMenuPrompt(index);
@@ -66,13 +66,6 @@ ProductsWindow::ProductsWindow(const QString& programFolder, QWidget* parent)
                 HoverFeedback::hand(this);
                 HighLightMenuPrompt(index);
             }));
-
-    // Moving to another product re-reads the grid: its pending row is settled first.
-    m_editor->dc()->setWillMove([this] {
-        bool settled = false;
-        shell::catchAndReport(this, [&] { settled = m_transactions->settlePendingRow(); });
-        return settled;
-    });
 
     // A database file found damaged (see FileHealth) is told once, in a box of its own.
     FileHealth::setListener([window = QPointer<ProductsWindow>(this)](const QString& message) {
@@ -252,13 +245,7 @@ QString ProductsWindow::closingQuestion() {
 }
 
 bool ProductsWindow::queryUnload() {
-    // An open grid cell editor hands its text to the grid first.
-    m_transactions->grid()->finishEdit();
-    // The question names the product as it stands in the window, typing included.
-    QString name;
-    if (m_session.rsProducts && m_session.rsProducts->AbsolutePosition() >= 0)
-        name = m_session.rsProducts->Fields(QStringLiteral("ProductName")).toString();
-    return askToWriteEdits(tr("Product"), {&m_session.rsProducts, &m_session.rsTransactions}, name);
+    return m_editor->record()->queryUnload();
 }
 
 } // namespace quarvel

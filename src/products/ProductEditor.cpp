@@ -8,13 +8,13 @@
 #include "controls/SaveConflict.h"
 #include "controls/TabStrip.h"
 #include "data/Recordset.h"
-#include "platform/MessageBox.h"
 #include "products/ProductLayout.h"
 #include "products/ProductTransactions.h"
 #include "shell/FormBuilder.h"
 #include "shell/FormWindow.h"
 #include "shell/Globals.h"
 #include "shell/Session.h"
+#include "shell/RecordEditor.h"
 #include "shell/Trap.h"
 #include "shell/WindowTable.h"
 
@@ -48,7 +48,7 @@ constexpr qreal titlePointSize = 27.75;
 
 } // namespace
 
-ProductEditor::ProductEditor(QWidget* form, shell::Session& session)
+ProductEditor::ProductEditor(shell::FormWindow* form, shell::Session& session)
     : QObject(form), m_form(form), m_session(session) {
     m_title = label(form, QStringLiteral("ProductName"), QString(), 120, 60, 6600, 720);
     QFont titleFont(QStringLiteral("Arial"));
@@ -75,7 +75,47 @@ ProductEditor::ProductEditor(QWidget* form, shell::Session& session)
     m_notes->bind(m_dc, QStringLiteral("ProductDescription"));
     m_category->bind(m_dc, QStringLiteral("CategoryID"));
 
+    m_transactions = new ProductTransactions(this, session);
+    declareRecord();
     connectHandlers();
+}
+
+void ProductEditor::declareRecord() {
+    shell::RecordEditor::Declaration declaration;
+    declaration.object = formName;
+    declaration.recordKind = tr("Product");
+    declaration.idLabel = m_id;
+    declaration.keyField = QStringLiteral("ProductID");
+    declaration.rowRequired = true;
+    declaration.heading = m_title;
+    declaration.headingPointSize = titlePointSize;
+    declaration.headingText = [](const Recordset& products) {
+        return products.Fields(QStringLiteral("ProductName")).toString();
+    };
+    declaration.nameField = QStringLiteral("ProductName");
+    declaration.newName = tr("New Product");
+    declaration.deleteQuestion = tr("Do you really want to delete this Product ?");
+    // The question names the product as it stands in the window, typing included.
+    declaration.closingName = [this] {
+        const auto& products = m_session.rsProducts;
+        return products && products->AbsolutePosition() >= 0
+                   ? products->Fields(QStringLiteral("ProductName")).toString()
+                   : QString();
+    };
+    declaration.lines = m_transactions->rows();
+    // A new product shows its transactions page.
+    declaration.beforeAdd = [this] {
+        if (m_tabs->selectedIndex() == 1)
+            tbsOptions_Click();
+        else
+            m_tabs->setSelectedIndex(1);
+    };
+    declaration.focusAfterAdd = true;
+    m_record = new shell::RecordEditor(m_form, m_dc, m_session.rsProducts, std::move(declaration));
+    for (int index : {0, 4, 1, 3, 7})
+        m_record->addBox(index, m_boxes[std::size_t(index)]);
+    m_record->addBox(2, m_notes);
+    m_record->setButtons(m_add, m_delete, m_save);
 }
 
 void ProductEditor::buildPanel() {
@@ -91,7 +131,6 @@ void ProductEditor::buildPanel() {
                                  left, top + 45, 1680, labelHeight);
         auto* box = shell::form::box<BoundTextBox>(m_panel, QStringLiteral("Text1(%1)").arg(index),
                                                    caption_, left + 1680, top, width, boxHeight);
-        box->installEventFilter(this);
         m_boxes[std::size_t(index)] = box;
         return box;
     };
@@ -140,7 +179,6 @@ void ProductEditor::buildPages() {
     m_notes = control<controls::BoundTextArea>(notesFrame, QStringLiteral("Text1(2)"), 60, 60,
                                                10560, 3360);
     m_notes->setAccessibleName(tr("Product Notes"));
-    m_notes->installEventFilter(this);
 }
 
 void ProductEditor::buildButtons() {
@@ -156,85 +194,24 @@ void ProductEditor::buildButtons() {
 }
 
 void ProductEditor::connectHandlers() {
-    connect(m_add, &QPushButton::clicked, this,
-            shell::guarded(m_form, [this] { PushButton4_Click(); }));
-    connect(m_delete, &QPushButton::clicked, this,
-            shell::guarded(m_form, [this] { PushButton3_Click(); }));
-    connect(m_save, &QPushButton::clicked, this,
-            shell::guarded(m_form, [this] { PushButton7_Click(); }));
     connect(m_reports, &QPushButton::clicked, this,
             shell::guarded(m_form, [this] { PushButton6_Click(); }));
     connect(m_editLink, &controls::LinkLabel::activated, this,
             shell::guarded(m_form, [this] { Label2_Click(); }));
     connect(m_tabs, &controls::TabStrip::clicked, this,
-            [this] { shell::catchAndReport(m_form, [this] { tbsOptions_Click(); }); });
-    for (int index : {0, 1, 3, 4, 7}) {
-        connect(m_boxes[std::size_t(index)], &BoundTextBox::changed, this, [this, index] {
-            shell::catchAndReport(m_form, [this, index] { textChanged(index); });
-        });
-    }
+            shell::guarded(m_form, [this] { tbsOptions_Click(); }));
+}
+
+QWidget* ProductEditor::form() const {
+    return m_form;
 }
 
 BoundTextBox* ProductEditor::box(int index) const {
     return index >= 0 && index < int(m_boxes.size()) ? m_boxes[std::size_t(index)] : nullptr;
 }
 
-bool ProductEditor::hasCurrentProduct() const {
-    // Neither BOF nor EOF; a row just deleted is no current row either.
-    return m_session.rsProducts && !m_session.rsProducts->isEOF() &&
-           !m_session.rsProducts->isBOF() && m_session.rsProducts->AbsolutePosition() >= 0;
-}
-
-void ProductEditor::textChanged(int index) {
-    if ((index == 0 || index == 1) && hasCurrentProduct())
-        SetFullName();
-}
-
-void ProductEditor::gotFocus(int /*index*/) {
-    if (hasCurrentProduct())
-        SetFullName();
-}
-
-bool ProductEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        for (int index = 0; index < int(m_boxes.size()); ++index) {
-            if (m_boxes[std::size_t(index)] && watched == m_boxes[std::size_t(index)])
-                shell::catchAndReport(m_form, [this, index] { gotFocus(index); });
-        }
-        if (watched == m_notes)
-            shell::catchAndReport(m_form, [this] { gotFocus(2); });
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void ProductEditor::focusBox(int index) {
-    BoundTextBox* target = box(index);
-    if (!target)
-        return;
-    const bool willReceiveFocus =
-        !target->hasFocus() && m_form->isActiveWindow() && target->isVisible();
-    target->setFocus(Qt::OtherFocusReason);
-    if (!willReceiveFocus || !target->hasFocus())
-        gotFocus(index);
-}
-
 void ProductEditor::SetFullName() {
-    Recordset& products = recordsetOf(m_session.rsProducts);
-    const QVariant id = products.Fields(QStringLiteral("ProductID"));
-    // Compared with Null the test is neither true nor false: nothing is done.
-    if (id.isNull() || m_id->text() == id.toString())
-        return;
-    m_id->setText(id.toString());
-    showTitle(products.Fields(QStringLiteral("ProductName")).toString());
-    if (m_transactions)
-        m_transactions->SetCalls(false);
-}
-
-void ProductEditor::showTitle(const QString& name) {
-    m_title->setText(name);
-    m_title->setToolTip(name);
-    m_title->setAccessibleName(name);
-    fitText(m_title, titlePointSize);
+    m_record->SetFullName();
 }
 
 void ProductEditor::showAsFigure(BoundTextBox* box) {
@@ -273,67 +250,6 @@ void ProductEditor::tbsOptions_Click() {
 
 QString ProductEditor::closingQuestion() {
     return shell::FormWindow::closingQuestion(tr("Product"), tr("Quarvel"));
-}
-
-bool ProductEditor::settleTransactions(shell::Trap& trap, int line) {
-    bool settled = false;
-    trap(line, [&] { settled = !m_transactions || m_transactions->settlePendingRow(); });
-    return settled;
-}
-
-void ProductEditor::PushButton4_Click() {
-    shell::Trap trap(formName, QStringLiteral("PushButton4_Click"), 100, m_form);
-    if (!settleTransactions(trap, 102))
-        return;
-    trap(104, [&] {
-        if (m_tabs->selectedIndex() == 1)
-            tbsOptions_Click();
-        else
-            m_tabs->setSelectedIndex(1);
-    });
-    trap(106, [&] { recordsetOf(m_session.rsProducts).AddNew(); });
-    trap(108, [&] {
-        recordsetOf(m_session.rsProducts)
-            .setField(QStringLiteral("ProductName"), tr("New Product"));
-    });
-    trap(110, [&] { recordsetOf(m_session.rsProducts).Update(); });
-    trap(112, [&] {
-        if (m_transactions)
-            m_transactions->SetCalls(false);
-    });
-    trap(114, [&] { focusBox(0); });
-}
-
-void ProductEditor::PushButton3_Click() {
-    shell::Trap trap(formName, QStringLiteral("PushButton3_Click"), 100, m_form);
-    QMessageBox::StandardButton answer = QMessageBox::No;
-    trap(102, [&] {
-        answer = platform::msgBox(
-            m_form, tr("Do you really want to delete this Product ?\r\nFor: ") + m_title->text(),
-            platform::msgstyle::yesNoDefaultNo, tr("Question"));
-    });
-    if (answer != QMessageBox::Yes || !settleTransactions(trap, 104))
-        return;
-    trap(106, [&] { recordsetOf(m_session.rsProducts).Delete(); });
-    trap(108, [&] { recordsetOf(m_session.rsProducts).MoveFirst(); });
-}
-
-void ProductEditor::PushButton7_Click() {
-    shell::Trap trap(formName, QStringLiteral("PushButton7_Click"), 100, m_form);
-    // The note reports the write: it is shown only when the write succeeded. A row changed by
-    // another user meanwhile is written only if the user says so.
-    bool saved = false;
-    trap(102, [&] {
-        saved = controls::updateAskingOnConflict(m_form, recordsetOf(m_session.rsProducts)) ==
-                controls::SaveOutcome::Written;
-    });
-    trap(104, [&] { SetFullName(); });
-    if (saved) {
-        trap(106, [&] {
-            platform::msgBox(m_form, m_title->text() + tr("\r\n   saved."),
-                             platform::msgstyle::okOnly);
-        });
-    }
 }
 
 void ProductEditor::PushButton6_Click() {

@@ -20,8 +20,9 @@ class TabStrip;
 } // namespace quarvel::controls
 
 namespace quarvel::shell {
+class FormWindow;
+class RecordEditor;
 class Session;
-class Trap;
 } // namespace quarvel::shell
 
 namespace quarvel {
@@ -36,12 +37,12 @@ class ProductEditor : public QObject {
     Q_OBJECT
 
 public:
-    ProductEditor(QWidget* form, shell::Session& session);
+    // Builds the window's upper half, the transactions page under it, and their editors.
+    ProductEditor(shell::FormWindow* form, shell::Session& session);
 
     // The window's question about edits not yet written, asked before they would be lost.
     static QString closingQuestion();
 
-    void setTransactions(ProductTransactions* transactions) { m_transactions = transactions; }
     // HighLightMenuPrompt of the window's task menu.
     void setHighlightMenuPrompt(std::function<void(int)> fn) { m_highlight = std::move(fn); }
 
@@ -52,14 +53,14 @@ public:
     // Makes rsCategories the category combo's list (CategoryName shown, CategoryID stored).
     void bindCategoryList();
 
-    // The buttons' handlers (trapped) and the untrapped "Edit" link.
-    void PushButton4_Click(); // "Add New Product"
-    void PushButton3_Click(); // "Delete Current Product"
-    void PushButton7_Click(); // "Save Product"
-    void PushButton6_Click(); // "View Reports"
+    // "View Reports" (trapped) and the untrapped "Edit" link; the record's own buttons are
+    // the record editor's.
+    void PushButton6_Click();
     void Label2_Click();
 
-    QWidget* form() const { return m_form; }
+    QWidget* form() const;
+    ProductTransactions* transactions() const { return m_transactions; }
+    shell::RecordEditor* record() const { return m_record; }
     controls::DataControl* dc() const { return m_dc; }
     controls::DataControl* dc2() const { return m_dc2; }
     controls::DataCombo* categoryCombo() const { return m_category; }
@@ -76,25 +77,14 @@ private:
     void buildPages();
     void buildButtons();
     void connectHandlers();
-    // Text1_Change and Text1_GotFocus.
-    void textChanged(int index);
-    void gotFocus(int index);
-    // Puts the focus into a product box; its focus handling runs even when the box had the
-    // focus already or the window is not the active one.
-    void focusBox(int index);
-    bool hasCurrentProduct() const;
-    // The transactions' pending row settled as statement `line` of a trapped handler; false
-    // when the handler must stop there.
-    bool settleTransactions(shell::Trap& trap, int line);
-    // The title label shows `name` whole (smaller when it must), and names itself by it.
-    void showTitle(const QString& name);
+    // The record editor over rsProducts, with the transactions as its lines.
+    void declareRecord();
     static void showAsFigure(controls::BoundTextBox* box);
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-    QWidget* m_form;
+    shell::FormWindow* m_form;
     shell::Session& m_session;
     ProductTransactions* m_transactions = nullptr;
+    shell::RecordEditor* m_record = nullptr;
     std::function<void(int)> m_highlight;
 
     QLabel* m_title = nullptr;

@@ -140,7 +140,7 @@ void FormWindow::attachHoverByName(HoverFeedback::Action action,
 }
 
 bool FormWindow::askToWriteEdits(const QString& recordKind,
-                                 std::initializer_list<std::shared_ptr<Recordset>*> recordsets,
+                                 const QList<std::shared_ptr<Recordset>*>& recordsets,
                                  const QString& recordName) {
     QList<std::shared_ptr<Recordset>*> pending;
     for (std::shared_ptr<Recordset>* recordset : recordsets) {

@@ -3,6 +3,7 @@
 #include "shell/HoverFeedback.h"
 
 #include <QDialog>
+#include <QList>
 #include <QString>
 #include <functional>
 #include <initializer_list>
@@ -59,6 +60,15 @@ public:
     // The program's main window (the Products window), which ends the program when it closes.
     bool isMainWindow() const { return m_kind == Kind::Main; }
 
+    // The record editor's close: when one of the recordsets has an edit not yet written, asks
+    // closingQuestion(recordKind, recordName, or the window's caption when it is empty) (Yes
+    // the default). Yes writes each pending edit with Update, as numbered statements of the
+    // trap of Form_QueryUnload from line 102 on, and keeps the window open when a write
+    // failed; No drops them. True when the window may close.
+    bool askToWriteEdits(const QString& recordKind,
+                         const QList<std::shared_ptr<Recordset>*>& recordsets,
+                         const QString& recordName = {});
+
 protected:
     // Load steps, each one numbered statement of the caller's trap from `line` on; each
     // returns the next free line number.
@@ -84,15 +94,6 @@ protected:
     void attachHoverByName(HoverFeedback::Action action,
                            std::initializer_list<const char*> designerNames,
                            const std::function<void()>& clear = {});
-
-    // The record editor's close: when one of the recordsets has an edit not yet written, asks
-    // closingQuestion(recordKind, recordName, or the window's caption when it is empty) (Yes
-    // the default). Yes writes each pending edit with Update, as numbered statements of the
-    // trap of Form_QueryUnload from line 102 on, and keeps the window open when a write
-    // failed; No drops them. True when the window may close.
-    bool askToWriteEdits(const QString& recordKind,
-                         std::initializer_list<std::shared_ptr<Recordset>*> recordsets,
-                         const QString& recordName = {});
 
     // Form_QueryUnload; true lets the window close.
     virtual bool queryUnload() { return true; }
