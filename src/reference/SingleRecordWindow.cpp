@@ -3,14 +3,12 @@
 #include "controls/BoundTextArea.h"
 #include "controls/BoundTextBox.h"
 #include "controls/DataControl.h"
-#include "controls/SaveConflict.h"
 #include "data/Recordset.h"
-#include "platform/MessageBox.h"
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
+#include "shell/RecordEditor.h"
 #include "shell/Trap.h"
 
-#include <QEvent>
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
@@ -80,7 +78,6 @@ SingleRecordWindow::SingleRecordWindow(const Layout& layout, const QString& prog
         headingFont.setBold(true);
         m_heading->setFont(headingFont);
         m_heading->setWordWrap(true);
-        showHeading(layout.heading);
     }
     buildFrame(frameTop(layout));
     buildButtons(buttonsTop(layout));
@@ -96,9 +93,36 @@ SingleRecordWindow::SingleRecordWindow(const Layout& layout, const QString& prog
         else if (auto* area = qobject_cast<controls::BoundTextArea*>(control))
             area->bind(m_dc, box.field);
     }
+    declareRecord();
 
     attachHoverFeedback();
     setReadingTabOrder();
+}
+
+void SingleRecordWindow::declareRecord() {
+    shell::RecordEditor::Declaration declaration;
+    declaration.object = objectName();
+    declaration.recordKind = m_layout.recordKind;
+    declaration.idLabel = m_id;
+    declaration.keyField = m_layout.keyField;
+    declaration.heading = m_heading;
+    if (m_layout.headingFollowsRow) {
+        declaration.headingText = [field = m_layout.nameField](const Recordset& rs) {
+            return rs.Fields(field).toString();
+        };
+    }
+    declaration.nameField = m_layout.nameField;
+    declaration.newName = m_layout.newName;
+    declaration.deleteQuestion = m_layout.deleteQuestion;
+    declaration.recordName = [this] { return recordName(); };
+    declaration.savedNote = [this] { return savedNote(); };
+    declaration.focusAfterAdd = true;
+    m_editor = new shell::RecordEditor(this, m_dc, m_recordset, std::move(declaration));
+    for (const Box& box : m_layout.boxes)
+        m_editor->addBox(box.index, m_boxes.value(box.index));
+    m_editor->setButtons(m_buttons.value(3), m_buttons.value(2), m_buttons.value(1));
+    if (m_heading)
+        m_editor->showHeading(m_layout.heading);
 }
 
 QList<SingleRecordWindow::Box> SingleRecordWindow::addressBoxes() {
@@ -143,19 +167,12 @@ void SingleRecordWindow::buildFrame(int top) {
         const QString name = QStringLiteral("Text1(%1)").arg(box.index);
         QWidget* control = nullptr;
         if (box.lines > 1) {
-            auto* area = form::box<controls::BoundTextArea>(m_frame, name, caption, boxLeft, y,
-                                                            boxWidth, height);
-            connect(area, &controls::BoundTextArea::changed, this,
-                    shell::guarded(this, [this, index = box.index] { Text1_Change(index); }));
-            control = area;
+            control = form::box<controls::BoundTextArea>(m_frame, name, caption, boxLeft, y,
+                                                         boxWidth, height);
         } else {
-            auto* line = form::box<controls::BoundTextBox>(m_frame, name, caption, boxLeft, y,
-                                                           boxWidth, height);
-            connect(line, &controls::BoundTextBox::changed, this,
-                    shell::guarded(this, [this, index = box.index] { Text1_Change(index); }));
-            control = line;
+            control = form::box<controls::BoundTextBox>(m_frame, name, caption, boxLeft, y,
+                                                        boxWidth, height);
         }
-        control->installEventFilter(this);
         m_boxes.insert(box.index, control);
         y += height + rowGap;
     }
@@ -181,15 +198,6 @@ void SingleRecordWindow::buildButtons(int top) {
         m_buttons.insert(number, button);
         left += width + margin;
     }
-    if (QPushButton* save = m_buttons.value(1))
-        connect(save, &QPushButton::clicked, this,
-                shell::guarded(this, [this] { PushButton1_Click(); }));
-    if (QPushButton* remove = m_buttons.value(2))
-        connect(remove, &QPushButton::clicked, this,
-                shell::guarded(this, [this] { PushButton2_Click(); }));
-    if (QPushButton* add = m_buttons.value(3))
-        connect(add, &QPushButton::clicked, this,
-                shell::guarded(this, [this] { PushButton3_Click(); }));
 }
 
 void SingleRecordWindow::attachHoverFeedback() {
@@ -236,8 +244,7 @@ QPushButton* SingleRecordWindow::button(int number) const {
 }
 
 bool SingleRecordWindow::hasCurrentRow() const {
-    // Neither BOF nor EOF; the place of a row just deleted is no current row either.
-    return m_recordset && m_recordset->isOpen() && m_recordset->AbsolutePosition() >= 0;
+    return m_editor->hasCurrentRow();
 }
 
 void SingleRecordWindow::Form_Load() {
@@ -260,52 +267,7 @@ void SingleRecordWindow::finishLoad(shell::Trap& trap, int line) {
 }
 
 void SingleRecordWindow::SetFullName() {
-    if (!m_id || !hasCurrentRow())
-        return;
-    const QVariant id = m_recordset->Fields(m_layout.keyField);
-    // A new row not yet written has no identifier: there is nothing to show yet.
-    if (id.isNull() || m_id->text() == id.toString())
-        return;
-    m_id->setText(id.toString());
-    if (m_heading && m_layout.headingFollowsRow)
-        showHeading(m_recordset->Fields(m_layout.nameField).toString());
-}
-
-void SingleRecordWindow::showHeading(const QString& text) {
-    m_heading->setText(text);
-    m_heading->setToolTip(text);
-    m_heading->setAccessibleName(text);
-    form::fitText(m_heading, headingPointSize);
-}
-
-void SingleRecordWindow::Text1_Change(int index) {
-    if ((index == 0 || index == 1) && hasCurrentRow())
-        SetFullName();
-}
-
-void SingleRecordWindow::Text1_GotFocus(int /*index*/) {
-    if (hasCurrentRow())
-        SetFullName();
-}
-
-bool SingleRecordWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        for (auto it = m_boxes.cbegin(); it != m_boxes.cend(); ++it) {
-            if (watched == it.value())
-                shell::catchAndReport(this, [this, index = it.key()] { Text1_GotFocus(index); });
-        }
-    }
-    return FormWindow::eventFilter(watched, event);
-}
-
-void SingleRecordWindow::focusBox(int index) {
-    QWidget* target = box(index);
-    if (!target)
-        return;
-    const bool willReceiveFocus = !target->hasFocus() && isActiveWindow() && target->isVisible();
-    target->setFocus(Qt::OtherFocusReason);
-    if (!willReceiveFocus || !target->hasFocus())
-        Text1_GotFocus(index);
+    m_editor->SetFullName();
 }
 
 QString SingleRecordWindow::recordName() const {
@@ -316,53 +278,8 @@ QString SingleRecordWindow::savedNote() const {
     return recordName() + tr("\r\n   saved.");
 }
 
-void SingleRecordWindow::PushButton1_Click() {
-    shell::Trap trap(objectName(), QStringLiteral("PushButton1_Click"), 100, this);
-    // The note reports the write: it is shown only when the write succeeded. A row changed by
-    // another user meanwhile is written over only if the user says so.
-    bool saved = false;
-    trap(102, [&] {
-        saved = controls::updateAskingOnConflict(this, recordsetOf(m_recordset)) ==
-                controls::SaveOutcome::Written;
-    });
-    trap(104, [&] { SetFullName(); });
-    if (saved)
-        trap(106, [&] { platform::msgBox(this, savedNote(), platform::msgstyle::okOnly); });
-}
-
-void SingleRecordWindow::PushButton2_Click() {
-    shell::Trap trap(objectName(), QStringLiteral("PushButton2_Click"), 100, this);
-    // Without a current row there is nothing to delete.
-    if (!hasCurrentRow())
-        return;
-    QMessageBox::StandardButton answer = QMessageBox::No;
-    trap(102, [&] {
-        answer = platform::msgBox(this, m_layout.deleteQuestion + tr("\r\nFor: ") + recordName(),
-                                  platform::msgstyle::yesNoDefaultNo, tr("Question"));
-    });
-    if (answer != QMessageBox::Yes)
-        return;
-    // A row the database refuses to delete (still used elsewhere) stays current.
-    if (!trap(104, [&] { recordsetOf(m_recordset).Delete(); }))
-        return;
-    // After the last row there is no first row to move to: the labels keep the deleted row's.
-    trap(106, [&] {
-        Recordset& rs = recordsetOf(m_recordset);
-        if (rs.RecordCount() > 0)
-            rs.MoveFirst();
-    });
-}
-
-void SingleRecordWindow::PushButton3_Click() {
-    shell::Trap trap(objectName(), QStringLiteral("PushButton3_Click"), 100, this);
-    trap(102, [&] { recordsetOf(m_recordset).AddNew(); });
-    trap(104, [&] { recordsetOf(m_recordset).setField(m_layout.nameField, m_layout.newName); });
-    trap(106, [&] { recordsetOf(m_recordset).Update(); });
-    trap(108, [&] { focusBox(m_layout.boxes.value(0).index); });
-}
-
 bool SingleRecordWindow::queryUnload() {
-    return askToWriteEdits(m_layout.recordKind, {&m_recordset});
+    return m_editor->queryUnload();
 }
 
 } // namespace quarvel::reference

@@ -20,8 +20,9 @@ class DataControl;
 }
 
 namespace quarvel::shell {
+class RecordEditor;
 class Trap;
-}
+} // namespace quarvel::shell
 
 namespace quarvel::reference {
 
@@ -101,11 +102,6 @@ public:
     QPushButton* button(int number) const;
     Recordset* recordset() const { return m_recordset.get(); }
 
-public slots:
-    void PushButton1_Click(); // Save
-    void PushButton2_Click(); // Delete
-    void PushButton3_Click(); // Add
-
 protected:
     SingleRecordWindow(const Layout& layout, const QString& programFolder, QWidget* parent);
 
@@ -129,14 +125,8 @@ private:
     void buildButtons(int top);
     void attachHoverFeedback();
     void setReadingTabOrder();
-    // Text1_Change and Text1_GotFocus.
-    void Text1_Change(int index);
-    void Text1_GotFocus(int index);
-    // Puts the focus into Text1(index); its focus handling runs even when the window is not
-    // the active one and the focus cannot arrive.
-    void focusBox(int index);
-    void showHeading(const QString& text);
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The record editor over the recordset, with the boxes and buttons.
+    void declareRecord();
 
     Layout m_layout;
     QLabel* m_heading = nullptr;
@@ -146,6 +136,7 @@ private:
     QMap<int, QPushButton*> m_buttons;
     controls::DataControl* m_dc = nullptr;
     std::shared_ptr<Recordset> m_recordset;
+    shell::RecordEditor* m_editor = nullptr;
 };
 
 } // namespace quarvel::reference

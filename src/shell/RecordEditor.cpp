@@ -104,6 +104,8 @@ void RecordEditor::showHeading(const QString& text) {
 }
 
 QString RecordEditor::recordName() const {
+    if (m_declaration.recordName)
+        return m_declaration.recordName();
     return m_declaration.heading ? m_declaration.heading->text() : QString();
 }
 

@@ -65,7 +65,10 @@ public:
         QVariant newName;
         // "Do you really want to delete this Supplier ?"; CR LF "For: " and the name follow.
         QString deleteQuestion;
-        // The note after a successful save; by default the heading, CR LF, "   saved.".
+        // The record's name in the delete question and the "saved." note; by default the
+        // heading's text.
+        std::function<QString()> recordName;
+        // The note after a successful save; by default the name, CR LF, "   saved.".
         std::function<QString()> savedNote;
         // The record's name in the closing question; by default the window's caption.
         std::function<QString()> closingName;
@@ -90,8 +93,10 @@ public:
     void SetFullName();
     // Neither BOF nor EOF, and not the place of a row just deleted.
     bool hasCurrentRow() const;
-    // The record's name as the delete question and the "saved." note give it: the heading.
+    // The record's name as the delete question and the "saved." note give it.
     QString recordName() const;
+    // The heading shows `text` whole (smaller when it must), and names itself by it.
+    void showHeading(const QString& text);
     // The window's Form_QueryUnload: true when the window may close.
     bool queryUnload();
 
@@ -106,7 +111,6 @@ private:
     // Puts the focus into Text1(index); its GotFocus runs even when the window is not the
     // active one and the focus cannot arrive.
     void focusBox(int index);
-    void showHeading(const QString& text);
     QString procedureOf(const QPushButton* button) const;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
