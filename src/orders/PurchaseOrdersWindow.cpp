@@ -17,10 +17,10 @@
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
 #include "shell/Session.h"
+#include "shell/RecordEditor.h"
 #include "shell/Trap.h"
 #include "shell/WindowTable.h"
 
-#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -89,6 +89,7 @@ PurchaseOrdersWindow::PurchaseOrdersWindow(shell::Session& session, const QStrin
     m_employee->bind(m_dc, QStringLiteral("EmployeeID"));
     m_shippingMethod->bind(m_dc, QStringLiteral("ShippingMethodID"));
 
+    declareRecord();
     connectHandlers();
     attachHover(HoverFeedback::Reset, {this});
     attachHoverByName(HoverFeedback::Reset, {"Frame1", "Label1"});
@@ -174,33 +175,39 @@ void PurchaseOrdersWindow::buildButtons() {
     m_preview = makeButton(QStringLiteral("PushButton6"), tr("Preview Order"), 3);
 }
 
+void PurchaseOrdersWindow::declareRecord() {
+    shell::RecordEditor::Declaration declaration;
+    declaration.object = formName;
+    declaration.recordKind = tr("Purchase Order");
+    declaration.idLabel = m_id;
+    declaration.keyField = QStringLiteral("PurchaseOrderID");
+    declaration.heading = m_heading;
+    declaration.headingPointSize = headingPointSize;
+    declaration.headingText = [](const Recordset& orders) {
+        return headingFor(controls::ValueFormat::displayText(
+            orders.Fields(QStringLiteral("PurchaseOrderNumber"))));
+    };
+    // The heading follows the number as it is typed.
+    declaration.headingFollowsTyping = true;
+    declaration.nameField = QStringLiteral("PurchaseOrderNumber");
+    declaration.newName = 0;
+    declaration.deleteQuestion = tr("Do you really want to delete this Purchase Order ?");
+    declaration.closingName = [this] { return m_heading->text(); };
+    declaration.lines = m_lines->rows();
+    m_record = new shell::RecordEditor(this, m_dc, m_orders, std::move(declaration));
+    for (int index : {0, 1, 2, 3, 5})
+        m_record->addBox(index, m_boxes[std::size_t(index)]);
+    m_record->addBox(4, m_description);
+    m_record->setButtons(m_add, m_delete, m_save);
+}
+
 void PurchaseOrdersWindow::connectHandlers() {
-    connect(m_add, &QPushButton::clicked, this,
-            shell::guarded(this, [this] { PushButton4_Click(); }));
-    connect(m_delete, &QPushButton::clicked, this,
-            shell::guarded(this, [this] { PushButton3_Click(); }));
-    connect(m_save, &QPushButton::clicked, this,
-            shell::guarded(this, [this] { PushButton7_Click(); }));
     connect(m_preview, &QPushButton::clicked, this,
             shell::guarded(this, [this] { PushButton6_Click(); }));
     for (int index : {0, 1}) {
         connect(m_addLinks[std::size_t(index)], &controls::LinkLabel::activated, this,
                 shell::guarded(this, [this, index] { Label2_Click(index); }));
     }
-    for (int index : {0, 1, 2, 3, 5}) {
-        BoundTextBox* field = m_boxes[std::size_t(index)];
-        connect(field, &BoundTextBox::changed, this, [this, index] {
-            shell::catchAndReport(this, [this, index] { textChanged(index); });
-        });
-        field->installEventFilter(this);
-    }
-    m_description->installEventFilter(this);
-    // Moving to another order re-reads the lines: a line with edits is written first.
-    m_dc->setWillMove([this] {
-        bool settled = false;
-        shell::catchAndReport(this, [&] { settled = m_lines->settlePendingRow(); });
-        return settled;
-    });
 }
 
 void PurchaseOrdersWindow::setReadingTabOrder() {
@@ -274,31 +281,13 @@ void PurchaseOrdersWindow::Form_Load() {
     trap(line + 2, [&] { SetCalls(true); });
     trap(line + 4, [&] { recordsetOf(m_orders).MoveFirst(); });
     if (m_session.blnNewPurchaseOrder) {
-        trap(line + 6, [&] { PushButton4_Click(); });
+        trap(line + 6, [&] { m_record->addRecord(); });
         trap(line + 8, [&] { m_session.blnNewPurchaseOrder = false; });
     }
 }
 
-bool PurchaseOrdersWindow::hasCurrentOrder() const {
-    return m_orders && m_orders->isOpen() && !m_orders->isBOF() && !m_orders->isEOF() &&
-           m_orders->AbsolutePosition() >= 0;
-}
-
 void PurchaseOrdersWindow::SetFullName() {
-    if (!hasCurrentOrder())
-        return;
-    const QString caption = headingFor(controls::ValueFormat::displayText(
-        m_orders->Fields(QStringLiteral("PurchaseOrderNumber"))));
-    const QVariant id = m_orders->Fields(QStringLiteral("PurchaseOrderID"));
-    const QString idText = id.isNull() ? QString() : id.toString();
-    // Two orders may carry the same number: the identifier tells them apart.
-    if (caption == m_heading->text() && idText == m_id->text())
-        return;
-    m_id->setText(idText);
-    m_heading->setText(caption);
-    m_heading->setAccessibleName(caption);
-    fitText(m_heading, headingPointSize);
-    SetCalls(false);
+    m_record->SetFullName();
 }
 
 void PurchaseOrdersWindow::SetCalls(bool blnStart) {
@@ -307,77 +296,6 @@ void PurchaseOrdersWindow::SetCalls(bool blnStart) {
 
 void PurchaseOrdersWindow::SaveTransactions() {
     m_lines->SaveTransactions();
-}
-
-void PurchaseOrdersWindow::textChanged(int index) {
-    if ((index == 0 || index == 1) && hasCurrentOrder())
-        SetFullName();
-}
-
-void PurchaseOrdersWindow::gotFocus(int /*index*/) {
-    SetFullName();
-}
-
-bool PurchaseOrdersWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        for (int index = 0; index < int(m_boxes.size()); ++index) {
-            if (m_boxes[std::size_t(index)] && watched == m_boxes[std::size_t(index)])
-                shell::catchAndReport(this, [this, index] { gotFocus(index); });
-        }
-        if (watched == m_description)
-            shell::catchAndReport(this, [this] { gotFocus(4); });
-    }
-    return FormWindow::eventFilter(watched, event);
-}
-
-bool PurchaseOrdersWindow::settleLines(shell::Trap& trap, int line) {
-    bool settled = false;
-    trap(line, [&] { settled = m_lines->settlePendingRow(); });
-    return settled;
-}
-
-void PurchaseOrdersWindow::PushButton4_Click() {
-    shell::Trap trap(formName, QStringLiteral("PushButton4_Click"), 100, this);
-    if (!settleLines(trap, 102))
-        return;
-    trap(104, [&] { recordsetOf(m_orders).AddNew(); });
-    trap(106, [&] { recordsetOf(m_orders).setField(QStringLiteral("PurchaseOrderNumber"), 0); });
-    trap(108, [&] { recordsetOf(m_orders).Update(); });
-    trap(110, [&] { SetCalls(false); });
-}
-
-void PurchaseOrdersWindow::PushButton3_Click() {
-    shell::Trap trap(formName, QStringLiteral("PushButton3_Click"), 100, this);
-    QMessageBox::StandardButton answer = QMessageBox::No;
-    trap(102, [&] {
-        answer = platform::msgBox(
-            this,
-            tr("Do you really want to delete this Purchase Order ?\r\nFor: ") + m_heading->text(),
-            platform::msgstyle::yesNoDefaultNo, tr("Question"));
-    });
-    if (answer != QMessageBox::Yes || !settleLines(trap, 104))
-        return;
-    // An order that still has lines is refused by the database, which names them; the order
-    // then stays on show.
-    if (trap(106, [&] { recordsetOf(m_orders).Delete(); }))
-        trap(108, [&] { recordsetOf(m_orders).MoveFirst(); });
-}
-
-void PurchaseOrdersWindow::PushButton7_Click() {
-    shell::Trap trap(formName, QStringLiteral("PushButton7_Click"), 100, this);
-    // The note reports the write: it is shown only when the write succeeded.
-    bool saved = false;
-    trap(102, [&] {
-        saved = controls::updateAskingOnConflict(this, recordsetOf(m_orders)) ==
-                controls::SaveOutcome::Written;
-    });
-    trap(104, [&] { SetFullName(); });
-    if (saved) {
-        trap(106, [&] {
-            platform::msgBox(this, m_heading->text() + tr("\r\n   saved."),
-                             platform::msgstyle::okOnly);
-        });
-    }
 }
 
 void PurchaseOrdersWindow::storeOrderToPrint() {
@@ -424,9 +342,7 @@ void PurchaseOrdersWindow::Label2_Click(int index) {
 }
 
 bool PurchaseOrdersWindow::queryUnload() {
-    // An open cell editor hands its text to the line first.
-    m_lines->grid()->finishEdit();
-    return askToWriteEdits(tr("Purchase Order"), {&m_orders, &m_lines->lines()}, m_heading->text());
+    return m_record->queryUnload();
 }
 
 } // namespace quarvel::orders

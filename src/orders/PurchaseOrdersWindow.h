@@ -22,9 +22,9 @@ class LinkLabel;
 } // namespace quarvel::controls
 
 namespace quarvel::shell {
+class RecordEditor;
 class Session;
-class Trap;
-} // namespace quarvel::shell
+} // namespace quarvel::shell // namespace quarvel::shell
 
 namespace quarvel::orders {
 
@@ -52,11 +52,9 @@ public:
     void ShowForm5();
     void ShowForm6();
 
-    // The buttons' handlers (trapped) and the untrapped "Add" links.
-    void PushButton4_Click(); // "Add New Purchase Order"
-    void PushButton3_Click(); // "Delete Current Purchase Order"
-    void PushButton7_Click(); // "Save Purchase Order"
-    void PushButton6_Click(); // "Preview Order"
+    // "Preview Order" (trapped) and the untrapped "Add" links; the order's own buttons are the
+    // record editor's.
+    void PushButton6_Click();
     void Label2_Click(int index);
 
     // The heading's text for an order numbered `number`.
@@ -83,17 +81,10 @@ private:
     void buildButtons();
     void connectHandlers();
     void setReadingTabOrder();
-    // Text1_Change and Text1_GotFocus.
-    void textChanged(int index);
-    void gotFocus(int index);
-    bool hasCurrentOrder() const;
-    // The lines' pending row written as statement `line` of a trapped handler; false when the
-    // handler must stop there.
-    bool settleLines(shell::Trap& trap, int line);
+    // The record editor over the orders, with the lines as its rows.
+    void declareRecord();
     // Writes the order's identifier into the company row; throws on failure.
     void storeOrderToPrint();
-
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     std::shared_ptr<Recordset> m_orders;
     std::shared_ptr<Recordset> m_suppliers;
@@ -117,6 +108,7 @@ private:
     controls::DataControl* m_dc5 = nullptr;
     controls::DataControl* m_dc6 = nullptr;
     OrderLines* m_lines = nullptr;
+    shell::RecordEditor* m_record = nullptr;
 };
 
 } // namespace quarvel::orders

@@ -24,12 +24,9 @@ SingleRecordWindow::Layout CompanyInformationWindow::companyLayout() {
     layout.boxes += addressBoxes();
     layout.saveCaption = tr("Save Company Information");
     layout.recordKind = tr("Company Information");
+    layout.savedNote = tr("Company Information saved.");
     layout.handOverBoxes = true;
     return layout;
-}
-
-QString CompanyInformationWindow::savedNote() const {
-    return tr("Company Information saved.");
 }
 
 void CompanyInformationWindow::finishLoad(shell::Trap& trap, int line) {

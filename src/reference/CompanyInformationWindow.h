@@ -19,7 +19,6 @@ public:
                                       QWidget* parent = nullptr);
 
 protected:
-    QString savedNote() const override;
     // On an empty table, a new row to fill; else the first row.
     void finishLoad(shell::Trap& trap, int line) override;
     bool queryUnload() override;

@@ -24,12 +24,9 @@ SingleRecordWindow::Layout ShippingMethodsWindow::shippingMethodsLayout() {
     layout.newName = tr("New Shipping Method");
     layout.recordKind = tr("Shipping Method");
     layout.deleteQuestion = tr("Do you really want to delete this Shipping Method ?");
+    layout.nameBox = 0;
     layout.handOverBoxes = true;
     return layout;
-}
-
-QString ShippingMethodsWindow::recordName() const {
-    return boxText(0);
 }
 
 } // namespace quarvel::reference

@@ -15,9 +15,6 @@ public:
     explicit ShippingMethodsWindow(const QString& programFolder = QString(),
                                    QWidget* parent = nullptr);
 
-protected:
-    QString recordName() const override;
-
 private:
     static Layout shippingMethodsLayout();
 };

@@ -114,8 +114,10 @@ void SingleRecordWindow::declareRecord() {
     declaration.nameField = m_layout.nameField;
     declaration.newName = m_layout.newName;
     declaration.deleteQuestion = m_layout.deleteQuestion;
-    declaration.recordName = [this] { return recordName(); };
-    declaration.savedNote = [this] { return savedNote(); };
+    if (m_layout.nameBox >= 0)
+        declaration.recordName = [this] { return boxText(m_layout.nameBox); };
+    if (!m_layout.savedNote.isEmpty())
+        declaration.savedNote = [note = m_layout.savedNote] { return note; };
     declaration.focusAfterAdd = true;
     m_editor = new shell::RecordEditor(this, m_dc, m_recordset, std::move(declaration));
     for (const Box& box : m_layout.boxes)
@@ -268,14 +270,6 @@ void SingleRecordWindow::finishLoad(shell::Trap& trap, int line) {
 
 void SingleRecordWindow::SetFullName() {
     m_editor->SetFullName();
-}
-
-QString SingleRecordWindow::recordName() const {
-    return m_heading ? m_heading->text() : QString();
-}
-
-QString SingleRecordWindow::savedNote() const {
-    return recordName() + tr("\r\n   saved.");
 }
 
 bool SingleRecordWindow::queryUnload() {

@@ -76,6 +76,11 @@ public:
         QString newName;            // the name of an added row
         QString recordKind;         // "Supplier", for the closing question
         QString deleteQuestion;     // "Do you really want to delete this Supplier ?"
+        // The row's name in the delete question and the "saved." note: the text of
+        // Text1(nameBox) as edited, or the heading's text when nameBox is -1.
+        int nameBox = -1;
+        // The note after a successful save; when empty, the name, CR LF and "   saved.".
+        QString savedNote;
         bool handOverBoxes = false; // the boxes show the hand pointer (else the default)
     };
 
@@ -105,10 +110,6 @@ public:
 protected:
     SingleRecordWindow(const Layout& layout, const QString& programFolder, QWidget* parent);
 
-    // The row's name as the delete question and the "saved." note give it: the heading's text.
-    virtual QString recordName() const;
-    // The note after a successful save: the record's name, CR LF and "   saved.".
-    virtual QString savedNote() const;
     // The load's own last steps from `line` on: with a current row, SetFullName, then the
     // move to the first row.
     virtual void finishLoad(shell::Trap& trap, int line);
