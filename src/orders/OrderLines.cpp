@@ -11,8 +11,8 @@
 #include "data/SharedConnection.h"
 #include "platform/UpdateFreeze.h"
 #include "shell/FormBuilder.h"
-#include "shell/GridEditor.h"
 #include "shell/Globals.h"
+#include "shell/GridEditor.h"
 #include "shell/Trap.h"
 #include "shell/WindowTable.h"
 
@@ -69,7 +69,9 @@ OrderLines::OrderLines(QWidget* form, QWidget* frame, const std::shared_ptr<Reco
     QPushButton* remove =
         makeButton(QStringLiteral("PushButton1"), tr("Delete Current Transaction"), 2);
 
-    const auto orderId = [this] { return currentOrderId(); };
+    const auto orderId = [this] {
+        return currentOrderId();
+    };
     shell::GridEditor::Declaration declaration;
     declaration.object = formName;
     declaration.source = linesSource();
@@ -86,12 +88,16 @@ OrderLines::OrderLines(QWidget* form, QWidget* frame, const std::shared_ptr<Reco
                              }},
                             {QStringLiteral("PurchaseOrderID"), orderId}};
     declaration.gridRow = {{QStringLiteral("PurchaseOrderID"), orderId},
-                           {QStringLiteral("TransactionDate"), [] { return QVariant(today()); }}};
-    declaration.layoutColumns = [this] { layoutColumns(); };
+                           {QStringLiteral("TransactionDate"), [] {
+                                return QVariant(today());
+                            }}};
+    declaration.layoutColumns = [this] {
+        layoutColumns();
+    };
     declaration.reReadAfterSave = true;
     declaration.savedSuffix = [this] {
-        const QVariant order = recordsetOf(m_dc1->recordset())
-                                   .Fields(QStringLiteral("PurchaseOrderID"));
+        const QVariant order =
+            recordsetOf(m_dc1->recordset()).Fields(QStringLiteral("PurchaseOrderID"));
         return order.isNull() ? QString() : QStringLiteral(" - ") + order.toString();
     };
     m_rows = new shell::GridEditor(m_form, m_grid, m_dc1, m_lines, std::move(declaration));

@@ -16,8 +16,8 @@
 #include "reports/Printers.h"
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
-#include "shell/Session.h"
 #include "shell/RecordEditor.h"
+#include "shell/Session.h"
 #include "shell/Trap.h"
 #include "shell/WindowTable.h"
 
@@ -54,11 +54,8 @@ PurchaseOrdersWindow::PurchaseOrdersWindow(shell::Session& session, const QStrin
                                            QWidget* parent)
     : FormWindow({formName, tr("Purchase Orders"), 10695, 9645}, programFolder, parent),
       m_session(session) {
-    m_heading = label(this, QStringLiteral("PurchaseOrderNumber"), QString(), 120, 60, 10455, 600);
-    QFont headingFont(QStringLiteral("Arial"));
-    headingFont.setPointSizeF(headingPointSize);
-    headingFont.setBold(true);
-    m_heading->setFont(headingFont);
+    m_heading = shell::form::heading(this, QStringLiteral("PurchaseOrderNumber"), 120, 60, 10455,
+                                     600, headingPointSize, false);
 
     buildHeader();
 
@@ -123,18 +120,11 @@ void PurchaseOrdersWindow::buildHeader() {
         m_boxes[std::size_t(index)] = result;
     };
     auto addLink = [&](int index, int row, const QString& description) {
-        auto* link = new controls::LinkLabel(tr("Add"), header);
-        link->setAccessibleDescription(description);
-        link->setObjectName(QStringLiteral("Label2(%1)").arg(index));
-        place(link, 4620, rows[std::size_t(row)] + 45, 480, captionHeight);
-        QFont font = link->font();
-        font.setBold(true);
-        font.setUnderline(true);
-        link->setFont(font);
-        QPalette palette = link->palette();
-        palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-        link->setPalette(palette);
-        m_addLinks[std::size_t(index)] = link;
+        controls::LinkLabel* added =
+            link(header, QStringLiteral("Label2(%1)").arg(index), tr("Add"), 4620,
+                 rows[std::size_t(row)] + 45, 480, captionHeight);
+        added->setAccessibleDescription(description);
+        m_addLinks[std::size_t(index)] = added;
     };
 
     caption(0, tr("PO ID:"), leftCaption, 0);
@@ -192,7 +182,9 @@ void PurchaseOrdersWindow::declareRecord() {
     declaration.nameField = QStringLiteral("PurchaseOrderNumber");
     declaration.newName = 0;
     declaration.deleteQuestion = tr("Do you really want to delete this Purchase Order ?");
-    declaration.closingName = [this] { return m_heading->text(); };
+    declaration.closingName = [this] {
+        return m_heading->text();
+    };
     declaration.lines = m_lines->rows();
     m_record = new shell::RecordEditor(this, m_dc, m_orders, std::move(declaration));
     for (int index : {0, 1, 2, 3, 5})

@@ -24,7 +24,7 @@ class LinkLabel;
 namespace quarvel::shell {
 class RecordEditor;
 class Session;
-} // namespace quarvel::shell // namespace quarvel::shell
+} // namespace quarvel::shell
 
 namespace quarvel::orders {
 

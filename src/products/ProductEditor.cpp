@@ -13,8 +13,8 @@
 #include "shell/FormBuilder.h"
 #include "shell/FormWindow.h"
 #include "shell/Globals.h"
-#include "shell/Session.h"
 #include "shell/RecordEditor.h"
+#include "shell/Session.h"
 #include "shell/Trap.h"
 #include "shell/WindowTable.h"
 
@@ -50,12 +50,8 @@ constexpr qreal titlePointSize = 27.75;
 
 ProductEditor::ProductEditor(shell::FormWindow* form, shell::Session& session)
     : QObject(form), m_form(form), m_session(session) {
-    m_title = label(form, QStringLiteral("ProductName"), QString(), 120, 60, 6600, 720);
-    QFont titleFont(QStringLiteral("Arial"));
-    titleFont.setPointSizeF(titlePointSize);
-    titleFont.setBold(true);
-    m_title->setFont(titleFont);
-    m_title->setWordWrap(true);
+    m_title =
+        heading(form, QStringLiteral("ProductName"), 120, 60, 6600, 720, titlePointSize, true);
 
     buildPanel();
     buildPages();
@@ -144,16 +140,8 @@ void ProductEditor::buildPanel() {
         shell::form::box<controls::DataCombo>(m_panel, QStringLiteral("dcbCategoryID"),
                                               categoryCaption, 1800, rowCategory, 3720, boxHeight);
 
-    m_editLink = new controls::LinkLabel(tr("Edit"), m_panel);
-    m_editLink->setObjectName(QStringLiteral("Label2"));
-    place(m_editLink, 5640, rowCategory + 45, 720, labelHeight);
-    QFont linkFont = m_editLink->font();
-    linkFont.setBold(true);
-    linkFont.setUnderline(true);
-    m_editLink->setFont(linkFont);
-    QPalette linkPalette = m_editLink->palette();
-    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    m_editLink->setPalette(linkPalette);
+    m_editLink = link(m_panel, QStringLiteral("Label2"), tr("Edit"), 5640, rowCategory + 45, 720,
+                      labelHeight);
 
     makeBox(4, 10, tr("Lead Time:"), 120, rowLead, 1440);
     makeBox(1, 11, tr("Reorder Level:"), 120, rowReorder, 1440);

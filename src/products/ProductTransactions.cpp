@@ -11,8 +11,8 @@
 #include "products/ProductEditor.h"
 #include "products/ProductLayout.h"
 #include "shell/FormBuilder.h"
-#include "shell/GridEditor.h"
 #include "shell/Globals.h"
+#include "shell/GridEditor.h"
 #include "shell/Session.h"
 
 #include <QDate>
@@ -73,15 +73,28 @@ ProductTransactions::ProductTransactions(ProductEditor* editor, shell::Session& 
     declaration.object = formName;
     declaration.source = transactionsSource();
     declaration.parentKey = productId;
-    declaration.addedRow = {{QStringLiteral("TransactionDate"), [] { return QVariant(today()); }},
+    declaration.addedRow = {{QStringLiteral("TransactionDate"),
+                             [] {
+                                 return QVariant(today());
+                             }},
                             {QStringLiteral("ProductID"), productId}};
     declaration.gridRow = {{QStringLiteral("ProductID"), productId},
-                           {QStringLiteral("TransactionDate"), [] { return QVariant(today()); }}};
-    declaration.layoutColumns = [this] { layoutColumns(); };
-    declaration.refigure = [this] { SetSum(); };
+                           {QStringLiteral("TransactionDate"), [] {
+                                return QVariant(today());
+                            }}};
+    declaration.layoutColumns = [this] {
+        layoutColumns();
+    };
+    declaration.refigure = [this] {
+        SetSum();
+    };
     declaration.dateFormat = &controls::ValueFormat::shortDateFormat;
-    declaration.savedSuffix = [this] { return descriptionSuffix(); };
-    declaration.deleteSuffix = [this] { return descriptionSuffix(); };
+    declaration.savedSuffix = [this] {
+        return descriptionSuffix();
+    };
+    declaration.deleteSuffix = [this] {
+        return descriptionSuffix();
+    };
     declaration.pendingQuestion = ProductEditor::closingQuestion();
     declaration.cellEditBegun = [this] {
         if (m_highlight)

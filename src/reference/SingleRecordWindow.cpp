@@ -71,13 +71,8 @@ SingleRecordWindow::SingleRecordWindow(const Layout& layout, const QString& prog
                                        QWidget* parent)
     : FormWindow(designOf(layout), programFolder, parent), m_layout(layout) {
     if (!layout.heading.isEmpty()) {
-        m_heading = form::label(this, QStringLiteral("SupplierName"), QString(), margin, headingTop,
-                                layout.width - 2 * margin, headingHeight);
-        QFont headingFont(QStringLiteral("Arial"));
-        headingFont.setPointSizeF(headingPointSize);
-        headingFont.setBold(true);
-        m_heading->setFont(headingFont);
-        m_heading->setWordWrap(true);
+        m_heading = form::heading(this, QStringLiteral("SupplierName"), margin, headingTop,
+                                  layout.width - 2 * margin, headingHeight, headingPointSize, true);
     }
     buildFrame(frameTop(layout));
     buildButtons(buttonsTop(layout));
@@ -115,9 +110,13 @@ void SingleRecordWindow::declareRecord() {
     declaration.newName = m_layout.newName;
     declaration.deleteQuestion = m_layout.deleteQuestion;
     if (m_layout.nameBox >= 0)
-        declaration.recordName = [this] { return boxText(m_layout.nameBox); };
+        declaration.recordName = [this] {
+            return boxText(m_layout.nameBox);
+        };
     if (!m_layout.savedNote.isEmpty())
-        declaration.savedNote = [note = m_layout.savedNote] { return note; };
+        declaration.savedNote = [note = m_layout.savedNote] {
+            return note;
+        };
     declaration.focusAfterAdd = true;
     m_editor = new shell::RecordEditor(this, m_dc, m_recordset, std::move(declaration));
     for (const Box& box : m_layout.boxes)

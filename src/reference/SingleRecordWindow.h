@@ -73,9 +73,9 @@ public:
         QString addCaption;
         QString deleteCaption;
         QString saveCaption;
-        QString newName;            // the name of an added row
-        QString recordKind;         // "Supplier", for the closing question
-        QString deleteQuestion;     // "Do you really want to delete this Supplier ?"
+        QString newName;        // the name of an added row
+        QString recordKind;     // "Supplier", for the closing question
+        QString deleteQuestion; // "Do you really want to delete this Supplier ?"
         // The row's name in the delete question and the "saved." note: the text of
         // Text1(nameBox) as edited, or the heading's text when nameBox is -1.
         int nameBox = -1;

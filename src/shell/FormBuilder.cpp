@@ -1,5 +1,6 @@
 #include "shell/FormBuilder.h"
 
+#include "controls/LinkLabel.h"
 #include "platform/Twips.h"
 
 #include <QFontMetrics>
@@ -39,6 +40,32 @@ QFrame* frame(QWidget* parent, const QString& name, int left, int top, int width
     result->setObjectName(name);
     result->setFrameShape(QFrame::NoFrame);
     place(result, left, top, width, height);
+    return result;
+}
+
+QLabel* heading(QWidget* parent, const QString& name, int left, int top, int width, int height,
+                qreal pointSize, bool wrap) {
+    QLabel* result = label(parent, name, QString(), left, top, width, height);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(pointSize);
+    font.setBold(true);
+    result->setFont(font);
+    result->setWordWrap(wrap);
+    return result;
+}
+
+controls::LinkLabel* link(QWidget* parent, const QString& name, const QString& text, int left,
+                          int top, int width, int height) {
+    auto* result = new controls::LinkLabel(text, parent);
+    result->setObjectName(name);
+    place(result, left, top, width, height);
+    QFont font = result->font();
+    font.setBold(true);
+    font.setUnderline(true);
+    result->setFont(font);
+    QPalette palette = result->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    result->setPalette(palette);
     return result;
 }
 

@@ -7,6 +7,10 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
+namespace quarvel::controls {
+class LinkLabel;
+}
+
 namespace quarvel::shell::form {
 
 // Builders for the controls of every window, placed in twips relative to their parent. Each
@@ -20,6 +24,13 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, int lef
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left, int top,
                     int width, int height);
 QFrame* frame(QWidget* parent, const QString& name, int left, int top, int width, int height);
+// A window's heading: a label in Arial bold of `pointSize`, wrapping at word boundaries when
+// `wrap` is true (see fitText for a text too long).
+QLabel* heading(QWidget* parent, const QString& name, int left, int top, int width, int height,
+                qreal pointSize, bool wrap);
+// A link (controls::LinkLabel) drawn as links are: bold, underlined, blue.
+controls::LinkLabel* link(QWidget* parent, const QString& name, const QString& text, int left,
+                          int top, int width, int height);
 
 // Makes `caption` the buddy label of `control`; the control's accessible name is the
 // caption without its colon.

@@ -71,8 +71,7 @@ bool GridEditor::save() {
     Recordset& rows = current();
     bool written = true;
     if (rows.EditMode() != Recordset::adEditNone)
-        written =
-            controls::updateAskingOnConflict(m_form, rows) == controls::SaveOutcome::Written;
+        written = controls::updateAskingOnConflict(m_form, rows) == controls::SaveOutcome::Written;
     if (m_declaration.refigure)
         m_declaration.refigure();
     return written;
@@ -173,11 +172,11 @@ void GridEditor::deleteRow() {
         trap.next([&] { suffix = m_declaration.deleteSuffix(); });
     QMessageBox::StandardButton answer = QMessageBox::No;
     trap.next([&] {
-        answer = platform::msgBox(
-            m_form,
-            tr("Do you really want to delete this transaction record ?\r\nFor: ") + rowDate() +
-                suffix,
-            platform::msgstyle::yesNoDefaultNo, tr("Question"));
+        answer =
+            platform::msgBox(m_form,
+                             tr("Do you really want to delete this transaction record ?\r\nFor: ") +
+                                 rowDate() + suffix,
+                             platform::msgstyle::yesNoDefaultNo, tr("Question"));
     });
     if (answer == QMessageBox::Yes)
         trap.next([&] { current().Delete(); });

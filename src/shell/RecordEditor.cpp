@@ -55,8 +55,7 @@ void RecordEditor::setButtons(QPushButton* add, QPushButton* remove, QPushButton
     if (add)
         connect(add, &QPushButton::clicked, this, guarded(m_form, [this] { addRecord(); }));
     if (remove)
-        connect(remove, &QPushButton::clicked, this,
-                guarded(m_form, [this] { deleteRecord(); }));
+        connect(remove, &QPushButton::clicked, this, guarded(m_form, [this] { deleteRecord(); }));
     if (save)
         connect(save, &QPushButton::clicked, this, guarded(m_form, [this] { saveRecord(); }));
 }
@@ -162,9 +161,9 @@ void RecordEditor::deleteRecord() {
         return;
     QMessageBox::StandardButton answer = QMessageBox::No;
     trap.next([&] {
-        answer = platform::msgBox(m_form,
-                                  m_declaration.deleteQuestion + tr("\r\nFor: ") + recordName(),
-                                  platform::msgstyle::yesNoDefaultNo, tr("Question"));
+        answer =
+            platform::msgBox(m_form, m_declaration.deleteQuestion + tr("\r\nFor: ") + recordName(),
+                             platform::msgstyle::yesNoDefaultNo, tr("Question"));
     });
     if (answer != QMessageBox::Yes)
         return;

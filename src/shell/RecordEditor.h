@@ -80,8 +80,8 @@ public:
         bool focusAfterAdd = false;
     };
 
-    RecordEditor(FormWindow* form, controls::DataControl* bar,
-                 std::shared_ptr<Recordset>& records, Declaration declaration);
+    RecordEditor(FormWindow* form, controls::DataControl* bar, std::shared_ptr<Recordset>& records,
+                 Declaration declaration);
 
     // Text1(index), watched for its Change and GotFocus. The first box added is the first box.
     void addBox(int index, QWidget* box);

@@ -92,6 +92,13 @@ private slots:
         QCOMPARE(errorReports(f.boxes), 1);
         QCOMPARE(f.scalar("SELECT count(*) FROM [Purchase Orders]").toInt(), 1);
         QCOMPARE(f.id(), QStringLiteral("1"));
+
+        // The last order, once its lines are gone: deleted, with no failure reported after.
+        f.db.exec("DELETE FROM [Inventory Transactions]");
+        f.answerNext(QMessageBox::Yes);
+        f.click("PushButton3");
+        QCOMPARE(errorReports(f.boxes), 1);
+        QCOMPARE(f.scalar("SELECT count(*) FROM [Purchase Orders]").toInt(), 0);
     }
 
     // Nothing typed: no question. Yes writes; a write that fails claims no "saved." and
