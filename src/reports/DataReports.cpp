@@ -51,6 +51,17 @@ ReportSection pageFooter(int dateLeft, int pageLeft, int height, int dateTop = 0
              pageLabel(pageLeft, pageTop)}};
 }
 
+// The two figure columns that the product and supplier reports share.
+I averagePrice() {
+    return I::field(s("txtAvgUnitPrice"), {5490, 0, 1755, textHeight}, s("Avg Unit Price"))
+        .right()
+        .formatted(s("$##0.00"));
+}
+
+I totalUnits() {
+    return I::field(s("txtTotalUnits"), {7320, 0, 2055, textHeight}, s("Total Units")).right();
+}
+
 ReportDefinition base(int number, int width, QPageLayout::Orientation orientation) {
     ReportDefinition r;
     r.name = QStringLiteral("DataReport%1").arg(number);
@@ -83,10 +94,7 @@ ReportDefinition DataReport1() {
         s("cm1B_Detail"),
         315,
         {I::field(s("txtSupplierName"), {2730, 0, 2700, textHeight}, s("SupplierName")).grows(),
-         I::field(s("txtAvgUnitPrice"), {5490, 0, 1755, textHeight}, s("Avg Unit Price"))
-             .right()
-             .formatted(s("$##0.00")),
-         I::field(s("txtTotalUnits"), {7320, 0, 2055, textHeight}, s("Total Units")).right()}};
+         averagePrice(), totalUnits()}};
     r.groupFooter = {s("cm1_Footer"),
                      315,
                      {heading("Label10", 7695, 615, "Count"),
@@ -124,10 +132,7 @@ ReportDefinition DataReport2() {
         s("cm1B_Detail"),
         285,
         {I::field(s("txtProductName"), {3195, 0, 2190, textHeight}, s("ProductName")).grows(),
-         I::field(s("txtAvgUnitPrice"), {5490, 0, 1755, textHeight}, s("Avg Unit Price"))
-             .right()
-             .formatted(s("$##0.00")),
-         I::field(s("txtTotalUnits"), {7320, 0, 2055, textHeight}, s("Total Units")).right()}};
+         averagePrice(), totalUnits()}};
     r.groupFooter = {s("cm1_Footer"), 0, {}};
     // The page number only: the date is in the header.
     r.pageFooter = {s("Section3"), 375, {pageLabel(6555, 0)}};
