@@ -13,6 +13,7 @@
 #include "data/Recordset.h"
 #include "data/SharedConnection.h"
 #include "data/sqlite/FileHealth.h"
+#include "find/FindProductWindow.h"
 #include "products/ProductEditor.h"
 #include "products/ProductTransactions.h"
 #include "shell/ApplicationTitle.h"
@@ -29,6 +30,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace quarvel {
@@ -66,6 +68,9 @@ ProductsWindow::ProductsWindow(const QString& programFolder, QWidget* parent)
                 HoverFeedback::hand(this);
                 HighLightMenuPrompt(index);
             }));
+
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, shell::guarded(this, [this] { findProduct(); }));
 
     // A database file found damaged (see FileHealth) is told once, in a box of its own.
     FileHealth::setListener([window = QPointer<ProductsWindow>(this)](const QString& message) {
@@ -242,6 +247,13 @@ void ProductsWindow::Label3_Click(int index) {
 
 QString ProductsWindow::closingQuestion() {
     return ProductEditor::closingQuestion();
+}
+
+void ProductsWindow::findProduct() {
+    FindProductWindow window(programFolder(), this);
+    window.Form_Load();
+    if (window.exec() == QDialog::Accepted && window.chosenProduct() != 0)
+        m_editor->record()->showRecord(window.chosenProduct());
 }
 
 bool ProductsWindow::queryUnload() {

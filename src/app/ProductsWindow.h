@@ -37,6 +37,8 @@ public:
 
     // Task menu click (Label3_Click), trapped.
     void Label3_Click(int index);
+    // Ctrl+F: the find box; the product chosen there becomes the current one.
+    void findProduct();
 
     ProductEditor* editor() const { return m_editor; }
     shell::Session& session() { return m_session; }

@@ -112,6 +112,10 @@ void DataControl::moveLast() {
     runMove([](Recordset& rs) { rs.MoveLast(); });
 }
 
+void DataControl::moveTo(int row) {
+    runMove([row](Recordset& rs) { rs.MoveTo(row); });
+}
+
 template <typename Move> void DataControl::runMove(Move move) {
     if (!m_recordset || !m_recordset->isOpen() || m_recordset->RecordCount() == 0)
         return;

@@ -51,6 +51,8 @@ public slots:
     void movePrevious();
     void moveNext();
     void moveLast();
+    // A move to the row at `row` (0-based), as the buttons move: the owner's willMove first.
+    void moveTo(int row);
 
 signals:
     // The bar was bound to another recordset object (or unbound).

@@ -5,6 +5,7 @@
 #include "controls/DataControl.h"
 #include "controls/DataGrid.h"
 #include "controls/SaveConflict.h"
+#include "data/FieldValue.h"
 #include "data/Recordset.h"
 #include "platform/MessageBox.h"
 #include "shell/FormBuilder.h"
@@ -201,6 +202,40 @@ void RecordEditor::saveRecord() {
             platform::msgBox(m_form, note, platform::msgstyle::okOnly);
         });
     }
+}
+
+namespace {
+
+int rowOf(const Recordset& rs, int column, const QVariant& key) {
+    for (int row = 0; row < rs.RecordCount(); ++row) {
+        if (FieldValue::same(rs.value(row, column), key))
+            return row;
+    }
+    return -1;
+}
+
+} // namespace
+
+bool RecordEditor::showRecord(const QVariant& key) {
+    Recordset& rs = recordsetOf(m_records);
+    const int column = rs.fieldIndex(m_declaration.keyField);
+    int row = rowOf(rs, column, key);
+    if (row < 0) {
+        // Re-reading drops what the recordsets hold: their edits are settled first.
+        if (m_declaration.lines && !m_declaration.lines->settlePendingRow())
+            return false;
+        if (!controls::settleBeforeLeaving(m_form, rs))
+            return false;
+        rs.Requery();
+        row = rowOf(rs, column, key);
+    }
+    if (row < 0) {
+        platform::msgBox(m_form, tr("The record is no longer in the database."),
+                         platform::msgstyle::okOnly);
+        return false;
+    }
+    m_bar->moveTo(row);
+    return rs.AbsolutePosition() == row;
 }
 
 bool RecordEditor::queryUnload() {

@@ -99,6 +99,11 @@ public:
     void showHeading(const QString& text);
     // The window's Form_QueryUnload: true when the window may close.
     bool queryUnload();
+    // Makes the row whose key is `key` current, as a move of the bar does (its pending edits
+    // and lines settled first). A row that another program added since the recordset was read
+    // is found after re-reading it. False when the move did not happen: the user kept editing,
+    // or no such row exists any more (said in a box).
+    bool showRecord(const QVariant& key);
 
     // The buttons' procedures (trapped).
     void addRecord();

@@ -1,0 +1,133 @@
+#include "find/FindModel.h"
+
+#include "controls/ErrorReport.h"
+#include "controls/ValueFormat.h"
+#include "data/Recordset.h"
+
+#include <QStringList>
+
+namespace quarvel {
+
+namespace {
+
+// Rows whose figures one read fetches: more than a list shows at once.
+constexpr int pageSize = 64;
+
+} // namespace
+
+FindModel::FindModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void FindModel::load(const std::shared_ptr<Connection>& connection) {
+    beginResetModel();
+    m_connection = connection;
+    m_figures.clear();
+    m_rows.clear();
+    try {
+        m_matches.load(connection);
+    } catch (...) {
+        endResetModel();
+        throw;
+    }
+    m_rows = m_matches.match(QString());
+    endResetModel();
+}
+
+void FindModel::setFilter(const QString& typed) {
+    beginResetModel();
+    m_rows = m_matches.match(typed);
+    endResetModel();
+}
+
+qint64 FindModel::productId(int row) const {
+    return row >= 0 && row < m_rows.size() ? m_matches.products()[std::size_t(m_rows[row])].id : 0;
+}
+
+int FindModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int FindModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant FindModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case Name:
+        return tr("Product Name");
+    case Category:
+        return tr("Category");
+    case OnHand:
+        return tr("Units on Hand");
+    case OnOrder:
+        return tr("Units on Order");
+    case ReorderLevel:
+        return tr("Reorder Level");
+    default:
+        return {};
+    }
+}
+
+QVariant FindModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return {};
+    const ProductMatches::Product& product = m_matches.products()[std::size_t(m_rows[index.row()])];
+    if (role == Qt::TextAlignmentRole && index.column() >= OnHand)
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (index.column()) {
+    case Name:
+        return product.name;
+    case Category:
+        return product.category;
+    case ReorderLevel:
+        return controls::ValueFormat::displayText(product.reorderLevel);
+    case OnHand:
+    case OnOrder: {
+        if (!m_figures.contains(product.id))
+            readFigures(index.row());
+        const Figures figures = m_figures.value(product.id);
+        return controls::ValueFormat::displayText(index.column() == OnHand ? figures.onHand
+                                                                           : figures.onOrder);
+    }
+    default:
+        return {};
+    }
+}
+
+void FindModel::readFigures(int row) const {
+    QStringList ids;
+    for (int i = row; i < m_rows.size() && ids.size() < pageSize; ++i) {
+        const qint64 id = m_matches.products()[std::size_t(m_rows[i])].id;
+        if (!m_figures.contains(id))
+            ids << QString::number(id);
+        // Known from now on, even when the read fails: it is not tried again for each paint.
+        m_figures.insert(id, {});
+    }
+    if (ids.isEmpty() || !m_connection)
+        return;
+    try {
+        Recordset rs;
+        rs.Open(QStringLiteral("SELECT ProductID, UnitsOnHand, UnitsOnOrder FROM qryProducts "
+                               "WHERE ProductID IN (") +
+                    ids.join(QLatin1Char(',')) + QStringLiteral(")"),
+                m_connection);
+        for (int i = 0; i < rs.RecordCount(); ++i)
+            m_figures.insert(rs.value(i, 0).toLongLong(), {rs.value(i, 1), rs.value(i, 2)});
+    } catch (...) {
+        // A list being painted cannot show a box: the window is told after the paint.
+        if (!m_told) {
+            m_told = true;
+            QMetaObject::invokeMethod(
+                const_cast<FindModel*>(this),
+                [this, message = controls::currentFailureText()] {
+                    emit const_cast<FindModel*>(this)->figuresUnreadable(message);
+                },
+                Qt::QueuedConnection);
+        }
+    }
+}
+
+} // namespace quarvel

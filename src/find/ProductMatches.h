@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+#include <memory>
+#include <vector>
+
+namespace quarvel {
+
+class Connection;
+
+// Every product's name and category, read once when a find begins, and the products whose
+// name or category name contains a typed text. Matching ignores case and accents ("é" matches
+// "e", "Ä" matches "a"): both sides are compared folded (see fold()).
+//
+// The matching is done here rather than by the engine: neither SQLite nor PostgreSQL folds
+// accents without an extension or a schema object, and a scan of the folded names in memory
+// takes a few milliseconds for 100 000 products, less than the engine's own LIKE scan.
+class ProductMatches {
+public:
+    struct Product {
+        qint64 id = 0;
+        QString name;
+        QString category;
+        QVariant reorderLevel;
+    };
+
+    // Reads the products over `connection`, by name; throws DatabaseError.
+    void load(const std::shared_ptr<Connection>& connection);
+
+    // The indexes (into products()) of the products matching `typed`, by name; all of them
+    // when `typed` is empty or only spaces.
+    QList<int> match(const QString& typed) const;
+
+    const std::vector<Product>& products() const { return m_products; }
+
+    // Lower case (full case folding) without diacritical marks: "Éclair" -> "eclair".
+    static QString fold(const QString& text);
+
+    // The source text of the products read.
+    static QString source();
+
+private:
+    std::vector<Product> m_products;
+    // fold(name) and fold(category) of each product, side by side.
+    std::vector<QString> m_foldedNames;
+    std::vector<QString> m_foldedCategories;
+};
+
+} // namespace quarvel
