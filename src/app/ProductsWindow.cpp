@@ -30,6 +30,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QToolButton>
 
@@ -51,8 +52,19 @@ ProductsWindow::ProductsWindow(const QString& programFolder, QWidget* parent)
     : FormWindow({formName, QString(), 10920, 8790, Kind::Main, true}, programFolder, parent) {
     registerProgramWindows(m_session);
 
-    m_menu = new TaskMenu(this);
-    shell::form::place(m_menu, 6960, 120, 3840, 3540);
+    // The task menu's panel, taller than its place since entries were added, scrolls there;
+    // the scroll area draws the panel's box.
+    auto* menuPlace = new QScrollArea(this);
+    menuPlace->setObjectName(QStringLiteral("TaskMenuPlace"));
+    shell::form::place(menuPlace, 6960, 120, 3840, 3540);
+    menuPlace->setFrameShape(QFrame::Box);
+    menuPlace->setFrameShadow(QFrame::Plain);
+    menuPlace->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    menuPlace->setFocusPolicy(Qt::NoFocus);
+    m_menu = new TaskMenu(menuPlace);
+    m_menu->setFrameShape(QFrame::NoFrame);
+    shell::form::place(m_menu, 0, 0, 3840, TaskMenu::panelHeight);
+    menuPlace->setWidget(m_menu);
     m_editor = new ProductEditor(this, m_session);
     m_transactions = m_editor->transactions();
 
@@ -236,6 +248,9 @@ void ProductsWindow::Label3_Click(int index) {
     case 2:
         trap(106, [&] { m_session.blnNewPurchaseOrder = true; });
         afterPurchaseOrders();
+        return;
+    case TaskMenu::FindEntry:
+        trap(128, [&] { findProduct(); });
         return;
     default:
         for (const Entry& entry : plainEntries) {

@@ -85,6 +85,11 @@ TaskMenu::TaskMenu(QWidget* parent) : QFrame(parent) {
         makeEntry(index, top);
         top += entryStep;
     }
+    // The entries added since, under the first eight.
+    for (int index = EntryCount; index < AllEntries; ++index) {
+        makeEntry(index, top);
+        top += entryStep;
+    }
 }
 
 QString TaskMenu::caption(int index) {
@@ -105,13 +110,15 @@ QString TaskMenu::caption(int index) {
         return tr("Add or Delete Shipping Methods");
     case 7:
         return tr("Change Our Company Information");
+    case FindEntry:
+        return tr("Find a Product");
     default:
         return {};
     }
 }
 
 void TaskMenu::HighLightMenuPrompt(int index) {
-    for (int i = 0; i < EntryCount; ++i) {
+    for (int i = 0; i < AllEntries; ++i) {
         QLabel* label = m_entries[std::size_t(i)];
         if (i == index)
             setTextColor(label, hoverColor());
@@ -127,7 +134,7 @@ void TaskMenu::setBackgroundColor(const QColor& color) {
 }
 
 QLabel* TaskMenu::entry(int index) const {
-    return index >= 0 && index < EntryCount ? m_entries[std::size_t(index)] : nullptr;
+    return index >= 0 && index < AllEntries ? m_entries[std::size_t(index)] : nullptr;
 }
 
 QColor TaskMenu::entryColor(int index) const {
@@ -136,7 +143,7 @@ QColor TaskMenu::entryColor(int index) const {
 }
 
 int TaskMenu::indexOf(QObject* watched) const {
-    for (int i = 0; i < EntryCount; ++i)
+    for (int i = 0; i < AllEntries; ++i)
         if (m_entries[std::size_t(i)] == watched)
             return i;
     return -1;

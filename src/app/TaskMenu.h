@@ -11,12 +11,19 @@ namespace quarvel {
 // The task menu of the Products window: the white panel Frame1(2) with the headings "Tasks"
 // and "Setup" and the eight link-style entries Label3(0) to Label3(7). The entry's index, not
 // its place on screen, says what it opens; entry 0 sits between entries 5 and 6. An entry
-// opens on a left click, or on Enter or Space when it has the focus.
+// opens on a left click, or on Enter or Space when it has the focus. The entries added since
+// (Label3(8) "Find a Product" on) follow the eight, below them: the panel is taller than its
+// place in the window, which shows it in a scroll area.
 class TaskMenu : public QFrame {
     Q_OBJECT
 
 public:
+    // The eight entries of the menu as first designed, and all of them.
     static constexpr int EntryCount = 8;
+    static constexpr int FindEntry = 8;
+    static constexpr int AllEntries = 9;
+    // The panel's height in twips, with every entry.
+    static constexpr int panelHeight = 3840;
     // Light blue (the normal colour) and blue (the hover colour).
     static QColor normalColor() { return QColor(128, 128, 255); }
     static QColor hoverColor() { return QColor(0, 0, 255); }
@@ -25,7 +32,7 @@ public:
 
     static QString caption(int index);
     // The entries' indexes from top to bottom.
-    static std::array<int, EntryCount> screenOrder() { return {1, 2, 3, 4, 5, 0, 6, 7}; }
+    static std::array<int, AllEntries> screenOrder() { return {1, 2, 3, 4, 5, 0, 6, 7, 8}; }
 
     // Entry `index` in the hover colour, every other entry in the normal colour; -1 (or any
     // number that is not an entry) highlights none. Entries already in the normal colour are
@@ -50,7 +57,7 @@ protected:
 private:
     int indexOf(QObject* watched) const;
 
-    std::array<QLabel*, EntryCount> m_entries{};
+    std::array<QLabel*, AllEntries> m_entries{};
     std::array<QLabel*, 2> m_headings{};
 };
 

@@ -2,6 +2,7 @@
 // product chosen becomes the Products window's current one, as a move of the bar does.
 
 #include "../products/ProductsFixture.h"
+#include "app/TaskMenu.h"
 #include "find/FindModel.h"
 #include "find/FindProductWindow.h"
 #include "find/ProductMatches.h"
@@ -15,9 +16,10 @@ using quarvel::ProductMatches;
 
 namespace {
 
-// Opens the find box with Ctrl+F and runs `use` on it while it is open; the box is closed
-// with Esc afterwards if `use` left it open.
-void withFindBox(ProductsFixture& f, const std::function<void(FindProductWindow&)>& use) {
+// Opens the find box with `open` (by default Ctrl+F in the Products window) and runs `use` on
+// it while it is open; the box is closed with Esc afterwards if `use` left it open.
+void withFindBox(ProductsFixture& f, const std::function<void(FindProductWindow&)>& use,
+                 const std::function<void()>& open = {}) {
     bool ran = false;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<FindProductWindow*>(QApplication::activeModalWidget());
@@ -28,7 +30,10 @@ void withFindBox(ProductsFixture& f, const std::function<void(FindProductWindow&
                 QTest::keyClick(box->findBox(), Qt::Key_Escape);
         }
     });
-    QTest::keyClick(f.window.get(), Qt::Key_F, Qt::ControlModifier);
+    if (open)
+        open();
+    else
+        QTest::keyClick(f.window.get(), Qt::Key_F, Qt::ControlModifier);
     QVERIFY(ran);
 }
 
@@ -102,6 +107,28 @@ private slots:
         QVERIFY(f.editor()->dc()->nextButton()->isEnabled());
         f.previous();
         QCOMPARE(f.title(), QStringLiteral("Hammer"));
+    }
+
+    // The task menu's entry, below the first eight, is reached with Tab (the panel scrolls to
+    // it) and opens the box with Enter.
+    void theTaskMenuEntryOpensTheBox() {
+        ProductsFixture f;
+        QLabel* entry = f.window->taskMenu()->entry(quarvel::TaskMenu::FindEntry);
+        QCOMPARE(entry->text(), QStringLiteral("Find a Product"));
+        QCOMPARE(entry->accessibleName(), QStringLiteral("Find a Product"));
+        QLabel* last = f.window->taskMenu()->entry(7);
+        last->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(last, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), entry);
+        QTRY_COMPARE(entry->visibleRegion().boundingRect(), entry->rect());
+        withFindBox(
+            f,
+            [&](FindProductWindow& box) {
+                QTest::keyClicks(box.findBox(), "brush");
+                QTest::keyClick(box.findBox(), Qt::Key_Enter);
+            },
+            [&] { QTest::keyClick(entry, Qt::Key_Return); });
+        QCOMPARE(f.title(), QStringLiteral("Brush"));
     }
 
     void aPendingEditIsWrittenAndANewProductIsFound() {
