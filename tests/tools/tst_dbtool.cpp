@@ -29,7 +29,10 @@ private slots:
         const QString path = m_dir.filePath("plain.db");
         QCOMPARE(journal(path), QString("wal"));
         QVERIFY(!QFile::exists(path + ".building"));
-        QCOMPARE(tool({"check", path}).exitCode, 0);
+        const Run check = tool({"check", path});
+        QCOMPARE(check.exitCode, 0);
+        // A new database has the latest schema.
+        QVERIFY2(check.out.endsWith("schema version 2\n"), qPrintable(check.out));
 
         // For a network share, where WAL does not work; with the sample data.
         const QString sample = m_dir.filePath("sample.db");

@@ -5,6 +5,7 @@
 #include "Generator.h"
 #include "PostgresTarget.h"
 #include "SampleData.h"
+#include "SchemaUpgrade.h"
 #include "data/postgres/PostgresLink.h"
 #include "sqlite/Database.h"
 #include "sqlite/Transaction.h"
@@ -63,6 +64,8 @@ void buildDatabase(const QString& path, bool force, Journal journal,
             db.exec(QStringLiteral("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; "
                                    "PRAGMA cache_size = -262144; PRAGMA foreign_keys = ON;"));
             db.exec(schemaSql());
+            for (int version = 2; version <= schema::latestVersion; ++version)
+                db.exec(schema::upgradeSql(version, false));
             sqlite::Transaction transaction(db);
             fill(db);
             transaction.commit();

@@ -2,6 +2,7 @@
 
 #include "DbTool.h"
 #include "Error.h"
+#include "SchemaUpgrade.h"
 #include "data/DatabaseError.h"
 #include "data/postgres/PostgresLink.h"
 #include "sqlite/Database.h"
@@ -92,6 +93,8 @@ void PostgresTarget::fill(const QString& url, const QString& source) {
         sqlite::Database data(source, sqlite::OpenMode::ReadOnly);
         link->execScript(QStringLiteral("BEGIN"));
         link->execScript(schemaSql());
+        for (int version = 2; version <= schema::latestVersion; ++version)
+            link->execScript(schema::upgradeSql(version, true));
         for (const char* table : tableOrder) {
             const QString t = QString::fromLatin1(table);
             const QStringList columns = data.columnNames(t);
@@ -127,14 +130,82 @@ void PostgresTarget::fill(const QString& url, const QString& source) {
     }
 }
 
+namespace {
+
+bool lacks(const PostgresLink& link, const char* table) {
+    return link
+        .exec(QStringLiteral("SELECT to_regclass($1) IS NULL"),
+              {QStringLiteral("\"%1\"").arg(QLatin1String(table))})
+        .value(0, 0)
+        .toBool();
+}
+
+// The version of a database (1 without the version table).
+int versionOf(const PostgresLink& link) {
+    if (lacks(link, "Schema Version"))
+        return 1;
+    return int(link.exec(QStringLiteral("SELECT max(\"Version\") FROM \"Schema Version\""))
+                   .value(0, 0)
+                   .toLongLong());
+}
+
+} // namespace
+
+int PostgresTarget::schemaVersion(const QString& url) {
+    const auto link = connectTo(url);
+    try {
+        if (lacks(*link, "Products"))
+            throw Error(QStringLiteral("%1 is no Quarvel database (it has no Products table)")
+                            .arg(withoutPassword(url)));
+        return versionOf(*link);
+    } catch (const DatabaseError& e) {
+        throw Error(QStringLiteral("cannot read %1: %2").arg(withoutPassword(url), e.message()));
+    }
+}
+
+int PostgresTarget::upgrade(const QString& url) {
+    const auto link = connectTo(url);
+    const QString name = withoutPassword(url);
+    try {
+        link->execScript(QStringLiteral("BEGIN"));
+        if (lacks(*link, "Products"))
+            throw Error(
+                QStringLiteral("%1 is no Quarvel database (it has no Products table)").arg(name));
+        // One upgrade at a time: a second one waits here, then finds the work done.
+        link->execScript(QStringLiteral("LOCK TABLE \"Products\" IN SHARE ROW EXCLUSIVE MODE"));
+        const int from = versionOf(*link);
+        if (from > schema::latestVersion)
+            throw Error(QStringLiteral("%1 has schema version %2, made by a newer Quarvel; this "
+                                       "quarvel-db knows versions up to %3")
+                            .arg(name)
+                            .arg(from)
+                            .arg(schema::latestVersion));
+        for (int version = from + 1; version <= schema::latestVersion; ++version)
+            link->execScript(schema::upgradeSql(version, true));
+        link->execScript(QStringLiteral("COMMIT"));
+        return from;
+    } catch (const DatabaseError& e) {
+        // Closing the connection rolls the transaction back.
+        throw Error(
+            QStringLiteral("cannot upgrade %1, which is unchanged: %2").arg(name, e.message()));
+    }
+}
+
 QStringList PostgresTarget::check(const QString& url) {
     const auto link = connectTo(url);
     const QString name = withoutPassword(url);
     QStringList problems;
     try {
         // What should be there: the names of schema.sql, read from a database made from it.
+        const int version = versionOf(*link);
+        if (version > schema::latestVersion)
+            problems << QStringLiteral("schema version %1 is newer than this quarvel-db knows (%2)")
+                            .arg(version)
+                            .arg(schema::latestVersion);
         sqlite::Database reference(QStringLiteral(":memory:"), sqlite::OpenMode::Create);
         reference.exec(dbtool::schemaSql());
+        for (int step = 2; step <= std::min(version, schema::latestVersion); ++step)
+            reference.exec(schema::upgradeSql(step, false));
         sqlite::Statement expected = reference.prepare(QStringLiteral(
             "SELECT name, type FROM sqlite_schema WHERE type IN ('table', 'view') AND name NOT "
             "LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY type, rowid"));

@@ -7,10 +7,10 @@ namespace quarvel::dbtool {
 
 // quarvel-db on a PostgreSQL database, named by a postgresql:// URL. The tool never creates
 // or drops a database on the server: the URL names an existing, empty one (createdb makes
-// it), and the tool fills it with the tables, views and indexes of schema-postgres.sql (built
-// into the tool) in one transaction. The rows are those quarvel-db writes into a file: they
-// are made in a temporary SQLite file by the same code and copied over, so both engines get
-// the same data. The password comes from libpq's usual places (PGPASSWORD, ~/.pgpass).
+// it), and the tool fills it with the tables, views and indexes of schema-postgres.sql and its
+// upgrades (built into the tool) in one transaction. The rows are those quarvel-db writes into a
+// file: they are made in a temporary SQLite file by the same code and copied over, so both engines
+// get the same data. The password comes from libpq's usual places (PGPASSWORD, ~/.pgpass).
 class PostgresTarget {
 public:
     // Fills the empty database at url from the SQLite database file `source` (made from
@@ -19,6 +19,10 @@ public:
     // Every problem that would stop the program from working on the database, as check() says
     // them for a file. Throws Error when the server cannot be reached.
     static QStringList check(const QString& url);
+    // The schema version of the database at url, and its upgrade to the latest version in one
+    // transaction (returning the version it had); see SchemaUpgrade.h. Throw Error.
+    static int schemaVersion(const QString& url);
+    static int upgrade(const QString& url);
     static QString schemaSql();
 };
 

@@ -1,9 +1,11 @@
 // check(): compares a database file with the built-in schema. The expected tables, views
 // and columns are read from an in-memory database made from that schema, so the list of
-// names lives in schema.sql only. SQLite's own integrity and foreign key checks follow.
+// names lives in schema.sql (and its upgrades) only. SQLite's own integrity and foreign key checks
+// follow.
 #include "DbTool.h"
 #include "Error.h"
 #include "PostgresTarget.h"
+#include "SchemaUpgrade.h"
 #include "data/postgres/PostgresLink.h"
 #include "sqlite/Database.h"
 
@@ -86,8 +88,20 @@ void compareSchema(const sqlite::Database& target, const QList<SchemaObject>& pr
     for (const SchemaObject& o : present)
         byName.insert(o.name.toLower(), o);
 
+    // The objects of the file's own schema version: an older file is complete without what
+    // later versions add.
+    int version = 1;
+    if (byName.contains(QStringLiteral("schema version")))
+        version =
+            target.scalar(QStringLiteral("SELECT max(Version) FROM \"Schema Version\"")).toInt();
+    if (version > schema::latestVersion)
+        problems.append(QStringLiteral("schema version %1 is newer than this quarvel-db knows (%2)")
+                            .arg(version)
+                            .arg(schema::latestVersion));
     sqlite::Database reference(QStringLiteral(":memory:"), sqlite::OpenMode::Create);
     reference.exec(schemaSql());
+    for (int step = 2; step <= std::min(version, schema::latestVersion); ++step)
+        reference.exec(schema::upgradeSql(step, false));
 
     for (const SchemaObject& expected : objects(reference)) {
         const auto found = byName.constFind(expected.name.toLower());

@@ -1,6 +1,7 @@
 // quarvel-db: creates, fills and checks Quarvel database files. See usage() or --help.
 #include "DbTool.h"
 #include "Error.h"
+#include "SchemaUpgrade.h"
 #include "data/postgres/PostgresLink.h"
 #include "sqlite/Error.h"
 
@@ -24,10 +25,15 @@ QString usage() {
         "      Creates a database with a large generated data set for benchmarks: --orders\n"
         "      purchase orders (one per 40 transactions by default) and --lines order lines\n"
         "      besides the transactions (none by default).\n"
+        "  quarvel-db upgrade PATH\n"
+        "      Brings a database made by an earlier Quarvel up to the latest schema version\n"
+        "      (what newer features need), in one transaction; the program never does.\n"
+        "      The data stays as it is. A database already up to date is left alone.\n"
         "  quarvel-db check PATH\n"
         "      Lists every missing table, column or saved query, the damage SQLite's integrity\n"
         "      check finds and rows that refer to missing rows; says so when the file is\n"
-        "      missing, empty, not a database, locked or read-only. Exits 0 when all is well.\n"
+        "      missing, empty, not a database, locked or read-only, and names its schema\n"
+        "      version. Exits 0 when all is well.\n"
         "\n"
         "--journal wal       (the default) readers go on while the program saves; the file\n"
         "                    must be on a local disk.\n"
@@ -98,7 +104,7 @@ int main(int argc, char* argv[]) {
         return badArguments(QStringLiteral("no command given"));
     const QString command = args.first();
     if (command != QLatin1String("init") && command != QLatin1String("generate") &&
-        command != QLatin1String("check"))
+        command != QLatin1String("check") && command != QLatin1String("upgrade"))
         return badArguments(QStringLiteral("unknown command \"%1\"").arg(command));
     if (args.size() != 2)
         return badArguments(QStringLiteral("%1 takes exactly one PATH").arg(command));
@@ -107,8 +113,9 @@ int main(int argc, char* argv[]) {
         return badArguments(QStringLiteral("the PATH is empty"));
     if (parser.isSet(sample) && command != QLatin1String("init"))
         return badArguments(QStringLiteral("--sample belongs to init"));
-    if (parser.isSet(force) && command == QLatin1String("check"))
-        return badArguments(QStringLiteral("--force does not belong to check"));
+    if (parser.isSet(force) &&
+        (command == QLatin1String("check") || command == QLatin1String("upgrade")))
+        return badArguments(QStringLiteral("--force does not belong to %1").arg(command));
     const bool sizes = parser.isSet(products) || parser.isSet(transactions) ||
                        parser.isSet(orders) || parser.isSet(lines);
     if (sizes && command != QLatin1String("generate"))
@@ -117,7 +124,8 @@ int main(int argc, char* argv[]) {
 
     if (parser.isSet(journal) && quarvel::isPostgresUrl(path))
         return badArguments(QStringLiteral("--journal belongs to database files"));
-    if (parser.isSet(journal) && command == QLatin1String("check"))
+    if (parser.isSet(journal) &&
+        (command == QLatin1String("check") || command == QLatin1String("upgrade")))
         return badArguments(QStringLiteral("--journal belongs to init and generate"));
     const QString journalMode = parser.value(journal);
     if (parser.isSet(journal) && journalMode != QLatin1String("wal") &&
@@ -161,6 +169,15 @@ int main(int argc, char* argv[]) {
             out << " in " << QString::number(timer.elapsed() / 1000.0, 'f', 1) << " s\n";
             return 0;
         }
+        if (command == QLatin1String("upgrade")) {
+            const int from = schema::upgrade(path);
+            if (from >= schema::latestVersion)
+                out << shown << " is already at schema version " << from << "; nothing to do\n";
+            else
+                out << "Upgraded " << shown << " from schema version " << from << " to "
+                    << schema::latestVersion << "\n";
+            return 0;
+        }
         const QStringList problems = check(path);
         for (const QString& problem : problems)
             out << problem << "\n";
@@ -169,6 +186,12 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         out << shown << ": the database is complete\n";
+        // An older version is complete too; what an upgrade would add is said once.
+        const int version = schema::version(path);
+        out << shown << ": schema version " << version;
+        if (version < schema::latestVersion)
+            out << "; " << schema::whatUpgradeAdds(version);
+        out << "\n";
         return 0;
     } catch (const quarvel::dbtool::Error& e) {
         err << "quarvel-db: " << e.message() << "\n";

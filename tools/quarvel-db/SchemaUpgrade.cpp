@@ -1,0 +1,109 @@
+#include "SchemaUpgrade.h"
+
+#include "DatabaseFile.h"
+#include "Error.h"
+#include "PostgresTarget.h"
+#include "data/postgres/PostgresLink.h"
+#include "sqlite/Database.h"
+#include "sqlite/Transaction.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace quarvel::dbtool::schema {
+
+namespace {
+
+// How long an upgrade waits for another program that is writing to the file.
+constexpr int kLockWaitMs = 5000;
+
+int fileVersion(const sqlite::Database& db, const QString& path) {
+    const auto has = [&](const char* table) {
+        return db.scalar(QStringLiteral("SELECT count(*) FROM sqlite_schema WHERE type = 'table' "
+                                        "AND name = '%1'")
+                             .arg(QLatin1String(table)))
+                   .toInt() > 0;
+    };
+    if (!has("Products"))
+        throw Error(
+            QStringLiteral("%1 is no Quarvel database (it has no Products table)").arg(path));
+    if (!has("Schema Version"))
+        return 1;
+    return db.scalar(QStringLiteral("SELECT max(Version) FROM \"Schema Version\"")).toInt();
+}
+
+void requireKnown(int version, const QString& name) {
+    if (version > latestVersion)
+        throw Error(QStringLiteral("%1 has schema version %2, made by a newer Quarvel; this "
+                                   "quarvel-db knows versions up to %3")
+                        .arg(name)
+                        .arg(version)
+                        .arg(latestVersion));
+}
+
+sqlite::Database openFile(const QString& path, sqlite::OpenMode mode) {
+    const QFileInfo file(path);
+    if (!file.isFile())
+        throw Error(QStringLiteral("%1 does not exist").arg(path));
+    try {
+        sqlite::Database db(path, mode);
+        db.setBusyTimeout(kLockWaitMs);
+        return db;
+    } catch (const sqlite::Error& e) {
+        throw Error(QStringLiteral("cannot open %1: %2").arg(path, e.message()));
+    }
+}
+
+} // namespace
+
+QString upgradeSql(int version, bool postgres) {
+    QFile file(QStringLiteral(":/quarvel/upgrade-%1%2.sql")
+                   .arg(version)
+                   .arg(postgres ? QStringLiteral("-postgres") : QString()));
+    if (version < 2 || version > latestVersion || !file.open(QIODevice::ReadOnly))
+        throw Error(
+            QStringLiteral("the built-in upgrade to schema version %1 is missing").arg(version));
+    return QString::fromUtf8(file.readAll());
+}
+
+QString whatUpgradeAdds(int version) {
+    if (version >= latestVersion)
+        return {};
+    return QStringLiteral("quarvel-db upgrade adds what stock counts need and a faster reading "
+                          "of recent sales (schema version %1)")
+        .arg(latestVersion);
+}
+
+int version(const QString& pathOrUrl) {
+    if (isPostgresUrl(pathOrUrl))
+        return PostgresTarget::schemaVersion(pathOrUrl);
+    sqlite::Database db = openFile(pathOrUrl, sqlite::OpenMode::ReadOnly);
+    try {
+        return fileVersion(db, pathOrUrl);
+    } catch (const sqlite::Error& e) {
+        throw Error(QStringLiteral("cannot read %1: %2").arg(pathOrUrl, e.message()));
+    }
+}
+
+int upgrade(const QString& pathOrUrl) {
+    if (isPostgresUrl(pathOrUrl))
+        return PostgresTarget::upgrade(pathOrUrl);
+    if (!QFileInfo(pathOrUrl).isWritable() && QFileInfo(pathOrUrl).isFile())
+        throw Error(QStringLiteral("%1 is read-only").arg(pathOrUrl));
+    sqlite::Database db = openFile(pathOrUrl, sqlite::OpenMode::ReadWrite);
+    try {
+        // The write lock first: the version read is the one the steps start from.
+        sqlite::Transaction transaction(db, sqlite::Transaction::Kind::Immediate);
+        const int from = fileVersion(db, pathOrUrl);
+        requireKnown(from, pathOrUrl);
+        for (int step = from + 1; step <= latestVersion; ++step)
+            db.exec(upgradeSql(step, false));
+        transaction.commit();
+        return from;
+    } catch (const sqlite::Error& e) {
+        throw Error(QStringLiteral("cannot upgrade %1, which is unchanged: %2")
+                        .arg(pathOrUrl, e.message()));
+    }
+}
+
+} // namespace quarvel::dbtool::schema
