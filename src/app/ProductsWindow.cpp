@@ -16,6 +16,7 @@
 #include "find/FindProductWindow.h"
 #include "products/ProductEditor.h"
 #include "products/ProductTransactions.h"
+#include "reorder/ReorderWindow.h"
 #include "shell/ApplicationTitle.h"
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
@@ -252,6 +253,21 @@ void ProductsWindow::Label3_Click(int index) {
     case TaskMenu::FindEntry:
         trap(128, [&] { findProduct(); });
         return;
+    case TaskMenu::ReorderEntry: {
+        // The orders made there add to the products' figures: the grid and the figures are
+        // read again afterwards, its pending row settled first.
+        bool settled = false;
+        trap(130, [&] { settled = m_transactions->settlePendingRow(); });
+        if (!settled)
+            return;
+        trap(132, [&] {
+            reorder::ReorderWindow window(m_session, programFolder(), this);
+            window.Form_Load();
+            window.exec();
+        });
+        trap(134, [&] { SetCalls(false); });
+        return;
+    }
     default:
         for (const Entry& entry : plainEntries) {
             if (entry.index == index)

@@ -112,6 +112,8 @@ QString TaskMenu::caption(int index) {
         return tr("Change Our Company Information");
     case FindEntry:
         return tr("Find a Product");
+    case ReorderEntry:
+        return tr("Reorder Stock");
     default:
         return {};
     }

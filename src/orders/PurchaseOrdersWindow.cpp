@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <utility>
 
 namespace quarvel::orders {
 
@@ -275,6 +276,10 @@ void PurchaseOrdersWindow::Form_Load() {
     if (m_session.blnNewPurchaseOrder) {
         trap(line + 6, [&] { m_record->addRecord(); });
         trap(line + 8, [&] { m_session.blnNewPurchaseOrder = false; });
+    }
+    if (!m_session.purchaseOrderToShow.isNull()) {
+        const QVariant order = std::exchange(m_session.purchaseOrderToShow, QVariant());
+        trap(line + 10, [&] { m_record->showRecord(order); });
     }
 }
 

@@ -79,6 +79,10 @@ void showDataReport(int number, const DataEnvironment& de1, const shell::Session
 
 } // namespace
 
+void showReport(const ReportDefinition& report, const ReportData& data, QWidget* parent) {
+    showModally(report, data, parent);
+}
+
 void ShowReport(int reportNumber, shell::Session& session, QWidget* parent) {
     if (!parent)
         parent = QApplication::activeWindow();

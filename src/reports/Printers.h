@@ -40,6 +40,11 @@ int dataReportOf(int reportNumber);
 // report whose data cannot be read leaves the printer as it was.
 void ShowReport(int reportNumber, shell::Session& session, QWidget* parent = nullptr);
 
+// Shows a list the program prints besides the five reports (the reorder list, the count
+// sheet) as ShowReport shows a report: modally, in a preview whose printer has the default
+// printer's orientation (or the report's own). Throws ReportError when it cannot be laid out.
+void showReport(const ReportDefinition& report, const ReportData& data, QWidget* parent);
+
 // Remembers the window handle, the default printer's paper size (a Windows paper code, 0 when
 // unknown) and orientation (1 portrait, 2 landscape, 0 when it has none), and the user's own
 // printer options as they stand, then sets the orientation: 1 portrait, 2 landscape, 0 (or

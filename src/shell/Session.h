@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 #include <memory>
 
 namespace quarvel {
@@ -31,6 +32,9 @@ public:
 
     // True asks the Purchase Orders window to start a new order when it opens.
     bool blnNewPurchaseOrder = false;
+    // The key of an order the Purchase Orders window shows when it opens (instead of the
+    // first), then forgets; Null for none.
+    QVariant purchaseOrderToShow;
 
     // The report period as last displayed.
     QString strBeginDate;

@@ -1,0 +1,196 @@
+#include "reorder/ReorderModel.h"
+
+#include "controls/ValueFormat.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+
+namespace quarvel::reorder {
+
+namespace {
+
+QString figure(double value, int decimals = 0) {
+    if (std::floor(value) == value)
+        return QLocale().toString(qint64(value));
+    return QLocale().toString(value, 'f', std::max(decimals, 1));
+}
+
+// The largest amount a currency field holds, and its decimals.
+constexpr double largestPrice = 922337203685477.5807;
+
+} // namespace
+
+ReorderModel::ReorderModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void ReorderModel::setSuggestions(std::vector<Suggestion> suggestions,
+                                  QHash<qint64, QString> suppliers) {
+    beginResetModel();
+    m_rows = std::move(suggestions);
+    m_suppliers = std::move(suppliers);
+    sortBySupplier();
+    endResetModel();
+}
+
+void ReorderModel::sortBySupplier() {
+    std::stable_sort(
+        m_rows.begin(), m_rows.end(), [this](const Suggestion& a, const Suggestion& b) {
+            if (a.supplierId.isNull() != b.supplierId.isNull())
+                return b.supplierId.isNull();
+            const int bySupplier =
+                supplierName(a.supplierId).localeAwareCompare(supplierName(b.supplierId));
+            if (bySupplier != 0)
+                return bySupplier < 0;
+            return a.productName.localeAwareCompare(b.productName) < 0;
+        });
+}
+
+QString ReorderModel::supplierName(const QVariant& supplierId) const {
+    return supplierId.isNull() ? QString() : m_suppliers.value(supplierId.toLongLong());
+}
+
+int ReorderModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int ReorderModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ReorderModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case Order:
+        return tr("Order");
+    case Product:
+        return tr("Product");
+    case Supplier:
+        return tr("Supplier");
+    case OnHand:
+        return tr("On Hand");
+    case OnOrder:
+        return tr("On Order");
+    case ReorderLevel:
+        return tr("Reorder Level");
+    case SoldPerDay:
+        return tr("Sold per Day");
+    case LeadTime:
+        return tr("Lead Time");
+    case Quantity:
+        return tr("Quantity");
+    case UnitPrice:
+        return tr("Unit Price");
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags ReorderModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags result = QAbstractTableModel::flags(index);
+    switch (index.column()) {
+    case Order:
+        return result | Qt::ItemIsUserCheckable;
+    case Supplier:
+    case Quantity:
+    case UnitPrice:
+        return result | Qt::ItemIsEditable;
+    default:
+        return result;
+    }
+}
+
+QVariant ReorderModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const Suggestion& s = m_rows[std::size_t(index.row())];
+    if (role == Qt::ToolTipRole)
+        return s.working();
+    if (role == Qt::CheckStateRole && index.column() == Order)
+        return s.ticked ? Qt::Checked : Qt::Unchecked;
+    if (role == Qt::TextAlignmentRole && index.column() >= OnHand)
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == Qt::EditRole) {
+        switch (index.column()) {
+        case Supplier:
+            return s.supplierId;
+        case Quantity:
+            return s.quantity;
+        case UnitPrice:
+            return controls::ValueFormat::displayText(s.unitPrice);
+        default:
+            break;
+        }
+    }
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (index.column()) {
+    case Product:
+        return s.productName;
+    case Supplier:
+        return s.supplierId.isNull() ? tr("(choose a supplier)") : supplierName(s.supplierId);
+    case OnHand:
+        return figure(s.onHand);
+    case OnOrder:
+        return figure(s.onOrder);
+    case ReorderLevel:
+        return figure(s.reorderLevel);
+    case SoldPerDay:
+        return QLocale().toString(s.soldPerDay, 'f', 2);
+    case LeadTime:
+        if (s.leadTimeDays)
+            return tr("%1 days").arg(figure(*s.leadTimeDays));
+        return s.leadTimeText.trimmed().isEmpty() ? QString()
+                                                  : tr("\"%1\" (not read)").arg(s.leadTimeText);
+    case Quantity:
+        return QLocale().toString(s.quantity);
+    case UnitPrice:
+        return controls::ValueFormat::displayText(s.unitPrice);
+    default:
+        return {};
+    }
+}
+
+bool ReorderModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || index.row() >= rowCount())
+        return false;
+    Suggestion& s = m_rows[std::size_t(index.row())];
+    if (role == Qt::CheckStateRole && index.column() == Order) {
+        s.ticked = value.toInt() == Qt::Checked;
+    } else if (role != Qt::EditRole) {
+        return false;
+    } else if (index.column() == Supplier) {
+        s.supplierId = value;
+    } else if (index.column() == Quantity) {
+        bool ok = false;
+        const qint64 quantity = QLocale().toLongLong(value.toString().trimmed(), &ok);
+        if (!ok || quantity < 1 || quantity > 2147483647) {
+            emit refused(tr("The quantity must be a whole number of units from 1 to 2147483647."));
+            return false;
+        }
+        s.quantity = quantity;
+    } else if (index.column() == UnitPrice) {
+        const QString text = value.toString().trimmed();
+        if (text.isEmpty()) {
+            s.unitPrice = QVariant();
+        } else {
+            bool ok = false;
+            double price = QLocale().toDouble(text, &ok);
+            if (!ok)
+                price = QLocale::c().toDouble(text, &ok);
+            if (!ok || price < 0 || price > largestPrice ||
+                std::round(price * 10000) / 10000 != price) {
+                emit refused(tr("The unit price must be an amount of at most four decimals, or "
+                                "empty."));
+                return false;
+            }
+            s.unitPrice = price;
+        }
+    } else {
+        return false;
+    }
+    emit dataChanged(index.siblingAtColumn(0), index.siblingAtColumn(ColumnCount - 1));
+    return true;
+}
+
+} // namespace quarvel::reorder
