@@ -80,7 +80,8 @@ std::vector<Suggestion> readSuggestions(const std::shared_ptr<Connection>& conne
     }
 
     // The supplier and price of each listed product's last order line, a page of lines at a
-    // time (only numeric keys are written into the statement).
+    // time (only numeric keys are written into the statement; a large page, as each statement
+    // is a round trip to a server).
     QHash<qint64, std::pair<QVariant, QVariant>> lines;
     QStringList keys;
     const auto readLines = [&] {
@@ -99,7 +100,7 @@ std::vector<Suggestion> readSuggestions(const std::shared_ptr<Connection>& conne
     for (const qint64 line : lastLines) {
         if (line > 0)
             keys << QString::number(line);
-        if (keys.size() == 500)
+        if (keys.size() == 5000)
             readLines();
     }
     readLines();
@@ -108,9 +109,6 @@ std::vector<Suggestion> readSuggestions(const std::shared_ptr<Connection>& conne
         list[i].supplierId = line.first;
         list[i].unitPrice = line.second;
     }
-    std::sort(list.begin(), list.end(), [](const Suggestion& a, const Suggestion& b) {
-        return a.productName.localeAwareCompare(b.productName) < 0;
-    });
     return list;
 }
 

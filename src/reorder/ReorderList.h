@@ -15,7 +15,7 @@ namespace quarvel::reorder {
 // The days of sales the units sold per day are averaged over.
 constexpr int salesDays = 90;
 
-// The products that need ordering on `today`, by product name, each with its suggested
+// The products that need ordering on `today`, in no particular order, each with its suggested
 // quantity and the supplier and unit price of its last order line. Products without a reorder level
 // are never listed. Reads with a few statements over every transaction (on both engines); throws
 // DatabaseError.

@@ -2,6 +2,7 @@
 
 #include "controls/ValueFormat.h"
 
+#include <QCollator>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -33,16 +34,47 @@ void ReorderModel::setSuggestions(std::vector<Suggestion> suggestions,
 }
 
 void ReorderModel::sortBySupplier() {
-    std::stable_sort(
-        m_rows.begin(), m_rows.end(), [this](const Suggestion& a, const Suggestion& b) {
-            if (a.supplierId.isNull() != b.supplierId.isNull())
-                return b.supplierId.isNull();
-            const int bySupplier =
-                supplierName(a.supplierId).localeAwareCompare(supplierName(b.supplierId));
-            if (bySupplier != 0)
-                return bySupplier < 0;
-            return a.productName.localeAwareCompare(b.productName) < 0;
-        });
+    // Each supplier's place by name, and a sort key per product name: comparing keys is cheap,
+    // collating each pair of names is not.
+    const QCollator collator;
+    QList<qint64> suppliers;
+    for (const Suggestion& s : m_rows) {
+        if (!s.supplierId.isNull() && !suppliers.contains(s.supplierId.toLongLong()))
+            suppliers << s.supplierId.toLongLong();
+    }
+    std::sort(suppliers.begin(), suppliers.end(), [&](qint64 a, qint64 b) {
+        const int order = collator.compare(m_suppliers.value(a), m_suppliers.value(b));
+        return order != 0 ? order < 0 : a < b;
+    });
+    QHash<qint64, int> place;
+    for (int i = 0; i < suppliers.size(); ++i)
+        place.insert(suppliers[i], i);
+    std::vector<QCollatorSortKey> names;
+    names.reserve(m_rows.size());
+    for (const Suggestion& s : m_rows)
+        names.push_back(collator.sortKey(s.productName));
+
+    std::vector<std::size_t> order(m_rows.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    // Without a supplier: after every supplier.
+    const auto placeOf = [&](const Suggestion& s) {
+        return s.supplierId.isNull() ? int(suppliers.size())
+                                     : place.value(s.supplierId.toLongLong());
+    };
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int x = placeOf(m_rows[a]);
+        const int y = placeOf(m_rows[b]);
+        if (x != y)
+            return x < y;
+        const int byName = names[a].compare(names[b]);
+        return byName != 0 ? byName < 0 : m_rows[a].productId < m_rows[b].productId;
+    });
+    std::vector<Suggestion> sorted;
+    sorted.reserve(m_rows.size());
+    for (const std::size_t i : order)
+        sorted.push_back(std::move(m_rows[i]));
+    m_rows = std::move(sorted);
 }
 
 QString ReorderModel::supplierName(const QVariant& supplierId) const {
