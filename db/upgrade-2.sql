@@ -20,13 +20,14 @@ CREATE TABLE "Stock Counts" (
 );
 
 CREATE TABLE "Stock Count Lines" (
+    StockCountLineID INTEGER PRIMARY KEY AUTOINCREMENT,
     StockCountID INTEGER NOT NULL REFERENCES "Stock Counts" (StockCountID) ON DELETE RESTRICT,
     ProductID INTEGER NOT NULL REFERENCES Products (ProductID) ON DELETE RESTRICT,
     Expected NUMBER NOT NULL CHECK (typeof(Expected) IN ('integer', 'real')
             AND Expected BETWEEN -2147483648 AND 2147483647),
     Counted NUMBER CHECK (Counted IS NULL OR (typeof(Counted) IN ('integer', 'real')
             AND Counted BETWEEN -2147483648 AND 2147483647)),
-    PRIMARY KEY (StockCountID, ProductID)
+    UNIQUE (StockCountID, ProductID)
 );
 CREATE INDEX ix_StockCountLines_Product ON "Stock Count Lines" (ProductID);
 

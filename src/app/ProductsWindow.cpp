@@ -10,6 +10,7 @@
 #include "controls/ErrorReport.h"
 #include "controls/SaveConflict.h"
 #include "controls/TabStrip.h"
+#include "count/CountWindow.h"
 #include "data/Recordset.h"
 #include "data/SharedConnection.h"
 #include "data/sqlite/FileHealth.h"
@@ -266,6 +267,20 @@ void ProductsWindow::Label3_Click(int index) {
             window.exec();
         });
         trap(134, [&] { SetCalls(false); });
+        return;
+    }
+    case TaskMenu::CountEntry: {
+        // A posted count changes the products' figures, as an order does.
+        bool settled = false;
+        trap(136, [&] { settled = m_transactions->settlePendingRow(); });
+        if (!settled)
+            return;
+        trap(138, [&] {
+            count::CountWindow window(programFolder(), this);
+            window.Form_Load();
+            window.exec();
+        });
+        trap(140, [&] { SetCalls(false); });
         return;
     }
     default:

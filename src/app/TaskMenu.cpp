@@ -114,6 +114,8 @@ QString TaskMenu::caption(int index) {
         return tr("Find a Product");
     case ReorderEntry:
         return tr("Reorder Stock");
+    case CountEntry:
+        return tr("Count Stock");
     default:
         return {};
     }
