@@ -56,6 +56,8 @@ std::vector<Suggestion> readSuggestions(const std::shared_ptr<Connection>& conne
          rows->next();)
         sold.insert(rows->value(0).toLongLong(), rows->value(1).toDouble());
 
+    // Products share a few ways of writing a lead time: each is read once.
+    QHash<QString, std::optional<double>> leadTimes;
     std::vector<Suggestion> list;
     std::vector<qint64> lastLines; // beside list: each product's last order line, or 0
     for (auto rows = run(connection, QStringLiteral("SELECT ProductID, ProductName, ReorderLevel, "
@@ -67,7 +69,10 @@ std::vector<Suggestion> readSuggestions(const std::shared_ptr<Connection>& conne
         s.productName = rows->value(1).toString();
         s.reorderLevel = rows->value(2).toDouble();
         s.leadTimeText = rows->value(3).toString();
-        s.leadTimeDays = leadTimeDays(s.leadTimeText);
+        auto lead = leadTimes.constFind(s.leadTimeText);
+        if (lead == leadTimes.constEnd())
+            lead = leadTimes.insert(s.leadTimeText, leadTimeDays(s.leadTimeText));
+        s.leadTimeDays = *lead;
         const Figures f = figures.value(s.productId);
         s.onHand = f.onHand;
         s.onOrder = f.onOrder;
