@@ -24,3 +24,53 @@ CREATE INDEX "ix_StockCountLines_Product" ON "Stock Count Lines" ("ProductID");
 
 CREATE INDEX "ix_InventoryTransactions_Date"
     ON "Inventory Transactions" ("TransactionDate", "ProductID", "UnitsSold");
+
+-- Each product's stock figures and last order line, kept by a trigger (see upgrade-2.sql).
+CREATE TABLE "Product Stock" (
+    "ProductID" integer PRIMARY KEY,
+    "UnitsOnHand" double precision NOT NULL DEFAULT 0,
+    "UnitsOnOrder" double precision NOT NULL DEFAULT 0,
+    "LastOrderLineID" integer
+);
+
+INSERT INTO "Product Stock" ("ProductID", "UnitsOnHand", "UnitsOnOrder", "LastOrderLineID")
+SELECT "ProductID",
+       coalesce(sum(coalesce("UnitsReceived", 0) - coalesce("UnitsSold", 0) - coalesce("UnitsShrinkage", 0)), 0),
+       coalesce(sum(coalesce("UnitsOrdered", 0) - coalesce("UnitsReceived", 0)), 0),
+       max(CASE WHEN "PurchaseOrderID" IS NOT NULL THEN "TransactionID" END)
+  FROM "Inventory Transactions" WHERE "ProductID" IS NOT NULL GROUP BY "ProductID";
+
+CREATE FUNCTION "quarvel_product_stock"() RETURNS trigger LANGUAGE plpgsql AS $$
+DECLARE
+    product integer;
+BEGIN
+    FOREACH product IN ARRAY ARRAY[CASE WHEN TG_OP <> 'INSERT' THEN OLD."ProductID" END,
+                                   CASE WHEN TG_OP <> 'DELETE' THEN NEW."ProductID" END] LOOP
+        IF product IS NOT NULL THEN
+            INSERT INTO "Product Stock" ("ProductID", "UnitsOnHand", "UnitsOnOrder", "LastOrderLineID")
+            SELECT product,
+                   coalesce(sum(coalesce("UnitsReceived", 0) - coalesce("UnitsSold", 0) - coalesce("UnitsShrinkage", 0)), 0),
+                   coalesce(sum(coalesce("UnitsOrdered", 0) - coalesce("UnitsReceived", 0)), 0),
+                   max(CASE WHEN "PurchaseOrderID" IS NOT NULL THEN "TransactionID" END)
+              FROM "Inventory Transactions" WHERE "ProductID" = product
+            ON CONFLICT ("ProductID") DO UPDATE SET "UnitsOnHand" = EXCLUDED."UnitsOnHand",
+                "UnitsOnOrder" = EXCLUDED."UnitsOnOrder", "LastOrderLineID" = EXCLUDED."LastOrderLineID";
+        END IF;
+    END LOOP;
+    RETURN NULL;
+END;
+$$;
+
+CREATE TRIGGER "tr_ProductStock" AFTER INSERT OR DELETE OR UPDATE OF "ProductID", "PurchaseOrderID",
+    "UnitsOrdered", "UnitsReceived", "UnitsSold", "UnitsShrinkage" ON "Inventory Transactions"
+    FOR EACH ROW EXECUTE FUNCTION "quarvel_product_stock"();
+
+CREATE FUNCTION "quarvel_product_stock_gone"() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    DELETE FROM "Product Stock" WHERE "ProductID" = OLD."ProductID";
+    RETURN NULL;
+END;
+$$;
+
+CREATE TRIGGER "tr_ProductStock_ProductDelete" AFTER DELETE ON "Products"
+    FOR EACH ROW EXECUTE FUNCTION "quarvel_product_stock_gone"();

@@ -4,7 +4,8 @@
 --     whether the expected figures are hidden) and, for each product counted, the units
 --     expected when the count began (frozen) and the units counted (Null until typed);
 --   * an index of the transactions by date, so that the units sold over a recent period
---     are read for every product from that period's transactions alone.
+--     are read for every product from that period's transactions alone;
+--   * each product's stock figures, kept by triggers (see "Product Stock" below).
 
 CREATE TABLE "Schema Version" (
     Version INTEGER NOT NULL CHECK (typeof(Version) = 'integer' AND Version >= 2)
@@ -33,3 +34,74 @@ CREATE INDEX ix_StockCountLines_Product ON "Stock Count Lines" (ProductID);
 
 CREATE INDEX ix_InventoryTransactions_Date
     ON "Inventory Transactions" (TransactionDate, ProductID, UnitsSold);
+
+-- Each product's stock figures as qryProducts works them out (and its last order line), kept
+-- by triggers whenever a transaction is written, so that they are read for every product at
+-- once instead of summed over every transaction. A trigger works the figures out again from
+-- the product's own transactions, so they never drift from what qryProducts says.
+CREATE TABLE "Product Stock" (
+    ProductID INTEGER PRIMARY KEY,
+    UnitsOnHand NUMBER NOT NULL DEFAULT 0,
+    UnitsOnOrder NUMBER NOT NULL DEFAULT 0,
+    LastOrderLineID INTEGER
+);
+
+INSERT INTO "Product Stock" (ProductID, UnitsOnHand, UnitsOnOrder, LastOrderLineID)
+SELECT ProductID,
+       coalesce(sum(coalesce(UnitsReceived, 0) - coalesce(UnitsSold, 0) - coalesce(UnitsShrinkage, 0)), 0),
+       coalesce(sum(coalesce(UnitsOrdered, 0) - coalesce(UnitsReceived, 0)), 0),
+       max(CASE WHEN PurchaseOrderID IS NOT NULL THEN TransactionID END)
+  FROM "Inventory Transactions" WHERE ProductID IS NOT NULL GROUP BY ProductID;
+
+CREATE TRIGGER tr_ProductStock_Insert AFTER INSERT ON "Inventory Transactions"
+WHEN NEW.ProductID IS NOT NULL
+BEGIN
+    INSERT INTO "Product Stock" (ProductID, UnitsOnHand, UnitsOnOrder, LastOrderLineID)
+    SELECT NEW.ProductID,
+           coalesce(sum(coalesce(UnitsReceived, 0) - coalesce(UnitsSold, 0) - coalesce(UnitsShrinkage, 0)), 0),
+           coalesce(sum(coalesce(UnitsOrdered, 0) - coalesce(UnitsReceived, 0)), 0),
+           max(CASE WHEN PurchaseOrderID IS NOT NULL THEN TransactionID END)
+      FROM "Inventory Transactions" WHERE ProductID = NEW.ProductID
+    ON CONFLICT (ProductID) DO UPDATE SET UnitsOnHand = excluded.UnitsOnHand,
+        UnitsOnOrder = excluded.UnitsOnOrder, LastOrderLineID = excluded.LastOrderLineID;
+END;
+
+CREATE TRIGGER tr_ProductStock_Delete AFTER DELETE ON "Inventory Transactions"
+WHEN OLD.ProductID IS NOT NULL
+BEGIN
+    UPDATE "Product Stock" SET
+        UnitsOnHand = (SELECT coalesce(sum(coalesce(UnitsReceived, 0) - coalesce(UnitsSold, 0) - coalesce(UnitsShrinkage, 0)), 0)
+                         FROM "Inventory Transactions" WHERE ProductID = OLD.ProductID),
+        UnitsOnOrder = (SELECT coalesce(sum(coalesce(UnitsOrdered, 0) - coalesce(UnitsReceived, 0)), 0)
+                          FROM "Inventory Transactions" WHERE ProductID = OLD.ProductID),
+        LastOrderLineID = (SELECT max(TransactionID) FROM "Inventory Transactions"
+                            WHERE ProductID = OLD.ProductID AND PurchaseOrderID IS NOT NULL)
+     WHERE ProductID = OLD.ProductID;
+END;
+
+CREATE TRIGGER tr_ProductStock_Update AFTER UPDATE OF ProductID, PurchaseOrderID, UnitsOrdered,
+    UnitsReceived, UnitsSold, UnitsShrinkage ON "Inventory Transactions"
+BEGIN
+    UPDATE "Product Stock" SET
+        UnitsOnHand = (SELECT coalesce(sum(coalesce(UnitsReceived, 0) - coalesce(UnitsSold, 0) - coalesce(UnitsShrinkage, 0)), 0)
+                         FROM "Inventory Transactions" WHERE ProductID = OLD.ProductID),
+        UnitsOnOrder = (SELECT coalesce(sum(coalesce(UnitsOrdered, 0) - coalesce(UnitsReceived, 0)), 0)
+                          FROM "Inventory Transactions" WHERE ProductID = OLD.ProductID),
+        LastOrderLineID = (SELECT max(TransactionID) FROM "Inventory Transactions"
+                            WHERE ProductID = OLD.ProductID AND PurchaseOrderID IS NOT NULL)
+     WHERE ProductID = OLD.ProductID;
+    INSERT INTO "Product Stock" (ProductID, UnitsOnHand, UnitsOnOrder, LastOrderLineID)
+    SELECT NEW.ProductID,
+           coalesce(sum(coalesce(UnitsReceived, 0) - coalesce(UnitsSold, 0) - coalesce(UnitsShrinkage, 0)), 0),
+           coalesce(sum(coalesce(UnitsOrdered, 0) - coalesce(UnitsReceived, 0)), 0),
+           max(CASE WHEN PurchaseOrderID IS NOT NULL THEN TransactionID END)
+      FROM "Inventory Transactions" WHERE ProductID = NEW.ProductID AND NEW.ProductID IS NOT NULL
+    HAVING NEW.ProductID IS NOT NULL
+    ON CONFLICT (ProductID) DO UPDATE SET UnitsOnHand = excluded.UnitsOnHand,
+        UnitsOnOrder = excluded.UnitsOnOrder, LastOrderLineID = excluded.LastOrderLineID;
+END;
+
+CREATE TRIGGER tr_ProductStock_ProductDelete AFTER DELETE ON Products
+BEGIN
+    DELETE FROM "Product Stock" WHERE ProductID = OLD.ProductID;
+END;

@@ -29,18 +29,22 @@ struct Figures {
 
 std::vector<Suggestion> readSuggestions(const std::shared_ptr<Connection>& connection,
                                         const QDate& today) {
-    // Stock figures as qryProducts works them out, and each product's last order line, in one
-    // pass over the transactions.
+    // Stock figures as qryProducts works them out, and each product's last order line: kept
+    // for every product by a database of schema version 2, else summed in one pass over the
+    // transactions.
+    const bool kept = connection->backend().tables().contains(QStringLiteral("Product Stock"),
+                                                              Qt::CaseInsensitive);
+    const QString figuresSource =
+        kept ? QStringLiteral("SELECT ProductID, UnitsOnHand, UnitsOnOrder, LastOrderLineID FROM "
+                              "[Product Stock]")
+             : QStringLiteral("SELECT ProductID, sum(coalesce(UnitsReceived, 0) - "
+                              "coalesce(UnitsSold, 0) - coalesce(UnitsShrinkage, 0)), "
+                              "sum(coalesce(UnitsOrdered, 0) - coalesce(UnitsReceived, 0)), "
+                              "max(CASE WHEN PurchaseOrderID IS NOT NULL THEN TransactionID END) "
+                              "FROM [Inventory Transactions] WHERE ProductID IS NOT NULL GROUP BY "
+                              "ProductID");
     QHash<qint64, Figures> figures;
-    for (auto rows = run(
-             connection,
-             QStringLiteral("SELECT ProductID, sum(coalesce(UnitsReceived, 0) - "
-                            "coalesce(UnitsSold, 0) - coalesce(UnitsShrinkage, 0)), "
-                            "sum(coalesce(UnitsOrdered, 0) - coalesce(UnitsReceived, 0)), "
-                            "max(CASE WHEN PurchaseOrderID IS NOT NULL THEN TransactionID END) "
-                            "FROM [Inventory Transactions] WHERE ProductID IS NOT NULL GROUP BY "
-                            "ProductID"));
-         rows->next();) {
+    for (auto rows = run(connection, figuresSource); rows->next();) {
         figures.insert(
             rows->value(0).toLongLong(),
             {rows->value(1).toDouble(), rows->value(2).toDouble(), rows->value(3).toLongLong()});

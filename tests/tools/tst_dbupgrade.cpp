@@ -76,6 +76,57 @@ private slots:
         QCOMPARE(runTool({"check", db.path()}).exitCode, 1);
     }
 
+    // The figures kept for each product follow every write of another program (here a plain
+    // SQL client): added, changed, moved to another product, deleted, the product deleted.
+    void keptStockFiguresFollowEveryWrite() {
+        TempDatabase db;
+        native(db, "SELECT 1", "SELECT 1");
+        db.exec("INSERT INTO Products (ProductName) VALUES ('Hammer'), ('Saw'), ('Brush');"
+                "INSERT INTO [Purchase Orders] (PurchaseOrderNumber) VALUES (1);"
+                "INSERT INTO [Inventory Transactions] (ProductID, PurchaseOrderID, UnitsOrdered, "
+                "UnitsReceived) VALUES (1, 1, 10, 4), (1, NULL, NULL, NULL), (2, 1, 3, NULL)");
+        QCOMPARE(runTool({"upgrade", db.path()}).exitCode, 0);
+        const auto kept = [&] {
+            QStringList rows;
+            for (int product = 1; product <= 3; ++product)
+                rows << QString("%1:%2/%3/%4")
+                            .arg(product)
+                            .arg(db.scalar(QString("SELECT UnitsOnHand FROM [Product Stock] "
+                                                   "WHERE ProductID = %1")
+                                               .arg(product))
+                                     .toString())
+                            .arg(db.scalar(QString("SELECT UnitsOnOrder FROM [Product Stock] "
+                                                   "WHERE ProductID = %1")
+                                               .arg(product))
+                                     .toString())
+                            .arg(db.scalar(QString("SELECT LastOrderLineID FROM [Product Stock] "
+                                                   "WHERE ProductID = %1")
+                                               .arg(product))
+                                     .toString());
+            return rows.join(' ');
+        };
+        QCOMPARE(kept(), QString("1:4/6/1 2:0/3/3 3://"));
+        db.exec("INSERT INTO [Inventory Transactions] (ProductID, UnitsSold) VALUES (3, 2)");
+        db.exec("UPDATE [Inventory Transactions] SET UnitsReceived = 10 WHERE TransactionID = 1");
+        QCOMPARE(kept(), QString("1:10/0/1 2:0/3/3 3:-2/0/"));
+        // A line moved to another product leaves the first and joins the second.
+        db.exec("UPDATE [Inventory Transactions] SET ProductID = 2 WHERE TransactionID = 1");
+        QCOMPARE(kept(), QString("1:0/0/ 2:10/3/3 3:-2/0/"));
+        db.exec("DELETE FROM [Inventory Transactions] WHERE TransactionID = 3");
+        QCOMPARE(kept(), QString("1:0/0/ 2:10/0/1 3:-2/0/"));
+        db.exec("DELETE FROM [Inventory Transactions] WHERE ProductID = 1;"
+                "DELETE FROM Products WHERE ProductID = 1");
+        QCOMPARE(db.scalar("SELECT count(*) FROM [Product Stock] WHERE ProductID = 1").toInt(), 0);
+        QCOMPARE(runTool({"check", db.path()}).exitCode, 0);
+
+        // Written behind the triggers' back, the figures no longer agree: check says so.
+        db.exec("UPDATE [Product Stock] SET UnitsOnHand = 99 WHERE ProductID = 2");
+        const Run check = runTool({"check", db.path()});
+        QVERIFY2(check.exitCode == 1 &&
+                     check.out.contains("Product Stock disagrees with the transactions of 1"),
+                 qPrintable(check.out));
+    }
+
     void aFailedUpgradeChangesNothing() {
         TempDatabase db;
         // An object of the upgrade's last step's name, made by hand: that step fails.

@@ -64,10 +64,12 @@ void buildDatabase(const QString& path, bool force, Journal journal,
             db.exec(QStringLiteral("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; "
                                    "PRAGMA cache_size = -262144; PRAGMA foreign_keys = ON;"));
             db.exec(schemaSql());
-            for (int version = 2; version <= schema::latestVersion; ++version)
-                db.exec(schema::upgradeSql(version, false));
             sqlite::Transaction transaction(db);
             fill(db);
+            // The later versions over the rows, as an upgrade adds them: what they keep up to
+            // date is worked out once instead of row by row.
+            for (int version = 2; version <= schema::latestVersion; ++version)
+                db.exec(schema::upgradeSql(version, false));
             transaction.commit();
             db.exec(QStringLiteral("PRAGMA optimize; PRAGMA synchronous = FULL;"));
             const QString mode =

@@ -93,8 +93,6 @@ void PostgresTarget::fill(const QString& url, const QString& source) {
         sqlite::Database data(source, sqlite::OpenMode::ReadOnly);
         link->execScript(QStringLiteral("BEGIN"));
         link->execScript(schemaSql());
-        for (int version = 2; version <= schema::latestVersion; ++version)
-            link->execScript(schema::upgradeSql(version, true));
         for (const char* table : tableOrder) {
             const QString t = QString::fromLatin1(table);
             const QStringList columns = data.columnNames(t);
@@ -123,6 +121,9 @@ void PostgresTarget::fill(const QString& url, const QString& source) {
                                .arg(quoted(key), quoted(t)),
                            {quoted(t), key});
         }
+        // The later versions over the rows, as an upgrade adds them.
+        for (int version = 2; version <= schema::latestVersion; ++version)
+            link->execScript(schema::upgradeSql(version, true));
         link->execScript(QStringLiteral("COMMIT"));
         link->execScript(QStringLiteral("ANALYZE"));
     } catch (const DatabaseError& e) {
@@ -237,6 +238,21 @@ QStringList PostgresTarget::check(const QString& url) {
             for (const QString& column : reference.columnNames(object))
                 if (!columns.contains(object + u'.' + column))
                     problems << QStringLiteral("missing column: %1.%2").arg(object, column);
+        }
+        if (version >= 2 && types.contains(QStringLiteral("Product Stock"))) {
+            const qint64 differing =
+                link->exec(QStringLiteral(
+                               "SELECT count(*) FROM \"qryProducts\" q LEFT JOIN \"Product "
+                               "Stock\" s ON s.\"ProductID\" = q.\"ProductID\" WHERE "
+                               "abs(coalesce(s.\"UnitsOnHand\", 0) - q.\"UnitsOnHand\") > 1e-9 "
+                               "OR abs(coalesce(s.\"UnitsOnOrder\", 0) - q.\"UnitsOnOrder\") > "
+                               "1e-9"))
+                    .value(0, 0)
+                    .toLongLong();
+            if (differing > 0)
+                problems << QStringLiteral("Product Stock disagrees with the transactions of %1 "
+                                           "product(s)")
+                                .arg(differing);
         }
         const QString company = QStringLiteral("My Company Information");
         if (types.contains(company) &&

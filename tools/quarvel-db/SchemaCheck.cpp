@@ -130,6 +130,22 @@ void compareSchema(const sqlite::Database& target, const QList<SchemaObject>& pr
                 problems.append(QStringLiteral("missing column: %1.%2").arg(expected.name, column));
     }
 
+    // The figures kept for each product (version 2) agree with its transactions.
+    if (version >= 2 && problems.filter(QStringLiteral("Product Stock")).isEmpty()) {
+        const int differing =
+            target
+                .scalar(QStringLiteral(
+                    "SELECT count(*) FROM qryProducts q LEFT JOIN \"Product Stock\" s ON "
+                    "s.ProductID = q.ProductID WHERE abs(coalesce(s.UnitsOnHand, 0) - "
+                    "q.UnitsOnHand) > 1e-9 OR abs(coalesce(s.UnitsOnOrder, 0) - q.UnitsOnOrder) "
+                    "> 1e-9"))
+                .toInt();
+        if (differing > 0)
+            problems.append(QStringLiteral("Product Stock disagrees with the transactions of %1 "
+                                           "product(s)")
+                                .arg(differing));
+    }
+
     const QString company = QStringLiteral("My Company Information");
     if (byName.contains(company.toLower()) && problems.filter(company).isEmpty() &&
         target.scalar(QStringLiteral("SELECT count(*) FROM %1").arg(quoted(company))).toInt() == 0)

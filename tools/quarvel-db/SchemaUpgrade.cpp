@@ -70,7 +70,7 @@ QString whatUpgradeAdds(int version) {
     if (version >= latestVersion)
         return {};
     return QStringLiteral("quarvel-db upgrade adds what stock counts need and a faster reading "
-                          "of recent sales (schema version %1)")
+                          "of stock figures and recent sales (schema version %1)")
         .arg(latestVersion);
 }
 
