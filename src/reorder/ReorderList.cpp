@@ -6,7 +6,6 @@
 
 #include <QHash>
 #include <QStringList>
-#include <algorithm>
 
 namespace quarvel::reorder {
 
@@ -19,36 +18,122 @@ std::unique_ptr<BackendCursor> run(const std::shared_ptr<Connection>& connection
     return backend.query(backend.translate(programSql), values);
 }
 
-struct Figures {
-    double onHand = 0;
-    double onOrder = 0;
-    qint64 lastLine = 0; // the product's last order line, 0 when never ordered
+// One product as read: its reorder figures and its last order line (0 when never ordered; its
+// supplier and price when they were read with it).
+struct Read {
+    Suggestion product;
+    qint64 lastLine = 0;
 };
+
+// Every product with a reorder level, its figures kept by the database (schema version 2)
+// and the supplier and price of its last order line, in one statement.
+std::vector<Read> readKept(const std::shared_ptr<Connection>& connection) {
+    std::vector<Read> products;
+    for (auto rows = run(
+             connection,
+             QStringLiteral("SELECT p.ProductID, p.ProductName, p.ReorderLevel, p.LeadTime, "
+                            "s.UnitsOnHand, s.UnitsOnOrder, o.SupplierID, t.UnitPrice FROM "
+                            "Products AS p LEFT JOIN [Product Stock] AS s ON s.ProductID = "
+                            "p.ProductID LEFT JOIN [Inventory Transactions] AS t ON "
+                            "t.TransactionID = s.LastOrderLineID LEFT JOIN [Purchase Orders] AS "
+                            "o ON o.PurchaseOrderID = t.PurchaseOrderID WHERE p.ReorderLevel IS "
+                            "NOT NULL"));
+         rows->next();) {
+        Read r;
+        r.product.productId = rows->value(0).toLongLong();
+        r.product.productName = rows->value(1).toString();
+        r.product.reorderLevel = rows->value(2).toDouble();
+        r.product.leadTimeText = rows->value(3).toString();
+        r.product.onHand = rows->value(4).toDouble();
+        r.product.onOrder = rows->value(5).toDouble();
+        r.product.supplierId = rows->value(6);
+        r.product.unitPrice = rows->value(7);
+        products.push_back(std::move(r));
+    }
+    return products;
+}
+
+// The same from a database that keeps no figures: summed in one pass over the transactions,
+// the last order lines read afterwards (see readLastLines).
+std::vector<Read> readSummed(const std::shared_ptr<Connection>& connection) {
+    struct Figures {
+        double onHand = 0;
+        double onOrder = 0;
+        qint64 lastLine = 0;
+    };
+    QHash<qint64, Figures> figures;
+    for (auto rows = run(
+             connection,
+             QStringLiteral("SELECT ProductID, sum(coalesce(UnitsReceived, 0) - "
+                            "coalesce(UnitsSold, 0) - coalesce(UnitsShrinkage, 0)), "
+                            "sum(coalesce(UnitsOrdered, 0) - coalesce(UnitsReceived, 0)), "
+                            "max(CASE WHEN PurchaseOrderID IS NOT NULL THEN TransactionID END) "
+                            "FROM [Inventory Transactions] WHERE ProductID IS NOT NULL GROUP BY "
+                            "ProductID"));
+         rows->next();) {
+        figures.insert(
+            rows->value(0).toLongLong(),
+            {rows->value(1).toDouble(), rows->value(2).toDouble(), rows->value(3).toLongLong()});
+    }
+    std::vector<Read> products;
+    for (auto rows = run(connection, QStringLiteral("SELECT ProductID, ProductName, ReorderLevel, "
+                                                    "LeadTime FROM Products WHERE ReorderLevel "
+                                                    "IS NOT NULL"));
+         rows->next();) {
+        Read r;
+        r.product.productId = rows->value(0).toLongLong();
+        r.product.productName = rows->value(1).toString();
+        r.product.reorderLevel = rows->value(2).toDouble();
+        r.product.leadTimeText = rows->value(3).toString();
+        const Figures f = figures.value(r.product.productId);
+        r.product.onHand = f.onHand;
+        r.product.onOrder = f.onOrder;
+        r.lastLine = f.lastLine;
+        products.push_back(std::move(r));
+    }
+    return products;
+}
+
+// The supplier and price of each listed product's last order line, a page of lines at a time
+// (only numeric keys are written into the statement).
+void readLastLines(const std::shared_ptr<Connection>& connection, std::vector<Read>& listed) {
+    QHash<qint64, std::pair<QVariant, QVariant>> lines;
+    QStringList keys;
+    const auto readPage = [&] {
+        if (keys.isEmpty())
+            return;
+        for (auto rows =
+                 run(connection, QStringLiteral("SELECT t.TransactionID, o.SupplierID, t.UnitPrice "
+                                                "FROM [Inventory Transactions] AS t INNER JOIN "
+                                                "[Purchase Orders] AS o ON o.PurchaseOrderID = "
+                                                "t.PurchaseOrderID WHERE t.TransactionID IN (") +
+                                     keys.join(QLatin1Char(',')) + QStringLiteral(")"));
+             rows->next();)
+            lines.insert(rows->value(0).toLongLong(), {rows->value(1), rows->value(2)});
+        keys.clear();
+    };
+    for (const Read& r : listed) {
+        if (r.lastLine > 0)
+            keys << QString::number(r.lastLine);
+        if (keys.size() == 1000)
+            readPage();
+    }
+    readPage();
+    for (Read& r : listed) {
+        const auto line = lines.value(r.lastLine);
+        r.product.supplierId = line.first;
+        r.product.unitPrice = line.second;
+    }
+}
 
 } // namespace
 
 std::vector<Suggestion> readSuggestions(const std::shared_ptr<Connection>& connection,
                                         const QDate& today) {
-    // Stock figures as qryProducts works them out, and each product's last order line: kept
-    // for every product by a database of schema version 2, else summed in one pass over the
-    // transactions.
     const bool kept = connection->backend().tables().contains(QStringLiteral("Product Stock"),
                                                               Qt::CaseInsensitive);
-    const QString figuresSource =
-        kept ? QStringLiteral("SELECT ProductID, UnitsOnHand, UnitsOnOrder, LastOrderLineID FROM "
-                              "[Product Stock]")
-             : QStringLiteral("SELECT ProductID, sum(coalesce(UnitsReceived, 0) - "
-                              "coalesce(UnitsSold, 0) - coalesce(UnitsShrinkage, 0)), "
-                              "sum(coalesce(UnitsOrdered, 0) - coalesce(UnitsReceived, 0)), "
-                              "max(CASE WHEN PurchaseOrderID IS NOT NULL THEN TransactionID END) "
-                              "FROM [Inventory Transactions] WHERE ProductID IS NOT NULL GROUP BY "
-                              "ProductID");
-    QHash<qint64, Figures> figures;
-    for (auto rows = run(connection, figuresSource); rows->next();) {
-        figures.insert(
-            rows->value(0).toLongLong(),
-            {rows->value(1).toDouble(), rows->value(2).toDouble(), rows->value(3).toLongLong()});
-    }
+    std::vector<Read> products = kept ? readKept(connection) : readSummed(connection);
+
     // Units sold over the last salesDays days, today included.
     QHash<qint64, double> sold;
     for (auto rows =
@@ -62,62 +147,26 @@ std::vector<Suggestion> readSuggestions(const std::shared_ptr<Connection>& conne
 
     // Products share a few ways of writing a lead time: each is read once.
     QHash<QString, std::optional<double>> leadTimes;
-    std::vector<Suggestion> list;
-    std::vector<qint64> lastLines; // beside list: each product's last order line, or 0
-    for (auto rows = run(connection, QStringLiteral("SELECT ProductID, ProductName, ReorderLevel, "
-                                                    "LeadTime FROM Products WHERE ReorderLevel "
-                                                    "IS NOT NULL"));
-         rows->next();) {
-        Suggestion s;
-        s.productId = rows->value(0).toLongLong();
-        s.productName = rows->value(1).toString();
-        s.reorderLevel = rows->value(2).toDouble();
-        s.leadTimeText = rows->value(3).toString();
+    std::vector<Read> listed;
+    for (Read& r : products) {
+        Suggestion& s = r.product;
         auto lead = leadTimes.constFind(s.leadTimeText);
         if (lead == leadTimes.constEnd())
             lead = leadTimes.insert(s.leadTimeText, leadTimeDays(s.leadTimeText));
         s.leadTimeDays = *lead;
-        const Figures f = figures.value(s.productId);
-        s.onHand = f.onHand;
-        s.onOrder = f.onOrder;
         s.soldPerDay = sold.value(s.productId) / salesDays;
         if (!s.needsOrder())
             continue;
         s.quantity = s.suggestedQuantity();
-        list.push_back(s);
-        lastLines.push_back(f.lastLine);
+        listed.push_back(std::move(r));
     }
+    if (!kept)
+        readLastLines(connection, listed);
 
-    // The supplier and price of each listed product's last order line, a page of lines at a
-    // time (only numeric keys are written into the statement; a large page, as each statement
-    // is a round trip to a server).
-    QHash<qint64, std::pair<QVariant, QVariant>> lines;
-    QStringList keys;
-    const auto readLines = [&] {
-        if (keys.isEmpty())
-            return;
-        for (auto rows =
-                 run(connection, QStringLiteral("SELECT t.TransactionID, o.SupplierID, t.UnitPrice "
-                                                "FROM [Inventory Transactions] AS t INNER JOIN "
-                                                "[Purchase Orders] AS o ON o.PurchaseOrderID = "
-                                                "t.PurchaseOrderID WHERE t.TransactionID IN (") +
-                                     keys.join(QLatin1Char(',')) + QStringLiteral(")"));
-             rows->next();)
-            lines.insert(rows->value(0).toLongLong(), {rows->value(1), rows->value(2)});
-        keys.clear();
-    };
-    for (const qint64 line : lastLines) {
-        if (line > 0)
-            keys << QString::number(line);
-        if (keys.size() == 5000)
-            readLines();
-    }
-    readLines();
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        const auto line = lines.value(lastLines[i]);
-        list[i].supplierId = line.first;
-        list[i].unitPrice = line.second;
-    }
+    std::vector<Suggestion> list;
+    list.reserve(listed.size());
+    for (Read& r : listed)
+        list.push_back(std::move(r.product));
     return list;
 }
 
