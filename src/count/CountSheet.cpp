@@ -2,6 +2,7 @@
 
 #include "data/Recordset.h"
 #include "reports/DataReports.h"
+#include "reports/ListReport.h"
 
 #include <QCoreApplication>
 
@@ -23,14 +24,9 @@ reports::ReportDefinition countSheet(bool blind) {
     r.name = QStringLiteral("CountSheet");
     r.title = Tr::tr("Count Sheet");
     r.width = 9360;
-    r.reportHeader = {
-        QStringLiteral("Header"),
-        960,
-        {I::label(QStringLiteral("Title"), {0, 0, 6000, 480}, r.title).size(18).bold(),
-         I::label(QStringLiteral("Date"), {6360, 120, 3000, textHeight}, QStringLiteral("%D"))
-             .right()
-             .color(reports::reportcolors::headerTime),
-         I::field(QStringLiteral("Shown"), {0, 600, 9360, textHeight}, QStringLiteral("Shown"))}};
+    r.reportHeader = reports::listHeader(r.title, 960);
+    r.reportHeader.items.push_back(
+        I::field(QStringLiteral("Shown"), {0, 600, 9360, textHeight}, QStringLiteral("Shown")));
     std::vector<I> headings{
         I::label(QStringLiteral("lblProduct"), {0, 0, 4200, textHeight}, Tr::tr("Product"))
             .color(reports::reportcolors::heading),
@@ -60,12 +56,7 @@ reports::ReportDefinition countSheet(bool blind) {
     }
     r.pageHeader = {QStringLiteral("PageHeader"), 360, headings};
     r.detail = {QStringLiteral("Detail"), 390, fields};
-    r.pageFooter = {
-        QStringLiteral("PageFooter"),
-        360,
-        {I::label(QStringLiteral("Page"), {6360, 60, 3000, textHeight}, Tr::tr("Page %p of %P"))
-             .right()
-             .color(reports::reportcolors::heading)}};
+    r.pageFooter = reports::pageNumberFooter();
     return r;
 }
 

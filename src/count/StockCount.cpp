@@ -16,19 +16,6 @@ struct Tr {
     Q_DECLARE_TR_FUNCTIONS(quarvel::count::StockCount)
 };
 
-std::unique_ptr<BackendCursor> run(const std::shared_ptr<Connection>& connection,
-                                   const QString& programSql,
-                                   const QVector<QVariant>& values = {}) {
-    BackendSession& backend = connection->backend();
-    return backend.query(backend.translate(programSql), values);
-}
-
-qint64 execute(const std::shared_ptr<Connection>& connection, const QString& programSql,
-               const QVector<QVariant>& values = {}) {
-    BackendSession& backend = connection->backend();
-    return backend.execute(backend.translate(programSql), values);
-}
-
 // Only numeric identifiers are written into a statement.
 QString number(qint64 value) {
     return QString::number(value);
@@ -45,8 +32,9 @@ bool StockCount::available(const std::shared_ptr<Connection>& connection) {
 }
 
 std::optional<StockCount::Info> StockCount::current(const std::shared_ptr<Connection>& connection) {
-    auto rows = run(connection, QStringLiteral("SELECT StockCountID, StartedOn, CategoryID, Blind "
-                                               "FROM [Stock Counts] ORDER BY StockCountID DESC"));
+    auto rows =
+        connection->query(QStringLiteral("SELECT StockCountID, StartedOn, CategoryID, Blind "
+                                         "FROM [Stock Counts] ORDER BY StockCountID DESC"));
     if (!rows->next())
         return std::nullopt;
     return Info{rows->value(0).toLongLong(),
@@ -67,7 +55,7 @@ StockCount::Info StockCount::start(const std::shared_ptr<Connection>& connection
                          .arg(number(id));
     if (!categoryId.isNull())
         select += QStringLiteral(" WHERE CategoryID = ") + number(categoryId.toLongLong());
-    execute(connection, select);
+    connection->execute(select);
     transaction.commit();
     return {id, today, categoryId, blind};
 }
@@ -90,18 +78,18 @@ QString StockCount::linesSource(qint64 countId, const QVariant& categoryId) {
 std::vector<StockCount::Difference>
 StockCount::differences(const std::shared_ptr<Connection>& connection, qint64 countId) {
     std::vector<Difference> list;
-    for (auto rows = run(connection,
-                         QStringLiteral("SELECT [Stock Count Lines].ProductID, "
-                                        "Products.ProductName, [Stock Count Lines].Expected, "
-                                        "[Stock Count Lines].Counted FROM [Stock Count Lines] "
-                                        "INNER JOIN Products ON Products.ProductID = [Stock Count "
-                                        "Lines].ProductID WHERE [Stock Count Lines].StockCountID "
-                                        "= ") +
-                             number(countId) +
-                             QStringLiteral(" AND [Stock Count Lines].Counted IS NOT NULL AND "
-                                            "[Stock Count Lines].Counted <> [Stock Count "
-                                            "Lines].Expected ORDER BY Products.ProductName, "
-                                            "Products.ProductID"));
+    for (auto rows = connection->query(
+             QStringLiteral("SELECT [Stock Count Lines].ProductID, "
+                            "Products.ProductName, [Stock Count Lines].Expected, "
+                            "[Stock Count Lines].Counted FROM [Stock Count Lines] "
+                            "INNER JOIN Products ON Products.ProductID = [Stock Count "
+                            "Lines].ProductID WHERE [Stock Count Lines].StockCountID "
+                            "= ") +
+             number(countId) +
+             QStringLiteral(" AND [Stock Count Lines].Counted IS NOT NULL AND "
+                            "[Stock Count Lines].Counted <> [Stock Count "
+                            "Lines].Expected ORDER BY Products.ProductName, "
+                            "Products.ProductID"));
          rows->next();) {
         list.push_back({rows->value(0).toLongLong(), rows->value(1).toString(),
                         rows->value(2).toDouble(), rows->value(3).toDouble(), QVariant()});
@@ -112,13 +100,12 @@ StockCount::differences(const std::shared_ptr<Connection>& connection, qint64 co
     const auto readPrices = [&] {
         if (ids.isEmpty())
             return;
-        for (auto rows =
-                 run(connection, QStringLiteral("SELECT ProductID, UnitPrice FROM [Inventory "
-                                                "Transactions] WHERE TransactionID IN (SELECT "
-                                                "max(TransactionID) FROM [Inventory Transactions] "
-                                                "WHERE UnitPrice IS NOT NULL AND ProductID IN (") +
-                                     ids.join(QLatin1Char(',')) +
-                                     QStringLiteral(") GROUP BY ProductID)"));
+        for (auto rows = connection->query(
+                 QStringLiteral("SELECT ProductID, UnitPrice FROM [Inventory "
+                                "Transactions] WHERE TransactionID IN (SELECT "
+                                "max(TransactionID) FROM [Inventory Transactions] "
+                                "WHERE UnitPrice IS NOT NULL AND ProductID IN (") +
+                 ids.join(QLatin1Char(',')) + QStringLiteral(") GROUP BY ProductID)"));
              rows->next();)
             prices.insert(rows->value(0).toLongLong(), rows->value(1));
         ids.clear();
@@ -147,20 +134,20 @@ int StockCount::post(const std::shared_ptr<Connection>& connection, qint64 count
              d.expected - d.counted},
             {});
     }
-    execute(connection, QStringLiteral("DELETE FROM [Stock Count Lines] WHERE StockCountID = ") +
-                            number(countId));
-    execute(connection,
-            QStringLiteral("DELETE FROM [Stock Counts] WHERE StockCountID = ") + number(countId));
+    connection->execute(QStringLiteral("DELETE FROM [Stock Count Lines] WHERE StockCountID = ") +
+                        number(countId));
+    connection->execute(QStringLiteral("DELETE FROM [Stock Counts] WHERE StockCountID = ") +
+                        number(countId));
     transaction.commit();
     return int(list.size());
 }
 
 void StockCount::discard(const std::shared_ptr<Connection>& connection, qint64 countId) {
     Transaction transaction(connection);
-    execute(connection, QStringLiteral("DELETE FROM [Stock Count Lines] WHERE StockCountID = ") +
-                            number(countId));
-    execute(connection,
-            QStringLiteral("DELETE FROM [Stock Counts] WHERE StockCountID = ") + number(countId));
+    connection->execute(QStringLiteral("DELETE FROM [Stock Count Lines] WHERE StockCountID = ") +
+                        number(countId));
+    connection->execute(QStringLiteral("DELETE FROM [Stock Counts] WHERE StockCountID = ") +
+                        number(countId));
     transaction.commit();
 }
 

@@ -33,6 +33,15 @@ qint64 Connection::Execute(const QString& commandText) {
     return m_session->execute(m_session->translate(commandText));
 }
 
+std::unique_ptr<BackendCursor> Connection::query(const QString& commandText,
+                                                 const QVector<QVariant>& values) {
+    return m_session->query(m_session->translate(commandText), values);
+}
+
+qint64 Connection::execute(const QString& commandText, const QVector<QVariant>& values) {
+    return m_session->execute(m_session->translate(commandText), values);
+}
+
 void Connection::BeginTrans() {
     if (m_session->inTransaction())
         throw DatabaseError(Tr::tr("A transaction is already open on this connection."));

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
+#include <QVector>
 #include <memory>
 
 namespace quarvel {
 
+class BackendCursor;
 class BackendSession;
 
 // One open connection on the database: a session of the engine behind the backend seam
@@ -31,6 +34,12 @@ public:
     // Runs one command text of the program's dialect that returns no rows; the number of rows
     // it inserted, changed or deleted.
     qint64 Execute(const QString& commandText);
+    // Runs a command text of the program's dialect with values bound to its $1, $2, ...; the
+    // rows it returns, read once from front to back; and the same for a command that returns
+    // none (the rows it changed).
+    std::unique_ptr<BackendCursor> query(const QString& commandText,
+                                         const QVector<QVariant>& values = {});
+    qint64 execute(const QString& commandText, const QVector<QVariant>& values = {});
 
     // A transaction on this connection: what is written between BeginTrans and CommitTrans is
     // kept whole or, with RollbackTrans (or when the connection goes first), not at all.

@@ -37,8 +37,8 @@ DraftResult createOrders(const std::shared_ptr<Connection>& connection,
     BackendSession& backend = connection->backend();
     const QString date = today.toString(Qt::ISODate);
     Transaction transaction(connection);
-    const auto highest = backend.query(backend.translate(
-        QStringLiteral("SELECT max(PurchaseOrderNumber) FROM [Purchase Orders]")));
+    const auto highest =
+        connection->query(QStringLiteral("SELECT max(PurchaseOrderNumber) FROM [Purchase Orders]"));
     qint64 number = highest->next() ? highest->value(0).toLongLong() : 0;
     for (const qint64 supplier : std::as_const(suppliers)) {
         const QVector<QVariant> order = backend.insertRow(

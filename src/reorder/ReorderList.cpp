@@ -11,13 +11,6 @@ namespace quarvel::reorder {
 
 namespace {
 
-std::unique_ptr<BackendCursor> run(const std::shared_ptr<Connection>& connection,
-                                   const QString& programSql,
-                                   const QVector<QVariant>& values = {}) {
-    BackendSession& backend = connection->backend();
-    return backend.query(backend.translate(programSql), values);
-}
-
 // One product as read: its reorder figures and its last order line (0 when never ordered; its
 // supplier and price when they were read with it).
 struct Read {
@@ -29,8 +22,7 @@ struct Read {
 // and the supplier and price of its last order line, in one statement.
 std::vector<Read> readKept(const std::shared_ptr<Connection>& connection) {
     std::vector<Read> products;
-    for (auto rows = run(
-             connection,
+    for (auto rows = connection->query(
              QStringLiteral("SELECT p.ProductID, p.ProductName, p.ReorderLevel, p.LeadTime, "
                             "s.UnitsOnHand, s.UnitsOnOrder, o.SupplierID, t.UnitPrice FROM "
                             "Products AS p LEFT JOIN [Product Stock] AS s ON s.ProductID = "
@@ -62,8 +54,7 @@ std::vector<Read> readSummed(const std::shared_ptr<Connection>& connection) {
         qint64 lastLine = 0;
     };
     QHash<qint64, Figures> figures;
-    for (auto rows = run(
-             connection,
+    for (auto rows = connection->query(
              QStringLiteral("SELECT ProductID, sum(coalesce(UnitsReceived, 0) - "
                             "coalesce(UnitsSold, 0) - coalesce(UnitsShrinkage, 0)), "
                             "sum(coalesce(UnitsOrdered, 0) - coalesce(UnitsReceived, 0)), "
@@ -76,9 +67,10 @@ std::vector<Read> readSummed(const std::shared_ptr<Connection>& connection) {
             {rows->value(1).toDouble(), rows->value(2).toDouble(), rows->value(3).toLongLong()});
     }
     std::vector<Read> products;
-    for (auto rows = run(connection, QStringLiteral("SELECT ProductID, ProductName, ReorderLevel, "
-                                                    "LeadTime FROM Products WHERE ReorderLevel "
-                                                    "IS NOT NULL"));
+    for (auto rows =
+             connection->query(QStringLiteral("SELECT ProductID, ProductName, ReorderLevel, "
+                                              "LeadTime FROM Products WHERE ReorderLevel "
+                                              "IS NOT NULL"));
          rows->next();) {
         Read r;
         r.product.productId = rows->value(0).toLongLong();
@@ -102,12 +94,12 @@ void readLastLines(const std::shared_ptr<Connection>& connection, std::vector<Re
     const auto readPage = [&] {
         if (keys.isEmpty())
             return;
-        for (auto rows =
-                 run(connection, QStringLiteral("SELECT t.TransactionID, o.SupplierID, t.UnitPrice "
-                                                "FROM [Inventory Transactions] AS t INNER JOIN "
-                                                "[Purchase Orders] AS o ON o.PurchaseOrderID = "
-                                                "t.PurchaseOrderID WHERE t.TransactionID IN (") +
-                                     keys.join(QLatin1Char(',')) + QStringLiteral(")"));
+        for (auto rows = connection->query(
+                 QStringLiteral("SELECT t.TransactionID, o.SupplierID, t.UnitPrice "
+                                "FROM [Inventory Transactions] AS t INNER JOIN "
+                                "[Purchase Orders] AS o ON o.PurchaseOrderID = "
+                                "t.PurchaseOrderID WHERE t.TransactionID IN (") +
+                 keys.join(QLatin1Char(',')) + QStringLiteral(")"));
              rows->next();)
             lines.insert(rows->value(0).toLongLong(), {rows->value(1), rows->value(2)});
         keys.clear();
@@ -136,12 +128,11 @@ std::vector<Suggestion> readSuggestions(const std::shared_ptr<Connection>& conne
 
     // Units sold over the last salesDays days, today included.
     QHash<qint64, double> sold;
-    for (auto rows =
-             run(connection,
-                 QStringLiteral("SELECT ProductID, sum(UnitsSold) FROM [Inventory "
-                                "Transactions] WHERE TransactionDate > $1 AND "
-                                "TransactionDate <= $2 GROUP BY ProductID"),
-                 {today.addDays(-salesDays).toString(Qt::ISODate), today.toString(Qt::ISODate)});
+    for (auto rows = connection->query(
+             QStringLiteral("SELECT ProductID, sum(UnitsSold) FROM [Inventory "
+                            "Transactions] WHERE TransactionDate > $1 AND "
+                            "TransactionDate <= $2 GROUP BY ProductID"),
+             {today.addDays(-salesDays).toString(Qt::ISODate), today.toString(Qt::ISODate)});
          rows->next();)
         sold.insert(rows->value(0).toLongLong(), rows->value(1).toDouble());
 

@@ -1,6 +1,7 @@
 #include "reorder/ReorderReport.h"
 
 #include "reports/DataReports.h"
+#include "reports/ListReport.h"
 
 #include <QCoreApplication>
 
@@ -42,13 +43,7 @@ reports::ReportDefinition reorderReport() {
     r.name = QStringLiteral("ReorderStock");
     r.title = Tr::tr("Reorder Stock");
     r.width = 9360;
-    r.reportHeader = {
-        QStringLiteral("Header"),
-        720,
-        {I::label(QStringLiteral("Title"), {0, 0, 6000, 480}, r.title).size(18).bold(),
-         I::label(QStringLiteral("Date"), {6360, 120, 3000, textHeight}, QStringLiteral("%D"))
-             .right()
-             .color(reports::reportcolors::headerTime)}};
+    r.reportHeader = reports::listHeader(r.title, 720);
     std::vector<I> headings;
     std::vector<I> fields;
     for (const Column& c : columns()) {
@@ -75,12 +70,7 @@ reports::ReportDefinition reorderReport() {
                           .bold()
                           .grows()}};
     r.detail = {QStringLiteral("Detail"), 270, fields};
-    r.pageFooter = {
-        QStringLiteral("PageFooter"),
-        360,
-        {I::label(QStringLiteral("Page"), {6360, 60, 3000, textHeight}, Tr::tr("Page %p of %P"))
-             .right()
-             .color(reports::reportcolors::heading)}};
+    r.pageFooter = reports::pageNumberFooter();
     return r;
 }
 
