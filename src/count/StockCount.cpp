@@ -50,11 +50,16 @@ StockCount::Info StockCount::start(const std::shared_ptr<Connection>& connection
         {QStringLiteral("StartedOn"), QStringLiteral("CategoryID"), QStringLiteral("Blind")},
         {today.toString(Qt::ISODate), categoryId, blind ? 1 : 0}, {QStringLiteral("StockCountID")});
     const qint64 id = made.value(0).toLongLong();
-    QString select = QStringLiteral("INSERT INTO [Stock Count Lines] (StockCountID, ProductID, "
-                                    "Expected) SELECT %1, ProductID, UnitsOnHand FROM qryProducts")
-                         .arg(number(id));
+    // The units on hand as the database keeps them for every product (the count tables come
+    // with those figures); a product without transactions has none.
+    QString select =
+        QStringLiteral("INSERT INTO [Stock Count Lines] (StockCountID, ProductID, Expected) "
+                       "SELECT %1, Products.ProductID, coalesce([Product Stock].UnitsOnHand, 0) "
+                       "FROM Products LEFT JOIN [Product Stock] ON [Product Stock].ProductID = "
+                       "Products.ProductID")
+            .arg(number(id));
     if (!categoryId.isNull())
-        select += QStringLiteral(" WHERE CategoryID = ") + number(categoryId.toLongLong());
+        select += QStringLiteral(" WHERE Products.CategoryID = ") + number(categoryId.toLongLong());
     connection->execute(select);
     transaction.commit();
     return {id, today, categoryId, blind};
