@@ -18,6 +18,16 @@ struct Read {
     qint64 lastLine = 0;
 };
 
+// The product of a row whose first columns are ProductID, ProductName, ReorderLevel, LeadTime.
+Read productOf(const BackendCursor& rows) {
+    Read r;
+    r.product.productId = rows.value(0).toLongLong();
+    r.product.productName = rows.value(1).toString();
+    r.product.reorderLevel = rows.value(2).toDouble();
+    r.product.leadTimeText = rows.value(3).toString();
+    return r;
+}
+
 // Every product with a reorder level, its figures kept by the database (schema version 2)
 // and the supplier and price of its last order line, in one statement.
 std::vector<Read> readKept(const std::shared_ptr<Connection>& connection) {
@@ -31,11 +41,7 @@ std::vector<Read> readKept(const std::shared_ptr<Connection>& connection) {
                             "o ON o.PurchaseOrderID = t.PurchaseOrderID WHERE p.ReorderLevel IS "
                             "NOT NULL"));
          rows->next();) {
-        Read r;
-        r.product.productId = rows->value(0).toLongLong();
-        r.product.productName = rows->value(1).toString();
-        r.product.reorderLevel = rows->value(2).toDouble();
-        r.product.leadTimeText = rows->value(3).toString();
+        Read r = productOf(*rows);
         r.product.onHand = rows->value(4).toDouble();
         r.product.onOrder = rows->value(5).toDouble();
         r.product.supplierId = rows->value(6);
@@ -72,11 +78,7 @@ std::vector<Read> readSummed(const std::shared_ptr<Connection>& connection) {
                                               "LeadTime FROM Products WHERE ReorderLevel "
                                               "IS NOT NULL"));
          rows->next();) {
-        Read r;
-        r.product.productId = rows->value(0).toLongLong();
-        r.product.productName = rows->value(1).toString();
-        r.product.reorderLevel = rows->value(2).toDouble();
-        r.product.leadTimeText = rows->value(3).toString();
+        Read r = productOf(*rows);
         const Figures f = figures.value(r.product.productId);
         r.product.onHand = f.onHand;
         r.product.onOrder = f.onOrder;
