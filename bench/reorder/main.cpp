@@ -1,8 +1,8 @@
 // Reorder Stock on 100 000 products and 1 000 000 transactions (dated over 2021; "today" is
 // 2021-12-31, so the last 90 days hold sales): reading the list, opening the window on it,
-// and making 50 purchase orders with 1 000 lines in one transaction, on a SQLite file (with
-// and without schema version 2's index of the transactions by date) and, when a URL is given,
-// on PostgreSQL.
+// and making 50 purchase orders with 1 000 lines in one transaction, on a SQLite file (of
+// schema version 2, then of version 1: without the figures kept for each product and the index
+// of the transactions by date) and, when a URL is given, on PostgreSQL.
 // Usage: bench_reorder [POSTGRESQL-URL]   (the URL names an existing empty database)
 #include "../Generated.h"
 #include "../Timing.h"
@@ -71,11 +71,17 @@ int main(int argc, char* argv[]) {
     const QString file = benchDatabase(QString(), dir, options);
     measure("SQLite", file);
     {
-        // A file of the first schema version has no index of the transactions by date.
+        // The same file as the first schema version has it: without the figures kept for each
+        // product and the index of the transactions by date.
         sqlite::Database db(file, sqlite::OpenMode::ReadWrite);
-        db.exec(QStringLiteral("DROP INDEX ix_InventoryTransactions_Date"));
+        db.exec(QStringLiteral(
+            "DROP TRIGGER tr_ProductStock_Insert; DROP TRIGGER tr_ProductStock_Delete; "
+            "DROP TRIGGER tr_ProductStock_Update; DROP TRIGGER tr_ProductStock_ProductDelete; "
+            "DROP TABLE \"Product Stock\"; DROP INDEX ix_InventoryTransactions_Date; "
+            "DROP TABLE \"Stock Count Lines\"; DROP TABLE \"Stock Counts\"; "
+            "DROP TABLE \"Schema Version\";"));
     }
-    measure("SQLite without the date index", file);
+    measure("SQLite, schema version 1", file);
     if (argc > 1) {
         generateTimed("PostgreSQL", QString::fromLocal8Bit(argv[1]), options);
         measure("PostgreSQL", QString::fromLocal8Bit(argv[1]));
