@@ -30,7 +30,9 @@ CREATE TABLE "Product Stock" (
     "ProductID" integer PRIMARY KEY,
     "UnitsOnHand" double precision NOT NULL DEFAULT 0,
     "UnitsOnOrder" double precision NOT NULL DEFAULT 0,
-    "LastOrderLineID" integer
+    "LastOrderLineID" integer,
+    "LastOrderID" integer,
+    "LastUnitPrice" numeric(19,4)
 );
 
 INSERT INTO "Product Stock" ("ProductID", "UnitsOnHand", "UnitsOnOrder", "LastOrderLineID")
@@ -39,6 +41,8 @@ SELECT "ProductID",
        coalesce(sum(coalesce("UnitsOrdered", 0) - coalesce("UnitsReceived", 0)), 0),
        max(CASE WHEN "PurchaseOrderID" IS NOT NULL THEN "TransactionID" END)
   FROM "Inventory Transactions" WHERE "ProductID" IS NOT NULL GROUP BY "ProductID";
+UPDATE "Product Stock" s SET "LastOrderID" = t."PurchaseOrderID", "LastUnitPrice" = t."UnitPrice"
+  FROM "Inventory Transactions" t WHERE t."TransactionID" = s."LastOrderLineID";
 
 CREATE FUNCTION "quarvel_product_stock"() RETURNS trigger LANGUAGE plpgsql AS $$
 DECLARE
@@ -47,14 +51,20 @@ BEGIN
     FOREACH product IN ARRAY ARRAY[CASE WHEN TG_OP <> 'INSERT' THEN OLD."ProductID" END,
                                    CASE WHEN TG_OP <> 'DELETE' THEN NEW."ProductID" END] LOOP
         IF product IS NOT NULL THEN
-            INSERT INTO "Product Stock" ("ProductID", "UnitsOnHand", "UnitsOnOrder", "LastOrderLineID")
+            INSERT INTO "Product Stock" ("ProductID", "UnitsOnHand", "UnitsOnOrder",
+                                         "LastOrderLineID", "LastOrderID", "LastUnitPrice")
             SELECT product,
                    coalesce(sum(coalesce("UnitsReceived", 0) - coalesce("UnitsSold", 0) - coalesce("UnitsShrinkage", 0)), 0),
                    coalesce(sum(coalesce("UnitsOrdered", 0) - coalesce("UnitsReceived", 0)), 0),
-                   max(CASE WHEN "PurchaseOrderID" IS NOT NULL THEN "TransactionID" END)
+                   max(CASE WHEN "PurchaseOrderID" IS NOT NULL THEN "TransactionID" END),
+                   (SELECT "PurchaseOrderID" FROM "Inventory Transactions" WHERE "ProductID" = product
+                       AND "PurchaseOrderID" IS NOT NULL ORDER BY "TransactionID" DESC LIMIT 1),
+                   (SELECT "UnitPrice" FROM "Inventory Transactions" WHERE "ProductID" = product
+                       AND "PurchaseOrderID" IS NOT NULL ORDER BY "TransactionID" DESC LIMIT 1)
               FROM "Inventory Transactions" WHERE "ProductID" = product
             ON CONFLICT ("ProductID") DO UPDATE SET "UnitsOnHand" = EXCLUDED."UnitsOnHand",
-                "UnitsOnOrder" = EXCLUDED."UnitsOnOrder", "LastOrderLineID" = EXCLUDED."LastOrderLineID";
+                "UnitsOnOrder" = EXCLUDED."UnitsOnOrder", "LastOrderLineID" = EXCLUDED."LastOrderLineID",
+                "LastOrderID" = EXCLUDED."LastOrderID", "LastUnitPrice" = EXCLUDED."LastUnitPrice";
         END IF;
     END LOOP;
     RETURN NULL;
@@ -62,8 +72,8 @@ END;
 $$;
 
 CREATE TRIGGER "tr_ProductStock" AFTER INSERT OR DELETE OR UPDATE OF "ProductID", "PurchaseOrderID",
-    "UnitsOrdered", "UnitsReceived", "UnitsSold", "UnitsShrinkage" ON "Inventory Transactions"
-    FOR EACH ROW EXECUTE FUNCTION "quarvel_product_stock"();
+    "UnitsOrdered", "UnitsReceived", "UnitsSold", "UnitsShrinkage", "UnitPrice"
+    ON "Inventory Transactions" FOR EACH ROW EXECUTE FUNCTION "quarvel_product_stock"();
 
 CREATE FUNCTION "quarvel_product_stock_gone"() RETURNS trigger LANGUAGE plpgsql AS $$
 BEGIN

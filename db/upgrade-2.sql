@@ -35,15 +35,18 @@ CREATE INDEX ix_StockCountLines_Product ON "Stock Count Lines" (ProductID);
 CREATE INDEX ix_InventoryTransactions_Date
     ON "Inventory Transactions" (TransactionDate, ProductID, UnitsSold);
 
--- Each product's stock figures as qryProducts works them out (and its last order line), kept
--- by triggers whenever a transaction is written, so that they are read for every product at
--- once instead of summed over every transaction. A trigger works the figures out again from
--- the product's own transactions, so they never drift from what qryProducts says.
+-- Each product's stock figures as qryProducts works them out, and its last order line (its
+-- order and unit price), kept by triggers whenever a transaction is written, so that they are
+-- read for every product at once instead of summed over every transaction. A trigger works
+-- the product's row out again from the product's own transactions, so the figures never drift
+-- from what qryProducts says.
 CREATE TABLE "Product Stock" (
     ProductID INTEGER PRIMARY KEY,
     UnitsOnHand NUMBER NOT NULL DEFAULT 0,
     UnitsOnOrder NUMBER NOT NULL DEFAULT 0,
-    LastOrderLineID INTEGER
+    LastOrderLineID INTEGER,
+    LastOrderID INTEGER,
+    LastUnitPrice CURRENCY
 );
 
 INSERT INTO "Product Stock" (ProductID, UnitsOnHand, UnitsOnOrder, LastOrderLineID)
@@ -52,53 +55,84 @@ SELECT ProductID,
        coalesce(sum(coalesce(UnitsOrdered, 0) - coalesce(UnitsReceived, 0)), 0),
        max(CASE WHEN PurchaseOrderID IS NOT NULL THEN TransactionID END)
   FROM "Inventory Transactions" WHERE ProductID IS NOT NULL GROUP BY ProductID;
+UPDATE "Product Stock" SET
+    LastOrderID = (SELECT PurchaseOrderID FROM "Inventory Transactions" t
+                    WHERE t.TransactionID = "Product Stock".LastOrderLineID),
+    LastUnitPrice = (SELECT UnitPrice FROM "Inventory Transactions" t
+                      WHERE t.TransactionID = "Product Stock".LastOrderLineID)
+ WHERE LastOrderLineID IS NOT NULL;
 
 CREATE TRIGGER tr_ProductStock_Insert AFTER INSERT ON "Inventory Transactions"
 WHEN NEW.ProductID IS NOT NULL
 BEGIN
-    INSERT INTO "Product Stock" (ProductID, UnitsOnHand, UnitsOnOrder, LastOrderLineID)
+    INSERT INTO "Product Stock" (ProductID, UnitsOnHand, UnitsOnOrder, LastOrderLineID,
+                                 LastOrderID, LastUnitPrice)
     SELECT NEW.ProductID,
            coalesce(sum(coalesce(UnitsReceived, 0) - coalesce(UnitsSold, 0) - coalesce(UnitsShrinkage, 0)), 0),
            coalesce(sum(coalesce(UnitsOrdered, 0) - coalesce(UnitsReceived, 0)), 0),
-           max(CASE WHEN PurchaseOrderID IS NOT NULL THEN TransactionID END)
+           max(CASE WHEN PurchaseOrderID IS NOT NULL THEN TransactionID END),
+           (SELECT PurchaseOrderID FROM "Inventory Transactions" WHERE ProductID = NEW.ProductID
+               AND PurchaseOrderID IS NOT NULL ORDER BY TransactionID DESC LIMIT 1),
+           (SELECT UnitPrice FROM "Inventory Transactions" WHERE ProductID = NEW.ProductID
+               AND PurchaseOrderID IS NOT NULL ORDER BY TransactionID DESC LIMIT 1)
       FROM "Inventory Transactions" WHERE ProductID = NEW.ProductID
     ON CONFLICT (ProductID) DO UPDATE SET UnitsOnHand = excluded.UnitsOnHand,
-        UnitsOnOrder = excluded.UnitsOnOrder, LastOrderLineID = excluded.LastOrderLineID;
+        UnitsOnOrder = excluded.UnitsOnOrder, LastOrderLineID = excluded.LastOrderLineID,
+        LastOrderID = excluded.LastOrderID, LastUnitPrice = excluded.LastUnitPrice;
 END;
 
 CREATE TRIGGER tr_ProductStock_Delete AFTER DELETE ON "Inventory Transactions"
 WHEN OLD.ProductID IS NOT NULL
 BEGIN
-    UPDATE "Product Stock" SET
-        UnitsOnHand = (SELECT coalesce(sum(coalesce(UnitsReceived, 0) - coalesce(UnitsSold, 0) - coalesce(UnitsShrinkage, 0)), 0)
-                         FROM "Inventory Transactions" WHERE ProductID = OLD.ProductID),
-        UnitsOnOrder = (SELECT coalesce(sum(coalesce(UnitsOrdered, 0) - coalesce(UnitsReceived, 0)), 0)
-                          FROM "Inventory Transactions" WHERE ProductID = OLD.ProductID),
-        LastOrderLineID = (SELECT max(TransactionID) FROM "Inventory Transactions"
-                            WHERE ProductID = OLD.ProductID AND PurchaseOrderID IS NOT NULL)
-     WHERE ProductID = OLD.ProductID;
+    INSERT INTO "Product Stock" (ProductID, UnitsOnHand, UnitsOnOrder, LastOrderLineID,
+                                 LastOrderID, LastUnitPrice)
+    SELECT OLD.ProductID,
+           coalesce(sum(coalesce(UnitsReceived, 0) - coalesce(UnitsSold, 0) - coalesce(UnitsShrinkage, 0)), 0),
+           coalesce(sum(coalesce(UnitsOrdered, 0) - coalesce(UnitsReceived, 0)), 0),
+           max(CASE WHEN PurchaseOrderID IS NOT NULL THEN TransactionID END),
+           (SELECT PurchaseOrderID FROM "Inventory Transactions" WHERE ProductID = OLD.ProductID
+               AND PurchaseOrderID IS NOT NULL ORDER BY TransactionID DESC LIMIT 1),
+           (SELECT UnitPrice FROM "Inventory Transactions" WHERE ProductID = OLD.ProductID
+               AND PurchaseOrderID IS NOT NULL ORDER BY TransactionID DESC LIMIT 1)
+      FROM "Inventory Transactions" WHERE ProductID = OLD.ProductID
+    ON CONFLICT (ProductID) DO UPDATE SET UnitsOnHand = excluded.UnitsOnHand,
+        UnitsOnOrder = excluded.UnitsOnOrder, LastOrderLineID = excluded.LastOrderLineID,
+        LastOrderID = excluded.LastOrderID, LastUnitPrice = excluded.LastUnitPrice;
 END;
 
 CREATE TRIGGER tr_ProductStock_Update AFTER UPDATE OF ProductID, PurchaseOrderID, UnitsOrdered,
-    UnitsReceived, UnitsSold, UnitsShrinkage ON "Inventory Transactions"
+    UnitsReceived, UnitsSold, UnitsShrinkage, UnitPrice ON "Inventory Transactions"
 BEGIN
-    UPDATE "Product Stock" SET
-        UnitsOnHand = (SELECT coalesce(sum(coalesce(UnitsReceived, 0) - coalesce(UnitsSold, 0) - coalesce(UnitsShrinkage, 0)), 0)
-                         FROM "Inventory Transactions" WHERE ProductID = OLD.ProductID),
-        UnitsOnOrder = (SELECT coalesce(sum(coalesce(UnitsOrdered, 0) - coalesce(UnitsReceived, 0)), 0)
-                          FROM "Inventory Transactions" WHERE ProductID = OLD.ProductID),
-        LastOrderLineID = (SELECT max(TransactionID) FROM "Inventory Transactions"
-                            WHERE ProductID = OLD.ProductID AND PurchaseOrderID IS NOT NULL)
-     WHERE ProductID = OLD.ProductID;
-    INSERT INTO "Product Stock" (ProductID, UnitsOnHand, UnitsOnOrder, LastOrderLineID)
+    INSERT INTO "Product Stock" (ProductID, UnitsOnHand, UnitsOnOrder, LastOrderLineID,
+                                 LastOrderID, LastUnitPrice)
+    SELECT OLD.ProductID,
+           coalesce(sum(coalesce(UnitsReceived, 0) - coalesce(UnitsSold, 0) - coalesce(UnitsShrinkage, 0)), 0),
+           coalesce(sum(coalesce(UnitsOrdered, 0) - coalesce(UnitsReceived, 0)), 0),
+           max(CASE WHEN PurchaseOrderID IS NOT NULL THEN TransactionID END),
+           (SELECT PurchaseOrderID FROM "Inventory Transactions" WHERE ProductID = OLD.ProductID
+               AND PurchaseOrderID IS NOT NULL ORDER BY TransactionID DESC LIMIT 1),
+           (SELECT UnitPrice FROM "Inventory Transactions" WHERE ProductID = OLD.ProductID
+               AND PurchaseOrderID IS NOT NULL ORDER BY TransactionID DESC LIMIT 1)
+      FROM "Inventory Transactions" WHERE ProductID = OLD.ProductID
+      HAVING OLD.ProductID IS NOT NULL
+    ON CONFLICT (ProductID) DO UPDATE SET UnitsOnHand = excluded.UnitsOnHand,
+        UnitsOnOrder = excluded.UnitsOnOrder, LastOrderLineID = excluded.LastOrderLineID,
+        LastOrderID = excluded.LastOrderID, LastUnitPrice = excluded.LastUnitPrice;
+    INSERT INTO "Product Stock" (ProductID, UnitsOnHand, UnitsOnOrder, LastOrderLineID,
+                                 LastOrderID, LastUnitPrice)
     SELECT NEW.ProductID,
            coalesce(sum(coalesce(UnitsReceived, 0) - coalesce(UnitsSold, 0) - coalesce(UnitsShrinkage, 0)), 0),
            coalesce(sum(coalesce(UnitsOrdered, 0) - coalesce(UnitsReceived, 0)), 0),
-           max(CASE WHEN PurchaseOrderID IS NOT NULL THEN TransactionID END)
-      FROM "Inventory Transactions" WHERE ProductID = NEW.ProductID AND NEW.ProductID IS NOT NULL
-    HAVING NEW.ProductID IS NOT NULL
+           max(CASE WHEN PurchaseOrderID IS NOT NULL THEN TransactionID END),
+           (SELECT PurchaseOrderID FROM "Inventory Transactions" WHERE ProductID = NEW.ProductID
+               AND PurchaseOrderID IS NOT NULL ORDER BY TransactionID DESC LIMIT 1),
+           (SELECT UnitPrice FROM "Inventory Transactions" WHERE ProductID = NEW.ProductID
+               AND PurchaseOrderID IS NOT NULL ORDER BY TransactionID DESC LIMIT 1)
+      FROM "Inventory Transactions" WHERE ProductID = NEW.ProductID
+      HAVING NEW.ProductID IS NOT NULL
     ON CONFLICT (ProductID) DO UPDATE SET UnitsOnHand = excluded.UnitsOnHand,
-        UnitsOnOrder = excluded.UnitsOnOrder, LastOrderLineID = excluded.LastOrderLineID;
+        UnitsOnOrder = excluded.UnitsOnOrder, LastOrderLineID = excluded.LastOrderLineID,
+        LastOrderID = excluded.LastOrderID, LastUnitPrice = excluded.LastUnitPrice;
 END;
 
 CREATE TRIGGER tr_ProductStock_ProductDelete AFTER DELETE ON Products

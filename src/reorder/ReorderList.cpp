@@ -29,17 +29,16 @@ Read productOf(const BackendCursor& rows) {
 }
 
 // Every product with a reorder level, its figures kept by the database (schema version 2)
-// and the supplier and price of its last order line, in one statement.
+// and the supplier and price of its last order line (the price kept with the figures, the
+// supplier as the order names it now), in one statement.
 std::vector<Read> readKept(const std::shared_ptr<Connection>& connection) {
     std::vector<Read> products;
     for (auto rows = connection->query(
              QStringLiteral("SELECT p.ProductID, p.ProductName, p.ReorderLevel, p.LeadTime, "
-                            "s.UnitsOnHand, s.UnitsOnOrder, o.SupplierID, t.UnitPrice FROM "
-                            "Products AS p LEFT JOIN [Product Stock] AS s ON s.ProductID = "
-                            "p.ProductID LEFT JOIN [Inventory Transactions] AS t ON "
-                            "t.TransactionID = s.LastOrderLineID LEFT JOIN [Purchase Orders] AS "
-                            "o ON o.PurchaseOrderID = t.PurchaseOrderID WHERE p.ReorderLevel IS "
-                            "NOT NULL"));
+                            "s.UnitsOnHand, s.UnitsOnOrder, o.SupplierID, s.LastUnitPrice "
+                            "FROM Products AS p LEFT JOIN [Product Stock] AS s ON s.ProductID = "
+                            "p.ProductID LEFT JOIN [Purchase Orders] AS o ON o.PurchaseOrderID "
+                            "= s.LastOrderID WHERE p.ReorderLevel IS NOT NULL"));
          rows->next();) {
         Read r = productOf(*rows);
         r.product.onHand = rows->value(4).toDouble();

@@ -112,8 +112,21 @@ private slots:
         // A line moved to another product leaves the first and joins the second.
         db.exec("UPDATE [Inventory Transactions] SET ProductID = 2 WHERE TransactionID = 1");
         QCOMPARE(kept(), QString("1:0/0/ 2:10/3/3 3:-2/0/"));
+        // The last order line's order and price follow its price and its order being changed.
+        db.exec("INSERT INTO [Purchase Orders] (PurchaseOrderNumber) VALUES (2);"
+                "UPDATE [Inventory Transactions] SET UnitPrice = 1.25, PurchaseOrderID = 2 "
+                "WHERE TransactionID = 3");
+        QCOMPARE(
+            db.scalar("SELECT LastUnitPrice FROM [Product Stock] WHERE ProductID = 2").toDouble(),
+            1.25);
+        QCOMPARE(db.scalar("SELECT LastOrderID FROM [Product Stock] WHERE ProductID = 2").toInt(),
+                 2);
         db.exec("DELETE FROM [Inventory Transactions] WHERE TransactionID = 3");
         QCOMPARE(kept(), QString("1:0/0/ 2:10/0/1 3:-2/0/"));
+        QCOMPARE(db.scalar("SELECT LastOrderID FROM [Product Stock] WHERE ProductID = 2").toInt(),
+                 1);
+        QVERIFY(
+            db.scalar("SELECT LastUnitPrice FROM [Product Stock] WHERE ProductID = 2").isNull());
         db.exec("DELETE FROM [Inventory Transactions] WHERE ProductID = 1;"
                 "DELETE FROM Products WHERE ProductID = 1");
         QCOMPARE(db.scalar("SELECT count(*) FROM [Product Stock] WHERE ProductID = 1").toInt(), 0);
