@@ -1,6 +1,7 @@
 #include "find/ProductMatches.h"
 
 #include "data/Recordset.h"
+#include "format/TextFold.h"
 
 namespace quarvel {
 
@@ -9,27 +10,6 @@ QString ProductMatches::source() {
                           "Categories.CategoryName, Products.ReorderLevel FROM Products LEFT JOIN "
                           "Categories ON Products.CategoryID = Categories.CategoryID ORDER BY "
                           "Products.ProductName, Products.ProductID;");
-}
-
-QString ProductMatches::fold(const QString& text) {
-    // Plain ASCII needs no decomposition, which is most of what a stock list holds.
-    bool ascii = true;
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80) {
-            ascii = false;
-            break;
-        }
-    }
-    if (ascii)
-        return text.toLower();
-    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
-    QString result;
-    result.reserve(decomposed.size());
-    for (const QChar c : decomposed) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            result.append(c);
-    }
-    return result.toCaseFolded();
 }
 
 void ProductMatches::load(const std::shared_ptr<Connection>& connection) {
@@ -48,8 +28,8 @@ void ProductMatches::load(const std::shared_ptr<Connection>& connection) {
     names.reserve(products.size());
     categories.reserve(products.size());
     for (const Product& product : products) {
-        names.push_back(fold(product.name));
-        categories.push_back(fold(product.category));
+        names.push_back(format::folded(product.name));
+        categories.push_back(format::folded(product.category));
     }
     m_products = std::move(products);
     m_foldedNames = std::move(names);
@@ -57,7 +37,7 @@ void ProductMatches::load(const std::shared_ptr<Connection>& connection) {
 }
 
 QList<int> ProductMatches::match(const QString& typed) const {
-    const QString needle = fold(typed.trimmed());
+    const QString needle = format::folded(typed.trimmed());
     QList<int> result;
     const int count = int(m_products.size());
     if (needle.isEmpty()) {

@@ -12,7 +12,7 @@ class Connection;
 
 // Every product's name and category, read once when a find begins, and the products whose
 // name or category name contains a typed text. Matching ignores case and accents ("é" matches
-// "e", "Ä" matches "a"): both sides are compared folded (see fold()).
+// "e", "Ä" matches "a"): both sides are compared folded (format::folded).
 //
 // The matching is done here rather than by the engine: neither SQLite nor PostgreSQL folds
 // accents without an extension or a schema object, and a scan of the folded names in memory
@@ -35,15 +35,12 @@ public:
 
     const std::vector<Product>& products() const { return m_products; }
 
-    // Lower case (full case folding) without diacritical marks: "Éclair" -> "eclair".
-    static QString fold(const QString& text);
-
     // The source text of the products read.
     static QString source();
 
 private:
     std::vector<Product> m_products;
-    // fold(name) and fold(category) of each product, side by side.
+    // The folded name and category name of each product, side by side.
     std::vector<QString> m_foldedNames;
     std::vector<QString> m_foldedCategories;
 };

@@ -1,6 +1,7 @@
 #include "reorder/ReorderModel.h"
 
 #include "controls/ValueFormat.h"
+#include "format/TextFold.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -34,14 +35,14 @@ void ReorderModel::setSuggestions(std::vector<Suggestion> suggestions,
 }
 
 void ReorderModel::sortBySupplier() {
-    // Each supplier's place by name, and a sort key per product name: comparing keys is cheap,
-    // collating each pair of names is not.
-    const QCollator collator;
+    // Each supplier's place by name, then the products by name, case and accents aside: one
+    // folded name per row, compared letter by letter, which is quick for a list of thousands.
     QList<qint64> suppliers;
     for (const Suggestion& s : m_rows) {
         if (!s.supplierId.isNull() && !suppliers.contains(s.supplierId.toLongLong()))
             suppliers << s.supplierId.toLongLong();
     }
+    const QCollator collator;
     std::sort(suppliers.begin(), suppliers.end(), [&](qint64 a, qint64 b) {
         const int order = collator.compare(m_suppliers.value(a), m_suppliers.value(b));
         return order != 0 ? order < 0 : a < b;
@@ -49,31 +50,30 @@ void ReorderModel::sortBySupplier() {
     QHash<qint64, int> place;
     for (int i = 0; i < suppliers.size(); ++i)
         place.insert(suppliers[i], i);
-    std::vector<QCollatorSortKey> names;
-    names.reserve(m_rows.size());
-    for (const Suggestion& s : m_rows)
-        names.push_back(collator.sortKey(s.productName));
 
-    std::vector<std::size_t> order(m_rows.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    // Without a supplier: after every supplier.
-    const auto placeOf = [&](const Suggestion& s) {
-        return s.supplierId.isNull() ? int(suppliers.size())
-                                     : place.value(s.supplierId.toLongLong());
+    struct Key {
+        int supplier; // without a supplier: after every supplier
+        QString name;
+        std::size_t row;
     };
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const int x = placeOf(m_rows[a]);
-        const int y = placeOf(m_rows[b]);
-        if (x != y)
-            return x < y;
-        const int byName = names[a].compare(names[b]);
-        return byName != 0 ? byName < 0 : m_rows[a].productId < m_rows[b].productId;
+    std::vector<Key> keys;
+    keys.reserve(m_rows.size());
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const Suggestion& s = m_rows[i];
+        keys.push_back(
+            {s.supplierId.isNull() ? int(suppliers.size()) : place.value(s.supplierId.toLongLong()),
+             format::folded(s.productName), i});
+    }
+    std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
+        if (a.supplier != b.supplier)
+            return a.supplier < b.supplier;
+        const int byName = a.name.compare(b.name);
+        return byName != 0 ? byName < 0 : m_rows[a.row].productId < m_rows[b.row].productId;
     });
     std::vector<Suggestion> sorted;
     sorted.reserve(m_rows.size());
-    for (const std::size_t i : order)
-        sorted.push_back(std::move(m_rows[i]));
+    for (const Key& k : keys)
+        sorted.push_back(std::move(m_rows[k.row]));
     m_rows = std::move(sorted);
 }
 

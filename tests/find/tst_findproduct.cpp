@@ -6,6 +6,7 @@
 #include "find/FindModel.h"
 #include "find/FindProductWindow.h"
 #include "find/ProductMatches.h"
+#include "format/TextFold.h"
 
 #include <QLineEdit>
 #include <QTableView>
@@ -51,10 +52,10 @@ class TestFindProduct : public QObject {
 
 private slots:
     void foldingIgnoresCaseAndAccents() {
-        QCOMPARE(ProductMatches::fold(QStringLiteral("Éclair Crème")),
+        QCOMPARE(quarvel::format::folded(QStringLiteral("Éclair Crème")),
                  QStringLiteral("eclair creme"));
-        QCOMPARE(ProductMatches::fold(QStringLiteral("ÄÖÜ ñ")), QStringLiteral("aou n"));
-        QCOMPARE(ProductMatches::fold(QStringLiteral("Hammer")), QStringLiteral("hammer"));
+        QCOMPARE(quarvel::format::folded(QStringLiteral("ÄÖÜ ñ")), QStringLiteral("aou n"));
+        QCOMPARE(quarvel::format::folded(QStringLiteral("Hammer")), QStringLiteral("hammer"));
     }
 
     void typingListsByNameOrCategoryWithTheFigures() {
