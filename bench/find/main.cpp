@@ -10,6 +10,7 @@
 #include "data/Recordset.h"
 #include "find/FindModel.h"
 #include "find/FindProductWindow.h"
+#include "shell/Session.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -32,7 +33,8 @@ void measure(const char* engine, const QString& database) {
     for (const char* letter = letters; *letter; ++letter) {
         const QString typed = QString(QLatin1Char(*letter));
         // A new box for each letter: no figures read before.
-        FindProductWindow box;
+        shell::Session session;
+        FindProductWindow box(session);
         QElapsedTimer t;
         t.start();
         box.Form_Load();

@@ -10,14 +10,11 @@
 #include "controls/ErrorReport.h"
 #include "controls/SaveConflict.h"
 #include "controls/TabStrip.h"
-#include "count/CountWindow.h"
 #include "data/Recordset.h"
 #include "data/SharedConnection.h"
 #include "data/sqlite/FileHealth.h"
-#include "find/FindProductWindow.h"
 #include "products/ProductEditor.h"
 #include "products/ProductTransactions.h"
-#include "reorder/ReorderWindow.h"
 #include "shell/ApplicationTitle.h"
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
@@ -35,6 +32,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QToolButton>
+#include <utility>
 
 namespace quarvel {
 
@@ -261,11 +259,7 @@ void ProductsWindow::Label3_Click(int index) {
         trap(130, [&] { settled = m_transactions->settlePendingRow(); });
         if (!settled)
             return;
-        trap(132, [&] {
-            reorder::ReorderWindow window(m_session, programFolder(), this);
-            window.Form_Load();
-            window.exec();
-        });
+        trap(132, [&] { open(shell::WindowId::ReorderStock); });
         trap(134, [&] { SetCalls(false); });
         return;
     }
@@ -275,11 +269,7 @@ void ProductsWindow::Label3_Click(int index) {
         trap(136, [&] { settled = m_transactions->settlePendingRow(); });
         if (!settled)
             return;
-        trap(138, [&] {
-            count::CountWindow window(programFolder(), this);
-            window.Form_Load();
-            window.exec();
-        });
+        trap(138, [&] { open(shell::WindowId::CountStock); });
         trap(140, [&] { SetCalls(false); });
         return;
     }
@@ -296,10 +286,10 @@ QString ProductsWindow::closingQuestion() {
 }
 
 void ProductsWindow::findProduct() {
-    FindProductWindow window(programFolder(), this);
-    window.Form_Load();
-    if (window.exec() == QDialog::Accepted && window.chosenProduct() != 0)
-        m_editor->record()->showRecord(window.chosenProduct());
+    shell::WindowTable::openWindow(shell::WindowId::FindProduct, this);
+    const QVariant chosen = std::exchange(m_session.productToShow, QVariant());
+    if (!chosen.isNull())
+        m_editor->record()->showRecord(chosen);
 }
 
 bool ProductsWindow::queryUnload() {

@@ -1,5 +1,7 @@
 #include "app/ProgramWindows.h"
 
+#include "count/CountWindow.h"
+#include "find/FindProductWindow.h"
 #include "orders/PauseWindow.h"
 #include "orders/PurchaseOrdersWindow.h"
 #include "reference/CategoriesWindow.h"
@@ -7,6 +9,7 @@
 #include "reference/EmployeesWindow.h"
 #include "reference/ShippingMethodsWindow.h"
 #include "reference/SuppliersWindow.h"
+#include "reorder/ReorderWindow.h"
 #include "reports/ReportDateRangeWindow.h"
 #include "reports/ReportsWindow.h"
 #include "shell/WindowTable.h"
@@ -33,6 +36,12 @@ void registerProgramWindows(shell::Session& session) {
     WindowTable::registerWindow(shell::WindowId::Form9, WindowTable::modal<orders::PauseWindow>());
     WindowTable::registerWindow(shell::WindowId::Form10,
                                 WindowTable::modal<reports::ReportDateRangeWindow>(session));
+    WindowTable::registerWindow(shell::WindowId::FindProduct,
+                                WindowTable::modal<FindProductWindow>(session));
+    WindowTable::registerWindow(shell::WindowId::ReorderStock,
+                                WindowTable::modal<reorder::ReorderWindow>(session));
+    WindowTable::registerWindow(shell::WindowId::CountStock,
+                                WindowTable::modal<count::CountWindow>());
     // A window left out of the table is found here, not when its button is pressed.
     WindowTable::requireEveryWindow();
 }

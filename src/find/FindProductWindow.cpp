@@ -5,6 +5,7 @@
 #include "find/FindModel.h"
 #include "platform/Twips.h"
 #include "shell/FormBuilder.h"
+#include "shell/Session.h"
 #include "shell/Trap.h"
 
 #include <QApplication>
@@ -26,9 +27,12 @@ constexpr int windowHeight = 6240;
 
 } // namespace
 
-FindProductWindow::FindProductWindow(const QString& programFolder, QWidget* parent)
+FindProductWindow::FindProductWindow(shell::Session& session, const QString& programFolder,
+                                     QWidget* parent)
     : FormWindow({QStringLiteral("FindProduct"), tr("Find a Product"), windowWidth, windowHeight},
-                 programFolder, parent) {
+                 programFolder, parent),
+      m_session(session) {
+    m_session.productToShow = QVariant();
     QLabel* caption = label(this, QStringLiteral("Label1"), tr("Find:"), 120, 165, 1080, 285);
     m_find = box<QLineEdit>(this, QStringLiteral("txtFind"), caption, 1200, 120, 8280, 330);
     m_find->setPlaceholderText(tr("Part of a product's or a category's name"));
@@ -87,7 +91,7 @@ void FindProductWindow::choose() {
     const qint64 id = current.isValid() ? m_model->productId(current.row()) : 0;
     if (id == 0)
         return;
-    m_chosen = id;
+    m_session.productToShow = id;
     accept();
 }
 

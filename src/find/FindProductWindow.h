@@ -6,6 +6,10 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 
+namespace quarvel::shell {
+class Session;
+}
+
 namespace quarvel {
 
 class FindModel;
@@ -14,19 +18,18 @@ class FindModel;
 // category contains the typed text, ignoring case and accents (lstProducts), and the buttons
 // "Show Product" and "Close". The list follows each keystroke. Up and Down (and Page Up, Page
 // Down) move through the list from the box; Enter or a double click chooses the product, which
-// closes the window; Esc closes it without a choice. The window only chooses: the caller makes
-// the chosen product current.
+// closes the window; Esc closes it without a choice. The window only chooses (the session's
+// productToShow): the Products window makes the chosen product current.
 class FindProductWindow : public shell::FormWindow {
     Q_OBJECT
 
 public:
-    explicit FindProductWindow(const QString& programFolder = QString(), QWidget* parent = nullptr);
+    // The product chosen is left in the session's productToShow.
+    explicit FindProductWindow(shell::Session& session, const QString& programFolder = QString(),
+                               QWidget* parent = nullptr);
 
     // Reads the products (the failure of each numbered statement is reported).
     void Form_Load() override;
-
-    // The product chosen, or 0 when the window closed without a choice.
-    qint64 chosenProduct() const { return m_chosen; }
 
     QLineEdit* findBox() const { return m_find; }
     QTableView* list() const { return m_list; }
@@ -44,7 +47,7 @@ private:
     QTableView* m_list = nullptr;
     QPushButton* m_show = nullptr;
     QPushButton* m_close = nullptr;
-    qint64 m_chosen = 0;
+    shell::Session& m_session;
 };
 
 } // namespace quarvel

@@ -35,6 +35,9 @@ public:
     // The key of an order the Purchase Orders window shows when it opens (instead of the
     // first), then forgets; Null for none.
     QVariant purchaseOrderToShow;
+    // The key of the product chosen in the find box, for the Products window to show; Null
+    // when the box closed without a choice.
+    QVariant productToShow;
 
     // The report period as last displayed.
     QString strBeginDate;

@@ -23,7 +23,16 @@ QHash<WindowId, WindowTable::Opener>& openers() {
 } // namespace
 
 QString designerName(WindowId id) {
-    return QStringLiteral("Form%1").arg(int(id) + 2);
+    switch (id) {
+    case WindowId::FindProduct:
+        return QStringLiteral("FindProduct");
+    case WindowId::ReorderStock:
+        return QStringLiteral("ReorderStock");
+    case WindowId::CountStock:
+        return QStringLiteral("CountStock");
+    default:
+        return QStringLiteral("Form%1").arg(int(id) + 2);
+    }
 }
 
 WindowTable::Opener WindowTable::registerWindow(WindowId id, Opener opener) {

@@ -20,13 +20,18 @@ enum class WindowId {
     Form8,  // Purchase Orders
     Form9,  // the pause window
     Form10, // the report's date range
+    // The windows added since, named after what they do.
+    FindProduct,
+    ReorderStock,
+    CountStock,
 };
 inline constexpr WindowId allWindowIds[] = {
-    WindowId::Form2, WindowId::Form3, WindowId::Form4, WindowId::Form5,  WindowId::Form6,
-    WindowId::Form7, WindowId::Form8, WindowId::Form9, WindowId::Form10,
+    WindowId::Form2,  WindowId::Form3,       WindowId::Form4,        WindowId::Form5,
+    WindowId::Form6,  WindowId::Form7,       WindowId::Form8,        WindowId::Form9,
+    WindowId::Form10, WindowId::FindProduct, WindowId::ReorderStock, WindowId::CountStock,
 };
 
-// The window's designer name ("Form5").
+// The window's designer name ("Form5", "FindProduct").
 QString designerName(WindowId id);
 
 // The windows of the program by id: whoever opens a window opens it by its id, and one table
