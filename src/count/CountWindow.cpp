@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 
 namespace quarvel::count {
@@ -217,11 +218,17 @@ void CountWindow::PushButton3_Click() {
         units += d.units();
         if (!d.unitPrice.isNull())
             value += d.units() * d.unitPrice.toDouble();
-        if (lines.size() < listedDifferences)
-            lines << tr("%1: counted %2, expected %3 (%4 units)")
+        if (lines.size() < listedDifferences) {
+            // The value at the last unit price, when the product has one.
+            const QString worth =
+                d.unitPrice.isNull()
+                    ? tr("no unit price")
+                    : QLocale().toString(d.units() * d.unitPrice.toDouble(), 'f', 2);
+            lines << tr("%1: counted %2, expected %3 (%4 units, %5)")
                          .arg(d.productName, controls::ValueFormat::displayText(d.counted),
                               controls::ValueFormat::displayText(d.expected),
-                              controls::ValueFormat::displayText(d.units()));
+                              controls::ValueFormat::displayText(d.units()), worth);
+        }
     }
     if (differences.size() > std::size_t(listedDifferences))
         lines << tr("and %1 more.").arg(differences.size() - std::size_t(listedDifferences));
