@@ -227,6 +227,16 @@ void ProductsWindow::Label3_Click(int index) {
         trap(114, [&] { SetCalls(false); });
         trap(116, [&] { m_editor->box(0)->setFocus(Qt::OtherFocusReason); });
     };
+    // A window whose work changes the products' figures (orders made, a count posted): the
+    // grid's pending row is settled first, and the grid and figures are read again after it.
+    auto openThenReread = [&](int line, shell::WindowId window) {
+        bool settled = false;
+        trap(line, [&] { settled = m_transactions->settlePendingRow(); });
+        if (!settled)
+            return;
+        trap(line + 2, [&] { open(window); });
+        trap(line + 4, [&] { SetCalls(false); });
+    };
     // The entry's designer window, and the line of the statement that opens it.
     struct Entry {
         int index;
@@ -252,27 +262,12 @@ void ProductsWindow::Label3_Click(int index) {
     case TaskMenu::FindEntry:
         trap(128, [&] { findProduct(); });
         return;
-    case TaskMenu::ReorderEntry: {
-        // The orders made there add to the products' figures: the grid and the figures are
-        // read again afterwards, its pending row settled first.
-        bool settled = false;
-        trap(130, [&] { settled = m_transactions->settlePendingRow(); });
-        if (!settled)
-            return;
-        trap(132, [&] { open(shell::WindowId::ReorderStock); });
-        trap(134, [&] { SetCalls(false); });
+    case TaskMenu::ReorderEntry:
+        openThenReread(130, shell::WindowId::ReorderStock);
         return;
-    }
-    case TaskMenu::CountEntry: {
-        // A posted count changes the products' figures, as an order does.
-        bool settled = false;
-        trap(136, [&] { settled = m_transactions->settlePendingRow(); });
-        if (!settled)
-            return;
-        trap(138, [&] { open(shell::WindowId::CountStock); });
-        trap(140, [&] { SetCalls(false); });
+    case TaskMenu::CountEntry:
+        openThenReread(136, shell::WindowId::CountStock);
         return;
-    }
     default:
         for (const Entry& entry : plainEntries) {
             if (entry.index == index)

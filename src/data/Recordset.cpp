@@ -3,6 +3,7 @@
 #include "data/Backend.h"
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
+#include "data/FieldValue.h"
 #include "data/ProcedureScope.h"
 #include "data/RecordWriter.h"
 #include "data/Tr.h"
@@ -344,6 +345,16 @@ QVariant Recordset::value(int row, int column) const {
     if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_columns.size())
         return QVariant();
     return m_rows[row].values[column];
+}
+
+int Recordset::rowOf(int column, const QVariant& value) const {
+    if (value.isNull() || column < 0)
+        return -1;
+    for (int row = 0; row < RecordCount(); ++row) {
+        if (FieldValue::same(this->value(row, column), value))
+            return row;
+    }
+    return -1;
 }
 
 void Recordset::AddNew() {

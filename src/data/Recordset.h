@@ -107,6 +107,9 @@ public:
 
     // Any row by index, without moving the cursor (for grids).
     QVariant value(int row, int column) const;
+    // The first row whose field `column` holds `value` (FieldValue::same), or -1; Null matches
+    // no row.
+    int rowOf(int column, const QVariant& value) const;
 
     // A new empty row at the end, made current (pending edits are written first).
     void AddNew();

@@ -3,7 +3,6 @@
 #include "controls/DataControl.h"
 #include "controls/DataGrid.h"
 #include "controls/SaveConflict.h"
-#include "data/FieldValue.h"
 #include "data/Recordset.h"
 #include "platform/MessageBox.h"
 #include "platform/UpdateFreeze.h"
@@ -44,10 +43,6 @@ QString GridEditor::rowDate() const {
     const QString format =
         m_declaration.dateFormat ? m_declaration.dateFormat() : QStringLiteral("MM/dd/yyyy");
     return current().Fields(m_declaration.dateField).toDate().toString(format);
-}
-
-QString GridEditor::procedureOf(const QPushButton* button) const {
-    return button->objectName() + QStringLiteral("_Click");
 }
 
 void GridEditor::reload() {
@@ -94,19 +89,15 @@ bool GridEditor::settlePendingRow() {
 
 void GridEditor::showRow(const QVariant& key, int row) {
     Recordset& rows = current();
-    const int keyColumn = rows.fieldIndex(m_declaration.keyField);
-    for (int i = 0; i < rows.RecordCount(); ++i) {
-        if (!key.isNull() && FieldValue::same(rows.value(i, keyColumn), key)) {
-            row = i;
-            break;
-        }
-    }
+    const int found = rows.rowOf(rows.fieldIndex(m_declaration.keyField), key);
+    if (found >= 0)
+        row = found;
     if (row >= 0 && row < rows.RecordCount())
         rows.MoveTo(row);
 }
 
 void GridEditor::addRow() {
-    Trap trap(m_declaration.object, procedureOf(m_add), Trap::firstLine, m_form);
+    Trap trap(m_declaration.object, clickProcedure(m_add), Trap::firstLine, m_form);
     trap.next([&] { current().AddNew(); });
     for (const NewValue& value : std::as_const(m_declaration.addedRow))
         trap.next([&] { current().setField(value.first, value.second()); });
@@ -114,7 +105,7 @@ void GridEditor::addRow() {
 }
 
 void GridEditor::saveRow() {
-    Trap trap(m_declaration.object, procedureOf(m_save), Trap::firstLine, m_form);
+    Trap trap(m_declaration.object, clickProcedure(m_save), Trap::firstLine, m_form);
     QString suffix;
     trap.next([&] {
         if (m_declaration.savedSuffix)
@@ -166,7 +157,7 @@ void GridEditor::saveRow() {
 }
 
 void GridEditor::deleteRow() {
-    Trap trap(m_declaration.object, procedureOf(m_delete), Trap::firstLine, m_form);
+    Trap trap(m_declaration.object, clickProcedure(m_delete), Trap::firstLine, m_form);
     QString suffix;
     if (m_declaration.deleteSuffix)
         trap.next([&] { suffix = m_declaration.deleteSuffix(); });

@@ -104,7 +104,6 @@ public:
 private:
     Recordset& current() const;
     QString rowDate() const;
-    QString procedureOf(const QPushButton* button) const;
     // The grid's notifications.
     void gridRowBegun();
     void cellEditBegun();

@@ -5,7 +5,6 @@
 #include "controls/DataControl.h"
 #include "controls/DataGrid.h"
 #include "controls/SaveConflict.h"
-#include "data/FieldValue.h"
 #include "data/Recordset.h"
 #include "platform/MessageBox.h"
 #include "shell/FormBuilder.h"
@@ -131,12 +130,8 @@ void RecordEditor::focusBox(int index) {
     }
 }
 
-QString RecordEditor::procedureOf(const QPushButton* button) const {
-    return button->objectName() + QStringLiteral("_Click");
-}
-
 void RecordEditor::addRecord() {
-    Trap trap(m_declaration.object, procedureOf(m_add), Trap::firstLine, m_form);
+    Trap trap(m_declaration.object, clickProcedure(m_add), Trap::firstLine, m_form);
     if (GridEditor* lines = m_declaration.lines) {
         bool settled = false;
         trap.next([&] { settled = lines->settlePendingRow(); });
@@ -156,7 +151,7 @@ void RecordEditor::addRecord() {
 }
 
 void RecordEditor::deleteRecord() {
-    Trap trap(m_declaration.object, procedureOf(m_delete), Trap::firstLine, m_form);
+    Trap trap(m_declaration.object, clickProcedure(m_delete), Trap::firstLine, m_form);
     // Without a current row there is nothing to delete.
     if (!hasCurrentRow())
         return;
@@ -186,7 +181,7 @@ void RecordEditor::deleteRecord() {
 }
 
 void RecordEditor::saveRecord() {
-    Trap trap(m_declaration.object, procedureOf(m_save), Trap::firstLine, m_form);
+    Trap trap(m_declaration.object, clickProcedure(m_save), Trap::firstLine, m_form);
     // The note reports the write: it is shown only when the write succeeded. A row changed by
     // another user meanwhile is written over only if the user says so.
     bool saved = false;
@@ -204,22 +199,10 @@ void RecordEditor::saveRecord() {
     }
 }
 
-namespace {
-
-int rowOf(const Recordset& rs, int column, const QVariant& key) {
-    for (int row = 0; row < rs.RecordCount(); ++row) {
-        if (FieldValue::same(rs.value(row, column), key))
-            return row;
-    }
-    return -1;
-}
-
-} // namespace
-
 bool RecordEditor::showRecord(const QVariant& key) {
     Recordset& rs = recordsetOf(m_records);
     const int column = rs.fieldIndex(m_declaration.keyField);
-    int row = rowOf(rs, column, key);
+    int row = rs.rowOf(column, key);
     if (row < 0) {
         // Re-reading drops what the recordsets hold: their edits are settled first.
         if (m_declaration.lines && !m_declaration.lines->settlePendingRow())
@@ -227,7 +210,7 @@ bool RecordEditor::showRecord(const QVariant& key) {
         if (!controls::settleBeforeLeaving(m_form, rs))
             return false;
         rs.Requery();
-        row = rowOf(rs, column, key);
+        row = rs.rowOf(column, key);
     }
     if (row < 0) {
         platform::msgBox(m_form, tr("The record is no longer in the database."),

@@ -116,7 +116,6 @@ private:
     // Puts the focus into Text1(index); its GotFocus runs even when the window is not the
     // active one and the focus cannot arrive.
     void focusBox(int index);
-    QString procedureOf(const QPushButton* button) const;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     FormWindow* m_form;

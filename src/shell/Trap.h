@@ -70,6 +70,11 @@ private:
     ProcedureScope m_procedureScope;
 };
 
+// The event procedure of a button's click, by its designer name: "PushButton7_Click".
+inline QString clickProcedure(const QWidget* button) {
+    return button->objectName() + QStringLiteral("_Click");
+}
+
 // Runs fn; a failure is reported in the plain box and swallowed. True when fn ran to the end.
 // For handlers without a trap (grid and combo notifications, change and focus handlers), so
 // that no exception ever leaves a Qt slot or event handler.
