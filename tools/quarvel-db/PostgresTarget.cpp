@@ -156,8 +156,7 @@ int PostgresTarget::schemaVersion(const QString& url) {
     const auto link = connectTo(url);
     try {
         if (lacks(*link, "Products"))
-            throw Error(QStringLiteral("%1 is no Quarvel database (it has no Products table)")
-                            .arg(withoutPassword(url)));
+            throw schema::notQuarvel(withoutPassword(url));
         return versionOf(*link);
     } catch (const DatabaseError& e) {
         throw Error(QStringLiteral("cannot read %1: %2").arg(withoutPassword(url), e.message()));
@@ -170,17 +169,11 @@ int PostgresTarget::upgrade(const QString& url) {
     try {
         link->execScript(QStringLiteral("BEGIN"));
         if (lacks(*link, "Products"))
-            throw Error(
-                QStringLiteral("%1 is no Quarvel database (it has no Products table)").arg(name));
+            throw schema::notQuarvel(name);
         // One upgrade at a time: a second one waits here, then finds the work done.
         link->execScript(QStringLiteral("LOCK TABLE \"Products\" IN SHARE ROW EXCLUSIVE MODE"));
         const int from = versionOf(*link);
-        if (from > schema::latestVersion)
-            throw Error(QStringLiteral("%1 has schema version %2, made by a newer Quarvel; this "
-                                       "quarvel-db knows versions up to %3")
-                            .arg(name)
-                            .arg(from)
-                            .arg(schema::latestVersion));
+        schema::requireKnown(from, name);
         for (int version = from + 1; version <= schema::latestVersion; ++version)
             link->execScript(schema::upgradeSql(version, true));
         link->execScript(QStringLiteral("COMMIT"));
@@ -199,14 +192,10 @@ QStringList PostgresTarget::check(const QString& url) {
     try {
         // What should be there: the names of schema.sql, read from a database made from it.
         const int version = versionOf(*link);
-        if (version > schema::latestVersion)
-            problems << QStringLiteral("schema version %1 is newer than this quarvel-db knows (%2)")
-                            .arg(version)
-                            .arg(schema::latestVersion);
+        if (const QString newer = schema::newerProblem(version); !newer.isEmpty())
+            problems << newer;
         sqlite::Database reference(QStringLiteral(":memory:"), sqlite::OpenMode::Create);
-        reference.exec(dbtool::schemaSql());
-        for (int step = 2; step <= std::min(version, schema::latestVersion); ++step)
-            reference.exec(schema::upgradeSql(step, false));
+        reference.exec(schema::sqliteSchemaAt(version));
         sqlite::Statement expected = reference.prepare(QStringLiteral(
             "SELECT name, type FROM sqlite_schema WHERE type IN ('table', 'view') AND name NOT "
             "LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY type, rowid"));

@@ -90,18 +90,11 @@ void compareSchema(const sqlite::Database& target, const QList<SchemaObject>& pr
 
     // The objects of the file's own schema version: an older file is complete without what
     // later versions add.
-    int version = 1;
-    if (byName.contains(QStringLiteral("schema version")))
-        version =
-            target.scalar(QStringLiteral("SELECT max(Version) FROM \"Schema Version\"")).toInt();
-    if (version > schema::latestVersion)
-        problems.append(QStringLiteral("schema version %1 is newer than this quarvel-db knows (%2)")
-                            .arg(version)
-                            .arg(schema::latestVersion));
+    const int version = schema::versionOf(target);
+    if (const QString newer = schema::newerProblem(version); !newer.isEmpty())
+        problems.append(newer);
     sqlite::Database reference(QStringLiteral(":memory:"), sqlite::OpenMode::Create);
-    reference.exec(schemaSql());
-    for (int step = 2; step <= std::min(version, schema::latestVersion); ++step)
-        reference.exec(schema::upgradeSql(step, false));
+    reference.exec(schema::sqliteSchemaAt(version));
 
     for (const SchemaObject& expected : objects(reference)) {
         const auto found = byName.constFind(expected.name.toLower());

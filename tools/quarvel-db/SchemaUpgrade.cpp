@@ -1,7 +1,6 @@
 #include "SchemaUpgrade.h"
 
-#include "DatabaseFile.h"
-#include "Error.h"
+#include "DbTool.h"
 #include "PostgresTarget.h"
 #include "data/postgres/PostgresLink.h"
 #include "sqlite/Database.h"
@@ -9,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace quarvel::dbtool::schema {
 
@@ -17,28 +17,18 @@ namespace {
 // How long an upgrade waits for another program that is writing to the file.
 constexpr int kLockWaitMs = 5000;
 
-int fileVersion(const sqlite::Database& db, const QString& path) {
-    const auto has = [&](const char* table) {
-        return db.scalar(QStringLiteral("SELECT count(*) FROM sqlite_schema WHERE type = 'table' "
-                                        "AND name = '%1'")
-                             .arg(QLatin1String(table)))
-                   .toInt() > 0;
-    };
-    if (!has("Products"))
-        throw Error(
-            QStringLiteral("%1 is no Quarvel database (it has no Products table)").arg(path));
-    if (!has("Schema Version"))
-        return 1;
-    return db.scalar(QStringLiteral("SELECT max(Version) FROM \"Schema Version\"")).toInt();
+bool hasTable(const sqlite::Database& db, const char* table) {
+    return db.scalar(QStringLiteral("SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND "
+                                    "name = '%1'")
+                         .arg(QLatin1String(table)))
+               .toInt() > 0;
 }
 
-void requireKnown(int version, const QString& name) {
-    if (version > latestVersion)
-        throw Error(QStringLiteral("%1 has schema version %2, made by a newer Quarvel; this "
-                                   "quarvel-db knows versions up to %3")
-                        .arg(name)
-                        .arg(version)
-                        .arg(latestVersion));
+// The version of a file that must be one of the program's.
+int fileVersion(const sqlite::Database& db, const QString& path) {
+    if (!hasTable(db, "Products"))
+        throw notQuarvel(path);
+    return versionOf(db);
 }
 
 sqlite::Database openFile(const QString& path, sqlite::OpenMode mode) {
@@ -64,6 +54,40 @@ QString upgradeSql(int version, bool postgres) {
         throw Error(
             QStringLiteral("the built-in upgrade to schema version %1 is missing").arg(version));
     return QString::fromUtf8(file.readAll());
+}
+
+int versionOf(const sqlite::Database& db) {
+    if (!hasTable(db, "Schema Version"))
+        return 1;
+    return db.scalar(QStringLiteral("SELECT max(Version) FROM \"Schema Version\"")).toInt();
+}
+
+QString sqliteSchemaAt(int version) {
+    QString sql = schemaSql();
+    for (int step = 2; step <= std::min(version, latestVersion); ++step)
+        sql += QLatin1Char('\n') + upgradeSql(step, false);
+    return sql;
+}
+
+QString newerProblem(int version) {
+    if (version <= latestVersion)
+        return {};
+    return QStringLiteral("schema version %1 is newer than this quarvel-db knows (%2)")
+        .arg(version)
+        .arg(latestVersion);
+}
+
+void requireKnown(int version, const QString& name) {
+    if (version > latestVersion)
+        throw Error(QStringLiteral("%1 has schema version %2, made by a newer Quarvel; this "
+                                   "quarvel-db knows versions up to %3")
+                        .arg(name)
+                        .arg(version)
+                        .arg(latestVersion));
+}
+
+Error notQuarvel(const QString& name) {
+    return Error(QStringLiteral("%1 is no Quarvel database (it has no Products table)").arg(name));
 }
 
 QString whatUpgradeAdds(int version) {

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "Error.h"
+
 #include <QString>
+
+namespace quarvel::sqlite {
+class Database;
+}
 
 namespace quarvel::dbtool {
 
@@ -27,6 +33,18 @@ int upgrade(const QString& pathOrUrl);
 // What the latest version adds, in one sentence, for a database still at `version`; empty when
 // it is up to date.
 QString whatUpgradeAdds(int version);
+
+// The version of an open file (1 without the version table).
+int versionOf(const sqlite::Database& db);
+// The SQLite statements that make a database of `version` (the first schema and its upgrades up
+// to it, or to the latest version this tool knows): what a check compares a database with.
+QString sqliteSchemaAt(int version);
+// A check's problem with a database of a version newer than this tool knows; empty otherwise.
+QString newerProblem(int version);
+// Throws Error when a database of `version`, named `name`, is newer than this tool knows.
+void requireKnown(int version, const QString& name);
+// What is said of a database without the program's tables.
+Error notQuarvel(const QString& name);
 
 } // namespace schema
 
