@@ -12,12 +12,6 @@ namespace quarvel::reorder {
 
 namespace {
 
-QString figure(double value, int decimals = 0) {
-    if (std::floor(value) == value)
-        return QLocale().toString(qint64(value));
-    return QLocale().toString(value, 'f', std::max(decimals, 1));
-}
-
 // The largest amount a currency field holds, and its decimals.
 constexpr double largestPrice = 922337203685477.5807;
 
@@ -162,18 +156,15 @@ QVariant ReorderModel::data(const QModelIndex& index, int role) const {
     case Supplier:
         return s.supplierId.isNull() ? tr("(choose a supplier)") : supplierName(s.supplierId);
     case OnHand:
-        return figure(s.onHand);
+        return figureText(s.onHand);
     case OnOrder:
-        return figure(s.onOrder);
+        return figureText(s.onOrder);
     case ReorderLevel:
-        return figure(s.reorderLevel);
+        return figureText(s.reorderLevel);
     case SoldPerDay:
         return QLocale().toString(s.soldPerDay, 'f', 2);
     case LeadTime:
-        if (s.leadTimeDays)
-            return tr("%1 days").arg(figure(*s.leadTimeDays));
-        return s.leadTimeText.trimmed().isEmpty() ? QString()
-                                                  : tr("\"%1\" (not read)").arg(s.leadTimeText);
+        return s.leadTimeShown();
     case Quantity:
         return QLocale().toString(s.quantity);
     case UnitPrice:

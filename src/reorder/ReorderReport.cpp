@@ -4,6 +4,7 @@
 #include "reports/ListReport.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace quarvel::reorder {
 
@@ -92,11 +93,10 @@ reports::ReportData reorderReportData(const std::vector<Suggestion>& rows,
                                     : suppliers.value(s.supplierId.toLongLong())});
             lastKey = key;
         }
-        const QString lead =
-            s.leadTimeDays ? Tr::tr("%1 days").arg(*s.leadTimeDays) : s.leadTimeText;
+
         child.addRow({key, s.productName, s.onHand, s.onOrder, s.reorderLevel,
-                      QString::number(s.soldPerDay, 'f', 2), lead, s.quantity, s.unitPrice,
-                      s.ticked ? QStringLiteral("x") : QString()});
+                      QLocale().toString(s.soldPerDay, 'f', 2), s.leadTimeShown(), s.quantity,
+                      s.unitPrice, s.ticked ? QStringLiteral("x") : QString()});
     }
     return reports::ReportData::shaped(master, child, QStringLiteral("SupplierKey"),
                                        QStringLiteral("SupplierKey"));

@@ -12,14 +12,20 @@ struct Tr {
     Q_DECLARE_TR_FUNCTIONS(quarvel::reorder::Suggestion)
 };
 
-QString number(double value, int decimals = 0) {
-    // Whole numbers without decimals; others to the given precision (at least one).
+} // namespace
+
+QString figureText(double value, int decimals) {
     if (std::floor(value) == value)
         return QLocale().toString(qint64(value));
     return QLocale().toString(value, 'f', std::max(decimals, 1));
 }
 
-} // namespace
+QString Suggestion::leadTimeShown() const {
+    if (leadTimeDays)
+        return Tr::tr("%1 days").arg(figureText(*leadTimeDays));
+    return leadTimeText.trimmed().isEmpty() ? QString()
+                                            : Tr::tr("\"%1\" (not read)").arg(leadTimeText);
+}
 
 bool Suggestion::needsOrder() const {
     return projected() <= reorderLevel || projected() - demand() < reorderLevel;
@@ -32,8 +38,9 @@ qint64 Suggestion::suggestedQuantity() const {
 }
 
 QString Suggestion::working() const {
-    const QString stock = Tr::tr("On hand %1 + on order %2 = %3")
-                              .arg(number(onHand), number(onOrder), number(projected()));
+    const QString stock =
+        Tr::tr("On hand %1 + on order %2 = %3")
+            .arg(figureText(onHand), figureText(onOrder), figureText(projected()));
     QString lead;
     if (!leadTimeDays)
         lead = leadTimeText.trimmed().isEmpty()
@@ -44,10 +51,10 @@ QString Suggestion::working() const {
     else
         lead = Tr::tr("sold %1 a day x lead time %2 days = %3 expected to sell before an order "
                       "arrives")
-                   .arg(QLocale().toString(soldPerDay, 'f', 2), number(*leadTimeDays),
-                        number(demand(), 1));
+                   .arg(QLocale().toString(soldPerDay, 'f', 2), figureText(*leadTimeDays),
+                        figureText(demand(), 1));
     return Tr::tr("%1; reorder level %2; %3; order %4 to end above the level.")
-        .arg(stock, number(reorderLevel), lead)
+        .arg(stock, figureText(reorderLevel), lead)
         .arg(suggestedQuantity());
 }
 

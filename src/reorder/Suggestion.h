@@ -38,6 +38,13 @@ struct Suggestion {
     qint64 suggestedQuantity() const;
     // How the figures were worked out, in one sentence for the user.
     QString working() const;
+    // The lead time as the list shows it: in days when it was read, else the text as written
+    // and that it was not read.
+    QString leadTimeShown() const;
 };
+
+// A figure as the list shows it: a whole number plainly, any other to `decimals` places (at
+// least one), in the user's locale.
+QString figureText(double value, int decimals = 1);
 
 } // namespace quarvel::reorder
