@@ -269,14 +269,8 @@ void CountWindow::PushButton4_Click() {
     });
     if (answer != QMessageBox::Yes)
         return;
-    if (!trap(104, [&] {
-            if (m_lines && m_lines->EditMode() != Recordset::adEditNone)
-                m_lines->CancelUpdate();
-            StockCount::discard(m_connection, m_count->id);
-        }))
-        return;
-    m_count.reset();
-    trap(106, [&] { readLines(); });
+    if (trap(104, [&] { discardCount(); }))
+        trap(106, [&] { readLines(); });
 }
 
 bool CountWindow::queryUnload() {
@@ -299,12 +293,15 @@ bool CountWindow::queryUnload() {
     }
     if (answer != QMessageBox::No)
         return false;
-    return shell::catchAndReport(this, [&] {
-        if (m_lines && m_lines->EditMode() != Recordset::adEditNone)
-            m_lines->CancelUpdate();
-        StockCount::discard(m_connection, m_count->id);
-        m_count.reset();
-    });
+    return shell::catchAndReport(this, [&] { discardCount(); });
+}
+
+void CountWindow::discardCount() {
+    // What is typed goes with the count.
+    if (m_lines && m_lines->EditMode() != Recordset::adEditNone)
+        m_lines->CancelUpdate();
+    StockCount::discard(m_connection, m_count->id);
+    m_count.reset();
 }
 
 } // namespace quarvel::count

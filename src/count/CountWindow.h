@@ -61,6 +61,8 @@ private:
     void readLines();
     // Writes a pending row of the grid; false when it stays unwritten (the user kept typing).
     bool settleGrid();
+    // Ends the count in progress without posting it; throws DatabaseError.
+    void discardCount();
     void showState();
 
     std::shared_ptr<Connection> m_connection;

@@ -24,11 +24,8 @@ QString number(qint64 value) {
 } // namespace
 
 bool StockCount::available(const std::shared_ptr<Connection>& connection) {
-    for (const QString& table : connection->backend().tables()) {
-        if (table.compare(QLatin1String("Stock Count Lines"), Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
+    return connection->backend().tables().contains(QStringLiteral("Stock Count Lines"),
+                                                   Qt::CaseInsensitive);
 }
 
 std::optional<StockCount::Info> StockCount::current(const std::shared_ptr<Connection>& connection) {
