@@ -1,6 +1,7 @@
 #include "find/ProductMatches.h"
 
-#include "data/Recordset.h"
+#include "data/Backend.h"
+#include "data/Connection.h"
 #include "format/TextFold.h"
 
 namespace quarvel {
@@ -13,16 +14,11 @@ QString ProductMatches::source() {
 }
 
 void ProductMatches::load(const std::shared_ptr<Connection>& connection) {
-    Recordset rs;
-    rs.Open(source(), connection);
-    const int count = rs.RecordCount();
+    // Read straight from the engine's rows: the list is never edited, so it needs no cursor.
     std::vector<Product> products;
-    products.reserve(std::size_t(count));
-    for (int row = 0; row < count; ++row) {
-        products.push_back({rs.value(row, 0).toLongLong(), rs.value(row, 1).toString(),
-                            rs.value(row, 2).toString(), rs.value(row, 3)});
-    }
-    rs.Close();
+    for (const auto rows = connection->query(source()); rows->next();)
+        products.push_back({rows->value(0).toLongLong(), rows->value(1).toString(),
+                            rows->value(2).toString(), rows->value(3)});
     std::vector<QString> names;
     std::vector<QString> categories;
     names.reserve(products.size());
