@@ -3,6 +3,7 @@
 #include "controls/DataControl.h"
 #include "controls/ErrorReport.h"
 #include "controls/GridDelegate.h"
+#include "controls/GridExport.h"
 #include "controls/GridList.h"
 #include "controls/RecordsetModel.h"
 #include "controls/SaveConflict.h"
@@ -17,6 +18,7 @@ namespace quarvel::controls {
 
 DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_model(new RecordsetModel(this)) {
     setModel(m_model);
+    GridExport::install(this);
     setItemDelegate(new GridDelegate(
         m_model,
         [this](int column) {

@@ -2,6 +2,7 @@
 
 #include "controls/ErrorReport.h"
 #include "controls/ValueFormat.h"
+#include "csv/CsvText.h"
 #include "data/FieldValue.h"
 #include "data/Recordset.h"
 
@@ -203,11 +204,15 @@ int RecordsetModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant RecordsetModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || !m_recordset || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid() || !m_recordset ||
+        (role != Qt::DisplayRole && role != Qt::EditRole && role != csv::PortableValueRole))
         return {};
     if (index.row() >= recordCount())
         return role == Qt::DisplayRole ? QVariant(QString()) : QVariant();
     const ColumnList* list = columnList(index.column());
+    if (role == csv::PortableValueRole)
+        return list ? listText(*list, index.row(), index.column())
+                    : m_recordset->value(index.row(), index.column());
     if (role == Qt::EditRole)
         return m_recordset->value(index.row(), list ? list->dataColumn : index.column());
     if (list)

@@ -81,8 +81,7 @@ QList<QStringList> CsvReader::read(const QByteArray& data, const Dialect& dialec
     const size_t parsed =
         csv_parse(&parser, text.constData(), size_t(text.size()), fieldEnd, rowEnd, &collector);
     const bool parseFailed = parsed != size_t(text.size());
-    const int finiResult =
-        parseFailed ? 0 : csv_fini(&parser, fieldEnd, rowEnd, &collector);
+    const int finiResult = parseFailed ? 0 : csv_fini(&parser, fieldEnd, rowEnd, &collector);
     const int error = csv_error(&parser);
     csv_free(&parser);
     if (parseFailed)

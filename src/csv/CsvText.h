@@ -19,3 +19,14 @@ QString textOf(const QVariant& value, Style style = Style::Portable,
                const QLocale& locale = QLocale());
 
 } // namespace quarvel::csv
+
+#include <qnamespace.h>
+
+namespace quarvel::csv {
+
+// The model role of a cell's value as an export writes it: the stored value (a number, a date)
+// rather than its display text, or the text shown where the shown text is the value (a list
+// column's chosen name). A model without it is exported as it displays.
+constexpr int PortableValueRole = Qt::UserRole + 0x0C5F;
+
+} // namespace quarvel::csv

@@ -2,6 +2,7 @@
 
 #include "controls/ErrorReport.h"
 #include "controls/ValueFormat.h"
+#include "csv/CsvText.h"
 #include "data/Recordset.h"
 
 #include <QStringList>
@@ -75,6 +76,8 @@ QVariant FindModel::data(const QModelIndex& index, int role) const {
     const ProductMatches::Product& product = m_matches.products()[std::size_t(m_rows[index.row()])];
     if (role == Qt::TextAlignmentRole && index.column() >= OnHand)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == csv::PortableValueRole)
+        return portableValue(index);
     if (role != Qt::DisplayRole)
         return {};
     switch (index.column()) {
@@ -95,6 +98,18 @@ QVariant FindModel::data(const QModelIndex& index, int role) const {
     default:
         return {};
     }
+}
+
+QVariant FindModel::portableValue(const QModelIndex& index) const {
+    const ProductMatches::Product& product = m_matches.products()[std::size_t(m_rows[index.row()])];
+    if (index.column() == ReorderLevel)
+        return product.reorderLevel;
+    if (index.column() != OnHand && index.column() != OnOrder)
+        return data(index, Qt::DisplayRole);
+    if (!m_figures.contains(product.id))
+        readFigures(index.row());
+    const Figures figures = m_figures.value(product.id);
+    return index.column() == OnHand ? figures.onHand : figures.onOrder;
 }
 
 void FindModel::readFigures(int row) const {

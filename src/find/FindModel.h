@@ -49,6 +49,8 @@ private:
     };
     // Reads the figures of the page of rows from `row` on that have none yet.
     void readFigures(int row) const;
+    // A cell's value as an export writes it: numbers as numbers.
+    QVariant portableValue(const QModelIndex& index) const;
 
     std::shared_ptr<Connection> m_connection;
     ProductMatches m_matches;

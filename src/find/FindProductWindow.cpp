@@ -1,6 +1,7 @@
 #include "find/FindProductWindow.h"
 
 #include "controls/ErrorReport.h"
+#include "controls/GridExport.h"
 #include "data/ConnectionString.h"
 #include "find/FindModel.h"
 #include "platform/Twips.h"
@@ -42,6 +43,7 @@ FindProductWindow::FindProductWindow(shell::Session& session, const QString& pro
     m_list = control<QTableView>(this, QStringLiteral("lstProducts"), 120, 600, 9360, 4920);
     m_list->setAccessibleName(tr("Matching Products"));
     m_list->setModel(m_model);
+    controls::GridExport::install(m_list);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,6 +1,7 @@
 #include "reorder/ReorderModel.h"
 
 #include "controls/ValueFormat.h"
+#include "csv/CsvText.h"
 #include "format/TextFold.h"
 
 #include <QCollator>
@@ -136,6 +137,26 @@ QVariant ReorderModel::data(const QModelIndex& index, int role) const {
         return s.ticked ? Qt::Checked : Qt::Unchecked;
     if (role == Qt::TextAlignmentRole && index.column() >= OnHand)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == csv::PortableValueRole) {
+        switch (index.column()) {
+        case Order:
+            return s.ticked ? 1 : 0;
+        case OnHand:
+            return s.onHand;
+        case OnOrder:
+            return s.onOrder;
+        case ReorderLevel:
+            return s.reorderLevel;
+        case SoldPerDay:
+            return s.soldPerDay;
+        case Quantity:
+            return s.quantity;
+        case UnitPrice:
+            return s.unitPrice;
+        default:
+            return data(index, Qt::DisplayRole);
+        }
+    }
     if (role == Qt::EditRole) {
         switch (index.column()) {
         case Supplier:

@@ -1,6 +1,7 @@
 #include "reorder/ReorderWindow.h"
 
 #include "controls/ErrorReport.h"
+#include "controls/GridExport.h"
 #include "data/ConnectionString.h"
 #include "data/Recordset.h"
 #include "platform/MessageBox.h"
@@ -36,6 +37,7 @@ ReorderWindow::ReorderWindow(shell::Session& session, const QString& programFold
     m_model = new ReorderModel(this);
     m_suppliers = new SupplierDelegate(this);
     m_grid = control<QTableView>(this, QStringLiteral("grdReorder"), 120, 480, 13200, 6480);
+    controls::GridExport::install(m_grid);
     m_grid->setAccessibleName(tr("Products to Reorder"));
     m_grid->setModel(m_model);
     m_grid->setItemDelegateForColumn(ReorderModel::Supplier, m_suppliers);

@@ -1,11 +1,17 @@
 #include "OrdersFixture.h"
+#include "controls/GridExport.h"
+#include "csv/CsvReader.h"
 #include "orders/PauseWindow.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QAction>
+#include <QFile>
 #include <functional>
 
 using namespace quarvel;
+using controls::GridExport;
+using csv::CsvReader;
 
 class tst_OrderLines : public QObject {
     Q_OBJECT
@@ -123,6 +129,46 @@ private slots:
         QCOMPARE(f.scalar("SELECT TransactionDate || '/' || PurchaseOrderID || '/' ||"
                           " UnitsOrdered FROM [Inventory Transactions] WHERE TransactionID = 4"),
                  QVariant("2022-02-03/1/6"));
+    }
+
+    void theLinesExportAsTheGridShowsThem() {
+        OrdersFixture f;
+        QTemporaryDir dir;
+        QStringList suggested;
+        QString path;
+        GridExport::setPathChooser([&](QWidget*, const QString& name) {
+            suggested << name;
+            return path;
+        });
+        const auto exported = [&] {
+            QFile file(dir.filePath("lines.csv"));
+            if (!file.open(QIODevice::ReadOnly))
+                return QList<QStringList>();
+            const QByteArray bytes = file.readAll();
+            return CsvReader::read(bytes, CsvReader::detect(bytes));
+        };
+        // Cancelling the file choice writes nothing.
+        f.grid()->setFocus();
+        QTest::keyClick(f.grid(), Qt::Key_E, Qt::ControlModifier);
+        QTRY_COMPARE(suggested, QStringList{"Purchase Orders.csv"});
+        QVERIFY(!QFile::exists(dir.filePath("lines.csv")));
+
+        // The columns in view under their captions, the product's name as shown, the date and
+        // numbers portable; no row for the empty last row.
+        path = dir.filePath("lines.csv");
+        QTest::keyClick(f.grid(), Qt::Key_E, Qt::ControlModifier);
+        QTRY_COMPARE(exported().size(), 3);
+        QCOMPARE(exported().at(0),
+                 (QStringList{"Date", "Product", "Units Ordered", "Unit Price", "Subtotal"}));
+        QCOMPARE(exported().at(1), (QStringList{"2021-01-15", "Hammer", "3", "2.5", "7.5"}));
+        QCOMPARE(exported().at(2), (QStringList{"2021-01-15", "Saw", "4", "", ""}));
+
+        // As shown: the grid's own date form.
+        QAction* shown = f.grid()->findChild<QAction*>("exportCsvShownAction");
+        QVERIFY(shown && f.grid()->actions().contains(shown));
+        shown->trigger();
+        QCOMPARE(exported().at(1).at(0), QString("01/15/2021"));
+        GridExport::setPathChooser({});
     }
 
     void deletingALineAsksWithNoAsTheDefault() {
