@@ -30,7 +30,8 @@ private slots:
         QVERIFY(writer.ok());
         const QByteArray bytes = buffer.data();
         // Plain fields stay unquoted; lines end in CR LF.
-        QVERIFY(bytes.startsWith("Name,Note,Price\r\n\"Rake, steel\",\"He said \"\"sturdy\"\"\",12.5\r\n"));
+        QVERIFY(bytes.startsWith(
+            "Name,Note,Price\r\n\"Rake, steel\",\"He said \"\"sturdy\"\"\",12.5\r\n"));
         const Dialect dialect = CsvReader::detect(bytes);
         QCOMPARE(dialect.separator, ',');
         QCOMPARE(dialect.encoding, Dialect::Encoding::Utf8);
@@ -39,7 +40,11 @@ private slots:
 
     void findsEncodingAndSeparatorOfSpreadsheetFiles() {
         // A spreadsheet in a German locale: semicolons, Latin-1, a comma inside a number.
-        const QByteArray latin1 = "Name;Preis\n\"K" "\xe4" "se; alt\";1,5\nM" "\xfc" "sli;2\n";
+        const QByteArray latin1 = "Name;Preis\n\"K"
+                                  "\xe4"
+                                  "se; alt\";1,5\nM"
+                                  "\xfc"
+                                  "sli;2\n";
         Dialect dialect = CsvReader::detect(latin1);
         QCOMPARE(dialect.separator, ';');
         QCOMPARE(dialect.encoding, Dialect::Encoding::Latin1);
@@ -47,7 +52,10 @@ private slots:
                  (QList<QStringList>{{"Name", "Preis"}, {"Käse; alt", "1,5"}, {"Müsli", "2"}}));
 
         // UTF-8 with a byte-order mark and tabs; the mark is not part of the first header.
-        const QByteArray tabs = "\xEF\xBB\xBF" "Name\tCity\n\xC3\x89" "clair\tK\xC3\xB6" "ln\n\n";
+        const QByteArray tabs = "\xEF\xBB\xBF"
+                                "Name\tCity\n\xC3\x89"
+                                "clair\tK\xC3\xB6"
+                                "ln\n\n";
         dialect = CsvReader::detect(tabs);
         QCOMPARE(dialect.separator, '\t');
         QCOMPARE(dialect.encoding, Dialect::Encoding::Utf8);

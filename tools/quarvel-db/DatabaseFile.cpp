@@ -21,6 +21,9 @@ namespace quarvel::dbtool {
 
 namespace {
 
+// How long a program that opens the file waits for another one that is writing to it.
+constexpr int kWriteWaitMs = 5000;
+
 // How long the lock is tried: long enough for another program's write to finish.
 constexpr int kLockWaitMs = 250;
 
@@ -44,6 +47,26 @@ QString existsMessage(const QString& path) {
 }
 
 } // namespace
+
+sqlite::Database DatabaseFile::open(const QString& path, sqlite::OpenMode mode) {
+    if (!QFileInfo(path).isFile())
+        throw Error(QStringLiteral("%1 does not exist").arg(path));
+    try {
+        sqlite::Database db(path, mode);
+        db.setBusyTimeout(kWriteWaitMs);
+        return db;
+    } catch (const sqlite::Error& e) {
+        throw Error(QStringLiteral("cannot open %1: %2").arg(path, e.message()));
+    }
+}
+
+sqlite::Database DatabaseFile::openForReading(const QString& path) {
+    if (!QFileInfo(path).isWritable() || !QFileInfo(QFileInfo(path).absolutePath()).isWritable())
+        return open(path, sqlite::OpenMode::ReadOnly);
+    sqlite::Database db = open(path, sqlite::OpenMode::ReadWrite);
+    db.exec(QStringLiteral("PRAGMA query_only = ON"));
+    return db;
+}
 
 bool DatabaseFile::inUse(const QString& path) {
     if (!QFileInfo(path).isFile())

@@ -3,12 +3,26 @@
 #include <QString>
 #include <QStringList>
 
+namespace quarvel::sqlite {
+class Database;
+enum class OpenMode;
+} // namespace quarvel::sqlite
+
 namespace quarvel::dbtool {
 
 // What the tool needs to know and do about a database file as a file: whether another
 // program has it open, and putting a newly built file in its place.
 class DatabaseFile {
 public:
+    // Opens the existing database file at path, waiting a few seconds for another program
+    // that is writing to it. Throws Error saying what is wrong (missing, cannot be opened).
+    static sqlite::Database open(const QString& path, sqlite::OpenMode mode);
+    // Opens it for reading only. Where the file may be written, through a connection that
+    // refuses every write (query_only) but, being the last to close, removes the write-ahead
+    // log and shared-memory files that reading made, as the program does: reading leaves the
+    // folder as it was.
+    static sqlite::Database openForReading(const QString& path);
+
     // Whether another connection, in this program or another, holds the file: it tries to
     // take SQLite's exclusive lock for a moment. In WAL mode every open connection holds a
     // shared lock for as long as it is open, so any program that has the file open is seen;

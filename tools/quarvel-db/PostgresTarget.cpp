@@ -1,5 +1,6 @@
 #include "PostgresTarget.h"
 
+#include "CopySource.h"
 #include "DbTool.h"
 #include "Error.h"
 #include "SchemaUpgrade.h"
@@ -15,18 +16,8 @@ namespace quarvel::dbtool {
 
 namespace {
 
-// The tables in an order where every table comes after the tables it refers to.
-const char* const tableOrder[] = {"Categories",
-                                  "Suppliers",
-                                  "Employees",
-                                  "Shipping Methods",
-                                  "Products",
-                                  "Purchase Orders",
-                                  "Inventory Transactions",
-                                  "My Company Information"};
-
 QString quoted(const QString& name) {
-    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+    return quotedName(name);
 }
 
 // A value in COPY's text format.
@@ -76,7 +67,54 @@ QString PostgresTarget::schemaSql() {
     return QString::fromUtf8(file.readAll());
 }
 
-void PostgresTarget::fill(const QString& url, const QString& source) {
+namespace {
+
+// Rows sent in one COPY: the text of a batch stays small, however large the table.
+constexpr int kCopyBatch = 50000;
+
+void copyTable(const PostgresLink& link, const CopySource& source, const CopiedTable& table,
+               const CopyProgress& progress) {
+    const QStringList columns = source.columns(table.name);
+    QStringList quotedColumns;
+    for (const QString& c : columns)
+        quotedColumns << quoted(c);
+    const QString copySql =
+        QStringLiteral("COPY %1 (%2) FROM STDIN").arg(quoted(table.name), quotedColumns.join(u','));
+    const qint64 total = progress ? source.rowCount(table.name) : 0;
+    qint64 done = 0;
+    QByteArray copy;
+    source.readRows(table.name, columns, [&](const QVector<QVariant>& values) {
+        for (int i = 0; i < values.size(); ++i) {
+            if (i > 0)
+                copy += '\t';
+            appendCopyValue(copy, values[i]);
+        }
+        copy += '\n';
+        if (++done % kCopyBatch == 0) {
+            link.copyIn(copySql, copy);
+            copy.clear();
+            if (progress)
+                progress(table.name, done, total);
+        }
+    });
+    if (!copy.isEmpty())
+        link.copyIn(copySql, copy);
+    if (progress)
+        progress(table.name, done, total);
+    // New rows are numbered after the keys the rows brought and after any number the source
+    // gave out to rows since deleted: a key is never used twice.
+    if (!table.key.isEmpty())
+        link.exec(QStringLiteral("SELECT setval(pg_get_serial_sequence($1, $2), greatest(coalesce("
+                                 "max(%1), 0), $3) + 1, false) FROM %2")
+                      .arg(quoted(table.key), quoted(table.name)),
+                  {quoted(table.name), table.key, source.lastKey(table.name, table.key)});
+}
+
+} // namespace
+
+void PostgresTarget::fill(const QString& url, const CopySource& source,
+                          const CopyProgress& progress,
+                          const std::function<void(const PostgresLink&)>& finish) {
     const auto link = connectTo(url);
     const QString name = withoutPassword(url);
     try {
@@ -90,40 +128,21 @@ void PostgresTarget::fill(const QString& url, const QString& source) {
             throw Error(QStringLiteral("%1 is not empty: quarvel-db makes the tables only in an "
                                        "empty database (createdb makes one)")
                             .arg(name));
-        sqlite::Database data(source, sqlite::OpenMode::ReadOnly);
         link->execScript(QStringLiteral("BEGIN"));
         link->execScript(schemaSql());
-        for (const char* table : tableOrder) {
-            const QString t = QString::fromLatin1(table);
-            const QStringList columns = data.columnNames(t);
-            QStringList quotedColumns;
-            for (const QString& c : columns)
-                quotedColumns << quoted(c);
-            sqlite::Statement rows = data.prepare(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
-                                                      .arg(quotedColumns.join(u','), quoted(t)));
-            QByteArray copy;
-            while (rows.step()) {
-                for (int i = 0; i < columns.size(); ++i) {
-                    if (i > 0)
-                        copy += '\t';
-                    appendCopyValue(copy, rows.value(i));
-                }
-                copy += '\n';
-            }
-            link->copyIn(
-                QStringLiteral("COPY %1 (%2) FROM STDIN").arg(quoted(t), quotedColumns.join(u',')),
-                copy);
-            // The keys the rows brought: new rows are numbered after them.
-            const QString key = columns.first();
-            if (key.endsWith(QLatin1String("ID")) && t != u"My Company Information")
-                link->exec(QStringLiteral("SELECT setval(pg_get_serial_sequence($1, $2), "
-                                          "coalesce(max(%1), 0) + 1, false) FROM %2")
-                               .arg(quoted(key), quoted(t)),
-                           {quoted(t), key});
-        }
-        // The later versions over the rows, as an upgrade adds them.
+        const QList<CopiedTable> tables = copiedTables(source.version());
+        for (const CopiedTable& table : tables)
+            if (table.version == 1)
+                copyTable(*link, source, table, progress);
+        // The later versions over the rows, as an upgrade adds them; then the rows of the
+        // tables they made.
         for (int version = 2; version <= schema::latestVersion; ++version)
             link->execScript(schema::upgradeSql(version, true));
+        for (const CopiedTable& table : tables)
+            if (table.version > 1)
+                copyTable(*link, source, table, progress);
+        if (finish)
+            finish(*link);
         link->execScript(QStringLiteral("COMMIT"));
         link->execScript(QStringLiteral("ANALYZE"));
     } catch (const DatabaseError& e) {

@@ -2,8 +2,16 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+namespace quarvel {
+class PostgresLink;
+}
 
 namespace quarvel::dbtool {
+
+class CopySource;
+using CopyProgress = std::function<void(const QString& table, qint64 done, qint64 total)>;
 
 // quarvel-db on a PostgreSQL database, named by a postgresql:// URL. The tool never creates
 // or drops a database on the server: the URL names an existing, empty one (createdb makes
@@ -13,9 +21,14 @@ namespace quarvel::dbtool {
 // get the same data. The password comes from libpq's usual places (PGPASSWORD, ~/.pgpass).
 class PostgresTarget {
 public:
-    // Fills the empty database at url from the SQLite database file `source` (made from
-    // schema.sql). Throws Error when the database is not empty or a step fails.
-    static void fill(const QString& url, const QString& source);
+    // Fills the empty database at url with the rows of `source` in one transaction: the first
+    // schema and its tables' rows, the later schema versions over them, the rows of the tables
+    // those made, key numbering past the highest key (and past the source's own numbering),
+    // then `finish` (a copy's checks) before the commit. Throws Error when the database is not
+    // empty or a step fails; the database is then left empty.
+    static void fill(const QString& url, const CopySource& source,
+                     const CopyProgress& progress = {},
+                     const std::function<void(const PostgresLink&)>& finish = {});
     // Every problem that would stop the program from working on the database, as check() says
     // them for a file. Throws Error when the server cannot be reached.
     static QStringList check(const QString& url);

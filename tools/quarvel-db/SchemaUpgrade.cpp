@@ -1,5 +1,6 @@
 #include "SchemaUpgrade.h"
 
+#include "DatabaseFile.h"
 #include "DbTool.h"
 #include "PostgresTarget.h"
 #include "data/postgres/PostgresLink.h"
@@ -14,9 +15,6 @@ namespace quarvel::dbtool::schema {
 
 namespace {
 
-// How long an upgrade waits for another program that is writing to the file.
-constexpr int kLockWaitMs = 5000;
-
 bool hasTable(const sqlite::Database& db, const char* table) {
     return db.scalar(QStringLiteral("SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND "
                                     "name = '%1'")
@@ -29,19 +27,6 @@ int fileVersion(const sqlite::Database& db, const QString& path) {
     if (!hasTable(db, "Products"))
         throw notQuarvel(path);
     return versionOf(db);
-}
-
-sqlite::Database openFile(const QString& path, sqlite::OpenMode mode) {
-    const QFileInfo file(path);
-    if (!file.isFile())
-        throw Error(QStringLiteral("%1 does not exist").arg(path));
-    try {
-        sqlite::Database db(path, mode);
-        db.setBusyTimeout(kLockWaitMs);
-        return db;
-    } catch (const sqlite::Error& e) {
-        throw Error(QStringLiteral("cannot open %1: %2").arg(path, e.message()));
-    }
 }
 
 } // namespace
@@ -101,7 +86,7 @@ QString whatUpgradeAdds(int version) {
 int version(const QString& pathOrUrl) {
     if (isPostgresUrl(pathOrUrl))
         return PostgresTarget::schemaVersion(pathOrUrl);
-    sqlite::Database db = openFile(pathOrUrl, sqlite::OpenMode::ReadOnly);
+    sqlite::Database db = DatabaseFile::openForReading(pathOrUrl);
     try {
         return fileVersion(db, pathOrUrl);
     } catch (const sqlite::Error& e) {
@@ -114,7 +99,7 @@ int upgrade(const QString& pathOrUrl) {
         return PostgresTarget::upgrade(pathOrUrl);
     if (!QFileInfo(pathOrUrl).isWritable() && QFileInfo(pathOrUrl).isFile())
         throw Error(QStringLiteral("%1 is read-only").arg(pathOrUrl));
-    sqlite::Database db = openFile(pathOrUrl, sqlite::OpenMode::ReadWrite);
+    sqlite::Database db = DatabaseFile::open(pathOrUrl, sqlite::OpenMode::ReadWrite);
     try {
         // The write lock first: the version read is the one the steps start from.
         sqlite::Transaction transaction(db, sqlite::Transaction::Kind::Immediate);

@@ -1,14 +1,19 @@
 // quarvel-db: creates, fills and checks Quarvel database files. See usage() or --help.
+#include "Backup.h"
+#include "DatabaseCopy.h"
 #include "DbTool.h"
 #include "Error.h"
 #include "SchemaUpgrade.h"
+#include "TableExport.h"
 #include "data/postgres/PostgresLink.h"
 #include "sqlite/Error.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QTextStream>
+#include <unistd.h>
 
 namespace {
 
@@ -29,6 +34,21 @@ QString usage() {
         "      Brings a database made by an earlier Quarvel up to the latest schema version\n"
         "      (what newer features need), in one transaction; the program never does.\n"
         "      The data stays as it is. A database already up to date is left alone.\n"
+        "  quarvel-db copy [--force] [--journal MODE] SOURCE TARGET\n"
+        "      Copies a whole database, every row with its key, from a file or server to a new\n"
+        "      file or an empty server database, in one transaction; compares the rows of\n"
+        "      every table and the sums of every saved query on both sides and shows them.\n"
+        "      An older schema version is brought up to date in the copy, not in SOURCE.\n"
+        "  quarvel-db backup [--force] SOURCE FILE\n"
+        "      Writes a consistent backup of a database, also while programs use it, into\n"
+        "      a new FILE (a file through SQLite's online backup, a server database by copy).\n"
+        "  quarvel-db restore [--force] FILE TARGET\n"
+        "      Puts the backup FILE back as TARGET: a file (an existing one only with\n"
+        "      --force, never while in use) or an empty server database.\n"
+        "  quarvel-db export [--database PATH] [--shown] TABLE-OR-SAVED-QUERY FILE\n"
+        "      Writes a table or saved query as CSV (UTF-8, a header row, dates YYYY-MM-DD,\n"
+        "      numbers with a dot; with --shown as the locale shows them) to FILE, or to\n"
+        "      standard output for -. The database is --database, else $QUARVEL_DATABASE.\n"
         "  quarvel-db check PATH\n"
         "      Lists every missing table, column or saved query, the damage SQLite's integrity\n"
         "      check finds and rows that refer to missing rows; says so when the file is\n"
@@ -43,9 +63,10 @@ QString usage() {
         "An existing file is never replaced without --force, and never while another program\n"
         "has it open. A new file is built beside PATH and moved into place when complete.\n"
         "\n"
-        "PATH may instead be a PostgreSQL URL, postgresql://user@host:port/dbname, naming an\n"
-        "existing empty database (createdb makes one): init and generate fill it in one\n"
-        "transaction, check checks it. The password comes from PGPASSWORD or ~/.pgpass.\n");
+        "PATH, SOURCE and TARGET may instead be a PostgreSQL URL,\n"
+        "postgresql://user@host:port/dbname. A target names an existing empty database\n"
+        "(createdb makes one), filled in one transaction. The password comes from\n"
+        "PGPASSWORD or ~/.pgpass, and is never shown.\n");
 }
 
 int badArguments(const QString& message) {
@@ -59,6 +80,48 @@ bool positiveNumber(const QString& text, int minimum, int* value) {
     if (ok && n >= minimum)
         *value = n;
     return ok && n >= minimum;
+}
+
+// Copies, backs up or restores, telling the progress on a terminal and the figures compared.
+int transfer(const QString& command, const QString& source, const QString& target, bool force,
+             quarvel::dbtool::Journal journal) {
+    using namespace quarvel::dbtool;
+    QTextStream out(stdout);
+    const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    const CopyProgress progress = [terminal](const QString& table, qint64 done, qint64 total) {
+        if (!terminal)
+            return;
+        QTextStream(stderr) << "\r\x1b[K" << table << ": " << done << " of " << total << " rows"
+                            << (done == total ? "\n" : "");
+    };
+    QElapsedTimer timer;
+    timer.start();
+    const QString from = quarvel::withoutPassword(source);
+    const QString to = quarvel::withoutPassword(target);
+    if (command == QLatin1String("backup")) {
+        Backup::backup(source, target, force, progress);
+        out << "Backed up " << from << " to " << to << " in "
+            << QString::number(timer.elapsed() / 1000.0, 'f', 1) << " s\n";
+        return 0;
+    }
+    if (command == QLatin1String("restore")) {
+        Backup::restore(source, target, force, progress);
+        out << "Restored " << from << " as " << to << " in "
+            << QString::number(timer.elapsed() / 1000.0, 'f', 1) << " s\n";
+        return 0;
+    }
+    const CopyResult result = DatabaseCopy::copy(source, target, force, progress, journal);
+    const double seconds = std::max(timer.elapsed(), qint64(1)) / 1000.0;
+    out << "Copied " << from << " to " << to << ": " << result.rows << " rows in "
+        << QString::number(seconds, 'f', 1) << " s ("
+        << QString::number(qint64(result.rows / seconds)) << " rows/s)";
+    if (result.sourceVersion < schema::latestVersion)
+        out << ", upgraded from schema version " << result.sourceVersion << " to "
+            << schema::latestVersion;
+    out << "\nBoth sides have the same rows and sums:\n";
+    for (const QString& line : CopyFigures::report(result.figures))
+        out << line << "\n";
+    return 0;
 }
 
 } // namespace
@@ -91,7 +154,13 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption journal(QStringLiteral("journal"),
                                      QStringLiteral("Journal mode: wal or rollback."),
                                      QStringLiteral("MODE"));
-    parser.addOptions({help, sample, force, products, transactions, orders, lines, journal});
+    const QCommandLineOption database(QStringLiteral("database"),
+                                      QStringLiteral("The database (a file or URL)."),
+                                      QStringLiteral("PATH"));
+    const QCommandLineOption shownOption(QStringLiteral("shown"),
+                                         QStringLiteral("Values as the locale shows them."));
+    parser.addOptions({help, sample, force, products, transactions, orders, lines, journal,
+                       database, shownOption});
     if (!parser.parse(app.arguments()))
         return badArguments(parser.errorText());
     if (parser.isSet(help)) {
@@ -103,30 +172,41 @@ int main(int argc, char* argv[]) {
     if (args.isEmpty())
         return badArguments(QStringLiteral("no command given"));
     const QString command = args.first();
-    if (command != QLatin1String("init") && command != QLatin1String("generate") &&
-        command != QLatin1String("check") && command != QLatin1String("upgrade"))
+    // Each command's number of arguments and the options it takes.
+    struct Shape {
+        int arguments;
+        QList<const QCommandLineOption*> options;
+    };
+    const QHash<QString, Shape> shapes = {
+        {QStringLiteral("init"), {1, {&sample, &force, &journal}}},
+        {QStringLiteral("generate"),
+         {1, {&force, &journal, &products, &transactions, &orders, &lines}}},
+        {QStringLiteral("upgrade"), {1, {}}},
+        {QStringLiteral("check"), {1, {}}},
+        {QStringLiteral("copy"), {2, {&force, &journal}}},
+        {QStringLiteral("backup"), {2, {&force}}},
+        {QStringLiteral("restore"), {2, {&force}}},
+        {QStringLiteral("export"), {2, {&database, &shownOption}}},
+    };
+    if (!shapes.contains(command))
         return badArguments(QStringLiteral("unknown command \"%1\"").arg(command));
-    if (args.size() != 2)
-        return badArguments(QStringLiteral("%1 takes exactly one PATH").arg(command));
+    const Shape shape = shapes.value(command);
+    if (args.size() != shape.arguments + 1)
+        return badArguments(shape.arguments == 1
+                                ? QStringLiteral("%1 takes exactly one PATH").arg(command)
+                                : QStringLiteral("%1 takes exactly two arguments").arg(command));
+    for (const QCommandLineOption* option : {&sample, &force, &journal, &products, &transactions,
+                                             &orders, &lines, &database, &shownOption})
+        if (parser.isSet(*option) && !shape.options.contains(option))
+            return badArguments(QStringLiteral("--%1 does not belong to %2")
+                                    .arg(option->names().constLast(), command));
+    for (const QString& argument : args.mid(1))
+        if (argument.isEmpty())
+            return badArguments(QStringLiteral("an argument is empty"));
     const QString path = args.at(1);
-    if (path.isEmpty())
-        return badArguments(QStringLiteral("the PATH is empty"));
-    if (parser.isSet(sample) && command != QLatin1String("init"))
-        return badArguments(QStringLiteral("--sample belongs to init"));
-    if (parser.isSet(force) &&
-        (command == QLatin1String("check") || command == QLatin1String("upgrade")))
-        return badArguments(QStringLiteral("--force does not belong to %1").arg(command));
-    const bool sizes = parser.isSet(products) || parser.isSet(transactions) ||
-                       parser.isSet(orders) || parser.isSet(lines);
-    if (sizes && command != QLatin1String("generate"))
-        return badArguments(
-            QStringLiteral("--products, --transactions, --orders and --lines belong to generate"));
-
-    if (parser.isSet(journal) && quarvel::isPostgresUrl(path))
+    const QString target = args.value(2);
+    if (parser.isSet(journal) && quarvel::isPostgresUrl(args.constLast()))
         return badArguments(QStringLiteral("--journal belongs to database files"));
-    if (parser.isSet(journal) &&
-        (command == QLatin1String("check") || command == QLatin1String("upgrade")))
-        return badArguments(QStringLiteral("--journal belongs to init and generate"));
     const QString journalMode = parser.value(journal);
     if (parser.isSet(journal) && journalMode != QLatin1String("wal") &&
         journalMode != QLatin1String("rollback"))
@@ -176,6 +256,22 @@ int main(int argc, char* argv[]) {
             else
                 out << "Upgraded " << shown << " from schema version " << from << " to "
                     << schema::latestVersion << "\n";
+            return 0;
+        }
+        if (command == QLatin1String("copy") || command == QLatin1String("backup") ||
+            command == QLatin1String("restore"))
+            return transfer(command, path, target, parser.isSet(force), journalKind);
+        if (command == QLatin1String("export")) {
+            const QString from = parser.isSet(database) ? parser.value(database)
+                                                        : qEnvironmentVariable("QUARVEL_DATABASE");
+            if (from.isEmpty())
+                return badArguments(QStringLiteral("export needs --database or $QUARVEL_DATABASE"));
+            const qint64 rows =
+                TableExport::write(from, path, target,
+                                   parser.isSet(shownOption) ? quarvel::csv::Style::Shown
+                                                             : quarvel::csv::Style::Portable);
+            if (target != QLatin1String("-"))
+                out << "Exported " << rows << " rows of " << path << " to " << target << "\n";
             return 0;
         }
         const QStringList problems = check(path);
