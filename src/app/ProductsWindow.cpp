@@ -2,6 +2,7 @@
 
 #include "app/ProgramWindows.h"
 #include "app/TaskMenu.h"
+#include "backup/DatabaseBackup.h"
 #include "controls/BoundTextArea.h"
 #include "controls/BoundTextBox.h"
 #include "controls/DataCombo.h"
@@ -10,6 +11,7 @@
 #include "controls/ErrorReport.h"
 #include "controls/SaveConflict.h"
 #include "controls/TabStrip.h"
+#include "data/ConnectionString.h"
 #include "data/Recordset.h"
 #include "data/SharedConnection.h"
 #include "data/sqlite/FileHealth.h"
@@ -267,6 +269,9 @@ void ProductsWindow::Label3_Click(int index) {
         return;
     case TaskMenu::CountEntry:
         openThenReread(136, shell::WindowId::CountStock);
+        return;
+    case TaskMenu::BackupEntry:
+        trap(142, [&] { backup::DatabaseBackup::BackUpDatabase(this, DatabasePath(), today()); });
         return;
     default:
         for (const Entry& entry : plainEntries) {

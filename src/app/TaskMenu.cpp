@@ -116,6 +116,8 @@ QString TaskMenu::caption(int index) {
         return tr("Reorder Stock");
     case CountEntry:
         return tr("Count Stock");
+    case BackupEntry:
+        return tr("Back Up Database");
     default:
         return {};
     }
