@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QSaveFile>
 #include <QTableView>
 #include <stdexcept>
 
@@ -93,16 +92,8 @@ QList<QStringList> GridExport::rowsOf(const QTableView& view, csv::Style style) 
 }
 
 void GridExport::writeRows(const QList<QStringList>& rows, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw std::runtime_error(
-            Tr::tr("Cannot write %1: %2").arg(path, file.errorString()).toStdString());
-    csv::CsvWriter writer(&file);
-    for (const QStringList& row : rows)
-        writer.writeRow(row);
-    if (!writer.ok() || !file.commit())
-        throw std::runtime_error(
-            Tr::tr("Cannot write %1: %2").arg(path, file.errorString()).toStdString());
+    if (const QString failure = csv::CsvWriter::writeFile(path, rows); !failure.isEmpty())
+        throw std::runtime_error(failure.toStdString());
 }
 
 void GridExport::write(const QTableView& view, const QString& path, csv::Style style) {

@@ -1,6 +1,8 @@
 #include "csv/CsvWriter.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
+#include <QSaveFile>
 
 namespace quarvel::csv {
 
@@ -28,6 +30,19 @@ void CsvWriter::writeRow(const QStringList& fields) {
     line += "\r\n";
     if (m_device->write(line) != line.size())
         m_ok = false;
+}
+
+QString CsvWriter::writeFile(const QString& path, const QList<QStringList>& rows) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        CsvWriter writer(&file);
+        for (const QStringList& row : rows)
+            writer.writeRow(row);
+        if (writer.ok() && file.commit())
+            return {};
+    }
+    return QCoreApplication::translate("quarvel::Csv", "Cannot write %1: %2")
+        .arg(path, file.errorString());
 }
 
 } // namespace quarvel::csv

@@ -24,6 +24,10 @@ public:
     // One field as it stands in a row.
     static QByteArray field(const QString& text);
 
+    // Writes `rows` to the file at `path` as a whole: an existing file is replaced only once
+    // every row is written. Empty when written, otherwise why not.
+    static QString writeFile(const QString& path, const QList<QStringList>& rows);
+
 private:
     QIODevice* m_device;
     bool m_ok = true;

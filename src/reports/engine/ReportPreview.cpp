@@ -1,9 +1,11 @@
 #include "ReportPreview.h"
 
+#include "ReportCsv.h"
 #include "ReportError.h"
 #include "ReportPainter.h"
 #include "ReportPdf.h"
 #include "Tr.h"
+#include "csv/CsvWriter.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -80,11 +82,32 @@ void showReportPreview(const ReportDefinition& definition, const ReportData& dat
             fail(QString::fromStdString(e.what()));
         }
     });
+    auto* csvAction = new QAction(Tr::tr("Export to CSV..."), &dialog);
+    csvAction->setObjectName(QStringLiteral("exportCsvAction"));
+    QObject::connect(csvAction, &QAction::triggered, &dialog, [&] {
+        try {
+            const QString path =
+                options.chooseCsvPath
+                    ? options.chooseCsvPath(&dialog)
+                    : QFileDialog::getSaveFileName(&dialog, Tr::tr("Export to CSV"),
+                                                   definition.title + QStringLiteral(".csv"),
+                                                   Tr::tr("CSV files (*.csv)"));
+            if (path.isEmpty())
+                return;
+            if (const QString failure = csv::CsvWriter::writeFile(path, reportCsvRows(data));
+                !failure.isEmpty())
+                fail(failure);
+        } catch (const std::exception& e) {
+            fail(QString::fromStdString(e.what()));
+        }
+    });
     if (auto* toolBar = dialog.findChild<QToolBar*>()) {
         toolBar->addSeparator();
         toolBar->addAction(saveAction);
+        toolBar->addAction(csvAction);
     } else {
         dialog.addAction(saveAction);
+        dialog.addAction(csvAction);
     }
     dialog.exec();
 }

@@ -22,6 +22,8 @@ struct PreviewOptions {
     QPrinter* printer = nullptr;
     // Asks for the file of "Save as PDF..."; an empty answer cancels. Default: a file dialog.
     std::function<QString(QWidget* parent)> choosePdfPath;
+    // Asks for the file of "Export to CSV..."; an empty answer cancels. Default: a file dialog.
+    std::function<QString(QWidget* parent)> chooseCsvPath;
     // Told about a failure inside the preview (a PDF that cannot be written). Default: a
     // warning in the log; the caller may show a message box instead.
     std::function<void(const QString& message)> reportError;
@@ -29,7 +31,8 @@ struct PreviewOptions {
 
 // Shows the report in a modal print preview titled with the report's title, from which the
 // user prints it or saves it as PDF (the toolbar action "Save as PDF...", objectName
-// "savePdfAction"). Returns when the preview closes. The pages are laid out again when the
+// "savePdfAction") or writes its rows to a CSV file (beside it, "Export to CSV...", objectName
+// "exportCsvAction", see reportCsvRows). Returns when the preview closes. The pages are laid out again when the
 // user changes the printer's orientation or paper in the preview. Throws ReportError when the
 // report cannot be laid out (before anything is shown).
 void showReportPreview(const ReportDefinition& definition, const ReportData& data,

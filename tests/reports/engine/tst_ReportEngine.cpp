@@ -366,16 +366,31 @@ private slots:
         preview.reportError = [](const QString& m) {
             QFAIL(qPrintable(m));
         };
+        const QString csvPath = dir.filePath("rows.csv");
+        preview.chooseCsvPath = [&](QWidget*) {
+            return csvPath;
+        };
         QString title;
         whenModal<QPrintPreviewDialog>([&](QPrintPreviewDialog* dialog) {
             title = dialog->windowTitle();
             if (auto* save = dialog->findChild<QAction*>("savePdfAction"))
                 save->trigger();
+            if (auto* csv = dialog->findChild<QAction*>("exportCsvAction"))
+                csv->trigger();
             dialog->reject();
         });
         showReportPreview(costReport(), costData(), preview);
         QCOMPARE(title, QStringLiteral("Product Cost Comparisons"));
         QVERIFY(poppler("pdftotext", {path, "-"}).contains("Grand Total"));
+        // The rows beside it: a row per supplier line under its product's values, a product
+        // without lines once.
+        QFile csv(csvPath);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll(),
+                 QByteArray("ProductID,ProductName,Total Units,SupplierName,Avg Unit Price,Total "
+                            "Units\r\n1,Product 1,5,Supplier 1-1,2.5,2\r\n1,Product 1,5,Supplier "
+                            "1-2,5,3\r\n2,Product 2,0,,,\r\n3,Product 3,9,Supplier 3-1,2.5,4\r\n"
+                            "3,Product 3,9,Supplier 3-2,5,5\r\n"));
     }
 };
 
