@@ -5,6 +5,7 @@
 #include "Error.h"
 #include "SchemaUpgrade.h"
 #include "TableExport.h"
+#include "TableImport.h"
 #include "data/postgres/PostgresLink.h"
 #include "sqlite/Error.h"
 
@@ -49,6 +50,12 @@ QString usage() {
         "      Writes a table or saved query as CSV (UTF-8, a header row, dates YYYY-MM-DD,\n"
         "      numbers with a dot; with --shown as the locale shows them) to FILE, or to\n"
         "      standard output for -. The database is --database, else $QUARVEL_DATABASE.\n"
+        "  quarvel-db import [--database PATH] [--valid-rows] [--errors FILE] TABLE FILE\n"
+        "      Imports a CSV file into Products, Suppliers, Categories or Employees: columns\n"
+        "      go to fields by their header, a category may be given by name. Every row is\n"
+        "      checked first; a row with a stored key updates it, others are added. Nothing\n"
+        "      is imported unless every row is valid, or with --valid-rows the valid rows;\n"
+        "      --errors writes the refused rows with their reasons to a CSV file.\n"
         "  quarvel-db check PATH\n"
         "      Lists every missing table, column or saved query, the damage SQLite's integrity\n"
         "      check finds and rows that refer to missing rows; says so when the file is\n"
@@ -159,8 +166,13 @@ int main(int argc, char* argv[]) {
                                       QStringLiteral("PATH"));
     const QCommandLineOption shownOption(QStringLiteral("shown"),
                                          QStringLiteral("Values as the locale shows them."));
+    const QCommandLineOption validRows(QStringLiteral("valid-rows"),
+                                       QStringLiteral("Imports the valid rows."));
+    const QCommandLineOption errors(QStringLiteral("errors"),
+                                    QStringLiteral("The file of refused rows."),
+                                    QStringLiteral("FILE"));
     parser.addOptions({help, sample, force, products, transactions, orders, lines, journal,
-                       database, shownOption});
+                       database, shownOption, validRows, errors});
     if (!parser.parse(app.arguments()))
         return badArguments(parser.errorText());
     if (parser.isSet(help)) {
@@ -187,6 +199,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("backup"), {2, {&force}}},
         {QStringLiteral("restore"), {2, {&force}}},
         {QStringLiteral("export"), {2, {&database, &shownOption}}},
+        {QStringLiteral("import"), {2, {&database, &validRows, &errors}}},
     };
     if (!shapes.contains(command))
         return badArguments(QStringLiteral("unknown command \"%1\"").arg(command));
@@ -261,11 +274,16 @@ int main(int argc, char* argv[]) {
         if (command == QLatin1String("copy") || command == QLatin1String("backup") ||
             command == QLatin1String("restore"))
             return transfer(command, path, target, parser.isSet(force), journalKind);
+        const QString from = parser.isSet(database) ? parser.value(database)
+                                                    : qEnvironmentVariable("QUARVEL_DATABASE");
+        if ((command == QLatin1String("export") || command == QLatin1String("import")) &&
+            from.isEmpty())
+            return badArguments(
+                QStringLiteral("%1 needs --database or $QUARVEL_DATABASE").arg(command));
+        if (command == QLatin1String("import"))
+            return TableImport::run(from, path, target,
+                                    {parser.isSet(validRows), parser.value(errors)}, out, err);
         if (command == QLatin1String("export")) {
-            const QString from = parser.isSet(database) ? parser.value(database)
-                                                        : qEnvironmentVariable("QUARVEL_DATABASE");
-            if (from.isEmpty())
-                return badArguments(QStringLiteral("export needs --database or $QUARVEL_DATABASE"));
             const qint64 rows =
                 TableExport::write(from, path, target,
                                    parser.isSet(shownOption) ? quarvel::csv::Style::Shown

@@ -1,0 +1,61 @@
+#include "TableImport.h"
+
+#include "Error.h"
+#include "data/Connection.h"
+#include "data/DatabaseError.h"
+#include "data/postgres/PostgresLink.h"
+#include "import/ImportCheck.h"
+#include "import/ImportTable.h"
+#include "import/ImportWriter.h"
+
+#include <QFile>
+
+namespace quarvel::dbtool {
+
+namespace {
+
+// Refused cells told one by one, then counted.
+constexpr int kProblemsShown = 50;
+
+} // namespace
+
+int TableImport::run(const QString& database, const QString& table, const QString& file,
+                     const Options& options, QTextStream& out, QTextStream& err) {
+    using namespace quarvel::import;
+    const std::optional<ImportTable> target = ImportTable::named(table);
+    if (!target) {
+        QStringList names;
+        for (const ImportTable& t : ImportTable::all())
+            names << t.name;
+        throw Error(QStringLiteral("rows are imported into %1, not \"%2\"")
+                        .arg(names.join(QStringLiteral(", ")), table));
+    }
+    QFile csv(file);
+    if (!csv.open(QIODevice::ReadOnly))
+        throw Error(QStringLiteral("cannot read %1: %2").arg(file, csv.errorString()));
+    try {
+        const ImportFile rows = ImportFile::read(csv.readAll());
+        const auto connection = Connection::open(database);
+        const CheckResult checked = ImportCheck::check(
+            *connection, *target, rows, ImportCheck::autoMapping(*target, rows.header));
+        for (int i = 0; i < checked.problems.size() && i < kProblemsShown; ++i)
+            err << checked.problems[i].text() << "\n";
+        if (checked.problems.size() > kProblemsShown)
+            err << "... and " << checked.problems.size() - kProblemsShown << " more\n";
+        const ImportOutcome outcome = ImportWriter::write(
+            connection, checked, rows,
+            options.validRows ? ImportMode::ValidRows : ImportMode::AllOrNothing,
+            options.errorFile);
+        out << outcome.summary() << "\n";
+        return outcome.refused == 0 && outcome.rows > 0 ? 0 : 1;
+    } catch (const csv::ReadError& e) {
+        throw Error(QStringLiteral("%1, line %2: %3").arg(file).arg(e.line).arg(e.message));
+    } catch (const ImportError& e) {
+        throw Error(e.message());
+    } catch (const DatabaseError& e) {
+        throw Error(QStringLiteral("nothing was imported into %1: %2")
+                        .arg(withoutPassword(database), e.message()));
+    }
+}
+
+} // namespace quarvel::dbtool
