@@ -32,9 +32,9 @@ struct PreviewOptions {
 // Shows the report in a modal print preview titled with the report's title, from which the
 // user prints it or saves it as PDF (the toolbar action "Save as PDF...", objectName
 // "savePdfAction") or writes its rows to a CSV file (beside it, "Export to CSV...", objectName
-// "exportCsvAction", see reportCsvRows). Returns when the preview closes. The pages are laid out again when the
-// user changes the printer's orientation or paper in the preview. Throws ReportError when the
-// report cannot be laid out (before anything is shown).
+// "exportCsvAction", see reportCsvRows). Returns when the preview closes. The pages are laid out
+// again when the user changes the printer's orientation or paper in the preview. Throws ReportError
+// when the report cannot be laid out (before anything is shown).
 void showReportPreview(const ReportDefinition& definition, const ReportData& data,
                        const PreviewOptions& options = {}, QWidget* parent = nullptr);
 
