@@ -270,6 +270,15 @@ void ProductsWindow::Label3_Click(int index) {
     case TaskMenu::CountEntry:
         openThenReread(136, shell::WindowId::CountStock);
         return;
+    case TaskMenu::ImportEntry: {
+        bool settled = false;
+        trap(144, [&] { settled = m_transactions->settlePendingRow(); });
+        if (!settled)
+            return;
+        trap(146, [&] { m_editor->ImportData(); });
+        trap(148, [&] { SetCalls(false); });
+        return;
+    }
     case TaskMenu::BackupEntry:
         trap(142, [&] { backup::DatabaseBackup::BackUpDatabase(this, DatabasePath(), today()); });
         return;

@@ -2,6 +2,7 @@
 
 #include "count/CountWindow.h"
 #include "find/FindProductWindow.h"
+#include "import/window/ImportWindow.h"
 #include "orders/PauseWindow.h"
 #include "orders/PurchaseOrdersWindow.h"
 #include "reference/CategoriesWindow.h"
@@ -42,6 +43,8 @@ void registerProgramWindows(shell::Session& session) {
                                 WindowTable::modal<reorder::ReorderWindow>(session));
     WindowTable::registerWindow(shell::WindowId::CountStock,
                                 WindowTable::modal<count::CountWindow>());
+    WindowTable::registerWindow(shell::WindowId::ImportData,
+                                WindowTable::modal<import::ImportWindow>());
     // A window left out of the table is found here, not when its button is pressed.
     WindowTable::requireEveryWindow();
 }

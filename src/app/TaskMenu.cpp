@@ -118,6 +118,8 @@ QString TaskMenu::caption(int index) {
         return tr("Count Stock");
     case BackupEntry:
         return tr("Back Up Database");
+    case ImportEntry:
+        return tr("Import Data");
     default:
         return {};
     }

@@ -13,7 +13,7 @@ namespace quarvel {
 // its place on screen, says what it opens; entry 0 sits between entries 5 and 6. An entry
 // opens on a left click, or on Enter or Space when it has the focus. The entries added since
 // (Label3(8) "Find a Product", Label3(9) "Reorder Stock", Label3(10) "Count Stock", Label3(11)
-// "Back Up Database") follow the
+// "Back Up Database", Label3(12) "Import Data") follow the
 // eight, below them: the panel is taller than its place in the window, which shows it in a scroll
 // area.
 class TaskMenu : public QFrame {
@@ -26,9 +26,10 @@ public:
     static constexpr int ReorderEntry = 9;
     static constexpr int CountEntry = 10;
     static constexpr int BackupEntry = 11;
-    static constexpr int AllEntries = 12;
+    static constexpr int ImportEntry = 12;
+    static constexpr int AllEntries = 13;
     // The panel's height in twips, with every entry.
-    static constexpr int panelHeight = 4740;
+    static constexpr int panelHeight = 5040;
     // Light blue (the normal colour) and blue (the hover colour).
     static QColor normalColor() { return QColor(128, 128, 255); }
     static QColor hoverColor() { return QColor(0, 0, 255); }
@@ -38,7 +39,7 @@ public:
     static QString caption(int index);
     // The entries' indexes from top to bottom.
     static std::array<int, AllEntries> screenOrder() {
-        return {1, 2, 3, 4, 5, 0, 6, 7, 8, 9, 10, 11};
+        return {1, 2, 3, 4, 5, 0, 6, 7, 8, 9, 10, 11, 12};
     }
 
     // Entry `index` in the hover colour, every other entry in the normal colour; -1 (or any

@@ -219,6 +219,21 @@ void ProductEditor::ShowForm2() {
     m_category->refreshList();
 }
 
+void ProductEditor::ImportData() {
+    // A pending edit is written first: an import of the same product must not be written over.
+    Recordset& products = recordsetOf(m_session.rsProducts);
+    controls::updateAskingOnConflict(m_form, products);
+    shell::WindowTable::openWindow(shell::WindowId::ImportData, m_form);
+    const QVariant shown = products.isBOF() || products.isEOF()
+                               ? QVariant()
+                               : products.Fields(QStringLiteral("ProductID"));
+    recordsetOf(m_session.rsCategories).Requery();
+    m_category->refreshList();
+    products.Requery();
+    if (!shown.isNull())
+        m_record->showRecord(shown);
+}
+
 void ProductEditor::bindCategoryList() {
     m_category->setListSource(m_session.rsCategories.get(), QStringLiteral("CategoryName"),
                               QStringLiteral("CategoryID"));

@@ -49,6 +49,9 @@ public:
     // Public procedures of the window. They have no trap: failures reach the caller.
     void SetFullName();
     void ShowForm2();
+    // Opens "Import Data", then reads the products and categories again, the same product
+    // current when it is still there.
+    void ImportData();
     void tbsOptions_Click();
     // Makes rsCategories the category combo's list (CategoryName shown, CategoryID stored).
     void bindCategoryList();

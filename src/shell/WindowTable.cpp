@@ -30,6 +30,8 @@ QString designerName(WindowId id) {
         return QStringLiteral("ReorderStock");
     case WindowId::CountStock:
         return QStringLiteral("CountStock");
+    case WindowId::ImportData:
+        return QStringLiteral("ImportData");
     default:
         return QStringLiteral("Form%1").arg(int(id) + 2);
     }

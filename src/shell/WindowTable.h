@@ -24,11 +24,13 @@ enum class WindowId {
     FindProduct,
     ReorderStock,
     CountStock,
+    ImportData,
 };
 inline constexpr WindowId allWindowIds[] = {
-    WindowId::Form2,  WindowId::Form3,       WindowId::Form4,        WindowId::Form5,
-    WindowId::Form6,  WindowId::Form7,       WindowId::Form8,        WindowId::Form9,
-    WindowId::Form10, WindowId::FindProduct, WindowId::ReorderStock, WindowId::CountStock,
+    WindowId::Form2,      WindowId::Form3,       WindowId::Form4,        WindowId::Form5,
+    WindowId::Form6,      WindowId::Form7,       WindowId::Form8,        WindowId::Form9,
+    WindowId::Form10,     WindowId::FindProduct, WindowId::ReorderStock, WindowId::CountStock,
+    WindowId::ImportData,
 };
 
 // The window's designer name ("Form5", "FindProduct").
