@@ -96,6 +96,37 @@ class tst_ReportEngine : public QObject {
     Q_OBJECT
 
 private slots:
+    void aTableGivesBackEveryValueAsItWasAdded() {
+        ReportTable table({"Text", "Number"});
+        const QList<QVariant> values = {QString("Édelweiß 🌼"),
+                                        2,
+                                        qlonglong(1) << 40,
+                                        2.5,
+                                        QDate(2021, 3, 9),
+                                        true,
+                                        QVariant(),
+                                        QByteArray("raw"),
+                                        QString(""),
+                                        QString(70000, u'x')};
+        // Enough text to fill several blocks of characters.
+        for (int i = 0; i < 3000; ++i)
+            table.addRow({QString("row %1 ").arg(i).repeated(i % 7 + 1), i});
+        for (const QVariant& value : values)
+            table.addRow({value, value});
+        const ReportTable copy = table;
+        for (const ReportTable* t : {static_cast<const ReportTable*>(&table), &copy}) {
+            QCOMPARE(t->rowCount(), 3000 + int(values.size()));
+            QCOMPARE(t->value(2999, 0).toString(), QString("row 2999 ").repeated(4));
+            QCOMPARE(t->value(17, "Number"), QVariant(17));
+            for (int i = 0; i < values.size(); ++i) {
+                const QVariant got = t->value(3000 + i, 1);
+                QCOMPARE(got, values[i]);
+                QCOMPARE(got.typeId(), values[i].typeId());
+            }
+        }
+        QVERIFY_THROWS_EXCEPTION(ReportError, table.value(table.rowCount(), 0));
+    }
+
     void tablesAndTheirRelation() {
         ReportTable t({"Total Units", "PurchaseOrderID", "Inventory Transactions.ProductID",
                        "Inventory Transactions.UnitPrice"});
