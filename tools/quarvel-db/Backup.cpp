@@ -8,8 +8,6 @@
 #include "sqlite/Database.h"
 #include "sqlite/Error.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <sqlite3.h>
 
 namespace quarvel::dbtool {
@@ -19,18 +17,6 @@ namespace {
 // How long a backup waits, in all, for other programs' writes to let it read.
 constexpr int kBusyWaitMs = 30000;
 constexpr int kBusyStepMs = 25;
-
-void requireNewFile(const QString& path, bool force) {
-    const QFileInfo target(path);
-    if (target.isDir())
-        throw Error(QStringLiteral("%1 is a folder").arg(path));
-    if (target.exists() && !force)
-        throw Error(QStringLiteral("%1 already exists; give --force to replace it").arg(path));
-    if (!target.absoluteDir().exists())
-        throw Error(QStringLiteral("the folder of %1 does not exist").arg(path));
-    if (force)
-        DatabaseFile::requireNotInUse(path);
-}
 
 // Copies every page of `from` into `to` in one step of the online backup, which reads in one
 // transaction: another program's commit during the copy cannot mix two states.
@@ -57,9 +43,7 @@ void copyPages(const sqlite::Database& from, const sqlite::Database& to, const Q
 void Backup::copyFile(const QString& source, const QString& target, bool force) {
     // Only a Quarvel database is backed up or put back.
     schema::version(source);
-    requireNewFile(target, force);
-    DatabaseFile::removeStaleBuilds(target);
-    const QString building = DatabaseFile::buildingName(target);
+    const QString building = DatabaseFile::startBuilding(target, force);
     try {
         {
             const sqlite::Database from = DatabaseFile::openForReading(source);

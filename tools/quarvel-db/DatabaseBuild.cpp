@@ -10,7 +10,6 @@
 #include "sqlite/Error.h"
 #include "sqlite/Transaction.h"
 
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace quarvel::dbtool {
@@ -35,20 +34,7 @@ void buildDatabase(const QString& path, bool force, Journal journal,
         PostgresTarget::fill(path, rows);
         return;
     }
-    const QFileInfo target(path);
-    if (target.isDir())
-        throw Error(QStringLiteral("%1 is a folder").arg(path));
-    if (target.exists() && !force)
-        throw Error(QStringLiteral("%1 already exists; give --force to replace it").arg(path));
-    if (!target.absoluteDir().exists())
-        throw Error(QStringLiteral("the folder of %1 does not exist").arg(path));
-    // Refused before the work, and again when the file is moved into place.
-    if (force)
-        DatabaseFile::requireNotInUse(path);
-
-    // A run that was killed while building left its file behind; nothing else removes it.
-    DatabaseFile::removeStaleBuilds(path);
-    const QString building = DatabaseFile::buildingName(path);
+    const QString building = DatabaseFile::startBuilding(path, force);
     try {
         {
             // The file is private until it is moved and is deleted on any failure, so it is

@@ -93,6 +93,21 @@ void DatabaseFile::requireNotInUse(const QString& path) {
                         .arg(path));
 }
 
+QString DatabaseFile::startBuilding(const QString& path, bool force) {
+    const QFileInfo target(path);
+    if (target.isDir())
+        throw Error(QStringLiteral("%1 is a folder").arg(path));
+    if (target.exists() && !force)
+        throw Error(existsMessage(path));
+    if (!target.absoluteDir().exists())
+        throw Error(QStringLiteral("the folder of %1 does not exist").arg(path));
+    if (force)
+        requireNotInUse(path);
+    // A run that was killed while building left its file behind; nothing else removes it.
+    removeStaleBuilds(path);
+    return buildingName(path);
+}
+
 QString DatabaseFile::buildingName(const QString& path) {
     QString name;
     do {

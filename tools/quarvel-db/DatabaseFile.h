@@ -31,6 +31,11 @@ public:
     // Throws Error when inUse(path).
     static void requireNotInUse(const QString& path);
 
+    // Begins a new database file at path: refuses a folder, a missing folder, an existing
+    // file without force and, with force, one in use (refused again when the file is moved
+    // into place); removes what killed runs left; returns buildingName(path). Throws Error.
+    static QString startBuilding(const QString& path, bool force);
+
     // A name beside path, not taken by any file, for building a new database. It names this
     // computer and this process, so that a build left by a killed run can be told from one
     // still running.
