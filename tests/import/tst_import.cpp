@@ -74,6 +74,12 @@ private slots:
                                    "Product Name;Category;Reorder Level;Colour\r\n"
                                    "\"Gr\xfcne Bohnen; Samen\";seeds & bulbs;2,5;gr\xfcn\r\n"
                                    "\"Rose\r\nred\";;10;rot\r\n");
+        // Told that the comma is no decimal point, the user sees the number refused.
+        const Run told =
+            runTool({"import", "--database", db.path(), "--decimal-comma", "no", "products", file});
+        QCOMPARE(told.exitCode, 1);
+        QVERIFY2(told.err.contains("Row 2, Reorder Level '2,5': not a number"),
+                 qPrintable(told.err));
         const Run run = runTool({"import", "--database", db.path(), "products", file});
         QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
         QCOMPARE(db.scalar("SELECT ProductName || '|' || CategoryID || '|' || ReorderLevel FROM "

@@ -34,7 +34,18 @@ int TableImport::run(const QString& database, const QString& table, const QStrin
     if (!csv.open(QIODevice::ReadOnly))
         throw Error(QStringLiteral("cannot read %1: %2").arg(file, csv.errorString()));
     try {
-        const ImportFile rows = ImportFile::read(csv.readAll());
+        const QByteArray bytes = csv.readAll();
+        FileFormat format = ImportFile::detect(bytes);
+        if (options.encoding >= 0)
+            format.dialect.encoding = options.encoding == 1 ? csv::Dialect::Encoding::Latin1
+                                                            : csv::Dialect::Encoding::Utf8;
+        if (options.separator >= 0)
+            format.dialect.separator = ",;\t"[options.separator];
+        if (options.dates >= 0)
+            format.dates = DateOrder(options.dates);
+        if (options.decimalComma >= 0)
+            format.decimalComma = options.decimalComma == 1;
+        const ImportFile rows = ImportFile::read(bytes, format);
         const auto connection = Connection::open(database);
         const CheckResult checked = ImportCheck::check(
             *connection, *target, rows, ImportCheck::autoMapping(*target, rows.header));

@@ -55,7 +55,10 @@ QString usage() {
         "      go to fields by their header, a category may be given by name. Every row is\n"
         "      checked first; a row with a stored key updates it, others are added. Nothing\n"
         "      is imported unless every row is valid, or with --valid-rows the valid rows;\n"
-        "      --errors writes the refused rows with their reasons to a CSV file.\n"
+        "      --errors writes the refused rows with their reasons to a CSV file. The file's\n"
+        "      encoding, separator, date order and decimal comma are found; --encoding\n"
+        "      utf-8|latin-1, --separator comma|semicolon|tab, --dates iso|dmy|mdy and\n"
+        "      --decimal-comma yes|no say them instead.\n"
         "  quarvel-db check PATH\n"
         "      Lists every missing table, column or saved query, the damage SQLite's integrity\n"
         "      check finds and rows that refer to missing rows; says so when the file is\n"
@@ -171,8 +174,18 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption errors(QStringLiteral("errors"),
                                     QStringLiteral("The file of refused rows."),
                                     QStringLiteral("FILE"));
+    const QCommandLineOption encoding(QStringLiteral("encoding"),
+                                      QStringLiteral("utf-8 or latin-1."), QStringLiteral("E"));
+    const QCommandLineOption separator(QStringLiteral("separator"),
+                                       QStringLiteral("comma, semicolon or tab."),
+                                       QStringLiteral("S"));
+    const QCommandLineOption dates(QStringLiteral("dates"), QStringLiteral("iso, dmy or mdy."),
+                                   QStringLiteral("ORDER"));
+    const QCommandLineOption decimalComma(QStringLiteral("decimal-comma"),
+                                          QStringLiteral("yes or no."), QStringLiteral("YN"));
     parser.addOptions({help, sample, force, products, transactions, orders, lines, journal,
-                       database, shownOption, validRows, errors});
+                       database, shownOption, validRows, errors, encoding, separator, dates,
+                       decimalComma});
     if (!parser.parse(app.arguments()))
         return badArguments(parser.errorText());
     if (parser.isSet(help)) {
@@ -199,7 +212,8 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("backup"), {2, {&force}}},
         {QStringLiteral("restore"), {2, {&force}}},
         {QStringLiteral("export"), {2, {&database, &shownOption}}},
-        {QStringLiteral("import"), {2, {&database, &validRows, &errors}}},
+        {QStringLiteral("import"),
+         {2, {&database, &validRows, &errors, &encoding, &separator, &dates, &decimalComma}}},
     };
     if (!shapes.contains(command))
         return badArguments(QStringLiteral("unknown command \"%1\"").arg(command));
@@ -280,9 +294,27 @@ int main(int argc, char* argv[]) {
             from.isEmpty())
             return badArguments(
                 QStringLiteral("%1 needs --database or $QUARVEL_DATABASE").arg(command));
-        if (command == QLatin1String("import"))
-            return TableImport::run(from, path, target,
-                                    {parser.isSet(validRows), parser.value(errors)}, out, err);
+        if (command == QLatin1String("import")) {
+            TableImport::Options options;
+            options.validRows = parser.isSet(validRows);
+            options.errorFile = parser.value(errors);
+            // Each given choice of the file's format, by its words.
+            const auto choose = [&](const QCommandLineOption& option, const QStringList& words,
+                                    int* chosen) {
+                if (!parser.isSet(option))
+                    return true;
+                *chosen = int(words.indexOf(parser.value(option).toLower()));
+                return *chosen >= 0;
+            };
+            if (!choose(encoding, {"utf-8", "latin-1"}, &options.encoding) ||
+                !choose(separator, {"comma", "semicolon", "tab"}, &options.separator) ||
+                !choose(dates, {"iso", "dmy", "mdy"}, &options.dates) ||
+                !choose(decimalComma, {"no", "yes"}, &options.decimalComma))
+                return badArguments(QStringLiteral("--encoding takes utf-8 or latin-1, "
+                                                   "--separator comma, semicolon or tab, --dates "
+                                                   "iso, dmy or mdy, --decimal-comma yes or no"));
+            return TableImport::run(from, path, target, options, out, err);
+        }
         if (command == QLatin1String("export")) {
             const qint64 rows =
                 TableExport::write(from, path, target,
