@@ -12,9 +12,11 @@
 #include "controls/SaveConflict.h"
 #include "controls/TabStrip.h"
 #include "data/ConnectionString.h"
+#include "data/DatabaseFacts.h"
 #include "data/Recordset.h"
 #include "data/SharedConnection.h"
 #include "data/sqlite/FileHealth.h"
+#include "platform/MessageBox.h"
 #include "products/ProductEditor.h"
 #include "products/ProductTransactions.h"
 #include "shell/ApplicationTitle.h"
@@ -85,6 +87,8 @@ ProductsWindow::ProductsWindow(const QString& programFolder, QWidget* parent)
 
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, shell::guarded(this, [this] { findProduct(); }));
+    auto* about = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(about, &QShortcut::activated, this, shell::guarded(this, [this] { showAbout(); }));
 
     // A database file found damaged (see FileHealth) is told once, in a box of its own.
     FileHealth::setListener([window = QPointer<ProductsWindow>(this)](const QString& message) {
@@ -292,6 +296,11 @@ void ProductsWindow::Label3_Click(int index) {
 
 QString ProductsWindow::closingQuestion() {
     return ProductEditor::closingQuestion();
+}
+
+void ProductsWindow::showAbout() {
+    const auto connection = OpenConnection();
+    platform::msgBox(this, databaseFacts(*connection).join(u'\n'), 64, tr("About Quarvel"));
 }
 
 void ProductsWindow::findProduct() {

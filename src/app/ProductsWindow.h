@@ -39,6 +39,8 @@ public:
     void Label3_Click(int index);
     // Ctrl+F: the find box; the product chosen there becomes the current one.
     void findProduct();
+    // The About box (F1): the database in use, its schema version, the user, the versions.
+    void showAbout();
 
     ProductEditor* editor() const { return m_editor; }
     shell::Session& session() { return m_session; }

@@ -6,6 +6,10 @@
 
 namespace quarvel::sqlite {
 
+QString libraryVersion() {
+    return QString::fromLatin1(sqlite3_libversion());
+}
+
 Database::Database(const QString& pathOrUri, OpenMode mode, bool uri, bool oneThread) {
     int flags = SQLITE_OPEN_READONLY;
     if (mode == OpenMode::ReadWrite)

@@ -15,6 +15,9 @@ enum class OpenMode {
     Create,    // read and write, creating the file when it is not there
 };
 
+// The version of the SQLite library the program runs with ("3.40.1").
+QString libraryVersion();
+
 // One connection, closed when the object goes. Opening never creates a file unless asked
 // with OpenMode::Create. Extended result codes are on, so every Error carries the precise
 // code. Failures throw Error with the engine's message.

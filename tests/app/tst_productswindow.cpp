@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
+#include <QUrl>
 
 using quarvel::TaskMenu;
 using quarvel::shell::HoverFeedback;
@@ -211,6 +212,26 @@ private slots:
         QVERIFY(categories);
         QTest::keyClick(f.window.get(), Qt::Key_Escape); // Esc does nothing here
         QVERIFY(f.window->isVisible());
+    }
+
+    void f1ShowsTheDatabaseTheUserAndTheVersions() {
+        ProductsFixture f;
+        QTest::keyClick(f.window.get(), Qt::Key_F1);
+        QCOMPARE(f.boxes.size(), 1);
+        QCOMPARE(f.boxes.first().title, QString("About Quarvel"));
+        const QStringList lines = f.boxes.first().text.split(u'\n');
+        QCOMPARE(lines.size(), 4);
+        // A server database by host and name, a password never.
+        const QString database = f.db().isPostgres()
+                                     ? QUrl(f.db().path()).path().mid(1) + " on the server"
+                                     : f.db().path();
+        QVERIFY2(lines[0].startsWith("Database: " + database), qPrintable(lines[0]));
+        QCOMPARE(lines[1], QString("Schema version: 1"));
+        QVERIFY(lines[2].startsWith("User: ") && lines[2].size() > 6);
+        QVERIFY2(
+            lines[3].contains(QRegularExpression("^Quarvel \\d+\\.\\d+, Qt 6\\.\\d+\\.\\d+, "
+                                                 "SQLite 3\\.\\d+\\.\\d+, libpq \\d+\\.\\d+$")),
+            qPrintable(lines[3]));
     }
 
     void taskMenuEntriesAndLinksOpenTheirWindows() {

@@ -62,6 +62,11 @@ private slots:
         Recordset rs;
         rs.Open("SELECT current_setting('application_name') AS n", connection);
         QCOMPARE(rs.Fields(0).toString(), QString("quarvel_test"));
+        // Without one, an administrator sees the program, its version and its user.
+        rs.Open("SELECT current_setting('application_name') AS n",
+                Connection::open(BuildConnectionString(db->path())));
+        QVERIFY2(rs.Fields(0).toString().contains(QRegularExpression("^Quarvel \\d+\\.\\d+ \\S+$")),
+                 qPrintable(rs.Fields(0).toString()));
 
         const QString missing = urlWith(*db, "postgres:s3cret") + "_missing";
         const QString refused = errorOf([&] { Connection::open(missing); });

@@ -1,6 +1,7 @@
 #include "data/postgres/PostgresLink.h"
 
 #include "data/DatabaseError.h"
+#include "data/ProgramUser.h"
 #include "data/Tr.h"
 
 #include <QDate>
@@ -127,6 +128,11 @@ QVariant PostgresResult::value(int row, int column) const {
     }
 }
 
+QString PostgresLink::libraryVersion() {
+    const int version = PQlibVersion();
+    return QStringLiteral("%1.%2").arg(version / 10000).arg(version % 10000);
+}
+
 PostgresLink::PostgresLink(PGconn* connection, QString name)
     : m_connection(connection), m_name(std::move(name)) {}
 
@@ -137,6 +143,9 @@ PostgresLink::~PostgresLink() {
 std::unique_ptr<PostgresLink> PostgresLink::connect(const QString& url) {
     const QByteArray dbname = url.toUtf8();
     const QByteArray connectTimeout = QByteArray::number(defaultConnectTimeoutSeconds);
+    // An administrator sees who is connected ("Quarvel 1.0 alice"), unless the URL names the
+    // application itself.
+    const QByteArray application = applicationName().toUtf8();
     // The URL is expanded where "dbname" stands: its parameters win over the keywords before
     // it (the defaults: a server that never answers, or a network that drops the connection,
     // ends in an error instead of a window that waits for ever), the keywords after it win
@@ -151,8 +160,9 @@ std::unique_ptr<PostgresLink> PostgresLink::connect(const QString& url) {
                               "client_encoding",
                               "fallback_application_name",
                               nullptr};
-    const char* values[] = {connectTimeout.constData(), "1",    "30",      "10",   "3", "60000",
-                            dbname.constData(),         "UTF8", "quarvel", nullptr};
+    const char* values[] = {
+        connectTimeout.constData(), "1",    "30", "10", "3", "60000", dbname.constData(), "UTF8",
+        application.constData(),    nullptr};
     PGconn* connection = PQconnectdbParams(keywords, values, 1);
     const QString name = withoutPassword(url);
     if (!connection)

@@ -65,6 +65,8 @@ public:
     // (DatabaseError); two minutes unless set. Negative: as long as it takes (quarvel-db, whose
     // long loads a user can interrupt in the terminal).
     static void setAnswerTimeout(int milliseconds);
+    // The version of libpq the program runs with ("15.14").
+    static QString libraryVersion();
 
     // Connected, and no transaction or statement open: fit to go back to a pool.
     bool isIdle() const;

@@ -1,0 +1,48 @@
+#include "data/DatabaseFacts.h"
+
+#include "data/Backend.h"
+#include "data/Connection.h"
+#include "data/DatabaseError.h"
+#include "data/ProgramUser.h"
+#include "data/Tr.h"
+#include "data/postgres/PostgresLink.h"
+#include "sqlite/Database.h"
+
+#include <QUrl>
+
+namespace quarvel {
+
+namespace {
+
+QString databaseText(const QString& name) {
+    if (!isPostgresUrl(name))
+        return Tr::tr("Database: %1").arg(name);
+    const QUrl url(withoutPassword(name));
+    return Tr::tr("Database: %1 on the server %2, port %3")
+        .arg(url.path().mid(1), url.host().isEmpty() ? QStringLiteral("localhost") : url.host())
+        .arg(url.port(5432));
+}
+
+// A database without the version table is of the first version.
+int schemaVersion(Connection& connection) {
+    try {
+        const auto cursor =
+            connection.query(QStringLiteral("SELECT max(Version) FROM [Schema Version]"));
+        return cursor->next() ? int(cursor->value(0).toLongLong()) : 1;
+    } catch (const DatabaseError&) {
+        return 1;
+    }
+}
+
+} // namespace
+
+QStringList databaseFacts(Connection& connection) {
+    return {databaseText(connection.path()),
+            Tr::tr("Schema version: %1").arg(schemaVersion(connection)),
+            Tr::tr("User: %1").arg(loginName()),
+            Tr::tr("Quarvel %1, Qt %2, SQLite %3, libpq %4")
+                .arg(programVersion(), QString::fromLatin1(qVersion()), sqlite::libraryVersion(),
+                     PostgresLink::libraryVersion())};
+}
+
+} // namespace quarvel
