@@ -6,6 +6,19 @@
 
 namespace quarvel::sqlite {
 
+namespace {
+
+void returnText(sqlite3_context* context, int, sqlite3_value**) {
+    const auto* text = static_cast<const QByteArray*>(sqlite3_user_data(context));
+    sqlite3_result_text(context, text->constData(), int(text->size()), SQLITE_TRANSIENT);
+}
+
+void deleteText(void* text) {
+    delete static_cast<QByteArray*>(text);
+}
+
+} // namespace
+
 QString libraryVersion() {
     return QString::fromLatin1(sqlite3_libversion());
 }
@@ -84,6 +97,14 @@ QStringList Database::columnNames(const QString& table) const {
     while (query.step())
         names.append(query.text(0));
     return names;
+}
+
+void Database::defineTextFunction(const QString& name, const QString& text) {
+    auto* value = new QByteArray(text.toUtf8());
+    const int rc = sqlite3_create_function_v2(m_db, name.toUtf8().constData(), 0, SQLITE_UTF8,
+                                              value, returnText, nullptr, nullptr, deleteText);
+    if (rc != SQLITE_OK)
+        throw Error(QString::fromUtf8(sqlite3_errmsg(m_db)), rc);
 }
 
 void Database::setBusyTimeout(int milliseconds) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 struct sqlite3;
 
@@ -46,6 +47,9 @@ public:
     // How long a statement waits for another connection's lock before failing with
     // SQLITE_BUSY (0: fail at once).
     void setBusyTimeout(int milliseconds);
+    // Defines the SQL function `name` without arguments, on this connection only, to return
+    // `text` (a function of SQLite's own of that name keeps its meaning with arguments).
+    void defineTextFunction(const QString& name, const QString& text);
     // Whether the main database was opened, or fell back to, read-only.
     bool isReadOnly() const;
     // Whether a transaction is open (BEGIN without its COMMIT or ROLLBACK yet).

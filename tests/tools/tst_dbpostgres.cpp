@@ -55,7 +55,7 @@ private slots:
         QVERIFY2(init.exitCode == 0, qPrintable(init.err));
         QVERIFY(init.out.contains(empty) && !init.out.contains("s3cret"));
         const Run check = runTool({"check", empty});
-        QVERIFY2(check.exitCode == 0 && check.out.endsWith("schema version 2\n"),
+        QVERIFY2(check.exitCode == 0 && check.out.endsWith("schema version 3\n"),
                  qPrintable(check.out + check.err));
 
         for (const char* source :

@@ -32,7 +32,7 @@ private slots:
         const Run check = tool({"check", path});
         QCOMPARE(check.exitCode, 0);
         // A new database has the latest schema.
-        QVERIFY2(check.out.endsWith("schema version 2\n"), qPrintable(check.out));
+        QVERIFY2(check.out.endsWith("schema version 3\n"), qPrintable(check.out));
 
         // For a network share, where WAL does not work; with the sample data.
         const QString sample = m_dir.filePath("sample.db");
@@ -113,7 +113,9 @@ private slots:
         const QString path = m_dir.filePath("broken.db");
         QCOMPARE(tool({"init", path}).exitCode, 0);
         quarvel::sqlite::Database(path).exec(
-            "DROP VIEW qryRep5B; ALTER TABLE Suppliers DROP COLUMN FaxNumber;"
+            "DROP VIEW qryRep5B; DROP TRIGGER tr_History_Suppliers_Insert;"
+            "DROP TRIGGER tr_History_Suppliers_Update; DROP TRIGGER tr_History_Suppliers_Delete;"
+            "ALTER TABLE Suppliers DROP COLUMN FaxNumber;"
             "DROP TABLE Employees;");
         const Run check = tool({"check", path});
         QCOMPARE(check.exitCode, 1);

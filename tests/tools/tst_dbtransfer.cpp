@@ -71,7 +71,7 @@ private slots:
         // test (on a server: server -> file -> server).
         const Run there = runTool({"copy", source.path(), file});
         QVERIFY2(there.exitCode == 0, qPrintable(there.out + there.err));
-        QVERIFY2(there.out.contains("upgraded from schema version 1 to 2"), qPrintable(there.out));
+        QVERIFY2(there.out.contains("upgraded from schema version 1 to 3"), qPrintable(there.out));
         QVERIFY(there.out.contains(QRegularExpression("Inventory Transactions +3 rows")));
         TempDatabase back(TempDatabase::Content::Nothing);
         const Run again = runTool({"copy", file, back.path()});
@@ -88,7 +88,7 @@ private slots:
         QVERIFY(runTool({"check", source.path()}).out.contains("schema version 1;"));
         for (const QString& copy : {file, back.path()}) {
             const Run check = runTool({"check", copy});
-            QVERIFY2(check.exitCode == 0 && check.out.endsWith("schema version 2\n"),
+            QVERIFY2(check.exitCode == 0 && check.out.endsWith("schema version 3\n"),
                      qPrintable(check.out + check.err));
         }
         // A new row takes a key after the deleted one's.

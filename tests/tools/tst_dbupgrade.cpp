@@ -51,7 +51,7 @@ private slots:
 
         const Run upgrade = runTool({"upgrade", db.path()});
         QVERIFY2(upgrade.exitCode == 0, qPrintable(upgrade.out + upgrade.err));
-        QVERIFY2(upgrade.out.contains("from schema version 1 to 2"), qPrintable(upgrade.out));
+        QVERIFY2(upgrade.out.contains("from schema version 1 to 3"), qPrintable(upgrade.out));
 
         products.Update();
         QCOMPARE(db.scalar("SELECT ProductName FROM Products").toString(), QString("Claw Hammer"));
@@ -62,14 +62,14 @@ private slots:
         QCOMPARE(db.scalar("SELECT count(*) FROM [Stock Count Lines]").toInt(), 1);
 
         const Run after = runTool({"check", db.path()});
-        QVERIFY2(after.exitCode == 0 && after.out.contains("schema version 2\n"),
+        QVERIFY2(after.exitCode == 0 && after.out.contains("schema version 3\n"),
                  qPrintable(after.out + after.err));
         const Run again = runTool({"upgrade", db.path()});
-        QVERIFY2(again.exitCode == 0 && again.out.contains("already at schema version 2"),
+        QVERIFY2(again.exitCode == 0 && again.out.contains("already at schema version 3"),
                  qPrintable(again.out));
 
         // A version from a newer program is neither upgraded nor called complete.
-        db.exec("UPDATE [Schema Version] SET Version = 3");
+        db.exec("UPDATE [Schema Version] SET Version = 4");
         const Run newer = runTool({"upgrade", db.path()});
         QVERIFY2(newer.exitCode == 1 && newer.err.contains("made by a newer Quarvel"),
                  qPrintable(newer.err));

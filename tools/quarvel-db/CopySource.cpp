@@ -33,6 +33,7 @@ QList<CopiedTable> copiedTables(int version) {
         {QStringLiteral("My Company Information"), QString(), 1},
         {QStringLiteral("Stock Counts"), QStringLiteral("StockCountID"), 2},
         {QStringLiteral("Stock Count Lines"), QStringLiteral("StockCountLineID"), 2},
+        {QStringLiteral("History"), QStringLiteral("HistoryID"), 3},
     };
     QList<CopiedTable> tables;
     for (const CopiedTable& t : all)

@@ -78,8 +78,13 @@ Error notQuarvel(const QString& name) {
 QString whatUpgradeAdds(int version) {
     if (version >= latestVersion)
         return {};
-    return QStringLiteral("quarvel-db upgrade adds what stock counts need and a faster reading "
-                          "of stock figures and recent sales (schema version %1)")
+    if (version >= 2)
+        return QStringLiteral("quarvel-db upgrade adds the history of every change (schema "
+                              "version %1)")
+            .arg(latestVersion);
+    return QStringLiteral("quarvel-db upgrade adds what stock counts need, a faster reading "
+                          "of stock figures and recent sales, and the history of every change "
+                          "(schema version %1)")
         .arg(latestVersion);
 }
 

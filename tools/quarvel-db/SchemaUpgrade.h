@@ -17,7 +17,7 @@ namespace quarvel::dbtool {
 // `quarvel-db upgrade`, never by the program.
 namespace schema {
 
-constexpr int latestVersion = 2;
+constexpr int latestVersion = 3;
 
 // The statements that take a database from version - 1 to version (2 <= version <= latest).
 QString upgradeSql(int version, bool postgres);

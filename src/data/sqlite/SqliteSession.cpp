@@ -2,6 +2,7 @@
 
 #include "data/DatabaseError.h"
 #include "data/JetSql.h"
+#include "data/ProgramUser.h"
 #include "data/Tr.h"
 #include "data/sqlite/FileHealth.h"
 #include "data/sqlite/SqlitePool.h"
@@ -229,6 +230,9 @@ std::unique_ptr<SqliteSession> SqliteSession::openFile(const QString& path, bool
         // Settings of this connection only: nothing here is written into the file, whose
         // journal mode is its own (quarvel-db chooses it when it makes the file).
         database.exec(QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL"));
+        // Who writes, for the history the database keeps (schema version 3): its triggers call
+        // char() without arguments, which is '' for any other client.
+        database.defineTextFunction(QStringLiteral("char"), loginName());
         // The first read of the file: the tables the program works on must be there.
         const QVariant tables = database.scalar(QStringLiteral(
             "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN ('Products', "
