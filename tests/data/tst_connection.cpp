@@ -1,6 +1,7 @@
 #include "DamagedPage.h"
 #include "Failure.h"
 #include "TempDatabase.h"
+#include "data/Backend.h"
 #include "data/Connection.h"
 #include "data/ConnectionString.h"
 #include "data/Recordset.h"
@@ -50,6 +51,21 @@ private slots:
         // A path with the separator inside it survives the round trip.
         QCOMPARE(DatabasePathFromConnectionString(BuildConnectionString("/a;b/c.db")),
                  QString("/a;b/c.db"));
+    }
+
+    // $1 is the first value wherever it stands in the text, and a value may stand twice.
+    void valuesGoToTheirNumberedPlaces() {
+        TempDatabase db;
+        db.exec("INSERT INTO Categories (CategoryName) VALUES ('Tools'), ('Paint')");
+        const auto connection = Connection::open(db.connectionString());
+        const auto cursor = connection->query(
+            "SELECT CategoryName FROM Categories WHERE CategoryName = $2 OR CategoryID = $1 "
+            "OR $2 = 'Tools' ORDER BY CategoryID",
+            {1, QString("Paint")});
+        QStringList names;
+        while (cursor->next())
+            names << cursor->value(0).toString();
+        QCOMPARE(names, (QStringList{"Tools", "Paint"}));
     }
 
     void openingChangesNothingInTheFile() {

@@ -270,8 +270,13 @@ QString SqliteSession::translate(const QString& programSql) const {
 sqlite::Statement SqliteSession::prepare(const QString& sql,
                                          const QVector<QVariant>& values) const {
     sqlite::Statement statement = m_db.prepare(sql);
-    for (int i = 0; i < values.size(); ++i)
-        statement.bind(i + 1, values[i]);
+    // $1 is the first value wherever it stands: SQLite numbers named parameters in the order
+    // they first appear, and "$2 ... $1" would otherwise take the values the other way round.
+    // A text of plain "?" takes them in order.
+    for (int i = 0; i < values.size(); ++i) {
+        const int named = statement.parameterIndex(QStringLiteral("$%1").arg(i + 1));
+        statement.bind(named > 0 ? named : i + 1, values[i]);
+    }
     return statement;
 }
 
