@@ -1,6 +1,6 @@
 -- Schema version 3 (quarvel-db upgrade adds it to a version 2 database; a new database has it):
 -- the history of every change to the eight tables. Each insert, update and delete leaves one
--- row: when (UTC), who, the table, the row's key (the company row's rowid), what was done, and
+-- row: when (UTC), who, the table, the row's key (none for the company row), what was done, and
 -- for each field it changed its old and new value, as a JSON object {"Field": [old, new]}. The
 -- triggers record it whoever writes, the program or any other client. Who is the user name the
 -- program gives its connection (char() without arguments, which the program defines to return
@@ -324,7 +324,7 @@ END;
 CREATE TRIGGER tr_History_MyCompanyInformation_Insert AFTER INSERT ON "My Company Information"
 BEGIN
     INSERT INTO History (ChangedAt, ChangedBy, TableName, RowKey, Action, Changes)
-    SELECT strftime('%Y-%m-%d %H:%M:%S', 'now'), coalesce(nullif(char(), ''), 'unknown'), 'My Company Information', NEW.rowid, 'insert',
+    SELECT strftime('%Y-%m-%d %H:%M:%S', 'now'), coalesce(nullif(char(), ''), 'unknown'), 'My Company Information', NULL, 'insert',
            (SELECT json_group_object(f, json_array(o, n)) FROM (
             SELECT 'CompanyName' AS f, NULL AS o, NEW.CompanyName AS n
             UNION ALL SELECT 'Address' AS f, NULL AS o, NEW.Address AS n
@@ -343,7 +343,7 @@ CREATE TRIGGER tr_History_MyCompanyInformation_Update AFTER UPDATE ON "My Compan
 WHEN OLD.CompanyName IS NOT NEW.CompanyName OR OLD.Address IS NOT NEW.Address OR OLD.City IS NOT NEW.City OR OLD.StateOrProvince IS NOT NEW.StateOrProvince OR OLD.PostalCode IS NOT NEW.PostalCode OR OLD.Country IS NOT NEW.Country OR OLD.PhoneNumber IS NOT NEW.PhoneNumber OR OLD.FaxNumber IS NOT NEW.FaxNumber OR OLD.BeginDate IS NOT NEW.BeginDate OR OLD.EndDate IS NOT NEW.EndDate OR OLD.PurchaseOrderID IS NOT NEW.PurchaseOrderID
 BEGIN
     INSERT INTO History (ChangedAt, ChangedBy, TableName, RowKey, Action, Changes)
-    SELECT strftime('%Y-%m-%d %H:%M:%S', 'now'), coalesce(nullif(char(), ''), 'unknown'), 'My Company Information', NEW.rowid, 'update',
+    SELECT strftime('%Y-%m-%d %H:%M:%S', 'now'), coalesce(nullif(char(), ''), 'unknown'), 'My Company Information', NULL, 'update',
            (SELECT json_group_object(f, json_array(o, n)) FROM (
             SELECT 'CompanyName' AS f, OLD.CompanyName AS o, NEW.CompanyName AS n
             UNION ALL SELECT 'Address' AS f, OLD.Address AS o, NEW.Address AS n
@@ -361,7 +361,7 @@ END;
 CREATE TRIGGER tr_History_MyCompanyInformation_Delete AFTER DELETE ON "My Company Information"
 BEGIN
     INSERT INTO History (ChangedAt, ChangedBy, TableName, RowKey, Action, Changes)
-    SELECT strftime('%Y-%m-%d %H:%M:%S', 'now'), coalesce(nullif(char(), ''), 'unknown'), 'My Company Information', OLD.rowid, 'delete',
+    SELECT strftime('%Y-%m-%d %H:%M:%S', 'now'), coalesce(nullif(char(), ''), 'unknown'), 'My Company Information', NULL, 'delete',
            (SELECT json_group_object(f, json_array(o, n)) FROM (
             SELECT 'CompanyName' AS f, OLD.CompanyName AS o, NULL AS n
             UNION ALL SELECT 'Address' AS f, OLD.Address AS o, NULL AS n

@@ -6,12 +6,17 @@
 #include "SchemaUpgrade.h"
 #include "TableExport.h"
 #include "TableImport.h"
+#include "csv/CsvWriter.h"
+#include "data/Connection.h"
 #include "data/postgres/PostgresLink.h"
+#include "history/HistoryLog.h"
 #include "sqlite/Error.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDate>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHash>
 #include <QTextStream>
 #include <unistd.h>
@@ -59,6 +64,11 @@ QString usage() {
         "      encoding, separator, date order and decimal comma are found; --encoding\n"
         "      utf-8|latin-1, --separator comma|semicolon|tab, --dates iso|dmy|mdy and\n"
         "      --decimal-comma yes|no say them instead.\n"
+        "  quarvel-db history [--since DATE] [--table TABLE] PATH\n"
+        "      Prints the history of the database's changes as CSV: when (UTC), who, the\n"
+        "      table, the row's key, what was done, and each field's old and new value.\n"
+        "  quarvel-db history --trim-before DATE PATH\n"
+        "      Removes the history before DATE, and records in it how much it removed.\n"
         "  quarvel-db check PATH\n"
         "      Lists every missing table, column or saved query, the damage SQLite's integrity\n"
         "      check finds and rows that refer to missing rows; says so when the file is\n"
@@ -134,6 +144,32 @@ int transfer(const QString& command, const QString& source, const QString& targe
     return 0;
 }
 
+// Prints the history as CSV, or trims it.
+int history(const QString& database, const QDate& since, const QString& table,
+            const QDate& trimBefore) {
+    using namespace quarvel::history;
+    const QString shown = quarvel::withoutPassword(database);
+    const auto connection = quarvel::Connection::open(database);
+    if (!HistoryLog::available(*connection))
+        throw quarvel::dbtool::Error(
+            QStringLiteral("%1 keeps no history: quarvel-db upgrade adds it (schema version 3)")
+                .arg(shown));
+    QTextStream out(stdout);
+    if (trimBefore.isValid()) {
+        const qint64 removed = HistoryLog::trimBefore(*connection, trimBefore);
+        out << "Removed " << removed << " history entries before "
+            << trimBefore.toString(Qt::ISODate) << " from " << shown << "\n";
+        return 0;
+    }
+    QFile standardOutput;
+    if (!standardOutput.open(stdout, QIODevice::WriteOnly))
+        throw quarvel::dbtool::Error(QStringLiteral("cannot write to standard output"));
+    quarvel::csv::CsvWriter writer(&standardOutput);
+    for (const QStringList& row : HistoryLog::csvRows(HistoryLog::read(*connection, since, table)))
+        writer.writeRow(row);
+    return writer.ok() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -183,9 +219,15 @@ int main(int argc, char* argv[]) {
                                    QStringLiteral("ORDER"));
     const QCommandLineOption decimalComma(QStringLiteral("decimal-comma"),
                                           QStringLiteral("yes or no."), QStringLiteral("YN"));
+    const QCommandLineOption since(QStringLiteral("since"), QStringLiteral("YYYY-MM-DD."),
+                                   QStringLiteral("DATE"));
+    const QCommandLineOption tableOption(QStringLiteral("table"), QStringLiteral("A table."),
+                                         QStringLiteral("TABLE"));
+    const QCommandLineOption trimBefore(QStringLiteral("trim-before"),
+                                        QStringLiteral("YYYY-MM-DD."), QStringLiteral("DATE"));
     parser.addOptions({help, sample, force, products, transactions, orders, lines, journal,
                        database, shownOption, validRows, errors, encoding, separator, dates,
-                       decimalComma});
+                       decimalComma, since, tableOption, trimBefore});
     if (!parser.parse(app.arguments()))
         return badArguments(parser.errorText());
     if (parser.isSet(help)) {
@@ -212,6 +254,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("backup"), {2, {&force}}},
         {QStringLiteral("restore"), {2, {&force}}},
         {QStringLiteral("export"), {2, {&database, &shownOption}}},
+        {QStringLiteral("history"), {1, {&since, &tableOption, &trimBefore}}},
         {QStringLiteral("import"),
          {2, {&database, &validRows, &errors, &encoding, &separator, &dates, &decimalComma}}},
     };
@@ -222,8 +265,10 @@ int main(int argc, char* argv[]) {
         return badArguments(shape.arguments == 1
                                 ? QStringLiteral("%1 takes exactly one PATH").arg(command)
                                 : QStringLiteral("%1 takes exactly two arguments").arg(command));
-    for (const QCommandLineOption* option : {&sample, &force, &journal, &products, &transactions,
-                                             &orders, &lines, &database, &shownOption})
+    for (const QCommandLineOption* option :
+         {&sample, &force, &journal, &products, &transactions, &orders, &lines, &database,
+          &shownOption, &validRows, &errors, &encoding, &separator, &dates, &decimalComma, &since,
+          &tableOption, &trimBefore})
         if (parser.isSet(*option) && !shape.options.contains(option))
             return badArguments(QStringLiteral("--%1 does not belong to %2")
                                     .arg(option->names().constLast(), command));
@@ -288,6 +333,20 @@ int main(int argc, char* argv[]) {
         if (command == QLatin1String("copy") || command == QLatin1String("backup") ||
             command == QLatin1String("restore"))
             return transfer(command, path, target, parser.isSet(force), journalKind);
+        if (command == QLatin1String("history")) {
+            const auto parseDate = [&](const QCommandLineOption& option) {
+                return QDate::fromString(parser.value(option), Qt::ISODate);
+            };
+            if ((parser.isSet(since) && !parseDate(since).isValid()) ||
+                (parser.isSet(trimBefore) && !parseDate(trimBefore).isValid()))
+                return badArguments(QStringLiteral("--since and --trim-before take a date, "
+                                                   "YYYY-MM-DD"));
+            if (parser.isSet(trimBefore) && (parser.isSet(since) || parser.isSet(tableOption)))
+                return badArguments(
+                    QStringLiteral("--trim-before goes without --since and --table"));
+            return history(path, parseDate(since), parser.value(tableOption),
+                           parseDate(trimBefore));
+        }
         const QString from = parser.isSet(database) ? parser.value(database)
                                                     : qEnvironmentVariable("QUARVEL_DATABASE");
         if ((command == QLatin1String("export") || command == QLatin1String("import")) &&
