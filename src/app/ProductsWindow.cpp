@@ -283,6 +283,9 @@ void ProductsWindow::Label3_Click(int index) {
         trap(148, [&] { SetCalls(false); });
         return;
     }
+    case TaskMenu::HistoryEntry:
+        trap(150, [&] { showHistory(); });
+        return;
     case TaskMenu::BackupEntry:
         trap(142, [&] { backup::DatabaseBackup::BackUpDatabase(this, DatabasePath(), today()); });
         return;
@@ -296,6 +299,10 @@ void ProductsWindow::Label3_Click(int index) {
 
 QString ProductsWindow::closingQuestion() {
     return ProductEditor::closingQuestion();
+}
+
+Recordset* ProductsWindow::historyRecordset() const {
+    return m_session.rsProducts.get();
 }
 
 void ProductsWindow::showAbout() {

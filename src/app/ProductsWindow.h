@@ -19,6 +19,8 @@ class ProductsWindow : public shell::FormWindow {
     Q_OBJECT
 
 public:
+    // The product current in the window (Ctrl+H, "Show History").
+    Recordset* historyRecordset() const override;
     // programFolder is where HAND-M.CUR and x/o.cjs are looked for: the program's own folder
     // unless given.
     explicit ProductsWindow(const QString& programFolder = QString(), QWidget* parent = nullptr);

@@ -2,6 +2,7 @@
 
 #include "count/CountWindow.h"
 #include "find/FindProductWindow.h"
+#include "history/window/HistoryWindow.h"
 #include "import/window/ImportWindow.h"
 #include "orders/PauseWindow.h"
 #include "orders/PurchaseOrdersWindow.h"
@@ -45,6 +46,8 @@ void registerProgramWindows(shell::Session& session) {
                                 WindowTable::modal<count::CountWindow>());
     WindowTable::registerWindow(shell::WindowId::ImportData,
                                 WindowTable::modal<import::ImportWindow>());
+    WindowTable::registerWindow(shell::WindowId::History,
+                                WindowTable::modal<history::HistoryWindow>());
     // A window left out of the table is found here, not when its button is pressed.
     WindowTable::requireEveryWindow();
 }

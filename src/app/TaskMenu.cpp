@@ -120,6 +120,8 @@ QString TaskMenu::caption(int index) {
         return tr("Back Up Database");
     case ImportEntry:
         return tr("Import Data");
+    case HistoryEntry:
+        return tr("Show History");
     default:
         return {};
     }

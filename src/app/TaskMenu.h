@@ -13,7 +13,8 @@ namespace quarvel {
 // its place on screen, says what it opens; entry 0 sits between entries 5 and 6. An entry
 // opens on a left click, or on Enter or Space when it has the focus. The entries added since
 // (Label3(8) "Find a Product", Label3(9) "Reorder Stock", Label3(10) "Count Stock", Label3(11)
-// "Back Up Database", Label3(12) "Import Data") follow the
+// "Back Up Database", Label3(12) "Import Data", Label3(13) "Show History")
+// follow the
 // eight, below them: the panel is taller than its place in the window, which shows it in a scroll
 // area.
 class TaskMenu : public QFrame {
@@ -27,9 +28,10 @@ public:
     static constexpr int CountEntry = 10;
     static constexpr int BackupEntry = 11;
     static constexpr int ImportEntry = 12;
-    static constexpr int AllEntries = 13;
+    static constexpr int HistoryEntry = 13;
+    static constexpr int AllEntries = 14;
     // The panel's height in twips, with every entry.
-    static constexpr int panelHeight = 5040;
+    static constexpr int panelHeight = 5340;
     // Light blue (the normal colour) and blue (the hover colour).
     static QColor normalColor() { return QColor(128, 128, 255); }
     static QColor hoverColor() { return QColor(0, 0, 255); }
@@ -39,7 +41,7 @@ public:
     static QString caption(int index);
     // The entries' indexes from top to bottom.
     static std::array<int, AllEntries> screenOrder() {
-        return {1, 2, 3, 4, 5, 0, 6, 7, 8, 9, 10, 11, 12};
+        return {1, 2, 3, 4, 5, 0, 6, 7, 8, 9, 10, 11, 12, 13};
     }
 
     // Entry `index` in the hover colour, every other entry in the normal colour; -1 (or any

@@ -120,6 +120,19 @@ QList<Entry> linesOf(Connection& connection, const QString& field, qint64 key) {
 
 } // namespace
 
+QString HistoryLog::keyField(const QString& table) {
+    static const QHash<QString, QString> keys = {
+        {QStringLiteral("Categories"), QStringLiteral("CategoryID")},
+        {QStringLiteral("Products"), QStringLiteral("ProductID")},
+        {QStringLiteral("Suppliers"), QStringLiteral("SupplierID")},
+        {QStringLiteral("Employees"), QStringLiteral("EmployeeID")},
+        {QStringLiteral("Shipping Methods"), QStringLiteral("ShippingMethodID")},
+        {QStringLiteral("Purchase Orders"), QStringLiteral("PurchaseOrderID")},
+        {QStringLiteral("Inventory Transactions"), QStringLiteral("TransactionID")},
+    };
+    return keys.value(table);
+}
+
 bool HistoryLog::available(Connection& connection) {
     try {
         const auto cursor =

@@ -34,6 +34,9 @@ struct Entry {
 // Reading and trimming the history.
 class HistoryLog {
 public:
+    // The key column of a table the history covers; empty for the company row's table.
+    static QString keyField(const QString& table);
+
     // Whether the database keeps a history (schema version 3 or later).
     static bool available(Connection& connection);
 

@@ -39,6 +39,8 @@ class PurchaseOrdersWindow : public shell::FormWindow {
     Q_OBJECT
 
 public:
+    // The purchase order current in the window, for its history (Ctrl+H).
+    Recordset* historyRecordset() const override { return m_orders.get(); }
     explicit PurchaseOrdersWindow(shell::Session& session, const QString& programFolder = QString(),
                                   QWidget* parent = nullptr);
     ~PurchaseOrdersWindow() override;

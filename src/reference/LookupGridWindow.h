@@ -34,6 +34,8 @@ class LookupGridWindow : public shell::FormWindow {
     Q_OBJECT
 
 public:
+    // The grid's current row, for its history (Ctrl+H).
+    Recordset* historyRecordset() const override { return m_records ? m_records->get() : nullptr; }
     struct Texts {
         QString caption;        // the window's and the navigation bar's caption
         QString addCaption;     // "Add New ..."

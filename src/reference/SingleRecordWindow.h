@@ -41,6 +41,8 @@ class SingleRecordWindow : public shell::FormWindow {
     Q_OBJECT
 
 public:
+    // The row current in the window, for its history (Ctrl+H).
+    Recordset* historyRecordset() const override { return m_recordset.get(); }
     // One captioned box: Text1(index) under Label1(captionIndex), bound to `field`.
     struct Box {
         int index = 0;

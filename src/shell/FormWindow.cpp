@@ -11,6 +11,7 @@
 #include "shell/Globals.h"
 #include "shell/Trap.h"
 #include "shell/WindowLook.h"
+#include "shell/WindowTable.h"
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
@@ -18,6 +19,8 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QScreen>
+
+#include <QShortcut>
 
 namespace quarvel::shell {
 
@@ -71,6 +74,15 @@ FormWindow::FormWindow(const Design& design, const QString& programFolder, QWidg
     font.setBold(design.boldFont);
     setFont(font);
     setFixedSize(platform::Twips::size(design.width, design.height, this));
+    auto* history = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
+    connect(history, &QShortcut::activated, this,
+            [this] { catchAndReport(this, [this] { showHistory(); }); });
+}
+
+void FormWindow::showHistory() {
+    const Recordset* records = historyRecordset();
+    if (records && records->isOpen() && !records->isBOF() && !records->isEOF())
+        WindowTable::openWindow(WindowId::History, this);
 }
 
 QString FormWindow::closingQuestion(const QString& recordKind, const QString& recordName) {

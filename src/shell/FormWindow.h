@@ -65,6 +65,11 @@ public:
     // the default). Yes writes each pending edit with Update, as numbered statements of the
     // trap of Form_QueryUnload from line 102 on, and keeps the window open when a write
     // failed; No drops them. True when the window may close.
+    // The records whose current row's history Ctrl+H shows (window History); none by default.
+    virtual Recordset* historyRecordset() const { return nullptr; }
+    // Opens the history of historyRecordset()'s current row, when there is one (Ctrl+H).
+    void showHistory();
+
     bool askToWriteEdits(const QString& recordKind,
                          const QList<std::shared_ptr<Recordset>*>& recordsets,
                          const QString& recordName = {});

@@ -32,6 +32,8 @@ QString designerName(WindowId id) {
         return QStringLiteral("CountStock");
     case WindowId::ImportData:
         return QStringLiteral("ImportData");
+    case WindowId::History:
+        return QStringLiteral("History");
     default:
         return QStringLiteral("Form%1").arg(int(id) + 2);
     }

@@ -25,12 +25,13 @@ enum class WindowId {
     ReorderStock,
     CountStock,
     ImportData,
+    History,
 };
 inline constexpr WindowId allWindowIds[] = {
     WindowId::Form2,      WindowId::Form3,       WindowId::Form4,        WindowId::Form5,
     WindowId::Form6,      WindowId::Form7,       WindowId::Form8,        WindowId::Form9,
     WindowId::Form10,     WindowId::FindProduct, WindowId::ReorderStock, WindowId::CountStock,
-    WindowId::ImportData,
+    WindowId::ImportData, WindowId::History,
 };
 
 // The window's designer name ("Form5", "FindProduct").

@@ -55,10 +55,10 @@ QStringList tabSequence(QWidget* start, bool backwards = false) {
 }
 
 QStringList expectedSequence(const QStringList& page) {
-    return QStringList{"Text1(0)",   "dcbCategoryID", "Label2",     "Text1(4)",  "Text1(1)",
-                       "Label3(1)",  "Label3(2)",     "Label3(3)",  "Label3(4)", "Label3(5)",
-                       "Label3(0)",  "Label3(6)",     "Label3(7)",  "Label3(8)", "Label3(9)",
-                       "Label3(10)", "Label3(11)",    "Label3(12)", "tbsOptions"} +
+    return QStringList{"Text1(0)",   "dcbCategoryID", "Label2",     "Text1(4)",   "Text1(1)",
+                       "Label3(1)",  "Label3(2)",     "Label3(3)",  "Label3(4)",  "Label3(5)",
+                       "Label3(0)",  "Label3(6)",     "Label3(7)",  "Label3(8)",  "Label3(9)",
+                       "Label3(10)", "Label3(11)",    "Label3(12)", "Label3(13)", "tbsOptions"} +
            page + QStringList{"PushButton4", "PushButton3", "PushButton7",
                               "PushButton6", "dc.Next",     "dc.Last"};
 }
