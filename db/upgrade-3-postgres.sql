@@ -18,7 +18,7 @@ CREATE INDEX "ix_History_ChangedAt" ON "History" ("ChangedAt");
 UPDATE "Schema Version" SET "Version" = 3;
 
 CREATE FUNCTION "quarvel_record_history"() RETURNS trigger
-LANGUAGE plpgsql SECURITY DEFINER SET search_path = pg_catalog, pg_temp AS $$
+LANGUAGE plpgsql SECURITY DEFINER AS $$
 DECLARE
     old_row jsonb := CASE WHEN TG_OP <> 'INSERT' THEN to_jsonb(OLD) END;
     new_row jsonb := CASE WHEN TG_OP <> 'DELETE' THEN to_jsonb(NEW) END;
@@ -36,10 +36,18 @@ BEGIN
     IF TG_ARGV[0] <> '' THEN
         row_key := (coalesce(new_row, old_row) ->> TG_ARGV[0])::integer;
     END IF;
-    EXECUTE format('INSERT INTO %I.%I ("ChangedAt", "ChangedBy", "TableName", "RowKey", "Action", "Changes") VALUES ($1, $2, $3, $4, $5, $6)',
-                   TG_TABLE_SCHEMA, 'History')
-        USING (now() AT TIME ZONE 'UTC'), session_user, TG_TABLE_NAME, row_key, lower(TG_OP), changes;
+    INSERT INTO "History" ("ChangedAt", "ChangedBy", "TableName", "RowKey", "Action", "Changes")
+    VALUES (now() AT TIME ZONE 'UTC', session_user, TG_TABLE_NAME, row_key, lower(TG_OP), changes);
     RETURN NULL;
+END
+$$;
+
+-- Running with its owner's rights, the function finds only the schema it was made in: a
+-- caller's search path cannot send its rows elsewhere.
+DO $$
+BEGIN
+    EXECUTE format('ALTER FUNCTION "quarvel_record_history"() SET search_path = %I, pg_temp',
+                   current_schema());
 END
 $$;
 

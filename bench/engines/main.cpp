@@ -2,7 +2,9 @@
 //   1. opening and walking "Select * from Products", a product's totals (qryProducts) and its
 //      transactions, and re-querying an unchanged result;
 //   2. eight clients (threads, each with its own connection) saving inventory transactions
-//      through Recordset for a while: saves per second, and every save found afterwards.
+//      through Recordset for a while: saves per second, and every save found afterwards; with
+//      the history the database keeps (schema version 3), then once more without it (its
+//      triggers dropped), to show what keeping the history costs.
 // Usage: bench_engines POSTGRESQL-URL [--products N] [--transactions M] [--seconds S]
 // The URL names an existing empty database (createdb); the SQLite file is made in a
 // temporary folder. Defaults: 20 000 products, 200 000 transactions, 60 s of saving.
@@ -13,6 +15,8 @@
 #include "data/ConnectionString.h"
 #include "data/Recordset.h"
 #include "data/Transaction.h"
+#include "data/postgres/PostgresLink.h"
+#include "sqlite/Database.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -133,6 +137,29 @@ Load saveAtOnce(const QString& database, int clients, int seconds, int products)
     return load;
 }
 
+// Removes the rows the clients saved and drops the triggers that keep the history, on both
+// databases: the second run starts from the same rows as the first.
+void dropHistory(const QString& file, const QString& url) {
+    sqlite::Database db(file, sqlite::OpenMode::ReadWrite);
+    db.exec(QStringLiteral("DELETE FROM \"Inventory Transactions\" WHERE TransactionDescription "
+                           "LIKE 'bench client %'"));
+    sqlite::Statement triggers = db.prepare(QStringLiteral(
+        "SELECT name FROM sqlite_schema WHERE type = 'trigger' AND name LIKE 'tr_History_%'"));
+    QStringList names;
+    while (triggers.step())
+        names << triggers.text(0);
+    for (const QString& name : names)
+        db.exec(QStringLiteral("DROP TRIGGER \"%1\"").arg(name));
+    const auto link = PostgresLink::connect(url);
+    link->execScript(QStringLiteral("DELETE FROM \"Inventory Transactions\" WHERE "
+                                    "\"TransactionDescription\" LIKE 'bench client %'"));
+    for (const char* table :
+         {"Categories", "Products", "Suppliers", "Employees", "Shipping Methods", "Purchase Orders",
+          "Inventory Transactions", "My Company Information"})
+        link->execScript(
+            QStringLiteral("DROP TRIGGER \"tr_History\" ON \"%1\"").arg(QLatin1String(table)));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -170,12 +197,26 @@ int main(int argc, char** argv) {
                     engine.name, f.openAll, f.walkAll, f.totals, f.transactions, f.requery, f.rows);
     }
     std::printf("\n8 clients saving inventory transactions for %d s each engine:\n", seconds);
-    for (const auto& engine : engines) {
-        const Load load = saveAtOnce(engine.database, 8, seconds, options.products);
-        std::printf("%-11s %8.0f saves/s  (%lld saved, %lld refused or failed, %lld found "
-                    "afterwards%s)\n",
-                    engine.name, load.saves / load.seconds, load.saves, load.failures, load.found,
-                    load.found == load.saves ? ": none lost" : ": ROWS LOST");
+    double withHistory[2] = {0, 0};
+    for (int pass = 0; pass < 2; ++pass) {
+        for (std::size_t e = 0; e < std::size(engines); ++e) {
+            const auto& engine = engines[e];
+            const Load load = saveAtOnce(engine.database, 8, seconds, options.products);
+            const double rate = load.saves / load.seconds;
+            std::printf("%-11s %8.0f saves/s %s (%lld saved, %lld refused or failed, %lld found "
+                        "afterwards%s)",
+                        engine.name, rate, pass == 0 ? "with history   " : "without history",
+                        load.saves, load.failures, load.found,
+                        load.found == load.saves ? ": none lost" : ": ROWS LOST");
+            if (pass == 0)
+                withHistory[e] = rate;
+            else
+                std::printf(": the history costs %.1f%% (target: 15%%)",
+                            100.0 * (1.0 - withHistory[e] / rate));
+            std::printf("\n");
+        }
+        if (pass == 0)
+            dropHistory(file, url);
     }
     return 0;
 }
