@@ -1,5 +1,7 @@
 -- Schema version 3, in PostgreSQL's dialect: the history of every change to the eight tables
--- (see upgrade-3.sql). Who is the session's user. The trigger function runs with its owner's
+-- (see upgrade-3.sql), and a notification of each change on the channel quarvel_changes ("table/
+-- key"), which the server sends to the programs that listen once the change is committed. Who is
+-- the session's user. The trigger function runs with its owner's
 -- rights, so that a role the program uses needs no right on "History" to add to it, and one
 -- given only SELECT on it cannot change or delete what it holds.
 
@@ -38,6 +40,8 @@ BEGIN
     END IF;
     INSERT INTO "History" ("ChangedAt", "ChangedBy", "TableName", "RowKey", "Action", "Changes")
     VALUES (now() AT TIME ZONE 'UTC', session_user, TG_TABLE_NAME, row_key, lower(TG_OP), changes);
+    -- Programs that listen hear of the change once it is committed: the table and the key.
+    PERFORM pg_notify('quarvel_changes', TG_TABLE_NAME || '/' || coalesce(row_key::text, ''));
     RETURN NULL;
 END
 $$;
