@@ -313,6 +313,21 @@ bool PostgresLink::isIdle() const {
            PQtransactionStatus(m_connection) == PQTRANS_IDLE;
 }
 
+int PostgresLink::socket() const {
+    return PQsocket(m_connection);
+}
+
+QStringList PostgresLink::takeNotifications() {
+    QStringList payloads;
+    if (!PQconsumeInput(m_connection))
+        return payloads;
+    while (PGnotify* notice = PQnotifies(m_connection)) {
+        payloads << QString::fromUtf8(notice->extra);
+        PQfreemem(notice);
+    }
+    return payloads;
+}
+
 bool PostgresLink::isBroken() const {
     return m_abandoned || PQstatus(m_connection) != CONNECTION_OK;
 }

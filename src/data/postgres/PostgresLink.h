@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
 #include <memory>
@@ -71,6 +72,11 @@ public:
     // Connected, and no transaction or statement open: fit to go back to a pool.
     bool isIdle() const;
     bool isBroken() const;
+
+    // For a connection that listens (LISTEN channel): the socket to watch for the server's
+    // messages, and the payloads of the notifications that arrived, in order.
+    int socket() const;
+    QStringList takeNotifications();
     // In a transaction that a failed statement has ended on the server.
     bool inFailedTransaction() const;
     QString databaseName() const { return m_name; }
