@@ -3,6 +3,7 @@
 #include "data/Backend.h"
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
+#include "data/DatabaseFacts.h"
 #include "data/postgres/PostgresLink.h"
 
 #include <QSocketNotifier>
@@ -21,13 +22,8 @@ QVariant first(Connection& connection, const QString& sql) {
 
 ChangeWatcher::ChangeWatcher(const QString& database, QObject* parent) : QObject(parent) {
     m_connection = Connection::open(database);
-    try {
-        m_watching =
-            first(*m_connection, QStringLiteral("SELECT max(Version) FROM [Schema Version]"))
-                .toLongLong() >= 3;
-    } catch (const DatabaseError&) {
-        m_watching = false; // the first schema version keeps no history
-    }
+    // The history, and the server's notifications, come with schema version 3.
+    m_watching = schemaVersion(*m_connection) >= 3;
     if (!m_watching)
         return;
     if (isPostgresUrl(database)) {

@@ -23,18 +23,17 @@ QString databaseText(const QString& name) {
         .arg(url.port(5432));
 }
 
-// A database without the version table is of the first version.
-int schemaVersion(Connection& connection) {
-    try {
-        const auto cursor =
-            connection.query(QStringLiteral("SELECT max(Version) FROM [Schema Version]"));
-        return cursor->next() ? int(cursor->value(0).toLongLong()) : 1;
-    } catch (const DatabaseError&) {
-        return 1;
-    }
-}
-
 } // namespace
+
+int schemaVersion(Connection& connection) {
+    // Asked of the catalog first: a failing statement would be logged by a server.
+    if (!connection.backend().tables().contains(QStringLiteral("Schema Version"),
+                                                Qt::CaseInsensitive))
+        return 1;
+    const auto cursor =
+        connection.query(QStringLiteral("SELECT max(Version) FROM [Schema Version]"));
+    return cursor->next() ? int(cursor->value(0).toLongLong()) : 1;
+}
 
 QStringList databaseFacts(Connection& connection) {
     return {databaseText(connection.path()),

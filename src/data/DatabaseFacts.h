@@ -12,4 +12,8 @@ class Connection;
 // the versions of the program and of the libraries it runs with. One line each.
 QStringList databaseFacts(Connection& connection);
 
+// The schema version of the database (1 when it has no version table): what the features that
+// need later versions ask before they use them.
+int schemaVersion(Connection& connection);
+
 } // namespace quarvel

@@ -3,7 +3,7 @@
 #include "csv/CsvText.h"
 #include "data/Backend.h"
 #include "data/Connection.h"
-#include "data/DatabaseError.h"
+#include "data/DatabaseFacts.h"
 #include "data/ProgramUser.h"
 #include "data/Transaction.h"
 #include "data/postgres/PostgresLink.h"
@@ -134,13 +134,7 @@ QString HistoryLog::keyField(const QString& table) {
 }
 
 bool HistoryLog::available(Connection& connection) {
-    try {
-        const auto cursor =
-            connection.query(QStringLiteral("SELECT max(Version) FROM [Schema Version]"));
-        return cursor->next() && cursor->value(0).toLongLong() >= 3;
-    } catch (const DatabaseError&) {
-        return false;
-    }
+    return schemaVersion(connection) >= 3;
 }
 
 QList<Entry> HistoryLog::read(Connection& connection, const QDate& since, const QString& table) {
@@ -174,15 +168,14 @@ QList<Entry> HistoryLog::ofRecord(Connection& connection, const QString& table,
     return entries;
 }
 
-qint64 HistoryLog::trimBefore(Connection& connection, const QDate& before) {
-    const auto shared = std::shared_ptr<Connection>(&connection, [](Connection*) {});
-    Transaction transaction(shared);
-    const qint64 removed = connection.execute(
+qint64 HistoryLog::trimBefore(const std::shared_ptr<Connection>& connection, const QDate& before) {
+    Transaction transaction(connection);
+    const qint64 removed = connection->execute(
         QStringLiteral("DELETE FROM History WHERE ChangedAt < $1"), {before.toString(Qt::ISODate)});
     const QJsonObject changes{
         {QStringLiteral("Entries removed"), QJsonArray{removed, QJsonValue()}},
         {QStringLiteral("Before"), QJsonArray{before.toString(Qt::ISODate), QJsonValue()}}};
-    connection.execute(
+    connection->execute(
         QStringLiteral("INSERT INTO History (ChangedAt, ChangedBy, TableName, RowKey, Action, "
                        "Changes) VALUES ($1, $2, 'History', NULL, 'delete', $3)"),
         {QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <memory>
 
 namespace quarvel {
 class Connection;
@@ -51,7 +52,7 @@ public:
 
     // Deletes the entries before `before` in one transaction and records in the history itself
     // how many it removed (an entry of table "History"); returns that number.
-    static qint64 trimBefore(Connection& connection, const QDate& before);
+    static qint64 trimBefore(const std::shared_ptr<Connection>& connection, const QDate& before);
 
     // The entries as CSV rows: a header, then one row per changed field (an entry without
     // fields, one row).

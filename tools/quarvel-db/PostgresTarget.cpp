@@ -16,10 +16,6 @@ namespace quarvel::dbtool {
 
 namespace {
 
-QString quoted(const QString& name) {
-    return quotedName(name);
-}
-
 // A value in COPY's text format.
 void appendCopyValue(QByteArray& out, const QVariant& value) {
     if (value.isNull()) {
@@ -77,9 +73,9 @@ void copyTable(const PostgresLink& link, const CopySource& source, const CopiedT
     const QStringList columns = source.columns(table.name);
     QStringList quotedColumns;
     for (const QString& c : columns)
-        quotedColumns << quoted(c);
-    const QString copySql =
-        QStringLiteral("COPY %1 (%2) FROM STDIN").arg(quoted(table.name), quotedColumns.join(u','));
+        quotedColumns << quotedName(c);
+    const QString copySql = QStringLiteral("COPY %1 (%2) FROM STDIN")
+                                .arg(quotedName(table.name), quotedColumns.join(u','));
     const qint64 total = progress ? source.rowCount(table.name) : 0;
     qint64 done = 0;
     QByteArray copy;
@@ -106,8 +102,8 @@ void copyTable(const PostgresLink& link, const CopySource& source, const CopiedT
     if (!table.key.isEmpty())
         link.exec(QStringLiteral("SELECT setval(pg_get_serial_sequence($1, $2), greatest(coalesce("
                                  "max(%1), 0), $3) + 1, false) FROM %2")
-                      .arg(quoted(table.key), quoted(table.name)),
-                  {quoted(table.name), table.key, source.lastKey(table.name, table.key)});
+                      .arg(quotedName(table.key), quotedName(table.name)),
+                  {quotedName(table.name), table.key, source.lastKey(table.name, table.key)});
 }
 
 } // namespace
@@ -238,7 +234,7 @@ QStringList PostgresTarget::check(const QString& url) {
                 continue;
             }
             try {
-                link->exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(quoted(object)));
+                link->exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(quotedName(object)));
             } catch (const DatabaseError& e) {
                 problems << QStringLiteral("%1 %2 fails: %3").arg(kind, object, e.message());
                 continue;
@@ -264,7 +260,7 @@ QStringList PostgresTarget::check(const QString& url) {
         }
         const QString company = QStringLiteral("My Company Information");
         if (types.contains(company) &&
-            link->exec(QStringLiteral("SELECT count(*) FROM %1").arg(quoted(company)))
+            link->exec(QStringLiteral("SELECT count(*) FROM %1").arg(quotedName(company)))
                     .value(0, 0)
                     .toLongLong() == 0)
             problems << QStringLiteral("%1 has no row").arg(company);

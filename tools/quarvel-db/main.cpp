@@ -156,7 +156,7 @@ int history(const QString& database, const QDate& since, const QString& table,
                 .arg(shown));
     QTextStream out(stdout);
     if (trimBefore.isValid()) {
-        const qint64 removed = HistoryLog::trimBefore(*connection, trimBefore);
+        const qint64 removed = HistoryLog::trimBefore(connection, trimBefore);
         out << "Removed " << removed << " history entries before "
             << trimBefore.toString(Qt::ISODate) << " from " << shown << "\n";
         return 0;
