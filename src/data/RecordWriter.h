@@ -22,6 +22,8 @@ public:
     const QVector<ColumnInfo>& columns() const { return m_columns; }
     QString table() const { return m_table; }
     bool isWritable(int column) const { return m_writable.value(column, false); }
+    // The index in the result of the table's key, or -1.
+    int keyColumn() const { return m_keyColumn; }
 
     // Inserts a new row from `values` (all writable columns that hold a value) and reads the
     // written columns back into `values`, the database-assigned key among them.

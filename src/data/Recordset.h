@@ -15,6 +15,16 @@ class Connection;
 class DatabaseError;
 class RecordWriter;
 
+// What Recordset::RefreshRow() did with a row another program changed.
+enum class RowRefresh {
+    Absent,    // the row is not in the result and does not belong there
+    Unchanged, // read again, it holds what it held
+    Refreshed, // read again, it shows the stored values now
+    Added,     // new to the result: added at its end
+    Removed,   // gone from the database or from the result's rows: removed
+    Held,      // being edited here (or new): left as it is
+};
+
 // One row of a Recordset's result.
 struct RecordsetRow {
     QVector<QVariant> values;
@@ -127,6 +137,18 @@ public:
     // The current row's values as they are stored now, read again; the row itself, its edit
     // and its original values are left as they are. Throws when the row is gone.
     QVector<QVariant> StoredValues() const;
+    // Reads again the row whose key is `key`, after another program changed, added or deleted
+    // it: a row that no longer belongs to the result (gone, or moved out of its WHERE) is
+    // removed, one new to it is added at the end, any other row shows its stored values. The
+    // current row stays current; when it is the one removed, the row that followed it becomes
+    // current. A row with an edit not yet written, or a new row, is Held: it keeps what the
+    // user typed and the values it was read with, so that its write meets the other change as
+    // a conflict. A result without a key column (the company information) is read again whole,
+    // unless one of its rows is being edited. Throws DatabaseError when the read fails.
+    RowRefresh RefreshRow(const QVariant& key);
+    // The index of the key column of UpdatableTable() in the result, or -1.
+    int KeyColumn() const;
+
     // Deletes the current row from the database and from the result. The cursor then stays
     // on the deleted row's place until it is moved: MoveNext gives the row that followed it.
     void Delete();
@@ -162,6 +184,11 @@ private:
     void refuseAfterFailedAdd(const QString& what) const;
     void setPosition(int position);
     DatabaseError emptyResult();
+    // The row whose key column holds `key`, read through the command text; none when the
+    // result holds no such row now.
+    std::optional<QVector<QVariant>> readKeyedRow(int keyColumn, const QVariant& key) const;
+    void removeRefreshedRow(int index);
+    RowRefresh refreshWhole();
 
     std::shared_ptr<Connection> m_connection;
     QString m_source;

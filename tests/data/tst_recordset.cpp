@@ -289,6 +289,66 @@ private slots:
         rs->Update();
         QCOMPARE(hammer("ReorderLevel"), QString("9"));
     }
+
+    void rowsChangedElsewhereAreReadAgainOneByOne() {
+        db->exec("INSERT INTO [Purchase Orders] (PurchaseOrderNumber, SupplierID) VALUES (8, 1);"
+                 "INSERT INTO [Inventory Transactions] (ProductID, PurchaseOrderID, "
+                 "UnitsOrdered, UnitPrice) VALUES (2, 1, 1, 4), (3, 1, 2, 1)");
+        auto rs = open("SELECT [Inventory Transactions].TransactionID, Products.ProductName, "
+                       "[Inventory Transactions].[UnitsOrdered]*[Inventory Transactions]."
+                       "[UnitPrice] AS Subtotal FROM Products RIGHT JOIN [Inventory Transactions] "
+                       "ON Products.ProductID = [Inventory Transactions].ProductID Where "
+                       "PurchaseOrderID=1;");
+        QCOMPARE(rs->RecordCount(), 3);
+        rs->MoveTo(1);
+        QSignalSpy fields(rs.get(), &Recordset::fieldChanged);
+
+        // Joined and computed columns come out as a whole read gives them.
+        db->exec("UPDATE [Inventory Transactions] SET UnitPrice = 5, ProductID = 1 "
+                 "WHERE TransactionID = 2");
+        QCOMPARE(rs->RefreshRow(2), RowRefresh::Refreshed);
+        QCOMPARE(rs->Fields("Subtotal").toDouble(), 5.0);
+        QCOMPARE(rs->Fields("ProductName").toString(), QString("Hammer"));
+        QCOMPARE(fields.size(), 2);
+        QCOMPARE(rs->RefreshRow(2), RowRefresh::Unchanged);
+        // A row of another order is none of this result's business; one moved in is added at
+        // the end, one moved out is removed, and the current row stays current.
+        db->exec("INSERT INTO [Inventory Transactions] (ProductID, PurchaseOrderID) "
+                 "VALUES (1, 2)");
+        QCOMPARE(rs->RefreshRow(4), RowRefresh::Absent);
+        db->exec("UPDATE [Inventory Transactions] SET PurchaseOrderID = 1 WHERE TransactionID = 4");
+        QCOMPARE(rs->RefreshRow(4), RowRefresh::Added);
+        QCOMPARE(rs->RecordCount(), 4);
+        QCOMPARE(rs->value(3, 0).toInt(), 4);
+        db->exec("UPDATE [Inventory Transactions] SET PurchaseOrderID = 2 WHERE TransactionID = 1");
+        QCOMPARE(rs->RefreshRow(1), RowRefresh::Removed);
+        QCOMPARE(rs->AbsolutePosition(), 0);
+        QCOMPARE(rs->Fields("TransactionID").toInt(), 2);
+        // The current row deleted: the one that followed it becomes current.
+        db->exec("DELETE FROM [Inventory Transactions] WHERE TransactionID = 2");
+        QCOMPARE(rs->RefreshRow(2), RowRefresh::Removed);
+        QCOMPARE(rs->Fields("TransactionID").toInt(), 3);
+        QCOMPARE(rs->RecordCount(), 2);
+    }
+
+    void aRowBeingEditedIsHeldAndItsWriteMeetsTheChange() {
+        auto rs = open("Select * from Suppliers");
+        rs->setField("City", "Bonn");
+        db->exec("UPDATE Suppliers SET City = 'Köln' WHERE SupplierID = 1");
+        QCOMPARE(rs->RefreshRow(1), RowRefresh::Held);
+        QCOMPARE(rs->Fields("City").toString(), QString("Bonn"));
+        QCOMPARE(failureOf([&] { rs->Update(); }).kind(), DatabaseError::Kind::Conflict);
+        rs->CancelUpdate();
+        QCOMPARE(rs->RefreshRow(1), RowRefresh::Refreshed);
+        QCOMPARE(rs->Fields("City").toString(), QString("Köln"));
+
+        // A result without a key is read again whole, keeping its place.
+        auto company = open("Select * from [My Company Information]");
+        db->exec("UPDATE [My Company Information] SET City = 'Ulm'");
+        QCOMPARE(company->RefreshRow(QVariant()), RowRefresh::Refreshed);
+        QCOMPARE(company->Fields("City").toString(), QString("Ulm"));
+        QCOMPARE(company->RefreshRow(QVariant()), RowRefresh::Unchanged);
+    }
 };
 
 QTEST_GUILESS_MAIN(RecordsetTest)
