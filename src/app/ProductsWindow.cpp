@@ -20,9 +20,12 @@
 #include "products/ProductEditor.h"
 #include "products/ProductTransactions.h"
 #include "shell/ApplicationTitle.h"
+#include "shell/ChangeFeed.h"
+#include "shell/ChangeNotice.h"
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
 #include "shell/HoverFeedback.h"
+#include "shell/LiveRows.h"
 #include "shell/RecordEditor.h"
 #include "shell/Trap.h"
 #include "shell/WindowLook.h"
@@ -105,6 +108,8 @@ ProductsWindow::ProductsWindow(const QString& programFolder, QWidget* parent)
     shell::setWhiteColors(this);
     attachHoverFeedback();
     setReadingTabOrder();
+    // The category list follows other programs' changes, as the product and its rows do.
+    liveRows().follow(m_session.rsCategories);
 }
 
 void ProductsWindow::setReadingTabOrder() {
@@ -189,6 +194,12 @@ void ProductsWindow::Form_Load() {
     trap(line + 4, [&] { m_editor->tbsOptions_Click(); });
     trap(line + 6, [&] { SetCalls(true); });
     trap(line + 8, [&] { recordsetOf(m_session.rsProducts).MoveFirst(); });
+    // Said once, at the start: how this database would show other users' changes as they happen.
+    if (const auto* feed = shell::ChangeFeed::instance(); feed && feed->needsUpgrade())
+        liveRows().notice()->showText(
+            tr("Other users' changes show here when you move to another product. To see them "
+               "as they happen, close Quarvel and run: quarvel-db upgrade %1")
+                .arg(feed->database()));
 }
 
 void ProductsWindow::HighLightMenuPrompt(int lngIndex) {

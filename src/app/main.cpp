@@ -1,5 +1,7 @@
 // The program: the Products window is its main window, and closing it ends the program.
 #include "app/ProductsWindow.h"
+#include "data/ConnectionString.h"
+#include "shell/ChangeFeed.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -19,6 +21,8 @@ int main(int argc, char* argv[]) {
     if (ownTexts.load(QLocale(), QStringLiteral("quarvel"), QStringLiteral("_"),
                       QApplication::applicationDirPath() + QStringLiteral("/translations")))
         QApplication::installTranslator(&ownTexts);
+    // Every window follows what other programs commit to the database.
+    quarvel::shell::ChangeFeed::start(quarvel::DatabasePath());
     int result = 0;
     {
         quarvel::ProductsWindow window;

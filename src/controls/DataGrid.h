@@ -74,6 +74,8 @@ public:
     // Hands an open cell editor's text to the recordset and closes the editor. False when the
     // value was refused (reported); the editor is closed either way.
     bool finishEdit();
+    // Whether a cell editor is open (its text not yet handed to the recordset).
+    bool isEditingCell() const { return state() == EditingState; }
 
 signals:
     void newRowBegun();

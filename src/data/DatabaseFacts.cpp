@@ -36,9 +36,13 @@ int schemaVersion(Connection& connection) {
 }
 
 QStringList databaseFacts(Connection& connection) {
-    return {databaseText(connection.path()),
-            Tr::tr("Schema version: %1").arg(schemaVersion(connection)),
-            Tr::tr("User: %1").arg(loginName()),
+    const int version = schemaVersion(connection);
+    // Other users' changes show as they happen from the version that records them on.
+    const QString live =
+        version >= 3 ? Tr::tr("Schema version: %1 (other users' changes show as they happen)")
+                     : Tr::tr("Schema version: %1 (other users' changes show after moving to "
+                              "another record; quarvel-db upgrade shows them as they happen)");
+    return {databaseText(connection.path()), live.arg(version), Tr::tr("User: %1").arg(loginName()),
             Tr::tr("Quarvel %1, Qt %2, SQLite %3, libpq %4")
                 .arg(programVersion(), QString::fromLatin1(qVersion()), sqlite::libraryVersion(),
                      PostgresLink::libraryVersion())};

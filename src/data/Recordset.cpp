@@ -463,6 +463,10 @@ QVector<QVariant> Recordset::StoredValues() const {
     return stored;
 }
 
+bool Recordset::isRowEdited(int row) const {
+    return row >= 0 && row < m_rows.size() && (m_rows[row].isNew || isDirty(m_rows[row]));
+}
+
 int Recordset::KeyColumn() const {
     return m_writer ? m_writer->keyColumn() : -1;
 }
@@ -474,9 +478,18 @@ RowRefresh Recordset::RefreshRow(const QVariant& key) {
     if (keyColumn < 0)
         return refreshWhole();
     const int index = rowOf(keyColumn, key);
-    if (index >= 0 && (m_rows[index].isNew || isDirty(m_rows[index])))
+    if (index >= 0 && m_rows[index].isNew)
         return RowRefresh::Held;
     const std::optional<QVector<QVariant>> stored = readKeyedRow(keyColumn, key);
+    if (index >= 0 && isDirty(m_rows[index])) {
+        // Stored as it was read (the change was this row's own, or undone): nothing to hold.
+        const QVector<QVariant>& original = *m_rows[index].original;
+        for (int i = 0; stored && i < original.size(); ++i) {
+            if (!FieldValue::same(original[i], (*stored)[i]))
+                return RowRefresh::Held;
+        }
+        return stored ? RowRefresh::Unchanged : RowRefresh::Held;
+    }
     if (index < 0) {
         if (!stored)
             return RowRefresh::Absent;
@@ -510,8 +523,7 @@ RowRefresh Recordset::RefreshRow(const QVariant& key) {
     return RowRefresh::Refreshed;
 }
 
-std::optional<QVector<QVariant>> Recordset::readKeyedRow(int keyColumn,
-                                                         const QVariant& key) const {
+std::optional<QVector<QVariant>> Recordset::readKeyedRow(int keyColumn, const QVariant& key) const {
     // The command text itself picks the row, so that joined and computed columns come out as
     // a whole read gives them, and a row that left the text's WHERE is found gone.
     BackendSession& backend = m_connection->backend();

@@ -146,6 +146,8 @@ public:
     // a conflict. A result without a key column (the company information) is read again whole,
     // unless one of its rows is being edited. Throws DatabaseError when the read fails.
     RowRefresh RefreshRow(const QVariant& key);
+    // Whether row `row` is new or has an edit not yet written.
+    bool isRowEdited(int row) const;
     // The index of the key column of UpdatableTable() in the result, or -1.
     int KeyColumn() const;
 

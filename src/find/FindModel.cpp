@@ -35,8 +35,58 @@ void FindModel::load(const std::shared_ptr<Connection>& connection) {
 
 void FindModel::setFilter(const QString& typed) {
     beginResetModel();
+    m_typed = typed;
     m_rows = m_matches.match(typed);
     endResetModel();
+}
+
+void FindModel::rowChanged(const QString& table, const QVariant& key) {
+    if (!m_connection)
+        return;
+    if (table.compare(u"Categories", Qt::CaseInsensitive) == 0) {
+        beginResetModel();
+        m_matches.load(m_connection);
+        m_rows = m_matches.match(m_typed);
+        endResetModel();
+        return;
+    }
+    if (table.compare(u"Inventory Transactions", Qt::CaseInsensitive) == 0) {
+        m_figures.clear();
+        if (!m_rows.isEmpty())
+            emit dataChanged(index(0, OnHand), index(int(m_rows.size()) - 1, OnOrder));
+        return;
+    }
+    if (table.compare(u"Products", Qt::CaseInsensitive) != 0)
+        return;
+    const qint64 id = key.toLongLong();
+    int removed = -1;
+    const int product = m_matches.reread(m_connection, id, &removed);
+    m_figures.remove(id);
+    if (removed >= 0) {
+        const qsizetype row = m_rows.indexOf(removed);
+        if (row >= 0) {
+            beginRemoveRows({}, int(row), int(row));
+            m_rows.removeAt(row);
+        }
+        for (int& index : m_rows) {
+            if (index > removed)
+                --index;
+        }
+        if (row >= 0)
+            endRemoveRows();
+        return;
+    }
+    if (product < 0)
+        return;
+    const qsizetype row = m_rows.indexOf(product);
+    if (row >= 0) {
+        emit dataChanged(index(int(row), 0), index(int(row), ColumnCount - 1));
+    } else if (product == int(m_matches.products().size()) - 1 &&
+               m_matches.matches(product, m_typed)) {
+        beginInsertRows({}, int(m_rows.size()), int(m_rows.size()));
+        m_rows.append(product);
+        endInsertRows();
+    }
 }
 
 qint64 FindModel::productId(int row) const {

@@ -28,6 +28,12 @@ public:
     // Shows the products matching `typed`.
     void setFilter(const QString& typed);
 
+    // Shows what another program changed: a product's row is read again (added at the end
+    // when new and matching, removed when gone), a transaction's change drops the figures
+    // read so far (the rows in view read theirs again), a category's reads the list again.
+    // Throws DatabaseError.
+    void rowChanged(const QString& table, const QVariant& key);
+
     // The product shown at `row`, or 0.
     qint64 productId(int row) const;
 
@@ -54,6 +60,7 @@ private:
 
     std::shared_ptr<Connection> m_connection;
     ProductMatches m_matches;
+    QString m_typed;
     QList<int> m_rows; // indexes into m_matches.products()
     mutable QHash<qint64, Figures> m_figures;
     mutable bool m_told = false;

@@ -5,6 +5,7 @@
 #include "data/ConnectionString.h"
 #include "find/FindModel.h"
 #include "platform/Twips.h"
+#include "shell/ChangeFeed.h"
 #include "shell/FormBuilder.h"
 #include "shell/Session.h"
 #include "shell/Trap.h"
@@ -68,6 +69,28 @@ FindProductWindow::FindProductWindow(shell::Session& session, const QString& pro
     connect(m_model, &FindModel::figuresUnreadable, this,
             [this](const QString& message) { controls::reportFailure(this, message); });
 
+    // Other programs' changes show in the list as they happen; a list read again whole keeps
+    // the product that was current.
+    if (shell::ChangeFeed* feed = shell::ChangeFeed::instance())
+        connect(feed, &shell::ChangeFeed::rowChanged, this,
+                [this](const QString& table, const QVariant& key) {
+                    const QModelIndex current = m_list->currentIndex();
+                    const qint64 id = current.isValid() ? m_model->productId(current.row()) : 0;
+                    try {
+                        m_model->rowChanged(table, key);
+                    } catch (const std::exception& e) {
+                        qWarning("The list could not follow a change: %s", e.what());
+                    }
+                    if (!m_list->currentIndex().isValid() && id != 0) {
+                        for (int row = 0; row < m_model->rowCount(); ++row) {
+                            if (m_model->productId(row) == id) {
+                                m_list->setCurrentIndex(m_model->index(row, 0));
+                                break;
+                            }
+                        }
+                    }
+                    m_show->setEnabled(m_model->rowCount() > 0);
+                });
     QWidget::setTabOrder(m_find, m_list);
     QWidget::setTabOrder(m_list, m_show);
     QWidget::setTabOrder(m_show, m_close);

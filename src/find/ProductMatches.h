@@ -35,6 +35,14 @@ public:
 
     const std::vector<Product>& products() const { return m_products; }
 
+    // Reads product `id` again after another program changed it. Returns its index in
+    // products(): a product new to the list is added at the end; -1 when it is gone, in which
+    // case `removed` is set to the index it had (or -1 when it was not listed either). The
+    // other products keep their indexes, except those after a removed one (one less).
+    int reread(const std::shared_ptr<Connection>& connection, qint64 id, int* removed);
+    // Whether product `index` matches `typed` (as match() decides).
+    bool matches(int index, const QString& typed) const;
+
     // The source text of the products read.
     static QString source();
 

@@ -168,6 +168,27 @@ QList<Entry> HistoryLog::ofRecord(Connection& connection, const QString& table,
     return entries;
 }
 
+std::optional<Entry> HistoryLog::lastChange(Connection& connection, const QString& table,
+                                            const QVariant& key) {
+    const bool keyed = table != u"My Company Information";
+    const auto row = connection.query(
+        QStringLiteral("SELECT HistoryID, ChangedAt, ChangedBy, Action FROM History WHERE "
+                       "TableName = $1 AND ") +
+            (keyed ? QStringLiteral("RowKey = $2") : QStringLiteral("RowKey IS NULL")) +
+            QStringLiteral(" ORDER BY HistoryID DESC LIMIT 1"),
+        keyed ? QVector<QVariant>{table, key} : QVector<QVariant>{table});
+    if (!row->next())
+        return std::nullopt;
+    Entry entry;
+    entry.id = row->value(0).toLongLong();
+    entry.changedAt = row->value(1).toString();
+    entry.changedBy = row->value(2).toString();
+    entry.table = table;
+    entry.key = keyed ? key : QVariant();
+    entry.action = row->value(3).toString();
+    return entry;
+}
+
 qint64 HistoryLog::trimBefore(const std::shared_ptr<Connection>& connection, const QDate& before) {
     Transaction transaction(connection);
     const qint64 removed = connection->execute(

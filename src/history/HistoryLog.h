@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <memory>
+#include <optional>
 
 namespace quarvel {
 class Connection;
@@ -50,6 +51,9 @@ public:
     // company row has no key: `key` is then ignored.
     static QList<Entry> ofRecord(Connection& connection, const QString& table, const QVariant& key);
 
+    // The newest entry of the row `key` of `table` (its fields left out), if there is one.
+    static std::optional<Entry> lastChange(Connection& connection, const QString& table,
+                                           const QVariant& key);
     // Deletes the entries before `before` in one transaction and records in the history itself
     // how many it removed (an entry of table "History"); returns that number.
     static qint64 trimBefore(const std::shared_ptr<Connection>& connection, const QDate& before);

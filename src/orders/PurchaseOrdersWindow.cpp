@@ -16,6 +16,7 @@
 #include "reports/Printers.h"
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
+#include "shell/LiveRows.h"
 #include "shell/RecordEditor.h"
 #include "shell/Session.h"
 #include "shell/Trap.h"
@@ -95,6 +96,10 @@ PurchaseOrdersWindow::PurchaseOrdersWindow(shell::Session& session, const QStrin
                       {"PushButton1", "PushButton2", "PushButton3", "PushButton4", "PushButton6",
                        "PushButton7", "PushButton8", "Label2", "Text1"});
     setReadingTabOrder();
+    // The lists follow other programs' changes to their rows, as the order and its lines do.
+    for (std::shared_ptr<Recordset>* list :
+         {&m_suppliers, &m_employees, &m_shippingMethods, &m_lines->productList()})
+        liveRows().follow(*list);
 }
 
 PurchaseOrdersWindow::~PurchaseOrdersWindow() {

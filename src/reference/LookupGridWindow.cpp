@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
+#include "shell/LiveRows.h"
 #include "shell/Trap.h"
 
 #include <QAbstractItemDelegate>
@@ -60,6 +61,10 @@ LookupGridWindow::LookupGridWindow(const QString& name, const Texts& texts, int 
     // entry) passes the delegate's commit; the view writes it first.
     connect(m_grid->itemDelegate(), &QAbstractItemDelegate::commitData, this,
             shell::guarded(this, [this](QWidget*) { gridEditCommitted(); }));
+    // Other programs' changes to the rows show at once, except in the row being edited.
+    liveRows().follow(*m_records, {}, [this] { return m_grid->isEditingCell(); });
+    connect(m_grid->itemDelegate(), &QAbstractItemDelegate::closeEditor, &liveRows(),
+            &shell::LiveRows::retryHeld, Qt::QueuedConnection);
 }
 
 LookupGridWindow::~LookupGridWindow() {

@@ -29,6 +29,22 @@ void ReorderModel::setSuggestions(std::vector<Suggestion> suggestions,
     endResetModel();
 }
 
+bool ReorderModel::setFigures(qint64 productId, const QString& name, double onHand, double onOrder,
+                              double reorderLevel) {
+    for (std::size_t row = 0; row < m_rows.size(); ++row) {
+        Suggestion& s = m_rows[row];
+        if (s.productId != productId)
+            continue;
+        s.productName = name;
+        s.onHand = onHand;
+        s.onOrder = onOrder;
+        s.reorderLevel = reorderLevel;
+        emit dataChanged(index(int(row), 0), index(int(row), ColumnCount - 1));
+        return true;
+    }
+    return false;
+}
+
 void ReorderModel::sortBySupplier() {
     // Each supplier's place by name, then the products by name, case and accents aside: one
     // folded name per row, compared letter by letter, which is quick for a list of thousands.

@@ -38,6 +38,10 @@ public:
     const std::vector<Suggestion>& suggestions() const { return m_rows; }
     const QHash<qint64, QString>& suppliers() const { return m_suppliers; }
     QString supplierName(const QVariant& supplierId) const;
+    // The figures of product `productId` as stored now (another program changed them); the
+    // user's choices in its row stay. False when the product is not listed.
+    bool setFigures(qint64 productId, const QString& name, double onHand, double onOrder,
+                    double reorderLevel);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

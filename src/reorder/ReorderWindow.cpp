@@ -2,6 +2,8 @@
 
 #include "controls/ErrorReport.h"
 #include "controls/GridExport.h"
+#include "data/Backend.h"
+#include "data/Connection.h"
 #include "data/ConnectionString.h"
 #include "data/Recordset.h"
 #include "platform/MessageBox.h"
@@ -12,6 +14,7 @@
 #include "reorder/ReorderReport.h"
 #include "reorder/SupplierDelegate.h"
 #include "reports/Printers.h"
+#include "shell/ChangeFeed.h"
 #include "shell/FormBuilder.h"
 #include "shell/Globals.h"
 #include "shell/Session.h"
@@ -64,9 +67,19 @@ ReorderWindow::ReorderWindow(shell::Session& session, const QString& programFold
             shell::guarded(this, [this] { PushButton2_Click(); }));
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_model, &ReorderModel::dataChanged, this, [this] {
-        m_changed = true;
+        m_changed = m_changed || !m_following;
         showSummary();
     });
+    if (shell::ChangeFeed* feed = shell::ChangeFeed::instance())
+        connect(feed, &shell::ChangeFeed::rowChanged, this,
+                [this](const QString& table, const QVariant& key) {
+                    try {
+                        followChange(table, key);
+                    } catch (const std::exception& e) {
+                        qWarning("The list could not follow a change: %s", e.what());
+                    }
+                    m_following = false;
+                });
     connect(m_model, &ReorderModel::refused, this,
             [this](const QString& message) { controls::reportFailure(this, message); });
 }
@@ -89,6 +102,32 @@ void ReorderWindow::readList() {
     m_model->setSuggestions(readSuggestions(connection, today()), suppliers);
     m_changed = false;
     showSummary();
+}
+
+void ReorderWindow::followChange(const QString& table, const QVariant& key) {
+    // A product's own change touches its row; a transaction's may touch any listed product's
+    // figures (the transaction may have left one product for another, or be gone).
+    QStringList ids;
+    if (table.compare(u"Products", Qt::CaseInsensitive) == 0)
+        ids << QString::number(key.toLongLong());
+    else if (table.compare(u"Inventory Transactions", Qt::CaseInsensitive) == 0)
+        for (const Suggestion& s : m_model->suggestions())
+            ids << QString::number(s.productId);
+    if (ids.isEmpty())
+        return;
+    const auto connection = OpenConnection();
+    m_following = true;
+    constexpr qsizetype batch = 500;
+    for (qsizetype from = 0; from < ids.size(); from += batch) {
+        const auto rows = connection->query(
+            QStringLiteral("SELECT ProductID, ProductName, UnitsOnHand, UnitsOnOrder, "
+                           "ReorderLevel FROM qryProducts WHERE ProductID IN (") +
+            ids.mid(from, batch).join(u',') + u')');
+        while (rows->next())
+            m_model->setFigures(rows->value(0).toLongLong(), rows->value(1).toString(),
+                                rows->value(2).toDouble(), rows->value(3).toDouble(),
+                                rows->value(4).toDouble());
+    }
 }
 
 void ReorderWindow::showSummary() {

@@ -45,6 +45,8 @@ protected:
 private:
     // Reads the list anew (the user's changes are dropped).
     void readList();
+    // Another program's change: the figures of the listed products it touches are read again.
+    void followChange(const QString& table, const QVariant& key);
     void showSummary();
 
     shell::Session& m_session;
@@ -56,6 +58,7 @@ private:
     QPushButton* m_preview = nullptr;
     QPushButton* m_close = nullptr;
     bool m_changed = false;
+    bool m_following = false; // figures being read again: not the user's change
 };
 
 } // namespace quarvel::reorder

@@ -9,6 +9,7 @@
 #include "platform/Twips.h"
 #include "shell/FileExists.h"
 #include "shell/Globals.h"
+#include "shell/LiveRows.h"
 #include "shell/Trap.h"
 #include "shell/WindowLook.h"
 #include "shell/WindowTable.h"
@@ -77,6 +78,12 @@ FormWindow::FormWindow(const Design& design, const QString& programFolder, QWidg
     auto* history = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
     connect(history, &QShortcut::activated, this,
             [this] { catchAndReport(this, [this] { showHistory(); }); });
+}
+
+LiveRows& FormWindow::liveRows() {
+    if (!m_liveRows)
+        m_liveRows = new LiveRows(this);
+    return *m_liveRows;
 }
 
 void FormWindow::showHistory() {

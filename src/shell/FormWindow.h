@@ -19,6 +19,7 @@ class DataControl;
 
 namespace quarvel::shell {
 
+class LiveRows;
 class Trap;
 
 // What every window of the program shares. A window declares its design (designer name,
@@ -70,6 +71,9 @@ public:
     // Opens the history of historyRecordset()'s current row, when there is one (Ctrl+H).
     void showHistory();
 
+    // The window's follower of other programs' changes (created on first use).
+    LiveRows& liveRows();
+
     bool askToWriteEdits(const QString& recordKind,
                          const QList<std::shared_ptr<Recordset>*>& recordsets,
                          const QString& recordName = {});
@@ -115,6 +119,7 @@ private:
     QString m_programFolder;
     bool m_unloaded = false;
     bool m_placed = false;
+    LiveRows* m_liveRows = nullptr;
 };
 
 } // namespace quarvel::shell

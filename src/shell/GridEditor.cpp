@@ -6,10 +6,13 @@
 #include "data/Recordset.h"
 #include "platform/MessageBox.h"
 #include "platform/UpdateFreeze.h"
+#include "shell/FormWindow.h"
 #include "shell/Globals.h"
+#include "shell/LiveRows.h"
 #include "shell/ReopenRecordset.h"
 #include "shell/Trap.h"
 
+#include <QAbstractItemDelegate>
 #include <QDate>
 #include <QPushButton>
 #include <optional>
@@ -20,6 +23,20 @@ GridEditor::GridEditor(QWidget* form, controls::DataGrid* grid, controls::DataCo
                        std::shared_ptr<Recordset>& rows, Declaration declaration)
     : QObject(form), m_form(form), m_grid(grid), m_bar(bar), m_rows(rows),
       m_declaration(std::move(declaration)) {
+    // Another program's change to a row shows at once (and in the figures), unless the user is
+    // editing that row.
+    if (auto* window = qobject_cast<FormWindow*>(form)) {
+        LiveRows& live = window->liveRows();
+        live.follow(
+            m_rows,
+            [this](RowRefresh, const QVariant&) {
+                if (m_declaration.refigure)
+                    m_declaration.refigure();
+            },
+            [this] { return m_grid->isEditingCell(); });
+        connect(m_grid->itemDelegate(), &QAbstractItemDelegate::closeEditor, &live,
+                &LiveRows::retryHeld, Qt::QueuedConnection);
+    }
     connect(m_grid, &controls::DataGrid::newRowBegun, this,
             guarded(m_form, [this] { gridRowBegun(); }));
     connect(m_grid, &controls::DataGrid::cellEditBegun, this,

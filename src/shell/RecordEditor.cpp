@@ -11,6 +11,7 @@
 #include "shell/FormWindow.h"
 #include "shell/Globals.h"
 #include "shell/GridEditor.h"
+#include "shell/LiveRows.h"
 #include "shell/Trap.h"
 
 #include <QEvent>
@@ -31,6 +32,20 @@ RecordEditor::RecordEditor(FormWindow* form, controls::DataControl* bar,
             return settled;
         });
     }
+    // Another program's change to a record shows at once, unless the user is editing it.
+    form->liveRows().follow(m_records, [this](RowRefresh, const QVariant&) { showStoredRow(); });
+}
+
+void RecordEditor::showStoredRow() {
+    if (!hasCurrentRow())
+        return;
+    QLabel* id = m_declaration.idLabel;
+    if (id && m_records->Fields(m_declaration.keyField).toString() != id->text()) {
+        SetFullName(); // another record became current: its lines are read too
+        return;
+    }
+    if (m_declaration.heading && m_declaration.headingText)
+        showHeading(m_declaration.headingText(*m_records));
 }
 
 void RecordEditor::addBox(int index, QWidget* box) {

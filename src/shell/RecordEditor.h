@@ -97,6 +97,8 @@ public:
     QString recordName() const;
     // The heading shows `text` whole (smaller when it must), and names itself by it.
     void showHeading(const QString& text);
+    // After another program's change: the labels follow the current row's stored values.
+    void showStoredRow();
     // The window's Form_QueryUnload: true when the window may close.
     bool queryUnload();
     // Makes the row whose key is `key` current, as a move of the bar does (its pending edits
