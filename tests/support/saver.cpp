@@ -9,10 +9,11 @@
 // whatever the data layer does when it opens a connection happens while another one is open.
 // It prints "ready", then saves:
 //   - by default, one save for each line read from standard input: "insert" adds a category,
-//     "update" changes the City of the first supplier;
+//     "update" changes the City of the first supplier, "exec <statement>" runs the statement;
 //   - with --free N, N category inserts one after the other without waiting.
 // Each save is answered on a line of its own, flushed at once:
-//   "saved <CategoryID> <CategoryName>" or "updated <City>" after the data layer said the save
+//   "saved <CategoryID> <CategoryName>", "updated <City>" or "done" after the data layer said the
+//   save
 // succeeded, "refused <CategoryName or City> <message>" after it said the save failed.
 // Category names are "<tag>-<n>" (tag "s" unless --tag gives one), so that several savers on
 // one database write names of their own.
@@ -73,6 +74,17 @@ void updateCity(Recordset& suppliers, const QString& city) {
     }
 }
 
+// A statement in the program's dialect, on a connection of the program's (whose history names
+// this login).
+void execute(Connection& connection, const QString& sql) {
+    try {
+        connection.execute(sql);
+        say(QStringLiteral("done"));
+    } catch (const DatabaseError& e) {
+        say(QStringLiteral("refused %1").arg(oneLine(e.message())));
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -126,6 +138,8 @@ int main(int argc, char* argv[]) {
                 insertCategory(categories, QStringLiteral("%1-%2").arg(tag).arg(n));
             else if (command == "update")
                 updateCity(suppliers, QStringLiteral("City-%1").arg(n));
+            else if (command.rfind("exec ", 0) == 0)
+                execute(*suppliers.ActiveConnection(), QString::fromStdString(command.substr(5)));
         }
     } catch (const std::exception& e) {
         say(QStringLiteral("failed %1").arg(oneLine(QString::fromUtf8(e.what()))));
