@@ -7,8 +7,12 @@
 #include "data/ProgramUser.h"
 #include "find/FindModel.h"
 #include "find/FindProductWindow.h"
+#include "orders/OrderLines.h"
+#include "orders/PurchaseOrdersWindow.h"
 #include "reference/CategoriesWindow.h"
 #include "reference/SuppliersWindow.h"
+#include "reorder/ReorderModel.h"
+#include "reorder/ReorderWindow.h"
 #include "shell/ChangeFeed.h"
 #include "shell/ChangeNotice.h"
 
@@ -141,7 +145,39 @@ private slots:
         QTRY_VERIFY(!noticeOf(*f.window)->isVisible());
     }
 
-    // A record window, a grid of rows and the find list follow too.
+    // The order and its lines, with the product's name and the subtotal a line shows.
+    void theOrderWindowShowsAnotherProgramsLines() {
+        LiveDatabase live;
+        QVERIFY(live.upgraded && live.ready);
+        live.db.exec("INSERT INTO [Purchase Orders] (PurchaseOrderNumber, SupplierID) VALUES "
+                     "(1001, 1), (1002, 1);"
+                     "INSERT INTO [Inventory Transactions] (ProductID, PurchaseOrderID, "
+                     "UnitsOrdered, UnitPrice) VALUES (1, 1, 3, 2.5)");
+        BoxRecorder boxes;
+        quarvel::shell::Session session;
+        quarvel::orders::PurchaseOrdersWindow window(session);
+        window.Form_Load();
+        QVERIFY(driver::show(window));
+        quarvel::Recordset* lines = window.lines()->lines().get();
+        QCOMPARE(lines->RecordCount(), 1);
+
+        QVERIFY(live.otherRuns("INSERT INTO [Inventory Transactions] (ProductID, "
+                               "PurchaseOrderID, UnitsOrdered, UnitPrice) VALUES (2, 1, 4, 1.5)"));
+        QTRY_COMPARE(lines->RecordCount(), 2);
+        QCOMPARE(driver::cellText(window.lines()->grid(), 1, "ProductName"), QString("Saw"));
+        QCOMPARE(lines->value(1, lines->fieldIndex("Subtotal")).toDouble(), 6.0);
+        QVERIFY(live.otherRuns("UPDATE [Inventory Transactions] SET PurchaseOrderID = 2 WHERE "
+                               "TransactionID = 4"));
+        QTRY_COMPARE(lines->RecordCount(), 1);
+        QCOMPARE(window.lines()->lines().get(), lines); // the rows changed, not all re-read
+        QVERIFY(live.otherRuns("UPDATE [Purchase Orders] SET PurchaseOrderNumber = 1009 WHERE "
+                               "PurchaseOrderID = 1"));
+        QTRY_COMPARE(boxOf(window, "PurchaseOrderNumber")->text(), QString("1009"));
+        QCOMPARE(window.heading()->text(), QString("Purchase Order Number: 1009"));
+        QVERIFY(boxes.boxes.isEmpty());
+    }
+
+    // A record window, a grid of rows, the reorder list and the find list follow too.
     void referenceWindowsAndTheFindListFollow() {
         LiveDatabase live;
         QVERIFY(live.upgraded && live.ready);
@@ -170,6 +206,24 @@ private slots:
             QTRY_COMPARE(session.rsCategories->value(0, 1).toString(), QString("Hand Tools"));
         }
         {
+            // Brush (no stock, reorder level 10) is the one product to order; the user's
+            // choices in its row stay while its figures follow.
+            quarvel::shell::Session session;
+            quarvel::reorder::ReorderWindow reorder(session);
+            reorder.Form_Load();
+            QVERIFY(driver::show(reorder));
+            QCOMPARE(reorder.model()->rowCount(), 1);
+            const QModelIndex quantity =
+                reorder.model()->index(0, quarvel::reorder::ReorderModel::Quantity);
+            QVERIFY(reorder.model()->setData(quantity, 25));
+            QVERIFY(live.otherRuns("INSERT INTO [Inventory Transactions] (ProductID, "
+                                   "UnitsReceived) VALUES (3, 4)"));
+            QTRY_COMPARE(
+                quantity.siblingAtColumn(quarvel::reorder::ReorderModel::OnHand).data().toString(),
+                QString("4"));
+            QCOMPARE(quantity.data().toString(), QString("25"));
+        }
+        {
             quarvel::shell::Session session;
             quarvel::FindProductWindow find(session);
             find.Form_Load();
@@ -190,8 +244,11 @@ private slots:
                 return name.siblingAtColumn(quarvel::FindModel::OnHand).data().toString();
             };
             QTRY_COMPARE(onHandOfAnvil(), QString("5"));
-            QVERIFY(live.otherRuns("DELETE FROM Products WHERE ProductID = 3"));
-            QTRY_COMPARE(find.model()->rowCount(), 2);
+            QVERIFY(live.otherRuns("INSERT INTO Products (ProductName) VALUES ('Chisel')"));
+            QTRY_COMPARE(find.model()->rowCount(), 4);
+            QCOMPARE(find.model()->index(3, 0).data().toString(), QString("Chisel"));
+            QVERIFY(live.otherRuns("DELETE FROM Products WHERE ProductName = 'Chisel'"));
+            QTRY_COMPARE(find.model()->rowCount(), 3);
         }
         QVERIFY(boxes.boxes.isEmpty());
     }
