@@ -1,5 +1,6 @@
 #include "backup/DatabaseBackup.h"
 
+#include "backup/DbToolProcess.h"
 #include "controls/ErrorReport.h"
 #include "data/postgres/PostgresLink.h"
 #include "platform/MessageBox.h"
@@ -28,15 +29,6 @@ QString tr(const char* text) {
     return QCoreApplication::translate("quarvel::DatabaseBackup", text);
 }
 
-// quarvel-db beside the program, else on the PATH.
-QString toolPath() {
-    const QString beside =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quarvel-db"));
-    if (QFileInfo(beside).isExecutable())
-        return beside;
-    return QStandardPaths::findExecutable(QStringLiteral("quarvel-db"));
-}
-
 } // namespace
 
 void DatabaseBackup::setPathChooser(PathChooser chooser_) {
@@ -57,10 +49,6 @@ QString DatabaseBackup::suggestedPath(const QString& database, const QDate& toda
 }
 
 QString DatabaseBackup::run(const QString& database, const QString& file, bool replace) {
-    const QString tool = toolPath();
-    if (tool.isEmpty())
-        return tr("quarvel-db, which writes backups, was not found beside the program.");
-    QProcess process;
     QStringList arguments{QStringLiteral("backup")};
     if (replace)
         arguments << QStringLiteral("--force");
@@ -71,24 +59,8 @@ QString DatabaseBackup::run(const QString& database, const QString& file, bool r
         if (!url.password().isEmpty())
             environment.insert(QStringLiteral("PGPASSWORD"), url.password());
     }
-    process.setProcessEnvironment(environment);
     arguments << withoutPassword(database) << file;
-    QEventLoop loop;
-    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError e) {
-        if (e == QProcess::FailedToStart)
-            loop.quit();
-    });
-    process.start(tool, arguments);
-    // The program stays responsive (it repaints) while the backup runs; input waits.
-    if (process.state() != QProcess::NotRunning)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 &&
-        process.error() != QProcess::FailedToStart)
-        return {};
-    QString message = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
-    message.remove(QRegularExpression(QStringLiteral("^quarvel-db: ")));
-    return message.isEmpty() ? tr("The backup could not be written.") : message;
+    return runDbTool(arguments, tr("The backup could not be written."), environment);
 }
 
 void DatabaseBackup::BackUpDatabase(QWidget* parent, const QString& database, const QDate& today) {

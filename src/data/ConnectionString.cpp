@@ -1,9 +1,8 @@
 #include "data/ConnectionString.h"
 
 #include "data/Connection.h"
+#include "data/ProgramFiles.h"
 #include "data/postgres/PostgresLink.h"
-
-#include <QCoreApplication>
 
 namespace quarvel {
 
@@ -11,7 +10,7 @@ QString DatabasePath() {
     const QString fromEnvironment = qEnvironmentVariable("QUARVEL_DATABASE");
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Products.db");
+    return defaultDatabasePath();
 }
 
 QString BuildConnectionString(const QString& path) {

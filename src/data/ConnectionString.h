@@ -14,8 +14,9 @@ inline constexpr const char* PostgresProviderPrefix = "PROVIDER=PostgreSQL;Data 
 inline constexpr const char* ConnectionStringSuffix = ";Persist Security Info=False";
 
 // The database: the file or PostgreSQL URL (postgresql://user@host:port/dbname?sslmode=...)
-// named by the environment variable QUARVEL_DATABASE when it is set, otherwise Products.db in
-// the program's folder. A URL's password is best left to libpq's own places (PGPASSWORD,
+// named by the environment variable QUARVEL_DATABASE when it is set (the program's --database
+// sets it), otherwise defaultDatabasePath() (ProgramFiles.h). A URL's password is best left to
+// libpq's own places (PGPASSWORD,
 // ~/.pgpass); a connection never keeps or shows it.
 QString DatabasePath();
 

@@ -3,6 +3,7 @@
 #include "controls/DataControl.h"
 #include "controls/SaveConflict.h"
 #include "data/ConnectionString.h"
+#include "data/ProgramFiles.h"
 #include "data/Recordset.h"
 #include "data/SharedConnection.h"
 #include "platform/MessageBox.h"
@@ -42,7 +43,7 @@ QString folderFor(const QString& programFolder, QWidget* parent) {
         if (auto* form = qobject_cast<FormWindow*>(parent->window()))
             return form->programFolder();
     }
-    return QCoreApplication::applicationDirPath();
+    return dataFolder();
 }
 
 // The main window is a QDialog underneath, but a screen reader is to meet it as the

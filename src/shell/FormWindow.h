@@ -46,7 +46,8 @@ public:
     };
 
     // programFolder is where HAND-M.CUR and x/o.cjs are looked for; when empty, the folder of
-    // the window that parent belongs to (when it is a FormWindow), else the program's own.
+    // the window that parent belongs to (when it is a FormWindow), else the program's data
+    // folder (dataFolder(): the program's own folder, or share/quarvel when installed).
     FormWindow(const Design& design, const QString& programFolder, QWidget* parent);
 
     QString programFolder() const { return m_programFolder; }

@@ -8,6 +8,7 @@
 #include "TableImport.h"
 #include "csv/CsvWriter.h"
 #include "data/Connection.h"
+#include "data/ProgramUser.h"
 #include "data/postgres/PostgresLink.h"
 #include "history/HistoryLog.h"
 #include "sqlite/Error.h"
@@ -28,6 +29,7 @@ constexpr int kBadArguments = 2;
 QString usage() {
     return QStringLiteral(
         "Usage:\n"
+        "  quarvel-db --help | --version\n"
         "  quarvel-db init [--sample] [--force] [--journal MODE] PATH\n"
         "      Creates a database with the tables, saved queries and the company row;\n"
         "      --sample adds a small business with a year (2021) of transactions.\n"
@@ -182,6 +184,8 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Shows this text."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Shows the version."));
     const QCommandLineOption sample(QStringLiteral("sample"), QStringLiteral("Adds sample data."));
     const QCommandLineOption force(QStringLiteral("force"),
                                    QStringLiteral("Replaces an existing file."));
@@ -225,13 +229,18 @@ int main(int argc, char* argv[]) {
                                          QStringLiteral("TABLE"));
     const QCommandLineOption trimBefore(QStringLiteral("trim-before"),
                                         QStringLiteral("YYYY-MM-DD."), QStringLiteral("DATE"));
-    parser.addOptions({help, sample, force, products, transactions, orders, lines, journal,
-                       database, shownOption, validRows, errors, encoding, separator, dates,
-                       decimalComma, since, tableOption, trimBefore});
+    parser.addOptions({help,         version,      sample, force,       products,
+                       transactions, orders,       lines,  journal,     database,
+                       shownOption,  validRows,    errors, encoding,    separator,
+                       dates,        decimalComma, since,  tableOption, trimBefore});
     if (!parser.parse(app.arguments()))
         return badArguments(parser.errorText());
     if (parser.isSet(help)) {
         out << usage();
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        out << QStringLiteral("quarvel-db %1\n").arg(quarvel::programVersion());
         return 0;
     }
 
