@@ -4,7 +4,7 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 BIN := $(BUILD)/bin
 
-.PHONY: all deps configure build test run format clean
+.PHONY: all deps configure build test run package format clean
 
 all: build
 
@@ -25,6 +25,10 @@ run: configure
 	@cmake --build $(BUILD) -j$(JOBS) --target quarvel quarvel-db
 	@[ -f $(BIN)/Products.db ] || $(BIN)/quarvel-db init --sample $(BIN)/Products.db
 	$(BIN)/quarvel
+
+# The Debian package quarvel_<version>_<arch>.deb in $(BUILD), from the same build.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the program's two pictures: the hand cursor HAND-M.CUR and the icon quarvel.png.
+"""Draws the program's pictures: the hand cursor HAND-M.CUR, the icon quarvel.png, and the
+same icon for the desktop's icon theme under icons/ (SVG, and PNG at the theme's sizes).
 
 Both are tiny and drawn from a few shapes, so they are built here byte by byte with the
 standard library only (struct, zlib) rather than with an image program: the output is
@@ -112,9 +113,10 @@ def icon_colour(x, y):
     return blue
 
 
-def icon_png():
-    size = ICON_SIZE
+def icon_png(size=ICON_SIZE):
+    """The icon drawn at size x size pixels (the design is ICON_SIZE pixels square)."""
     n = SUPERSAMPLE
+    scale = ICON_SIZE / size
     rows = bytearray()
     for y in range(size):
         rows.append(0)  # filter type: none
@@ -122,7 +124,8 @@ def icon_png():
             total = [0, 0, 0, 0]
             for sy in range(n):
                 for sx in range(n):
-                    r, g, b, a = icon_colour(x + (sx + 0.5) / n, y + (sy + 0.5) / n)
+                    r, g, b, a = icon_colour((x + (sx + 0.5) / n) * scale,
+                                             (y + (sy + 0.5) / n) * scale)
                     total[0] += r * a
                     total[1] += g * a
                     total[2] += b * a
@@ -143,7 +146,37 @@ def icon_png():
             chunk(b"IDAT", zlib.compress(bytes(rows), 9)) + chunk(b"IEND", b""))
 
 
+APP_ID = "org.quarvel.Quarvel"
+# The sizes of the desktop's icon theme (hicolor) the icon is installed at, besides the SVG.
+THEME_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
+def icon_svg():
+    """The same icon as scalable vector graphics, for the desktop's icon theme."""
+    def rounded(x0, y0, x1, y1, r, colour):
+        return ('  <rect x="%g" y="%g" width="%g" height="%g" rx="%g" fill="%s"/>\n'
+                % (x0, y0, x1 - x0, y1 - y0, r, colour))
+    parts = ['<svg xmlns="http://www.w3.org/2000/svg" width="64" height="64" '
+             'viewBox="0 0 64 64">\n', rounded(2, 2, 62, 62, 11, "#1e5aa0")]
+    for x0, y0, x1, y1 in ((12, 34, 30, 52), (34, 34, 52, 52), (23, 13, 41, 31)):
+        parts.append(rounded(x0, y0, x1, y1, 2, "#fafafa"))
+        middle = (x0 + x1) / 2
+        parts.append('  <rect x="%g" y="%g" width="3" height="7" fill="#1e5aa0"/>\n'
+                     % (middle - 1.5, y0))
+    parts.append("</svg>\n")
+    return "".join(parts)
+
+
 if __name__ == "__main__":
+    import os
+    for size in THEME_SIZES:
+        folder = "icons/hicolor/%dx%d/apps" % (size, size)
+        os.makedirs(folder, exist_ok=True)
+        with open("%s/%s.png" % (folder, APP_ID), "wb") as f:
+            f.write(icon_png(size))
+    os.makedirs("icons/hicolor/scalable/apps", exist_ok=True)
+    with open("icons/hicolor/scalable/apps/%s.svg" % APP_ID, "w") as f:
+        f.write(icon_svg())
     with open("HAND-M.CUR", "wb") as f:
         f.write(cursor_bytes())
     with open("quarvel.png", "wb") as f:
