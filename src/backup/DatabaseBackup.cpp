@@ -26,7 +26,7 @@ DatabaseBackup::PathChooser& chooser() {
 }
 
 QString tr(const char* text) {
-    return QCoreApplication::translate("quarvel::DatabaseBackup", text);
+    return QCoreApplication::translate("quarvel::backup::DatabaseBackup", text);
 }
 
 } // namespace
