@@ -20,7 +20,111 @@
 <context>
     <name>Reports</name>
     <message>
-        <location filename="../work/main/src/reports/DataReports.cpp" line="+205" />
+        <location filename="../work/main/src/reports/DataReports.cpp" line="+41" />
+        <location filename="../work/main/src/reports/PurchaseOrderReport.cpp" line="+111" />
+        <source>Page %p of %P</source>
+        <translation>Seite %p von %P</translation>
+    </message>
+    <message>
+        <location line="+46" />
+        <location line="+41" />
+        <location line="+25" />
+        <location line="+24" />
+        <location filename="../work/main/src/reports/PurchaseOrderReport.cpp" line="-27" />
+        <source>Product Name</source>
+        <translation>Artikelname</translation>
+    </message>
+    <message>
+        <location line="-89" />
+        <location line="+39" />
+        <source>Supplier Name</source>
+        <translation>Lieferant</translation>
+    </message>
+    <message>
+        <location line="-38" />
+        <location line="+40" />
+        <source>Avg Unit Price</source>
+        <translation>Ø Stückpreis</translation>
+    </message>
+    <message>
+        <location line="-39" />
+        <location line="+40" />
+        <source>Total Units</source>
+        <translation>Menge ges.</translation>
+    </message>
+    <message>
+        <location line="-27" />
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <location line="+7" />
+        <source>Grand Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <location line="+12" />
+        <source>For Transactions Between: %strBeginDate  and %strEndDate</source>
+        <translation>Für Bewegungen zwischen %strBeginDate  und %strEndDate</translation>
+    </message>
+    <message>
+        <location line="+32" />
+        <source>Reorder Level</source>
+        <translation>Meldebestand</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Lead Time</source>
+        <translation>Lieferzeit</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Number  in Stock</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Number on Order</source>
+        <translation>Bestellt</translation>
+    </message>
+    <message>
+        <location line="+21" />
+        <source>Date</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Transaction Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <location filename="../work/main/src/reports/PurchaseOrderReport.cpp" line="+2" />
+        <source>Unit Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source># Ordered</source>
+        <translation>Bestellt</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source># Received</source>
+        <translation>Erhalten</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source># Sold</source>
+        <translation>Verk.</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source># Shrinkage</source>
+        <translation>Schwund</translation>
+    </message>
+    <message>
+        <location line="+31" />
         <source>Product Cost Comparisons</source>
         <translation>Einkaufspreisvergleich</translation>
     </message>
@@ -43,6 +147,71 @@
         <location line="+2" />
         <source>Purchase Order</source>
         <translation>Bestellung</translation>
+    </message>
+    <message>
+        <location filename="../work/main/src/reports/PurchaseOrderReport.cpp" line="-25" />
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Order Date</source>
+        <translation>Bestelldatum</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>PO ID</source>
+        <translation>Best.-Nr.</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Date Required</source>
+        <translation>Benötigt am</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Date Promised</source>
+        <translation>Zugesagt für</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Employee</source>
+        <translation>Mitarbeiter</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Ship Via</source>
+        <translation>Versand</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Ordered From:</source>
+        <translation>Bestellt bei:</translation>
+    </message>
+    <message>
+        <location line="+6" />
+        <source>Product ID</source>
+        <translation>Artikel-Nr.</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Units</source>
+        <translation>Stk.</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Subtotal</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <location line="+15" />
+        <source>Order Total</source>
+        <translation>Gesamt</translation>
     </message>
 </context>
 <context>

@@ -17,7 +17,8 @@ QString s(const char* text) {
 }
 
 I heading(const char* name, int left, int width, const char* caption, int top = 0) {
-    return I::label(s(name), {left, top, width, textHeight}, s(caption))
+    return I::label(s(name), {left, top, width, textHeight},
+                    QCoreApplication::translate("Reports", caption))
         .color(reportcolors::heading);
 }
 
@@ -36,7 +37,8 @@ ReportSection commonHeader(const QString& title, int bandWidth, int titleWidth, 
 }
 
 I pageLabel(int left, int top) {
-    return I::label(s("Label6"), {left, top, 2685, textHeight}, s("Page %p of %P"))
+    return I::label(s("Label6"), {left, top, 2685, textHeight},
+                    QCoreApplication::translate("Reports", "Page %p of %P"))
         .right()
         .color(reportcolors::heading);
 }
@@ -80,12 +82,13 @@ ReportDefinition base(int number, int width, QPageLayout::Orientation orientatio
 ReportDefinition DataReport1() {
     ReportDefinition r = base(1, 9375, QPageLayout::Portrait);
     r.reportHeader = commonHeader(r.title, 9315, 6105, 6390);
-    r.pageHeader = {
-        s("Section2"),
-        360,
-        {heading("Label4", 0, 1605, "Product Name"), heading("Label7", 2805, 1650, "Supplier Name"),
-         heading("Label8", 5925, 1515, "Avg Unit Price"),
-         heading("Label9", 7920, 1275, "Total Units"), I::line(s("Line1"), {0, 300, 9315, 0})}};
+    r.pageHeader = {s("Section2"),
+                    360,
+                    {heading("Label4", 0, 1605, QT_TRANSLATE_NOOP("Reports", "Product Name")),
+                     heading("Label7", 2805, 1650, QT_TRANSLATE_NOOP("Reports", "Supplier Name")),
+                     heading("Label8", 5925, 1515, QT_TRANSLATE_NOOP("Reports", "Avg Unit Price")),
+                     heading("Label9", 7920, 1275, QT_TRANSLATE_NOOP("Reports", "Total Units")),
+                     I::line(s("Line1"), {0, 300, 9315, 0})}};
     r.groupHeader = {
         s("cm1_Header"),
         270,
@@ -97,14 +100,14 @@ ReportDefinition DataReport1() {
          averagePrice(), totalUnits()}};
     r.groupFooter = {s("cm1_Footer"),
                      315,
-                     {heading("Label10", 7695, 615, "Count"),
+                     {heading("Label10", 7695, 615, QT_TRANSLATE_NOOP("Reports", "Count")),
                       I::field(s("txtProductUnits"), {8340, 0, 1020, textHeight}, s("Total Units"))
                           .fromMaster()
                           .right()}};
     r.pageFooter = pageFooter(135, 6555, 375);
     r.reportFooter = {s("Section5"),
                       459,
-                      {heading("Label11", 975, 1290, "Grand Total"),
+                      {heading("Label11", 975, 1290, QT_TRANSLATE_NOOP("Reports", "Grand Total")),
                        I::sum(s("Function1"), {7635, 0, 1380, textHeight}, s("Total Units"),
                               ReportItem::Source::Master)
                            .right()}};
@@ -116,14 +119,16 @@ ReportDefinition DataReport2() {
     r.reportHeader = commonHeader(r.title, 9315, 6495, 6390);
     r.reportHeader.items.push_back(
         I::label(s("lblPeriod"), {30, 1065, 8010, 285},
-                 s("For Transactions Between: %strBeginDate  and %strEndDate"))
+                 QCoreApplication::translate(
+                     "Reports", "For Transactions Between: %strBeginDate  and %strEndDate"))
             .color(reportcolors::heading));
-    r.pageHeader = {
-        s("Section2"),
-        375,
-        {heading("Label4", 0, 1650, "Supplier Name"), heading("Label7", 3225, 1500, "Product Name"),
-         heading("Label8", 5925, 1515, "Avg Unit Price"),
-         heading("Label9", 7920, 1275, "Total Units"), I::line(s("Line1"), {60, 300, 9225, 0})}};
+    r.pageHeader = {s("Section2"),
+                    375,
+                    {heading("Label4", 0, 1650, QT_TRANSLATE_NOOP("Reports", "Supplier Name")),
+                     heading("Label7", 3225, 1500, QT_TRANSLATE_NOOP("Reports", "Product Name")),
+                     heading("Label8", 5925, 1515, QT_TRANSLATE_NOOP("Reports", "Avg Unit Price")),
+                     heading("Label9", 7920, 1275, QT_TRANSLATE_NOOP("Reports", "Total Units")),
+                     I::line(s("Line1"), {60, 300, 9225, 0})}};
     r.groupHeader = {
         s("cm1_Header"),
         285,
@@ -142,14 +147,15 @@ ReportDefinition DataReport2() {
 ReportDefinition DataReport3() {
     ReportDefinition r = base(3, 12240, QPageLayout::Landscape);
     r.reportHeader = commonHeader(r.title, 12165, 6495, 9300);
-    r.pageHeader = {s("Section2"),
-                    375,
-                    {heading("Label4", 0, 1500, "Product Name"),
-                     heading("Label7", 2325, 1650, "Reorder Level"),
-                     heading("Label8", 4095, 1095, "Lead Time"),
-                     heading("Label9", 6495, 1755, "Number  in Stock"),
-                     heading("Label10", 8760, 1755, "Number on Order"),
-                     I::line(s("Line1"), {0, 300, 12165, 0})}};
+    r.pageHeader = {
+        s("Section2"),
+        375,
+        {heading("Label4", 0, 1500, QT_TRANSLATE_NOOP("Reports", "Product Name")),
+         heading("Label7", 2325, 1650, QT_TRANSLATE_NOOP("Reports", "Reorder Level")),
+         heading("Label8", 4095, 1095, QT_TRANSLATE_NOOP("Reports", "Lead Time")),
+         heading("Label9", 6495, 1755, QT_TRANSLATE_NOOP("Reports", "Number  in Stock")),
+         heading("Label10", 8760, 1755, QT_TRANSLATE_NOOP("Reports", "Number on Order")),
+         I::line(s("Line1"), {0, 300, 12165, 0})}};
     r.detail = {
         s("cm1B_Detail"),
         315,
@@ -168,11 +174,15 @@ ReportDefinition DataReport4() {
     r.pageHeader = {
         s("Section2"),
         375,
-        {heading("Label4", 0, 1500, "Product Name"), heading("Label7", 2610, 525, "Date"),
-         heading("Label8", 3195, 2385, "Transaction Description"),
-         heading("Label9", 6960, 1035, "Unit Price"), heading("Label10", 8130, 1020, "# Ordered"),
-         heading("Label11", 9255, 1125, "# Received"), heading("Label12", 10845, 660, "# Sold"),
-         heading("Label13", 11595, 1200, "# Shrinkage"), I::line(s("Line1"), {60, 300, 12825, 0})}};
+        {heading("Label4", 0, 1500, QT_TRANSLATE_NOOP("Reports", "Product Name")),
+         heading("Label7", 2610, 525, QT_TRANSLATE_NOOP("Reports", "Date")),
+         heading("Label8", 3195, 2385, QT_TRANSLATE_NOOP("Reports", "Transaction Description")),
+         heading("Label9", 6960, 1035, QT_TRANSLATE_NOOP("Reports", "Unit Price")),
+         heading("Label10", 8130, 1020, QT_TRANSLATE_NOOP("Reports", "# Ordered")),
+         heading("Label11", 9255, 1125, QT_TRANSLATE_NOOP("Reports", "# Received")),
+         heading("Label12", 10845, 660, QT_TRANSLATE_NOOP("Reports", "# Sold")),
+         heading("Label13", 11595, 1200, QT_TRANSLATE_NOOP("Reports", "# Shrinkage")),
+         I::line(s("Line1"), {60, 300, 12825, 0})}};
     r.groupHeader = {s("Section1"),
                      330,
                      {I::field(s("txtProductName"), {60, 0, 2805, textHeight}, s("ProductName"))

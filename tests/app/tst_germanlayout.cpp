@@ -16,8 +16,10 @@
 #include "reference/ShippingMethodsWindow.h"
 #include "reference/SuppliersWindow.h"
 #include "reorder/ReorderWindow.h"
+#include "reports/DataReports.h"
 #include "reports/ReportDateRangeWindow.h"
 #include "reports/ReportsWindow.h"
+#include "reports/engine/ReportText.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -68,6 +70,23 @@ QStringList cutTexts(const QWidget& window) {
     return cut;
 }
 
+// The lines each label of report `number` takes, by item name.
+QMap<QString, int> reportLabelLines(int number) {
+    using namespace reports;
+    QMap<QString, int> lines;
+    const ReportDefinition definition = dataReport(number);
+    for (const ReportSection* section : definition.sections()) {
+        for (const ReportItem& item : section->items) {
+            if (item.kind != ReportItem::Kind::Label || item.caption.startsWith(u'%'))
+                continue;
+            const QFont font = ReportText::qfont(item.fontChange.applyTo(definition.font));
+            lines.insert(section->name + u'/' + item.name + u' ' + item.caption,
+                         int(ReportText::wrap(item.caption, font, item.rect.width()).size()));
+        }
+    }
+    return lines;
+}
+
 } // namespace
 
 class TestGermanLayout : public QObject {
@@ -113,6 +132,29 @@ private slots:
         check(count::CountWindow());
         check(import::ImportWindow());
         check(history::HistoryWindow());
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+    }
+
+    // A report's German captions take no more lines than its English ones.
+    void reportCaptionsFitTheirLabels() {
+        QStringList cut;
+        for (int number = 1; number <= 5; ++number) {
+            QCoreApplication::removeTranslator(&ownTexts);
+            QMap<QString, int> english; // by section and item
+            const QMap<QString, int> shown = reportLabelLines(number);
+            for (auto it = shown.cbegin(); it != shown.cend(); ++it)
+                english.insert(it.key().section(u' ', 0, 0), it.value());
+            QCoreApplication::installTranslator(&ownTexts);
+            const QMap<QString, int> german = reportLabelLines(number);
+            QCOMPARE(german.size(), english.size());
+            for (auto it = german.cbegin(); it != german.cend(); ++it) {
+                if (it.value() > std::max(1, english.value(it.key().section(u' ', 0, 0))))
+                    cut << QStringLiteral("DataReport%1 %2: %3 lines")
+                               .arg(number)
+                               .arg(it.key())
+                               .arg(it.value());
+            }
+        }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
     }
 };

@@ -2,7 +2,8 @@
 # Installs the build into a temporary prefix (DESTDIR) as a package would, and checks the
 # installed program from outside: it finds its data under share/quarvel, starts offscreen on a
 # sample database made by the installed quarvel-db, takes its database from --database before
-# QUARVEL_DATABASE, and says its version; the desktop entry and AppStream file validate.
+# QUARVEL_DATABASE, says its version, speaks German in a German locale; the desktop entry and
+# AppStream file validate.
 # Usage: check_install.sh BUILD-DIR VERSION
 set -euo pipefail
 build=$1
@@ -36,6 +37,11 @@ started=$(QUARVEL_DATABASE="$root/other.db" "$bin/quarvel" --check-start 2>/dev/
 "$bin/quarvel" --no-such-option 2>/dev/null && fail "a wrong option was taken"
 
 [ -f "$root/usr/share/quarvel/HAND-M.CUR" ] || fail "the cursor is not installed"
+# The installed translations are found for a German locale.
+LC_ALL=de_DE.UTF-8 "$bin/quarvel" --help 2>/dev/null | grep -q "Die Datenbank, mit der gearbeitet wird" ||
+    fail "the German translation is not found"
+"$bin/quarvel" --help 2>/dev/null | grep -q "The database to work on" || fail "English help"
+
 for size in 16 22 24 32 48 64 128 256; do
     [ -f "$root/usr/share/icons/hicolor/${size}x${size}/apps/org.quarvel.Quarvel.png" ] ||
         fail "no ${size}px icon"
