@@ -1392,6 +1392,716 @@ Jetzt anlegen – mit Beispielartikeln zum Ausprobieren oder leer für Ihre eige
     </message>
 </context>
 <context>
+    <name>quarvel::dbtool</name>
+    <message>
+        <location filename="../work/main/tools/quarvel-db/Backup.cpp" line="+27" />
+        <location line="+12" />
+        <source>cannot back up %1: %2</source>
+        <translation>%1 kann nicht gesichert werden: %2</translation>
+    </message>
+    <message>
+        <location line="+16" />
+        <source>the copy of %1 is damaged: %2</source>
+        <translation>die Kopie von %1 ist beschädigt: %2</translation>
+    </message>
+    <message>
+        <location line="+5" />
+        <location filename="../work/main/tools/quarvel-db/DatabaseFile.cpp" line="+168" />
+        <location filename="../work/main/tools/quarvel-db/TableExport.cpp" line="+54" />
+        <location line="+27" />
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="+10" />
+        <source>a backup is written into a file; copy names a server database as the target</source>
+        <translation>eine Sicherung wird in eine Datei geschrieben; copy nimmt eine Server-Datenbank als Ziel</translation>
+    </message>
+    <message>
+        <location line="+13" />
+        <source>a backup is a file; %1 is a server database</source>
+        <translation>eine Sicherung ist eine Datei; %1 ist eine Server-Datenbank</translation>
+    </message>
+    <message>
+        <location filename="../work/main/tools/quarvel-db/CopyFigures.cpp" line="+101" />
+        <source>%1 is missing from the copy</source>
+        <translation>%1 fehlt in der Kopie</translation>
+    </message>
+    <message>
+        <location line="+4" />
+        <source>%1 has %2 rows in the copy, %3 in the original</source>
+        <translation>%1 hat %2 Zeilen in der Kopie, %3 im Original</translation>
+    </message>
+    <message>
+        <location line="+7" />
+        <source>the sum of column %1 of %2 is %3 in the copy, %4 in the original</source>
+        <translation>die Summe der Spalte %1 von %2 ist %3 in der Kopie, %4 im Original</translation>
+    </message>
+    <message>
+        <location filename="../work/main/tools/quarvel-db/CopySource.cpp" line="+68" />
+        <location line="+2" />
+        <location filename="../work/main/tools/quarvel-db/PostgresTarget.cpp" line="+178" />
+        <location line="+98" />
+        <location filename="../work/main/tools/quarvel-db/SchemaCheck.cpp" line="+82" />
+        <location filename="../work/main/tools/quarvel-db/SchemaUpgrade.cpp" line="+99" />
+        <location filename="../work/main/tools/quarvel-db/TableImport.cpp" line="+36" />
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../work/main/tools/quarvel-db/DatabaseBuild.cpp" line="+22" />
+        <source>no database path given</source>
+        <translation>kein Datenbankpfad angegeben</translation>
+    </message>
+    <message>
+        <location line="+4" />
+        <location filename="../work/main/tools/quarvel-db/DatabaseCopy.cpp" line="+90" />
+        <source>--force does not apply to a PostgreSQL database: quarvel-db fills only an empty one</source>
+        <translation>--force gilt nicht für eine PostgreSQL-Datenbank: quarvel-db füllt nur eine leere</translation>
+    </message>
+    <message>
+        <location line="+5" />
+        <source>no temporary folder for building %1</source>
+        <translation>kein temporärer Ordner zum Erstellen von %1</translation>
+    </message>
+    <message>
+        <location line="+30" />
+        <source>%1 cannot keep the %2 journal</source>
+        <translation>%1 kann das Journal %2 nicht führen</translation>
+    </message>
+    <message>
+        <location line="+5" />
+        <location filename="../work/main/tools/quarvel-db/PostgresTarget.cpp" line="-130" />
+        <source>cannot build %1: %2</source>
+        <translation>%1 kann nicht erstellt werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../work/main/tools/quarvel-db/DatabaseCopy.cpp" line="-6" />
+        <source>the copy differs from %1, so it was not kept: %2</source>
+        <translation>die Kopie weicht von %1 ab und wurde daher nicht behalten: %2</translation>
+    </message>
+    <message>
+        <location filename="../work/main/tools/quarvel-db/DatabaseFile.cpp" line="-121" />
+        <source>%1 already exists; give --force to replace it</source>
+        <translation>%1 gibt es schon; mit --force wird sie ersetzt</translation>
+    </message>
+    <message>
+        <location line="+7" />
+        <location filename="../work/main/tools/quarvel-db/SchemaCheck.cpp" line="-28" />
+        <source>%1 does not exist</source>
+        <translation>%1 gibt es nicht</translation>
+    </message>
+    <message>
+        <location line="+6" />
+        <source>cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <location line="+31" />
+        <source>%1 is in use: another program has it open. Close that program first; replacing the file under it would lose everything it saves from then on</source>
+        <translation>%1 ist in Gebrauch: Ein anderes Programm hat sie geöffnet. Schließen Sie zuerst dieses Programm; würde die Datei darunter ersetzt, ginge alles verloren, was es danach speichert</translation>
+    </message>
+    <message>
+        <location line="+9" />
+        <source>%1 is a folder</source>
+        <translation>%1 ist ein Ordner</translation>
+    </message>
+    <message>
+        <location line="+4" />
+        <source>the folder of %1 does not exist</source>
+        <translation>den Ordner von %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <location filename="../work/main/tools/quarvel-db/DbTool.cpp" line="+25" />
+        <source>the built-in schema is missing</source>
+        <translation>das eingebaute Schema fehlt</translation>
+    </message>
+    <message>
+        <location line="+15" />
+        <source>--products must be at least 1, --transactions, --orders and --lines at least 0</source>
+        <translation>--products muss mindestens 1 sein, --transactions, --orders und --lines mindestens 0</translation>
+    </message>
+    <message>
+        <location filename="../work/main/tools/quarvel-db/main.cpp" line="+36" />
+        <source>Usage:
+  quarvel-db --help | --version
+  quarvel-db init [--sample] [--force] [--journal MODE] PATH
+      Creates a database with the tables, saved queries and the company row;
+      --sample adds a small business with a year (2021) of transactions.
+  quarvel-db generate --products N --transactions M [--orders N] [--lines M]
+                      [--force] [--journal MODE] PATH
+      Creates a database with a large generated data set for benchmarks: --orders
+      purchase orders (one per 40 transactions by default) and --lines order lines
+      besides the transactions (none by default).
+  quarvel-db upgrade PATH
+      Brings a database made by an earlier Quarvel up to the latest schema version
+      (what newer features need), in one transaction; the program never does.
+      The data stays as it is. A database already up to date is left alone.
+  quarvel-db copy [--force] [--journal MODE] SOURCE TARGET
+      Copies a whole database, every row with its key, from a file or server to a new
+      file or an empty server database, in one transaction; compares the rows of
+      every table and the sums of every saved query on both sides and shows them.
+      An older schema version is brought up to date in the copy, not in SOURCE.
+  quarvel-db backup [--force] SOURCE FILE
+      Writes a consistent backup of a database, also while programs use it, into
+      a new FILE (a file through SQLite's online backup, a server database by copy).
+  quarvel-db restore [--force] FILE TARGET
+      Puts the backup FILE back as TARGET: a file (an existing one only with
+      --force, never while in use) or an empty server database.
+  quarvel-db export [--database PATH] [--shown] TABLE-OR-SAVED-QUERY FILE
+      Writes a table or saved query as CSV (UTF-8, a header row, dates YYYY-MM-DD,
+      numbers with a dot; with --shown as the locale shows them) to FILE, or to
+      standard output for -. The database is --database, else $QUARVEL_DATABASE.
+  quarvel-db import [--database PATH] [--valid-rows] [--errors FILE] TABLE FILE
+      Imports a CSV file into Products, Suppliers, Categories or Employees: columns
+      go to fields by their header, a category may be given by name. Every row is
+      checked first; a row with a stored key updates it, others are added. Nothing
+      is imported unless every row is valid, or with --valid-rows the valid rows;
+      --errors writes the refused rows with their reasons to a CSV file. The file's
+      encoding, separator, date order and decimal comma are found; --encoding
+      utf-8|latin-1, --separator comma|semicolon|tab, --dates iso|dmy|mdy and
+      --decimal-comma yes|no say them instead.
+  quarvel-db history [--since DATE] [--table TABLE] PATH
+      Prints the history of the database's changes as CSV: when (UTC), who, the
+      table, the row's key, what was done, and each field's old and new value.
+  quarvel-db history --trim-before DATE PATH
+      Removes the history before DATE, and records in it how much it removed.
+  quarvel-db check PATH
+      Lists every missing table, column or saved query, the damage SQLite's integrity
+      check finds and rows that refer to missing rows; says so when the file is
+      missing, empty, not a database, locked or read-only, and names its schema
+      version. Exits 0 when all is well.
+
+--journal wal       (the default) readers go on while the program saves; the file
+                    must be on a local disk.
+--journal rollback  for a file on a network share, where WAL does not work.
+The mode is stored in the file; the program keeps it.
+
+An existing file is never replaced without --force, and never while another program
+has it open. A new file is built beside PATH and moved into place when complete.
+
+PATH, SOURCE and TARGET may instead be a PostgreSQL URL,
+postgresql://user@host:port/dbname. A target names an existing empty database
+(createdb makes one), filled in one transaction. The password comes from
+PGPASSWORD or ~/.pgpass, and is never shown.
+</source>
+        <translation>Aufruf:
+  quarvel-db --help | --version
+  quarvel-db init [--sample] [--force] [--journal MODE] PATH
+      Legt eine Datenbank mit den Tabellen, gespeicherten Abfragen und der
+      Firmenzeile an; --sample fügt einen kleinen Betrieb mit einem Jahr (2021)
+      an Bewegungen hinzu.
+  quarvel-db generate --products N --transactions M [--orders N] [--lines M]
+                      [--force] [--journal MODE] PATH
+      Legt eine Datenbank mit einem großen erzeugten Datenbestand für Messungen an:
+      --orders Bestellungen (standardmäßig eine je 40 Bewegungen) und --lines
+      Bestellzeilen neben den Bewegungen (standardmäßig keine).
+  quarvel-db upgrade PATH
+      Bringt eine Datenbank eines früheren Quarvel auf die neueste Schemaversion
+      (was neuere Funktionen brauchen), in einer Transaktion; das Programm tut das
+      nie. Die Daten bleiben, wie sie sind. Eine aktuelle Datenbank bleibt unberührt.
+  quarvel-db copy [--force] [--journal MODE] SOURCE TARGET
+      Kopiert eine ganze Datenbank, jede Zeile mit ihrem Schlüssel, aus einer Datei
+      oder von einem Server in eine neue Datei oder eine leere Server-Datenbank, in
+      einer Transaktion; vergleicht die Zeilen jeder Tabelle und die Summen jeder
+      gespeicherten Abfrage auf beiden Seiten und zeigt sie. Eine ältere
+      Schemaversion wird in der Kopie aktualisiert, nicht in SOURCE.
+  quarvel-db backup [--force] SOURCE FILE
+      Schreibt eine konsistente Sicherung einer Datenbank, auch während Programme
+      sie nutzen, in eine neue Datei FILE (eine Datei über die Online-Sicherung von
+      SQLite, eine Server-Datenbank durch Kopieren).
+  quarvel-db restore [--force] FILE TARGET
+      Stellt die Sicherung FILE als TARGET wieder her: eine Datei (eine vorhandene
+      nur mit --force, nie während sie in Gebrauch ist) oder eine leere
+      Server-Datenbank.
+  quarvel-db export [--database PATH] [--shown] TABLE-OR-SAVED-QUERY FILE
+      Schreibt eine Tabelle oder gespeicherte Abfrage als CSV (UTF-8, eine
+      Kopfzeile, Datum JJJJ-MM-TT, Zahlen mit Punkt; mit --shown so, wie das
+      Gebietsschema sie zeigt) nach FILE oder, bei -, auf die Standardausgabe. Die
+      Datenbank ist --database, sonst $QUARVEL_DATABASE.
+  quarvel-db import [--database PATH] [--valid-rows] [--errors FILE] TABLE FILE
+      Importiert eine CSV-Datei in Products, Suppliers, Categories oder Employees:
+      Die Spalten gehen nach ihrer Kopfzeile in die Felder, eine Kategorie kann mit
+      Namen angegeben werden. Jede Zeile wird zuerst geprüft; eine Zeile mit einem
+      gespeicherten Schlüssel ändert diese, andere werden hinzugefügt. Importiert
+      wird nur, wenn jede Zeile gültig ist, oder mit --valid-rows die gültigen
+      Zeilen; --errors schreibt die abgewiesenen Zeilen mit ihren Gründen in eine
+      CSV-Datei. Kodierung, Trennzeichen, Datumsreihenfolge und Dezimalkomma der
+      Datei werden erkannt; --encoding utf-8|latin-1, --separator
+      comma|semicolon|tab, --dates iso|dmy|mdy und --decimal-comma yes|no geben sie
+      stattdessen an.
+  quarvel-db history [--since DATE] [--table TABLE] PATH
+      Gibt den Verlauf der Änderungen der Datenbank als CSV aus: wann (UTC), wer,
+      die Tabelle, der Schlüssel der Zeile, was geschah, und der alte und neue Wert
+      jedes Feldes.
+  quarvel-db history --trim-before DATE PATH
+      Entfernt den Verlauf vor DATE und hält darin fest, wie viel entfernt wurde.
+  quarvel-db check PATH
+      Nennt jede fehlende Tabelle, Spalte oder gespeicherte Abfrage, die Schäden,
+      die die Integritätsprüfung von SQLite findet, und Zeilen, die auf fehlende
+      Zeilen verweisen; sagt, wenn die Datei fehlt, leer, keine Datenbank, gesperrt
+      oder schreibgeschützt ist, und nennt ihre Schemaversion. Endet mit 0, wenn
+      alles in Ordnung ist.
+
+--journal wal       (Standard) Leser arbeiten weiter, während das Programm
+                    speichert; die Datei muss auf einem lokalen Datenträger liegen.
+--journal rollback  für eine Datei auf einer Netzwerkfreigabe, wo WAL nicht geht.
+Der Modus wird in der Datei gespeichert; das Programm behält ihn bei.
+
+Eine vorhandene Datei wird nie ohne --force ersetzt und nie, während ein anderes
+Programm sie geöffnet hat. Eine neue Datei wird neben PATH erstellt und erst an
+ihren Platz gebracht, wenn sie vollständig ist.
+
+PATH, SOURCE und TARGET können stattdessen eine PostgreSQL-URL sein,
+postgresql://benutzer@host:port/dbname. Ein Ziel nennt eine vorhandene leere
+Datenbank (createdb legt eine an), die in einer Transaktion gefüllt wird. Das
+Passwort kommt aus PGPASSWORD oder ~/.pgpass und wird nie gezeigt.
+</translation>
+    </message>
+    <message>
+        <location line="+87" />
+        <source>%1: %2 of %3 rows</source>
+        <translation>%1: %2 von %3 Zeilen</translation>
+    </message>
+    <message>
+        <location line="+9" />
+        <source>Backed up %1 to %2 in %3 s</source>
+        <translation>%1 nach %2 gesichert in %3 s</translation>
+    </message>
+    <message>
+        <location line="+7" />
+        <source>Restored %1 as %2 in %3 s</source>
+        <translation>%1 als %2 wiederhergestellt in %3 s</translation>
+    </message>
+    <message>
+        <location line="+7" />
+        <source>Copied %1 to %2: %3 rows in %4 s (%5 rows/s)</source>
+        <translation>%1 nach %2 kopiert: %3 Zeilen in %4 s (%5 Zeilen/s)</translation>
+    </message>
+    <message>
+        <location line="+4" />
+        <source>, upgraded from schema version %1 to %2</source>
+        <translation>, von Schemaversion %1 auf %2 gebracht</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>Both sides have the same rows and sums:</source>
+        <translation>Beide Seiten haben dieselben Zeilen und Summen:</translation>
+    </message>
+    <message>
+        <location line="+14" />
+        <source>%1 keeps no history: quarvel-db upgrade adds it (schema version 3)</source>
+        <translation>%1 führt keinen Verlauf: quarvel-db upgrade ergänzt ihn (Schemaversion 3)</translation>
+    </message>
+    <message>
+        <location line="+5" />
+        <source>Removed %1 history entries before %2 from %3</source>
+        <translation>%1 Verlaufseinträge vor %2 aus %3 entfernt</translation>
+    </message>
+    <message>
+        <location line="+7" />
+        <location filename="../work/main/tools/quarvel-db/TableExport.cpp" line="-32" />
+        <source>cannot write to standard output</source>
+        <translation>die Standardausgabe kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <location line="+23" />
+        <source>Shows this text.</source>
+        <translation>Zeigt diesen Text.</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Shows the version.</source>
+        <translation>Zeigt die Version.</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Adds sample data.</source>
+        <translation>Fügt Beispieldaten hinzu.</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Replaces an existing file.</source>
+        <translation>Ersetzt eine vorhandene Datei.</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Number of products.</source>
+        <translation>Anzahl der Artikel.</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Number of transactions.</source>
+        <translation>Anzahl der Bewegungen.</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>Number of purchase orders.</source>
+        <translation>Anzahl der Bestellungen.</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Number of order lines besides the transactions.</source>
+        <translation>Anzahl der Bestellzeilen neben den Bewegungen.</translation>
+    </message>
+    <message>
+        <location line="+4" />
+        <source>Journal mode: wal or rollback.</source>
+        <translation>Journalmodus: wal oder rollback.</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>The database (a file or URL).</source>
+        <translation>Die Datenbank (eine Datei oder URL).</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>Values as the locale shows them.</source>
+        <translation>Werte so, wie das Gebietsschema sie zeigt.</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Imports the valid rows.</source>
+        <translation>Importiert die gültigen Zeilen.</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>The file of refused rows.</source>
+        <translation>Die Datei der abgewiesenen Zeilen.</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>utf-8 or latin-1.</source>
+        <translation>utf-8 oder latin-1.</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>comma, semicolon or tab.</source>
+        <translation>comma, semicolon oder tab.</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>iso, dmy or mdy.</source>
+        <translation>iso, dmy oder mdy.</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>yes or no.</source>
+        <translation>yes oder no.</translation>
+    </message>
+    <message>
+        <location line="+24" />
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <location line="+22" />
+        <source>unknown command "%1"</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <location line="+4" />
+        <source>%1 takes exactly one PATH</source>
+        <translation>%1 nimmt genau einen PFAD</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>%1 takes exactly two arguments</source>
+        <translation>%1 nimmt genau zwei Argumente</translation>
+    </message>
+    <message>
+        <location line="+6" />
+        <source>--%1 does not belong to %2</source>
+        <translation>--%1 gehört nicht zu %2</translation>
+    </message>
+    <message>
+        <location line="+4" />
+        <source>an argument is empty</source>
+        <translation>ein Argument ist leer</translation>
+    </message>
+    <message>
+        <location line="+4" />
+        <source>--journal belongs to database files</source>
+        <translation>--journal gehört zu Datenbankdateien</translation>
+    </message>
+    <message>
+        <location line="+4" />
+        <source>--journal takes wal or rollback</source>
+        <translation>--journal nimmt wal oder rollback</translation>
+    </message>
+    <message>
+        <location line="+10" />
+        <source>Created %1 with sample data</source>
+        <translation>%1 mit Beispieldaten angelegt</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>Created %1</source>
+        <translation>%1 angelegt</translation>
+    </message>
+    <message>
+        <location line="+8" />
+        <source>generate needs --products and --transactions</source>
+        <translation>generate braucht --products und --transactions</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>--products needs a whole number of at least 1</source>
+        <translation>--products braucht eine ganze Zahl von mindestens 1</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>--transactions needs a whole number of at least 0</source>
+        <translation>--transactions braucht eine ganze Zahl von mindestens 0</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>--orders needs a whole number of at least 1</source>
+        <translation>--orders braucht eine ganze Zahl von mindestens 1</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>--lines needs a whole number of at least 0</source>
+        <translation>--lines braucht eine ganze Zahl von mindestens 0</translation>
+    </message>
+    <message>
+        <location line="+4" />
+        <source>Generated %1: %2 products, %3 transactions</source>
+        <translation>%1 erzeugt: %2 Artikel, %3 Bewegungen</translation>
+    </message>
+    <message>
+        <location line="+5" />
+        <source>, %1 orders</source>
+        <translation>, %1 Bestellungen</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>, %1 order lines</source>
+        <translation>, %1 Bestellzeilen</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source> in %1 s</source>
+        <translation> in %1 s</translation>
+    </message>
+    <message>
+        <location line="+7" />
+        <source>%1 is already at schema version %2; nothing to do</source>
+        <translation>%1 hat schon Schemaversion %2; nichts zu tun</translation>
+    </message>
+    <message>
+        <location line="+5" />
+        <source>Upgraded %1 from schema version %2 to %3</source>
+        <translation>%1 von Schemaversion %2 auf %3 gebracht</translation>
+    </message>
+    <message>
+        <location line="+16" />
+        <source>--since and --trim-before take a date, YYYY-MM-DD</source>
+        <translation>--since und --trim-before nehmen ein Datum, JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>--trim-before goes without --since and --table</source>
+        <translation>--trim-before steht ohne --since und --table</translation>
+    </message>
+    <message>
+        <location line="+9" />
+        <source>%1 needs --database or $QUARVEL_DATABASE</source>
+        <translation>%1 braucht --database oder $QUARVEL_DATABASE</translation>
+    </message>
+    <message>
+        <location line="+17" />
+        <source>--encoding takes utf-8 or latin-1, --separator comma, semicolon or tab, --dates iso, dmy or mdy, --decimal-comma yes or no</source>
+        <translation>--encoding nimmt utf-8 oder latin-1, --separator comma, semicolon oder tab, --dates iso, dmy oder mdy, --decimal-comma yes oder no</translation>
+    </message>
+    <message>
+        <location line="+11" />
+        <source>Exported %1 rows of %2 to %3</source>
+        <translation>%1 Zeilen von %2 nach %3 exportiert</translation>
+    </message>
+    <message>
+        <location line="+9" />
+        <source>%1: %2 problem(s) found</source>
+        <translation>%1: %2 Problem(e) gefunden</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>%1: the database is complete</source>
+        <translation>%1: Die Datenbank ist vollständig</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>%1: schema version %2</source>
+        <translation>%1: Schemaversion %2</translation>
+    </message>
+    <message>
+        <location filename="../work/main/tools/quarvel-db/PostgresTarget.cpp" line="-83" />
+        <source>the built-in PostgreSQL schema is missing</source>
+        <translation>das eingebaute PostgreSQL-Schema fehlt</translation>
+    </message>
+    <message>
+        <location line="+62" />
+        <source>%1 is not empty: quarvel-db makes the tables only in an empty database (createdb makes one)</source>
+        <translation>%1 ist nicht leer: quarvel-db legt die Tabellen nur in einer leeren Datenbank an (createdb legt eine an)</translation>
+    </message>
+    <message>
+        <location line="+75" />
+        <location filename="../work/main/tools/quarvel-db/SchemaUpgrade.cpp" line="+21" />
+        <source>cannot upgrade %1, which is unchanged: %2</source>
+        <translation>%1 kann nicht aktualisiert werden und bleibt unverändert: %2</translation>
+    </message>
+    <message>
+        <location line="+32" />
+        <location filename="../work/main/tools/quarvel-db/SchemaCheck.cpp" line="-8" />
+        <source>saved query (view)</source>
+        <translation>gespeicherte Abfrage (View)</translation>
+    </message>
+    <message>
+        <location line="+0" />
+        <location filename="../work/main/tools/quarvel-db/SchemaCheck.cpp" line="+1" />
+        <source>table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <location line="+13" />
+        <location filename="../work/main/tools/quarvel-db/SchemaCheck.cpp" line="+77" />
+        <source>missing column: %1.%2</source>
+        <translation>fehlende Spalte: %1.%2</translation>
+    </message>
+    <message>
+        <location line="+13" />
+        <location filename="../work/main/tools/quarvel-db/SchemaCheck.cpp" line="+14" />
+        <source>Product Stock disagrees with the transactions of %1 product(s)</source>
+        <translation>Product Stock stimmt bei %1 Artikel(n) nicht mit den Bewegungen überein</translation>
+    </message>
+    <message>
+        <location line="+9" />
+        <location filename="../work/main/tools/quarvel-db/SchemaCheck.cpp" line="+8" />
+        <source>%1 has no row</source>
+        <translation>%1 hat keine Zeile</translation>
+    </message>
+    <message>
+        <location line="+5" />
+        <source>%1 is read-only for this role: the program can show its data but cannot save changes to it</source>
+        <translation>%1 ist für diese Rolle schreibgeschützt: Das Programm kann die Daten zeigen, aber keine Änderungen speichern</translation>
+    </message>
+    <message>
+        <location filename="../work/main/tools/quarvel-db/SchemaCheck.cpp" line="-90" />
+        <source>%1 is not a file</source>
+        <translation>%1 ist keine Datei</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>%1 cannot be read: permission denied</source>
+        <translation>%1 kann nicht gelesen werden: Zugriff verweigert</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>%1 is empty (0 bytes), not a database; quarvel-db init --force makes a new one</source>
+        <translation>%1 ist leer (0 Bytes), keine Datenbank; quarvel-db init --force legt eine neue an</translation>
+    </message>
+    <message>
+        <location line="+11" />
+        <source>%1 is locked by another program that is writing to it; try again when it has finished (%2)</source>
+        <translation>%1 ist von einem anderen Programm gesperrt, das gerade schreibt; versuchen Sie es erneut, wenn es fertig ist (%2)</translation>
+    </message>
+    <message>
+        <location line="+4" />
+        <source>%1 is not a SQLite database</source>
+        <translation>%1 ist keine SQLite-Datenbank</translation>
+    </message>
+    <message>
+        <location line="+2" />
+        <source>%1 is damaged: %2</source>
+        <translation>%1 ist beschädigt: %2</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>%1 is read-only and cannot be read as such: %2</source>
+        <translation>%1 ist schreibgeschützt und kann so nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location line="+28" />
+        <source>%1 is a %2, not a %3</source>
+        <translation>%1 ist ein(e) %2, kein(e) %3</translation>
+    </message>
+    <message>
+        <location line="+54" />
+        <source>%1 row %2 refers to a %3 row that does not exist</source>
+        <translation>%1 Zeile %2 verweist auf eine Zeile von %3, die es nicht gibt</translation>
+    </message>
+    <message>
+        <location line="+25" />
+        <source>%1 row %2: %3 holds %4, which is no finite number</source>
+        <translation>%1 Zeile %2: %3 enthält %4, keine endliche Zahl</translation>
+    </message>
+    <message>
+        <location line="+22" />
+        <source>%1 is read-only: the program can show its data but cannot save changes to it</source>
+        <translation>%1 ist schreibgeschützt: Das Programm kann die Daten zeigen, aber keine Änderungen speichern</translation>
+    </message>
+    <message>
+        <location filename="../work/main/tools/quarvel-db/SchemaUpgrade.cpp" line="-79" />
+        <source>the built-in upgrade to schema version %1 is missing</source>
+        <translation>die eingebaute Aktualisierung auf Schemaversion %1 fehlt</translation>
+    </message>
+    <message>
+        <location line="+20" />
+        <source>schema version %1 is newer than this quarvel-db knows (%2)</source>
+        <translation>Schemaversion %1 ist neuer, als dieses quarvel-db kennt (%2)</translation>
+    </message>
+    <message>
+        <location line="+7" />
+        <source>%1 has schema version %2, made by a newer Quarvel; this quarvel-db knows versions up to %3</source>
+        <translation>%1 hat Schemaversion %2 von einem neueren Quarvel; dieses quarvel-db kennt Versionen bis %3</translation>
+    </message>
+    <message>
+        <location line="+8" />
+        <source>%1 is no Quarvel database (it has no Products table)</source>
+        <translation>%1 ist keine Quarvel-Datenbank (ohne Tabelle Products)</translation>
+    </message>
+    <message>
+        <location line="+7" />
+        <source>quarvel-db upgrade adds the history of every change (schema version %1)</source>
+        <translation>quarvel-db upgrade ergänzt den Verlauf jeder Änderung (Schemaversion %1)</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>quarvel-db upgrade adds what stock counts need, a faster reading of stock figures and recent sales, and the history of every change (schema version %1)</source>
+        <translation>quarvel-db upgrade ergänzt, was Inventuren brauchen, ein schnelleres Lesen der Bestände und jüngsten Verkäufe sowie den Verlauf jeder Änderung (Schemaversion %1)</translation>
+    </message>
+    <message>
+        <location line="+21" />
+        <source>%1 is read-only</source>
+        <translation>%1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <location filename="../work/main/tools/quarvel-db/TableExport.cpp" line="-13" />
+        <source>%1 has no table or saved query "%2"; these can be exported: %3</source>
+        <translation>%1 hat keine Tabelle oder gespeicherte Abfrage „%2“; exportieren lassen sich: %3</translation>
+    </message>
+    <message>
+        <location line="+42" />
+        <source>cannot read %1 from %2: %3</source>
+        <translation>%1 kann nicht aus %2 gelesen werden: %3</translation>
+    </message>
+    <message>
+        <location filename="../work/main/tools/quarvel-db/TableImport.cpp" line="-5" />
+        <source>rows are imported into %1, not "%2"</source>
+        <translation>Zeilen werden in %1 importiert, nicht in „%2“</translation>
+    </message>
+    <message>
+        <location line="+25" />
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+    <message>
+        <location line="+13" />
+        <source>nothing was imported into %1: %2</source>
+        <translation>nichts wurde in %1 importiert: %2</translation>
+    </message>
+</context>
+<context>
     <name>quarvel::history::HistoryWindow</name>
     <message>
         <location filename="../work/main/src/history/window/HistoryWindow.cpp" line="+40" />

@@ -40,6 +40,7 @@ started=$(QUARVEL_DATABASE="$root/other.db" "$bin/quarvel" --check-start 2>/dev/
 # The installed translations are found for a German locale.
 LC_ALL=de_DE.UTF-8 "$bin/quarvel" --help 2>/dev/null | grep -q "Die Datenbank, mit der gearbeitet wird" ||
     fail "the German translation is not found"
+LC_ALL=de_DE.UTF-8 "$bin/quarvel-db" --help | grep -q "^Aufruf:" || fail "quarvel-db speaks no German"
 "$bin/quarvel" --help 2>/dev/null | grep -q "The database to work on" || fail "English help"
 
 for size in 16 22 24 32 48 64 128 256; do

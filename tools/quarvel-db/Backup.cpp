@@ -1,4 +1,5 @@
 #include "Backup.h"
+#include "ToolText.h"
 
 #include "DatabaseCopy.h"
 #include "DatabaseFile.h"
@@ -23,7 +24,7 @@ constexpr int kBusyStepMs = 25;
 void copyPages(const sqlite::Database& from, const sqlite::Database& to, const QString& name) {
     sqlite3_backup* backup = sqlite3_backup_init(to.handle(), "main", from.handle(), "main");
     if (!backup)
-        throw Error(QStringLiteral("cannot back up %1: %2")
+        throw Error(ToolText::tr("cannot back up %1: %2")
                         .arg(name, QString::fromUtf8(sqlite3_errmsg(to.handle()))));
     int rc = SQLITE_OK;
     for (int waited = 0;; waited += kBusyStepMs) {
@@ -34,8 +35,8 @@ void copyPages(const sqlite::Database& from, const sqlite::Database& to, const Q
     }
     sqlite3_backup_finish(backup);
     if (rc != SQLITE_DONE)
-        throw Error(QStringLiteral("cannot back up %1: %2")
-                        .arg(name, QString::fromUtf8(sqlite3_errstr(rc))));
+        throw Error(
+            ToolText::tr("cannot back up %1: %2").arg(name, QString::fromUtf8(sqlite3_errstr(rc))));
 }
 
 } // namespace
@@ -51,12 +52,12 @@ void Backup::copyFile(const QString& source, const QString& target, bool force) 
             copyPages(from, to, source);
             const QString verdict = to.scalar(QStringLiteral("PRAGMA quick_check")).toString();
             if (verdict != QLatin1String("ok"))
-                throw Error(QStringLiteral("the copy of %1 is damaged: %2").arg(source, verdict));
+                throw Error(ToolText::tr("the copy of %1 is damaged: %2").arg(source, verdict));
         }
         DatabaseFile::moveIntoPlace(building, target, force);
     } catch (const sqlite::Error& e) {
         DatabaseFile::remove(building);
-        throw Error(QStringLiteral("cannot write %1: %2").arg(target, e.message()));
+        throw Error(ToolText::tr("cannot write %1: %2").arg(target, e.message()));
     } catch (...) {
         DatabaseFile::remove(building);
         throw;
@@ -66,8 +67,8 @@ void Backup::copyFile(const QString& source, const QString& target, bool force) 
 void Backup::backup(const QString& source, const QString& file, bool force,
                     const CopyProgress& progress) {
     if (isPostgresUrl(file))
-        throw Error(QStringLiteral("a backup is written into a file; copy names a server "
-                                   "database as the target"));
+        throw Error(ToolText::tr("a backup is written into a file; copy names a server "
+                                 "database as the target"));
     if (isPostgresUrl(source)) {
         DatabaseCopy::copy(source, file, force, progress);
         return;
@@ -78,8 +79,8 @@ void Backup::backup(const QString& source, const QString& file, bool force,
 void Backup::restore(const QString& file, const QString& target, bool force,
                      const CopyProgress& progress) {
     if (isPostgresUrl(file))
-        throw Error(QStringLiteral("a backup is a file; %1 is a server database")
-                        .arg(withoutPassword(file)));
+        throw Error(
+            ToolText::tr("a backup is a file; %1 is a server database").arg(withoutPassword(file)));
     if (isPostgresUrl(target)) {
         DatabaseCopy::copy(file, target, force, progress);
         return;

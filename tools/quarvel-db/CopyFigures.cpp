@@ -1,4 +1,5 @@
 #include "CopyFigures.h"
+#include "ToolText.h"
 
 #include "CopySource.h"
 #include "SchemaUpgrade.h"
@@ -97,19 +98,19 @@ QStringList CopyFigures::differences(const QList<Figure>& source, const QList<Fi
         const auto t = std::find_if(target.begin(), target.end(),
                                     [&](const Figure& f) { return f.name == s.name; });
         if (t == target.end()) {
-            lines << QStringLiteral("%1 is missing from the copy").arg(s.name);
+            lines << ToolText::tr("%1 is missing from the copy").arg(s.name);
             continue;
         }
         if (t->rows != s.rows)
-            lines << QStringLiteral("%1 has %2 rows in the copy, %3 in the original")
+            lines << ToolText::tr("%1 has %2 rows in the copy, %3 in the original")
                          .arg(s.name)
                          .arg(t->rows)
                          .arg(s.rows);
         for (int i = 0; i < s.sums.size() && i < t->sums.size(); ++i)
             if (!std::isnan(s.sums[i]) && !std::isnan(t->sums[i]) &&
                 !nearlyEqual(s.sums[i], t->sums[i]))
-                lines << QStringLiteral("the sum of column %1 of %2 is %3 in the copy, %4 in the "
-                                        "original")
+                lines << ToolText::tr("the sum of column %1 of %2 is %3 in the copy, %4 in the "
+                                      "original")
                              .arg(i + 1)
                              .arg(s.name)
                              .arg(t->sums[i], 0, 'g', 15)

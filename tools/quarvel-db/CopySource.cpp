@@ -1,4 +1,5 @@
 #include "CopySource.h"
+#include "ToolText.h"
 
 #include "DatabaseFile.h"
 #include "Error.h"
@@ -64,9 +65,9 @@ CopySource::CopySource(const QString& pathOrUrl) : m_name(withoutPassword(pathOr
             m_version = schema::versionOf(*m_file);
         }
     } catch (const DatabaseError& e) {
-        throw Error(QStringLiteral("cannot read %1: %2").arg(m_name, e.message()));
+        throw Error(ToolText::tr("cannot read %1: %2").arg(m_name, e.message()));
     } catch (const sqlite::Error& e) {
-        throw Error(QStringLiteral("cannot read %1: %2").arg(m_name, e.message()));
+        throw Error(ToolText::tr("cannot read %1: %2").arg(m_name, e.message()));
     }
     schema::requireKnown(m_version, m_name);
 }

@@ -1,4 +1,5 @@
 #include "DatabaseBuild.h"
+#include "ToolText.h"
 
 #include "CopySource.h"
 #include "DatabaseFile.h"
@@ -18,16 +19,16 @@ void buildDatabase(const QString& path, bool force, Journal journal,
                    const std::function<void(sqlite::Database&)>& fill,
                    const std::function<void(sqlite::Database&)>& finish) {
     if (path.isEmpty())
-        throw Error(QStringLiteral("no database path given"));
+        throw Error(ToolText::tr("no database path given"));
     if (isPostgresUrl(path)) {
         // The rows are made in a file first, by the same code, then copied to the server.
         if (force)
-            throw Error(QStringLiteral("--force does not apply to a PostgreSQL database: "
-                                       "quarvel-db fills only an empty one"));
+            throw Error(ToolText::tr("--force does not apply to a PostgreSQL database: "
+                                     "quarvel-db fills only an empty one"));
         QTemporaryDir folder;
         if (!folder.isValid())
             throw Error(
-                QStringLiteral("no temporary folder for building %1").arg(withoutPassword(path)));
+                ToolText::tr("no temporary folder for building %1").arg(withoutPassword(path)));
         const QString file = folder.filePath(QStringLiteral("Products.db"));
         buildDatabase(file, false, Journal::Rollback, fill);
         const CopySource rows(file);
@@ -57,12 +58,12 @@ void buildDatabase(const QString& path, bool force, Journal journal,
             const QString mode =
                 journal == Journal::Wal ? QStringLiteral("wal") : QStringLiteral("delete");
             if (db.scalar(QStringLiteral("PRAGMA journal_mode = ") + mode).toString() != mode)
-                throw Error(QStringLiteral("%1 cannot keep the %2 journal").arg(path, mode));
+                throw Error(ToolText::tr("%1 cannot keep the %2 journal").arg(path, mode));
         }
         DatabaseFile::moveIntoPlace(building, path, force);
     } catch (const sqlite::Error& e) {
         DatabaseFile::remove(building);
-        throw Error(QStringLiteral("cannot build %1: %2").arg(path, e.message()));
+        throw Error(ToolText::tr("cannot build %1: %2").arg(path, e.message()));
     } catch (...) {
         DatabaseFile::remove(building);
         throw;

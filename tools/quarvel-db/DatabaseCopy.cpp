@@ -1,4 +1,5 @@
 #include "DatabaseCopy.h"
+#include "ToolText.h"
 
 #include "DatabaseBuild.h"
 #include "Error.h"
@@ -80,14 +81,14 @@ CopyResult DatabaseCopy::copy(const CopySource& source, const QString& target, b
     const auto requireSame = [&](const QList<Figure>& copied) {
         const QStringList differences = CopyFigures::differences(result.figures, copied);
         if (!differences.isEmpty())
-            throw Error(QStringLiteral("the copy differs from %1, so it was not kept: %2")
+            throw Error(ToolText::tr("the copy differs from %1, so it was not kept: %2")
                             .arg(source.name(), differences.join(QStringLiteral("; "))));
     };
 
     if (isPostgresUrl(target)) {
         if (force)
-            throw Error(QStringLiteral("--force does not apply to a PostgreSQL database: "
-                                       "quarvel-db fills only an empty one"));
+            throw Error(ToolText::tr("--force does not apply to a PostgreSQL database: "
+                                     "quarvel-db fills only an empty one"));
         PostgresTarget::fill(target, source, progress, [&](const PostgresLink& link) {
             requireSame(CopyFigures::of(link, names, views));
         });

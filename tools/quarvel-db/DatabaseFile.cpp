@@ -1,4 +1,5 @@
 #include "DatabaseFile.h"
+#include "ToolText.h"
 
 #include "Error.h"
 #include "sqlite/Database.h"
@@ -43,20 +44,20 @@ QString buildingPrefix(const QString& path) {
 }
 
 QString existsMessage(const QString& path) {
-    return QStringLiteral("%1 already exists; give --force to replace it").arg(path);
+    return ToolText::tr("%1 already exists; give --force to replace it").arg(path);
 }
 
 } // namespace
 
 sqlite::Database DatabaseFile::open(const QString& path, sqlite::OpenMode mode) {
     if (!QFileInfo(path).isFile())
-        throw Error(QStringLiteral("%1 does not exist").arg(path));
+        throw Error(ToolText::tr("%1 does not exist").arg(path));
     try {
         sqlite::Database db(path, mode);
         db.setBusyTimeout(kWriteWaitMs);
         return db;
     } catch (const sqlite::Error& e) {
-        throw Error(QStringLiteral("cannot open %1: %2").arg(path, e.message()));
+        throw Error(ToolText::tr("cannot open %1: %2").arg(path, e.message()));
     }
 }
 
@@ -87,20 +88,20 @@ bool DatabaseFile::inUse(const QString& path) {
 
 void DatabaseFile::requireNotInUse(const QString& path) {
     if (inUse(path))
-        throw Error(QStringLiteral("%1 is in use: another program has it open. Close that "
-                                   "program first; replacing the file under it would lose "
-                                   "everything it saves from then on")
+        throw Error(ToolText::tr("%1 is in use: another program has it open. Close that "
+                                 "program first; replacing the file under it would lose "
+                                 "everything it saves from then on")
                         .arg(path));
 }
 
 QString DatabaseFile::startBuilding(const QString& path, bool force) {
     const QFileInfo target(path);
     if (target.isDir())
-        throw Error(QStringLiteral("%1 is a folder").arg(path));
+        throw Error(ToolText::tr("%1 is a folder").arg(path));
     if (target.exists() && !force)
         throw Error(existsMessage(path));
     if (!target.absoluteDir().exists())
-        throw Error(QStringLiteral("the folder of %1 does not exist").arg(path));
+        throw Error(ToolText::tr("the folder of %1 does not exist").arg(path));
     if (force)
         requireNotInUse(path);
     // A run that was killed while building left its file behind; nothing else removes it.
@@ -164,7 +165,7 @@ void DatabaseFile::moveIntoPlace(const QString& built, const QString& path, bool
         removeSideFiles(path);
     }
     if (std::rename(from.constData(), to.constData()) != 0)
-        throw Error(QStringLiteral("cannot write %1: %2").arg(path, systemMessage()));
+        throw Error(ToolText::tr("cannot write %1: %2").arg(path, systemMessage()));
 }
 
 void DatabaseFile::remove(const QString& path) {

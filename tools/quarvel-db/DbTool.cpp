@@ -1,4 +1,5 @@
 #include "DbTool.h"
+#include "ToolText.h"
 
 #include "DatabaseBuild.h"
 #include "Error.h"
@@ -21,7 +22,7 @@ namespace quarvel::dbtool {
 QString schemaSql() {
     QFile file(QStringLiteral(":/quarvel/schema.sql"));
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("the built-in schema is missing"));
+        throw Error(ToolText::tr("the built-in schema is missing"));
     return QString::fromUtf8(file.readAll());
 }
 
@@ -36,8 +37,8 @@ void createDatabase(const QString& path, bool sample, bool force, Journal journa
 
 void generate(const QString& path, const GenerateOptions& options, bool force, Journal journal) {
     if (options.products < 1 || options.transactions < 0 || options.orders < 0 || options.lines < 0)
-        throw Error(QStringLiteral("--products must be at least 1, --transactions, --orders and "
-                                   "--lines at least 0"));
+        throw Error(ToolText::tr("--products must be at least 1, --transactions, --orders and "
+                                 "--lines at least 0"));
     buildDatabase(path, force, journal,
                   [&options](sqlite::Database& db) { Generator(options).fill(db); });
 }

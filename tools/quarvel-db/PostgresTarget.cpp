@@ -1,4 +1,5 @@
 #include "PostgresTarget.h"
+#include "ToolText.h"
 
 #include "CopySource.h"
 #include "DbTool.h"
@@ -59,7 +60,7 @@ std::unique_ptr<PostgresLink> connectTo(const QString& url) {
 QString PostgresTarget::schemaSql() {
     QFile file(QStringLiteral(":/quarvel/schema-postgres.sql"));
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("the built-in PostgreSQL schema is missing"));
+        throw Error(ToolText::tr("the built-in PostgreSQL schema is missing"));
     return QString::fromUtf8(file.readAll());
 }
 
@@ -121,8 +122,8 @@ void PostgresTarget::fill(const QString& url, const CopySource& source,
                 .value(0, 0)
                 .toLongLong();
         if (objects > 0)
-            throw Error(QStringLiteral("%1 is not empty: quarvel-db makes the tables only in an "
-                                       "empty database (createdb makes one)")
+            throw Error(ToolText::tr("%1 is not empty: quarvel-db makes the tables only in an "
+                                     "empty database (createdb makes one)")
                             .arg(name));
         link->execScript(QStringLiteral("BEGIN"));
         link->execScript(schemaSql());
@@ -142,7 +143,7 @@ void PostgresTarget::fill(const QString& url, const CopySource& source,
         link->execScript(QStringLiteral("COMMIT"));
         link->execScript(QStringLiteral("ANALYZE"));
     } catch (const DatabaseError& e) {
-        throw Error(QStringLiteral("cannot build %1: %2").arg(name, e.message()));
+        throw Error(ToolText::tr("cannot build %1: %2").arg(name, e.message()));
     }
 }
 
@@ -174,7 +175,7 @@ int PostgresTarget::schemaVersion(const QString& url) {
             throw schema::notQuarvel(withoutPassword(url));
         return versionOf(*link);
     } catch (const DatabaseError& e) {
-        throw Error(QStringLiteral("cannot read %1: %2").arg(withoutPassword(url), e.message()));
+        throw Error(ToolText::tr("cannot read %1: %2").arg(withoutPassword(url), e.message()));
     }
 }
 
@@ -196,7 +197,7 @@ int PostgresTarget::upgrade(const QString& url) {
     } catch (const DatabaseError& e) {
         // Closing the connection rolls the transaction back.
         throw Error(
-            QStringLiteral("cannot upgrade %1, which is unchanged: %2").arg(name, e.message()));
+            ToolText::tr("cannot upgrade %1, which is unchanged: %2").arg(name, e.message()));
     }
 }
 
@@ -228,7 +229,7 @@ QStringList PostgresTarget::check(const QString& url) {
         while (expected.step()) {
             const QString object = expected.text(0), type = expected.text(1);
             const QString kind =
-                type == u"view" ? QStringLiteral("saved query (view)") : QStringLiteral("table");
+                type == u"view" ? ToolText::tr("saved query (view)") : ToolText::tr("table");
             if (!types.contains(object)) {
                 problems << QStringLiteral("missing %1: %2").arg(kind, object);
                 continue;
@@ -241,7 +242,7 @@ QStringList PostgresTarget::check(const QString& url) {
             }
             for (const QString& column : reference.columnNames(object))
                 if (!columns.contains(object + u'.' + column))
-                    problems << QStringLiteral("missing column: %1.%2").arg(object, column);
+                    problems << ToolText::tr("missing column: %1.%2").arg(object, column);
         }
         if (version >= 2 && types.contains(QStringLiteral("Product Stock"))) {
             const qint64 differing =
@@ -254,8 +255,8 @@ QStringList PostgresTarget::check(const QString& url) {
                     .value(0, 0)
                     .toLongLong();
             if (differing > 0)
-                problems << QStringLiteral("Product Stock disagrees with the transactions of %1 "
-                                           "product(s)")
+                problems << ToolText::tr("Product Stock disagrees with the transactions of %1 "
+                                         "product(s)")
                                 .arg(differing);
         }
         const QString company = QStringLiteral("My Company Information");
@@ -263,16 +264,16 @@ QStringList PostgresTarget::check(const QString& url) {
             link->exec(QStringLiteral("SELECT count(*) FROM %1").arg(quotedName(company)))
                     .value(0, 0)
                     .toLongLong() == 0)
-            problems << QStringLiteral("%1 has no row").arg(company);
+            problems << ToolText::tr("%1 has no row").arg(company);
         if (types.contains(QStringLiteral("Products")) &&
             link->exec(QStringLiteral("SELECT has_table_privilege('\"Products\"', 'UPDATE')"))
                     .value(0, 0)
                     .toLongLong() == 0)
-            problems << QStringLiteral("%1 is read-only for this role: the program can show its "
-                                       "data but cannot save changes to it")
+            problems << ToolText::tr("%1 is read-only for this role: the program can show its "
+                                     "data but cannot save changes to it")
                             .arg(name);
     } catch (const DatabaseError& e) {
-        throw Error(QStringLiteral("cannot read %1: %2").arg(name, e.message()));
+        throw Error(ToolText::tr("cannot read %1: %2").arg(name, e.message()));
     }
     return problems;
 }

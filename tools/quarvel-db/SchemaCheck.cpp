@@ -6,6 +6,7 @@
 #include "Error.h"
 #include "PostgresTarget.h"
 #include "SchemaUpgrade.h"
+#include "ToolText.h"
 #include "data/postgres/PostgresLink.h"
 #include "sqlite/Database.h"
 
@@ -42,22 +43,22 @@ QString quoted(const QString& identifier) {
 }
 
 QString kindOf(const QString& type) {
-    return type == QLatin1String("view") ? QStringLiteral("saved query (view)")
-                                         : QStringLiteral("table");
+    return type == QLatin1String("view") ? ToolText::tr("saved query (view)")
+                                         : ToolText::tr("table");
 }
 
 // Why a file cannot be checked, from the file alone; empty when it can be opened.
 QString unusableFile(const QString& path) {
     const QFileInfo file(path);
     if (!file.exists())
-        return QStringLiteral("%1 does not exist").arg(path);
+        return ToolText::tr("%1 does not exist").arg(path);
     if (!file.isFile())
-        return QStringLiteral("%1 is not a file").arg(path);
+        return ToolText::tr("%1 is not a file").arg(path);
     if (!file.isReadable())
-        return QStringLiteral("%1 cannot be read: permission denied").arg(path);
+        return ToolText::tr("%1 cannot be read: permission denied").arg(path);
     if (file.size() == 0)
-        return QStringLiteral("%1 is empty (0 bytes), not a database; quarvel-db init --force "
-                              "makes a new one")
+        return ToolText::tr("%1 is empty (0 bytes), not a database; quarvel-db init --force "
+                            "makes a new one")
             .arg(path);
     return {};
 }
@@ -67,18 +68,18 @@ QString unreadableDatabase(const QString& path, const sqlite::Error& e, bool rea
     switch (e.code()) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QStringLiteral("%1 is locked by another program that is writing to it; try again "
-                              "when it has finished (%2)")
+        return ToolText::tr("%1 is locked by another program that is writing to it; try again "
+                            "when it has finished (%2)")
             .arg(path, e.message());
     case SQLITE_NOTADB:
-        return QStringLiteral("%1 is not a SQLite database").arg(path);
+        return ToolText::tr("%1 is not a SQLite database").arg(path);
     case SQLITE_CORRUPT:
-        return QStringLiteral("%1 is damaged: %2").arg(path, e.message());
+        return ToolText::tr("%1 is damaged: %2").arg(path, e.message());
     default:
         if (readOnly)
-            return QStringLiteral("%1 is read-only and cannot be read as such: %2")
+            return ToolText::tr("%1 is read-only and cannot be read as such: %2")
                 .arg(path, e.message());
-        return QStringLiteral("cannot read %1: %2").arg(path, e.message());
+        return ToolText::tr("cannot read %1: %2").arg(path, e.message());
     }
 }
 
@@ -104,7 +105,7 @@ void compareSchema(const sqlite::Database& target, const QList<SchemaObject>& pr
             continue;
         }
         if (found->type != expected.type) {
-            problems.append(QStringLiteral("%1 is a %2, not a %3")
+            problems.append(ToolText::tr("%1 is a %2, not a %3")
                                 .arg(expected.name, kindOf(found->type), kindOf(expected.type)));
             continue;
         }
@@ -120,7 +121,7 @@ void compareSchema(const sqlite::Database& target, const QList<SchemaObject>& pr
             have.insert(column.toLower());
         for (const QString& column : reference.columnNames(expected.name))
             if (!have.contains(column.toLower()))
-                problems.append(QStringLiteral("missing column: %1.%2").arg(expected.name, column));
+                problems.append(ToolText::tr("missing column: %1.%2").arg(expected.name, column));
     }
 
     // The figures kept for each product (version 2) agree with its transactions.
@@ -134,15 +135,15 @@ void compareSchema(const sqlite::Database& target, const QList<SchemaObject>& pr
                     "> 1e-9"))
                 .toInt();
         if (differing > 0)
-            problems.append(QStringLiteral("Product Stock disagrees with the transactions of %1 "
-                                           "product(s)")
+            problems.append(ToolText::tr("Product Stock disagrees with the transactions of %1 "
+                                         "product(s)")
                                 .arg(differing));
     }
 
     const QString company = QStringLiteral("My Company Information");
     if (byName.contains(company.toLower()) && problems.filter(company).isEmpty() &&
         target.scalar(QStringLiteral("SELECT count(*) FROM %1").arg(quoted(company))).toInt() == 0)
-        problems.append(QStringLiteral("%1 has no row").arg(company));
+        problems.append(ToolText::tr("%1 has no row").arg(company));
 }
 
 // SQLite's integrity check (pages, indexes, constraints) and its foreign key check.
@@ -158,7 +159,7 @@ void checkContents(const sqlite::Database& target, const QList<SchemaObject>& pr
     }
     sqlite::Statement keys = target.prepare(QStringLiteral("PRAGMA foreign_key_check"));
     while (keys.step())
-        problems.append(QStringLiteral("%1 row %2 refers to a %3 row that does not exist")
+        problems.append(ToolText::tr("%1 row %2 refers to a %3 row that does not exist")
                             .arg(keys.text(0), keys.text(1), keys.text(2)));
     // Numbers that are not finite (written by another program: the program refuses them)
     // make every sum and average over them infinite. One reading of each table finds them.
@@ -183,8 +184,8 @@ void checkContents(const sqlite::Database& target, const QList<SchemaObject>& pr
             for (int i = 0; i < columns.size(); ++i) {
                 if (rows.columnType(i + 1) != SQLITE_FLOAT || std::isfinite(rows.real(i + 1)))
                     continue;
-                problems.append(QStringLiteral("%1 row %2: %3 holds %4, which is no finite "
-                                               "number")
+                problems.append(ToolText::tr("%1 row %2: %3 holds %4, which is no finite "
+                                             "number")
                                     .arg(table.name, rows.text(0), columns[i],
                                          rows.real(i + 1) > 0 ? QStringLiteral("+infinity")
                                                               : QStringLiteral("-infinity")));
@@ -205,8 +206,8 @@ QStringList check(const QString& path) {
     const bool readOnly = !QFileInfo(path).isWritable();
     QStringList problems;
     if (readOnly)
-        problems.append(QStringLiteral("%1 is read-only: the program can show its data but "
-                                       "cannot save changes to it")
+        problems.append(ToolText::tr("%1 is read-only: the program can show its data but "
+                                     "cannot save changes to it")
                             .arg(path));
     sqlite::Database target(path,
                             readOnly ? sqlite::OpenMode::ReadOnly : sqlite::OpenMode::ReadWrite);

@@ -1,4 +1,5 @@
 #include "SchemaUpgrade.h"
+#include "ToolText.h"
 
 #include "DatabaseFile.h"
 #include "DbTool.h"
@@ -37,7 +38,7 @@ QString upgradeSql(int version, bool postgres) {
                    .arg(postgres ? QStringLiteral("-postgres") : QString()));
     if (version < 2 || version > latestVersion || !file.open(QIODevice::ReadOnly))
         throw Error(
-            QStringLiteral("the built-in upgrade to schema version %1 is missing").arg(version));
+            ToolText::tr("the built-in upgrade to schema version %1 is missing").arg(version));
     return QString::fromUtf8(file.readAll());
 }
 
@@ -57,34 +58,34 @@ QString sqliteSchemaAt(int version) {
 QString newerProblem(int version) {
     if (version <= latestVersion)
         return {};
-    return QStringLiteral("schema version %1 is newer than this quarvel-db knows (%2)")
+    return ToolText::tr("schema version %1 is newer than this quarvel-db knows (%2)")
         .arg(version)
         .arg(latestVersion);
 }
 
 void requireKnown(int version, const QString& name) {
     if (version > latestVersion)
-        throw Error(QStringLiteral("%1 has schema version %2, made by a newer Quarvel; this "
-                                   "quarvel-db knows versions up to %3")
+        throw Error(ToolText::tr("%1 has schema version %2, made by a newer Quarvel; this "
+                                 "quarvel-db knows versions up to %3")
                         .arg(name)
                         .arg(version)
                         .arg(latestVersion));
 }
 
 Error notQuarvel(const QString& name) {
-    return Error(QStringLiteral("%1 is no Quarvel database (it has no Products table)").arg(name));
+    return Error(ToolText::tr("%1 is no Quarvel database (it has no Products table)").arg(name));
 }
 
 QString whatUpgradeAdds(int version) {
     if (version >= latestVersion)
         return {};
     if (version >= 2)
-        return QStringLiteral("quarvel-db upgrade adds the history of every change (schema "
-                              "version %1)")
+        return ToolText::tr("quarvel-db upgrade adds the history of every change (schema "
+                            "version %1)")
             .arg(latestVersion);
-    return QStringLiteral("quarvel-db upgrade adds what stock counts need, a faster reading "
-                          "of stock figures and recent sales, and the history of every change "
-                          "(schema version %1)")
+    return ToolText::tr("quarvel-db upgrade adds what stock counts need, a faster reading "
+                        "of stock figures and recent sales, and the history of every change "
+                        "(schema version %1)")
         .arg(latestVersion);
 }
 
@@ -95,7 +96,7 @@ int version(const QString& pathOrUrl) {
     try {
         return fileVersion(db, pathOrUrl);
     } catch (const sqlite::Error& e) {
-        throw Error(QStringLiteral("cannot read %1: %2").arg(pathOrUrl, e.message()));
+        throw Error(ToolText::tr("cannot read %1: %2").arg(pathOrUrl, e.message()));
     }
 }
 
@@ -103,7 +104,7 @@ int upgrade(const QString& pathOrUrl) {
     if (isPostgresUrl(pathOrUrl))
         return PostgresTarget::upgrade(pathOrUrl);
     if (!QFileInfo(pathOrUrl).isWritable() && QFileInfo(pathOrUrl).isFile())
-        throw Error(QStringLiteral("%1 is read-only").arg(pathOrUrl));
+        throw Error(ToolText::tr("%1 is read-only").arg(pathOrUrl));
     sqlite::Database db = DatabaseFile::open(pathOrUrl, sqlite::OpenMode::ReadWrite);
     try {
         // The write lock first: the version read is the one the steps start from.
@@ -115,8 +116,8 @@ int upgrade(const QString& pathOrUrl) {
         transaction.commit();
         return from;
     } catch (const sqlite::Error& e) {
-        throw Error(QStringLiteral("cannot upgrade %1, which is unchanged: %2")
-                        .arg(pathOrUrl, e.message()));
+        throw Error(
+            ToolText::tr("cannot upgrade %1, which is unchanged: %2").arg(pathOrUrl, e.message()));
     }
 }
 

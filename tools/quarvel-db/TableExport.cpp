@@ -1,4 +1,5 @@
 #include "TableExport.h"
+#include "ToolText.h"
 
 #include "CopyFigures.h"
 #include "CopySource.h"
@@ -32,8 +33,8 @@ qint64 TableExport::write(const QString& database, const QString& name, const QS
         return n.compare(name, Qt::CaseInsensitive) == 0;
     });
     if (match == known.end())
-        throw Error(QStringLiteral("%1 has no table or saved query \"%2\"; these can be "
-                                   "exported: %3")
+        throw Error(ToolText::tr("%1 has no table or saved query \"%2\"; these can be "
+                                 "exported: %3")
                         .arg(shown, name, known.join(QStringLiteral(", "))));
     const QList<CopiedTable> tables = copiedTables(schema::latestVersion);
     const bool keyed = std::any_of(tables.begin(), tables.end(), [&](const CopiedTable& t) {
@@ -45,12 +46,12 @@ qint64 TableExport::write(const QString& database, const QString& name, const QS
     if (file == QLatin1String("-")) {
         auto standardOutput = std::make_unique<QFile>();
         if (!standardOutput->open(stdout, QIODevice::WriteOnly))
-            throw Error(QStringLiteral("cannot write to standard output"));
+            throw Error(ToolText::tr("cannot write to standard output"));
         out = std::move(standardOutput);
     } else {
         auto target = std::make_unique<QSaveFile>(file);
         if (!target->open(QIODevice::WriteOnly))
-            throw Error(QStringLiteral("cannot write %1: %2").arg(file, target->errorString()));
+            throw Error(ToolText::tr("cannot write %1: %2").arg(file, target->errorString()));
         saved = target.get();
         out = std::move(target);
     }
@@ -74,10 +75,10 @@ qint64 TableExport::write(const QString& database, const QString& name, const QS
             ++rows;
         }
     } catch (const DatabaseError& e) {
-        throw Error(QStringLiteral("cannot read %1 from %2: %3").arg(*match, shown, e.message()));
+        throw Error(ToolText::tr("cannot read %1 from %2: %3").arg(*match, shown, e.message()));
     }
     if (!writer.ok() || (saved && !saved->commit()))
-        throw Error(QStringLiteral("cannot write %1: %2").arg(file, out->errorString()));
+        throw Error(ToolText::tr("cannot write %1: %2").arg(file, out->errorString()));
     return rows;
 }
 

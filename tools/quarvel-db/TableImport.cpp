@@ -1,4 +1,5 @@
 #include "TableImport.h"
+#include "ToolText.h"
 
 #include "Error.h"
 #include "data/Connection.h"
@@ -27,12 +28,12 @@ int TableImport::run(const QString& database, const QString& table, const QStrin
         QStringList names;
         for (const ImportTable& t : ImportTable::all())
             names << t.name;
-        throw Error(QStringLiteral("rows are imported into %1, not \"%2\"")
+        throw Error(ToolText::tr("rows are imported into %1, not \"%2\"")
                         .arg(names.join(QStringLiteral(", ")), table));
     }
     QFile csv(file);
     if (!csv.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("cannot read %1: %2").arg(file, csv.errorString()));
+        throw Error(ToolText::tr("cannot read %1: %2").arg(file, csv.errorString()));
     try {
         const QByteArray bytes = csv.readAll();
         FileFormat format = ImportFile::detect(bytes);
@@ -52,7 +53,8 @@ int TableImport::run(const QString& database, const QString& table, const QStrin
         for (int i = 0; i < checked.problems.size() && i < kProblemsShown; ++i)
             err << checked.problems[i].text() << "\n";
         if (checked.problems.size() > kProblemsShown)
-            err << "... and " << checked.problems.size() - kProblemsShown << " more\n";
+            err << ToolText::tr("... and %1 more").arg(checked.problems.size() - kProblemsShown)
+                << "\n";
         const ImportOutcome outcome = ImportWriter::write(
             connection, checked, rows,
             options.validRows ? ImportMode::ValidRows : ImportMode::AllOrNothing,
@@ -64,7 +66,7 @@ int TableImport::run(const QString& database, const QString& table, const QStrin
     } catch (const ImportError& e) {
         throw Error(e.message());
     } catch (const DatabaseError& e) {
-        throw Error(QStringLiteral("nothing was imported into %1: %2")
+        throw Error(ToolText::tr("nothing was imported into %1: %2")
                         .arg(withoutPassword(database), e.message()));
     }
 }

@@ -6,8 +6,10 @@
 #include "SchemaUpgrade.h"
 #include "TableExport.h"
 #include "TableImport.h"
+#include "ToolText.h"
 #include "csv/CsvWriter.h"
 #include "data/Connection.h"
+#include "data/ProgramFiles.h"
 #include "data/ProgramUser.h"
 #include "data/postgres/PostgresLink.h"
 #include "history/HistoryLog.h"
@@ -19,15 +21,19 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
+#include <QLocale>
 #include <QTextStream>
+#include <QTranslator>
 #include <unistd.h>
+
+using quarvel::dbtool::ToolText;
 
 namespace {
 
 constexpr int kBadArguments = 2;
 
 QString usage() {
-    return QStringLiteral(
+    return ToolText::tr(
         "Usage:\n"
         "  quarvel-db --help | --version\n"
         "  quarvel-db init [--sample] [--force] [--journal MODE] PATH\n"
@@ -113,7 +119,8 @@ int transfer(const QString& command, const QString& source, const QString& targe
     const CopyProgress progress = [terminal](const QString& table, qint64 done, qint64 total) {
         if (!terminal)
             return;
-        QTextStream(stderr) << "\r\x1b[K" << table << ": " << done << " of " << total << " rows"
+        QTextStream(stderr) << "\r\x1b[K"
+                            << ToolText::tr("%1: %2 of %3 rows").arg(table).arg(done).arg(total)
                             << (done == total ? "\n" : "");
     };
     QElapsedTimer timer;
@@ -122,25 +129,28 @@ int transfer(const QString& command, const QString& source, const QString& targe
     const QString to = quarvel::withoutPassword(target);
     if (command == QLatin1String("backup")) {
         Backup::backup(source, target, force, progress);
-        out << "Backed up " << from << " to " << to << " in "
-            << QString::number(timer.elapsed() / 1000.0, 'f', 1) << " s\n";
+        out << ToolText::tr("Backed up %1 to %2 in %3 s")
+                   .arg(from, to, QString::number(timer.elapsed() / 1000.0, 'f', 1))
+            << "\n";
         return 0;
     }
     if (command == QLatin1String("restore")) {
         Backup::restore(source, target, force, progress);
-        out << "Restored " << from << " as " << to << " in "
-            << QString::number(timer.elapsed() / 1000.0, 'f', 1) << " s\n";
+        out << ToolText::tr("Restored %1 as %2 in %3 s")
+                   .arg(from, to, QString::number(timer.elapsed() / 1000.0, 'f', 1))
+            << "\n";
         return 0;
     }
     const CopyResult result = DatabaseCopy::copy(source, target, force, progress, journal);
     const double seconds = std::max(timer.elapsed(), qint64(1)) / 1000.0;
-    out << "Copied " << from << " to " << to << ": " << result.rows << " rows in "
-        << QString::number(seconds, 'f', 1) << " s ("
-        << QString::number(qint64(result.rows / seconds)) << " rows/s)";
+    out << ToolText::tr("Copied %1 to %2: %3 rows in %4 s (%5 rows/s)")
+               .arg(from, to, QString::number(result.rows), QString::number(seconds, 'f', 1),
+                    QString::number(qint64(result.rows / seconds)));
     if (result.sourceVersion < schema::latestVersion)
-        out << ", upgraded from schema version " << result.sourceVersion << " to "
-            << schema::latestVersion;
-    out << "\nBoth sides have the same rows and sums:\n";
+        out << ToolText::tr(", upgraded from schema version %1 to %2")
+                   .arg(result.sourceVersion)
+                   .arg(schema::latestVersion);
+    out << "\n" << ToolText::tr("Both sides have the same rows and sums:") << "\n";
     for (const QString& line : CopyFigures::report(result.figures))
         out << line << "\n";
     return 0;
@@ -154,18 +164,19 @@ int history(const QString& database, const QDate& since, const QString& table,
     const auto connection = quarvel::Connection::open(database);
     if (!HistoryLog::available(*connection))
         throw quarvel::dbtool::Error(
-            QStringLiteral("%1 keeps no history: quarvel-db upgrade adds it (schema version 3)")
+            ToolText::tr("%1 keeps no history: quarvel-db upgrade adds it (schema version 3)")
                 .arg(shown));
     QTextStream out(stdout);
     if (trimBefore.isValid()) {
         const qint64 removed = HistoryLog::trimBefore(connection, trimBefore);
-        out << "Removed " << removed << " history entries before "
-            << trimBefore.toString(Qt::ISODate) << " from " << shown << "\n";
+        out << ToolText::tr("Removed %1 history entries before %2 from %3")
+                   .arg(QString::number(removed), trimBefore.toString(Qt::ISODate), shown)
+            << "\n";
         return 0;
     }
     QFile standardOutput;
     if (!standardOutput.open(stdout, QIODevice::WriteOnly))
-        throw quarvel::dbtool::Error(QStringLiteral("cannot write to standard output"));
+        throw quarvel::dbtool::Error(ToolText::tr("cannot write to standard output"));
     quarvel::csv::CsvWriter writer(&standardOutput);
     for (const QStringList& row : HistoryLog::csvRows(HistoryLog::read(*connection, since, table)))
         writer.writeRow(row);
@@ -176,6 +187,11 @@ int history(const QString& database, const QDate& since, const QString& table,
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    // The user's language, as the program speaks it (quarvel_<language>.qm in its data folder).
+    QTranslator ownTexts;
+    if (ownTexts.load(QLocale(), QStringLiteral("quarvel"), QStringLiteral("_"),
+                      quarvel::dataFolder() + QStringLiteral("/translations")))
+        QCoreApplication::installTranslator(&ownTexts);
     // Loading a large data set into a server may take longer than a window would wait.
     quarvel::PostgresLink::setAnswerTimeout(-1);
     QTextStream out(stdout);
@@ -183,46 +199,44 @@ int main(int argc, char* argv[]) {
 
     QCommandLineParser parser;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this text."));
+                                  ToolText::tr("Shows this text."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Shows the version."));
-    const QCommandLineOption sample(QStringLiteral("sample"), QStringLiteral("Adds sample data."));
+                                     ToolText::tr("Shows the version."));
+    const QCommandLineOption sample(QStringLiteral("sample"), ToolText::tr("Adds sample data."));
     const QCommandLineOption force(QStringLiteral("force"),
-                                   QStringLiteral("Replaces an existing file."));
+                                   ToolText::tr("Replaces an existing file."));
     const QCommandLineOption products(QStringLiteral("products"),
-                                      QStringLiteral("Number of products."), QStringLiteral("N"));
+                                      ToolText::tr("Number of products."), QStringLiteral("N"));
     const QCommandLineOption transactions(QStringLiteral("transactions"),
-                                          QStringLiteral("Number of transactions."),
+                                          ToolText::tr("Number of transactions."),
                                           QStringLiteral("M"));
-    const QCommandLineOption orders(QStringLiteral("orders"),
-                                    QStringLiteral("Number of purchase orders."),
-                                    QStringLiteral("N"));
+    const QCommandLineOption orders(
+        QStringLiteral("orders"), ToolText::tr("Number of purchase orders."), QStringLiteral("N"));
     const QCommandLineOption lines(QStringLiteral("lines"),
-                                   QStringLiteral("Number of order lines besides the "
-                                                  "transactions."),
+                                   ToolText::tr("Number of order lines besides the "
+                                                "transactions."),
                                    QStringLiteral("M"));
     const QCommandLineOption journal(QStringLiteral("journal"),
-                                     QStringLiteral("Journal mode: wal or rollback."),
+                                     ToolText::tr("Journal mode: wal or rollback."),
                                      QStringLiteral("MODE"));
     const QCommandLineOption database(QStringLiteral("database"),
-                                      QStringLiteral("The database (a file or URL)."),
+                                      ToolText::tr("The database (a file or URL)."),
                                       QStringLiteral("PATH"));
     const QCommandLineOption shownOption(QStringLiteral("shown"),
-                                         QStringLiteral("Values as the locale shows them."));
+                                         ToolText::tr("Values as the locale shows them."));
     const QCommandLineOption validRows(QStringLiteral("valid-rows"),
-                                       QStringLiteral("Imports the valid rows."));
+                                       ToolText::tr("Imports the valid rows."));
     const QCommandLineOption errors(QStringLiteral("errors"),
-                                    QStringLiteral("The file of refused rows."),
+                                    ToolText::tr("The file of refused rows."),
                                     QStringLiteral("FILE"));
-    const QCommandLineOption encoding(QStringLiteral("encoding"),
-                                      QStringLiteral("utf-8 or latin-1."), QStringLiteral("E"));
-    const QCommandLineOption separator(QStringLiteral("separator"),
-                                       QStringLiteral("comma, semicolon or tab."),
-                                       QStringLiteral("S"));
-    const QCommandLineOption dates(QStringLiteral("dates"), QStringLiteral("iso, dmy or mdy."),
+    const QCommandLineOption encoding(QStringLiteral("encoding"), ToolText::tr("utf-8 or latin-1."),
+                                      QStringLiteral("E"));
+    const QCommandLineOption separator(
+        QStringLiteral("separator"), ToolText::tr("comma, semicolon or tab."), QStringLiteral("S"));
+    const QCommandLineOption dates(QStringLiteral("dates"), ToolText::tr("iso, dmy or mdy."),
                                    QStringLiteral("ORDER"));
     const QCommandLineOption decimalComma(QStringLiteral("decimal-comma"),
-                                          QStringLiteral("yes or no."), QStringLiteral("YN"));
+                                          ToolText::tr("yes or no."), QStringLiteral("YN"));
     const QCommandLineOption since(QStringLiteral("since"), QStringLiteral("YYYY-MM-DD."),
                                    QStringLiteral("DATE"));
     const QCommandLineOption tableOption(QStringLiteral("table"), QStringLiteral("A table."),
@@ -246,7 +260,7 @@ int main(int argc, char* argv[]) {
 
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty())
-        return badArguments(QStringLiteral("no command given"));
+        return badArguments(ToolText::tr("no command given"));
     const QString command = args.first();
     // Each command's number of arguments and the options it takes.
     struct Shape {
@@ -268,30 +282,30 @@ int main(int argc, char* argv[]) {
          {2, {&database, &validRows, &errors, &encoding, &separator, &dates, &decimalComma}}},
     };
     if (!shapes.contains(command))
-        return badArguments(QStringLiteral("unknown command \"%1\"").arg(command));
+        return badArguments(ToolText::tr("unknown command \"%1\"").arg(command));
     const Shape shape = shapes.value(command);
     if (args.size() != shape.arguments + 1)
         return badArguments(shape.arguments == 1
-                                ? QStringLiteral("%1 takes exactly one PATH").arg(command)
-                                : QStringLiteral("%1 takes exactly two arguments").arg(command));
+                                ? ToolText::tr("%1 takes exactly one PATH").arg(command)
+                                : ToolText::tr("%1 takes exactly two arguments").arg(command));
     for (const QCommandLineOption* option :
          {&sample, &force, &journal, &products, &transactions, &orders, &lines, &database,
           &shownOption, &validRows, &errors, &encoding, &separator, &dates, &decimalComma, &since,
           &tableOption, &trimBefore})
         if (parser.isSet(*option) && !shape.options.contains(option))
-            return badArguments(QStringLiteral("--%1 does not belong to %2")
+            return badArguments(ToolText::tr("--%1 does not belong to %2")
                                     .arg(option->names().constLast(), command));
     for (const QString& argument : args.mid(1))
         if (argument.isEmpty())
-            return badArguments(QStringLiteral("an argument is empty"));
+            return badArguments(ToolText::tr("an argument is empty"));
     const QString path = args.at(1);
     const QString target = args.value(2);
     if (parser.isSet(journal) && quarvel::isPostgresUrl(args.constLast()))
-        return badArguments(QStringLiteral("--journal belongs to database files"));
+        return badArguments(ToolText::tr("--journal belongs to database files"));
     const QString journalMode = parser.value(journal);
     if (parser.isSet(journal) && journalMode != QLatin1String("wal") &&
         journalMode != QLatin1String("rollback"))
-        return badArguments(QStringLiteral("--journal takes wal or rollback"));
+        return badArguments(ToolText::tr("--journal takes wal or rollback"));
 
     // A password in a URL is never shown.
     const QString shown = quarvel::withoutPassword(path);
@@ -301,42 +315,53 @@ int main(int argc, char* argv[]) {
             journalMode == QLatin1String("rollback") ? Journal::Rollback : Journal::Wal;
         if (command == QLatin1String("init")) {
             createDatabase(path, parser.isSet(sample), parser.isSet(force), journalKind);
-            out << "Created " << shown << (parser.isSet(sample) ? " with sample data" : "") << "\n";
+            out << (parser.isSet(sample) ? ToolText::tr("Created %1 with sample data")
+                                         : ToolText::tr("Created %1"))
+                       .arg(shown)
+                << "\n";
             return 0;
         }
         if (command == QLatin1String("generate")) {
             GenerateOptions options;
             if (!parser.isSet(products) || !parser.isSet(transactions))
-                return badArguments(QStringLiteral("generate needs --products and --transactions"));
+                return badArguments(ToolText::tr("generate needs --products and --transactions"));
             if (!positiveNumber(parser.value(products), 1, &options.products))
-                return badArguments(
-                    QStringLiteral("--products needs a whole number of at least 1"));
+                return badArguments(ToolText::tr("--products needs a whole number of at least 1"));
             if (!positiveNumber(parser.value(transactions), 0, &options.transactions))
                 return badArguments(
-                    QStringLiteral("--transactions needs a whole number of at least 0"));
+                    ToolText::tr("--transactions needs a whole number of at least 0"));
             if (parser.isSet(orders) && !positiveNumber(parser.value(orders), 1, &options.orders))
-                return badArguments(QStringLiteral("--orders needs a whole number of at least 1"));
+                return badArguments(ToolText::tr("--orders needs a whole number of at least 1"));
             if (parser.isSet(lines) && !positiveNumber(parser.value(lines), 0, &options.lines))
-                return badArguments(QStringLiteral("--lines needs a whole number of at least 0"));
+                return badArguments(ToolText::tr("--lines needs a whole number of at least 0"));
             QElapsedTimer timer;
             timer.start();
             generate(path, options, parser.isSet(force), journalKind);
-            out << "Generated " << shown << ": " << options.products << " products, "
-                << options.transactions << " transactions";
+            out << ToolText::tr("Generated %1: %2 products, %3 transactions")
+                       .arg(shown)
+                       .arg(options.products)
+                       .arg(options.transactions);
             if (options.orders > 0)
-                out << ", " << options.orders << " orders";
+                out << ToolText::tr(", %1 orders").arg(options.orders);
             if (options.lines > 0)
-                out << ", " << options.lines << " order lines";
-            out << " in " << QString::number(timer.elapsed() / 1000.0, 'f', 1) << " s\n";
+                out << ToolText::tr(", %1 order lines").arg(options.lines);
+            out << ToolText::tr(" in %1 s").arg(QString::number(timer.elapsed() / 1000.0, 'f', 1))
+                << "\n";
             return 0;
         }
         if (command == QLatin1String("upgrade")) {
             const int from = schema::upgrade(path);
             if (from >= schema::latestVersion)
-                out << shown << " is already at schema version " << from << "; nothing to do\n";
+                out << ToolText::tr("%1 is already at schema version %2; nothing to do")
+                           .arg(shown)
+                           .arg(from)
+                    << "\n";
             else
-                out << "Upgraded " << shown << " from schema version " << from << " to "
-                    << schema::latestVersion << "\n";
+                out << ToolText::tr("Upgraded %1 from schema version %2 to %3")
+                           .arg(shown)
+                           .arg(from)
+                           .arg(schema::latestVersion)
+                    << "\n";
             return 0;
         }
         if (command == QLatin1String("copy") || command == QLatin1String("backup") ||
@@ -348,11 +373,10 @@ int main(int argc, char* argv[]) {
             };
             if ((parser.isSet(since) && !parseDate(since).isValid()) ||
                 (parser.isSet(trimBefore) && !parseDate(trimBefore).isValid()))
-                return badArguments(QStringLiteral("--since and --trim-before take a date, "
-                                                   "YYYY-MM-DD"));
+                return badArguments(ToolText::tr("--since and --trim-before take a date, "
+                                                 "YYYY-MM-DD"));
             if (parser.isSet(trimBefore) && (parser.isSet(since) || parser.isSet(tableOption)))
-                return badArguments(
-                    QStringLiteral("--trim-before goes without --since and --table"));
+                return badArguments(ToolText::tr("--trim-before goes without --since and --table"));
             return history(path, parseDate(since), parser.value(tableOption),
                            parseDate(trimBefore));
         }
@@ -361,7 +385,7 @@ int main(int argc, char* argv[]) {
         if ((command == QLatin1String("export") || command == QLatin1String("import")) &&
             from.isEmpty())
             return badArguments(
-                QStringLiteral("%1 needs --database or $QUARVEL_DATABASE").arg(command));
+                ToolText::tr("%1 needs --database or $QUARVEL_DATABASE").arg(command));
         if (command == QLatin1String("import")) {
             TableImport::Options options;
             options.validRows = parser.isSet(validRows);
@@ -378,9 +402,9 @@ int main(int argc, char* argv[]) {
                 !choose(separator, {"comma", "semicolon", "tab"}, &options.separator) ||
                 !choose(dates, {"iso", "dmy", "mdy"}, &options.dates) ||
                 !choose(decimalComma, {"no", "yes"}, &options.decimalComma))
-                return badArguments(QStringLiteral("--encoding takes utf-8 or latin-1, "
-                                                   "--separator comma, semicolon or tab, --dates "
-                                                   "iso, dmy or mdy, --decimal-comma yes or no"));
+                return badArguments(ToolText::tr("--encoding takes utf-8 or latin-1, "
+                                                 "--separator comma, semicolon or tab, --dates "
+                                                 "iso, dmy or mdy, --decimal-comma yes or no"));
             return TableImport::run(from, path, target, options, out, err);
         }
         if (command == QLatin1String("export")) {
@@ -389,20 +413,22 @@ int main(int argc, char* argv[]) {
                                    parser.isSet(shownOption) ? quarvel::csv::Style::Shown
                                                              : quarvel::csv::Style::Portable);
             if (target != QLatin1String("-"))
-                out << "Exported " << rows << " rows of " << path << " to " << target << "\n";
+                out << ToolText::tr("Exported %1 rows of %2 to %3")
+                           .arg(QString::number(rows), path, target)
+                    << "\n";
             return 0;
         }
         const QStringList problems = check(path);
         for (const QString& problem : problems)
             out << problem << "\n";
         if (!problems.isEmpty()) {
-            out << shown << ": " << problems.size() << " problem(s) found\n";
+            out << ToolText::tr("%1: %2 problem(s) found").arg(shown).arg(problems.size()) << "\n";
             return 1;
         }
-        out << shown << ": the database is complete\n";
+        out << ToolText::tr("%1: the database is complete").arg(shown) << "\n";
         // An older version is complete too; what an upgrade would add is said once.
         const int version = schema::version(path);
-        out << shown << ": schema version " << version;
+        out << ToolText::tr("%1: schema version %2").arg(shown).arg(version);
         if (version < schema::latestVersion)
             out << "; " << schema::whatUpgradeAdds(version);
         out << "\n";
