@@ -19,7 +19,9 @@ fail() { echo "check_install: $*" >&2; exit 1; }
 
 [ "$("$bin/quarvel-db" --version)" = "quarvel-db $version" ] || fail "quarvel-db --version"
 [ "$("$bin/quarvel" --version 2>/dev/null)" = "Quarvel $version" ] || fail "quarvel --version"
-"$bin/quarvel" --help 2>/dev/null | grep -q -- "--database <PATH-OR-URL>" || fail "quarvel --help"
+# (The output is read whole first: grep -q ending early would break the writer's pipe.)
+help=$("$bin/quarvel" --help 2>/dev/null)
+grep -q -- "--database <PATH-OR-URL>" <<<"$help" || fail "quarvel --help"
 
 "$bin/quarvel-db" init --sample "$root/sample.db" >/dev/null
 "$bin/quarvel-db" init --sample "$root/other.db" >/dev/null
@@ -38,10 +40,12 @@ started=$(QUARVEL_DATABASE="$root/other.db" "$bin/quarvel" --check-start 2>/dev/
 
 [ -f "$root/usr/share/quarvel/HAND-M.CUR" ] || fail "the cursor is not installed"
 # The installed translations are found for a German locale.
-LC_ALL=de_DE.UTF-8 "$bin/quarvel" --help 2>/dev/null | grep -q "Die Datenbank, mit der gearbeitet wird" ||
-    fail "the German translation is not found"
-LC_ALL=de_DE.UTF-8 "$bin/quarvel-db" --help | grep -q "^Aufruf:" || fail "quarvel-db speaks no German"
-"$bin/quarvel" --help 2>/dev/null | grep -q "The database to work on" || fail "English help"
+help=$(LC_ALL=de_DE.UTF-8 "$bin/quarvel" --help 2>/dev/null)
+grep -q "Die Datenbank, mit der gearbeitet wird" <<<"$help" || fail "the German translation is not found"
+help=$(LC_ALL=de_DE.UTF-8 "$bin/quarvel-db" --help)
+grep -q "^Aufruf:" <<<"$help" || fail "quarvel-db speaks no German"
+help=$("$bin/quarvel" --help 2>/dev/null)
+grep -q "The database to work on" <<<"$help" || fail "English help"
 
 for size in 16 22 24 32 48 64 128 256; do
     [ -f "$root/usr/share/icons/hicolor/${size}x${size}/apps/org.quarvel.Quarvel.png" ] ||
