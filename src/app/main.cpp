@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
         QApplication::installTranslator(&qtTexts);
     QTranslator ownTexts;
     if (ownTexts.load(QLocale(), QStringLiteral("quarvel"), QStringLiteral("_"),
-                      dataFolder() + QStringLiteral("/translations")))
+                      translationsFolder()))
         QApplication::installTranslator(&ownTexts);
 
     const CommandLine commandLine = CommandLine::parse(QApplication::arguments());

@@ -8,12 +8,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QUrl>
 
 namespace quarvel::backup {

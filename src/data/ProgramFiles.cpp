@@ -25,6 +25,10 @@ QString dataFolder() {
     return isInstalled() ? installedDataFolder() : QCoreApplication::applicationDirPath();
 }
 
+QString translationsFolder() {
+    return dataFolder() + QStringLiteral("/translations");
+}
+
 QString defaultDatabasePath() {
     if (!isInstalled())
         return QCoreApplication::applicationDirPath() + QStringLiteral("/Products.db");

@@ -12,6 +12,8 @@ namespace quarvel {
 bool isInstalled();
 // share/quarvel of an installed program, otherwise the program's own folder.
 QString dataFolder();
+// Where the program's translations (quarvel_<language>.qm) are: dataFolder()/translations.
+QString translationsFolder();
 // The database used when neither --database nor QUARVEL_DATABASE names one:
 // $XDG_DATA_HOME/quarvel/Products.db (usually ~/.local/share/quarvel/Products.db) when
 // installed, Products.db in the program's folder otherwise.

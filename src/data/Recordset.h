@@ -186,6 +186,8 @@ private:
     void refuseAfterFailedAdd(const QString& what) const;
     void setPosition(int position);
     DatabaseError emptyResult();
+    // The failure of any use of a closed recordset.
+    static DatabaseError notOpen();
     // The row whose key column holds `key`, read through the command text; none when the
     // result holds no such row now.
     std::optional<QVector<QVariant>> readKeyedRow(int keyColumn, const QVariant& key) const;

@@ -8,11 +8,18 @@
 
 namespace quarvel {
 
+namespace {
+
+// Each product's key, name, category name and reorder level.
+const QString productColumns = QStringLiteral(
+    "SELECT Products.ProductID, Products.ProductName, Categories.CategoryName, "
+    "Products.ReorderLevel FROM Products LEFT JOIN Categories ON Products.CategoryID = "
+    "Categories.CategoryID");
+
+} // namespace
+
 QString ProductMatches::source() {
-    return QStringLiteral("SELECT Products.ProductID, Products.ProductName, "
-                          "Categories.CategoryName, Products.ReorderLevel FROM Products LEFT JOIN "
-                          "Categories ON Products.CategoryID = Categories.CategoryID ORDER BY "
-                          "Products.ProductName, Products.ProductID;");
+    return productColumns + QStringLiteral(" ORDER BY Products.ProductName, Products.ProductID;");
 }
 
 void ProductMatches::load(const std::shared_ptr<Connection>& connection) {
@@ -39,11 +46,8 @@ int ProductMatches::reread(const std::shared_ptr<Connection>& connection, qint64
     const auto found = std::find_if(m_products.begin(), m_products.end(),
                                     [id](const Product& p) { return p.id == id; });
     const int index = found == m_products.end() ? -1 : int(found - m_products.begin());
-    const auto row = connection->query(
-        QStringLiteral("SELECT Products.ProductID, Products.ProductName, Categories.CategoryName, "
-                       "Products.ReorderLevel FROM Products LEFT JOIN Categories ON "
-                       "Products.CategoryID = Categories.CategoryID WHERE Products.ProductID = $1"),
-        {id});
+    const auto row =
+        connection->query(productColumns + QStringLiteral(" WHERE Products.ProductID = $1"), {id});
     if (!row->next()) {
         if (index >= 0) {
             m_products.erase(found);

@@ -13,6 +13,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
+#include <QTimeZone>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -57,6 +59,16 @@ QList<Entry> entriesOf(Connection& connection, const QString& sql,
         entries << e;
     }
     return entries;
+}
+
+// The condition that picks the entries of the record `key` of `table`, with its values: the
+// company row has no key, and is the only row of its table.
+QString recordCondition(const QString& table, const QVariant& key, QVector<QVariant>* values) {
+    *values = {table};
+    if (table == u"My Company Information")
+        return QStringLiteral(" WHERE TableName = $1");
+    *values << key;
+    return QStringLiteral(" WHERE TableName = $1 AND RowKey = $2");
 }
 
 // The field of a child row that names its parent.
@@ -153,14 +165,17 @@ QList<Entry> HistoryLog::read(Connection& connection, const QDate& since, const 
     return entriesOf(connection, columns + where + QStringLiteral(" ORDER BY HistoryID"), values);
 }
 
+QString Entry::shownTime() const {
+    QDateTime when = QDateTime::fromString(changedAt, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    when.setTimeZone(QTimeZone::utc());
+    return QLocale().toString(when.toLocalTime(), QLocale::ShortFormat);
+}
+
 QList<Entry> HistoryLog::ofRecord(Connection& connection, const QString& table,
                                   const QVariant& key) {
-    const bool keyed = table != u"My Company Information";
-    QList<Entry> entries =
-        keyed ? entriesOf(connection,
-                          columns + QStringLiteral(" WHERE TableName = $1 AND RowKey = $2"),
-                          {table, key})
-              : entriesOf(connection, columns + QStringLiteral(" WHERE TableName = $1"), {table});
+    QVector<QVariant> values;
+    const QString condition = recordCondition(table, key, &values);
+    QList<Entry> entries = entriesOf(connection, columns + condition, values);
     if (const QString field = parentField(table); !field.isEmpty())
         entries += linesOf(connection, field, key.toLongLong());
     std::sort(entries.begin(), entries.end(),
@@ -170,23 +185,12 @@ QList<Entry> HistoryLog::ofRecord(Connection& connection, const QString& table,
 
 std::optional<Entry> HistoryLog::lastChange(Connection& connection, const QString& table,
                                             const QVariant& key) {
-    const bool keyed = table != u"My Company Information";
-    const auto row = connection.query(
-        QStringLiteral("SELECT HistoryID, ChangedAt, ChangedBy, Action FROM History WHERE "
-                       "TableName = $1 AND ") +
-            (keyed ? QStringLiteral("RowKey = $2") : QStringLiteral("RowKey IS NULL")) +
-            QStringLiteral(" ORDER BY HistoryID DESC LIMIT 1"),
-        keyed ? QVector<QVariant>{table, key} : QVector<QVariant>{table});
-    if (!row->next())
-        return std::nullopt;
-    Entry entry;
-    entry.id = row->value(0).toLongLong();
-    entry.changedAt = row->value(1).toString();
-    entry.changedBy = row->value(2).toString();
-    entry.table = table;
-    entry.key = keyed ? key : QVariant();
-    entry.action = row->value(3).toString();
-    return entry;
+    QVector<QVariant> values;
+    const QString condition = recordCondition(table, key, &values);
+    const QList<Entry> newest =
+        entriesOf(connection,
+                  columns + condition + QStringLiteral(" ORDER BY HistoryID DESC LIMIT 1"), values);
+    return newest.isEmpty() ? std::nullopt : std::optional<Entry>(newest.first());
 }
 
 qint64 HistoryLog::trimBefore(const std::shared_ptr<Connection>& connection, const QDate& before) {

@@ -31,6 +31,9 @@ struct Entry {
     QVariant key;   // Null for the company row
     QString action; // insert, update or delete
     QList<FieldChange> changes;
+
+    // When, in the user's local time and the locale's short form.
+    QString shownTime() const;
 };
 
 // Reading and trimming the history.
@@ -51,7 +54,7 @@ public:
     // company row has no key: `key` is then ignored.
     static QList<Entry> ofRecord(Connection& connection, const QString& table, const QVariant& key);
 
-    // The newest entry of the row `key` of `table` (its fields left out), if there is one.
+    // The newest entry of the row `key` of `table`, if there is one.
     static std::optional<Entry> lastChange(Connection& connection, const QString& table,
                                            const QVariant& key);
     // Deletes the entries before `before` in one transaction and records in the history itself

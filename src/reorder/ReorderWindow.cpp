@@ -92,6 +92,7 @@ void ReorderWindow::Form_Load() {
 
 void ReorderWindow::readList() {
     const auto connection = OpenConnection();
+    m_connection = connection;
     QHash<qint64, QString> suppliers;
     Recordset names;
     names.Open(QStringLiteral("SELECT SupplierID, SupplierName FROM Suppliers"), connection);
@@ -113,13 +114,12 @@ void ReorderWindow::followChange(const QString& table, const QVariant& key) {
     else if (table.compare(u"Inventory Transactions", Qt::CaseInsensitive) == 0)
         for (const Suggestion& s : m_model->suggestions())
             ids << QString::number(s.productId);
-    if (ids.isEmpty())
+    if (ids.isEmpty() || !m_connection)
         return;
-    const auto connection = OpenConnection();
     m_following = true;
     constexpr qsizetype batch = 500;
     for (qsizetype from = 0; from < ids.size(); from += batch) {
-        const auto rows = connection->query(
+        const auto rows = m_connection->query(
             QStringLiteral("SELECT ProductID, ProductName, UnitsOnHand, UnitsOnOrder, "
                            "ReorderLevel FROM qryProducts WHERE ProductID IN (") +
             ids.mid(from, batch).join(u',') + u')');

@@ -2,9 +2,15 @@
 
 #include "shell/FormWindow.h"
 
+#include <memory>
+
 class QLabel;
 class QPushButton;
 class QTableView;
+
+namespace quarvel {
+class Connection;
+}
 
 namespace quarvel::shell {
 class Session;
@@ -59,6 +65,8 @@ private:
     QPushButton* m_close = nullptr;
     bool m_changed = false;
     bool m_following = false; // figures being read again: not the user's change
+    // The connection the list was read on, which reads the figures again as they change.
+    std::shared_ptr<Connection> m_connection;
 };
 
 } // namespace quarvel::reorder

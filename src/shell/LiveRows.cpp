@@ -6,9 +6,6 @@
 #include "shell/ChangeFeed.h"
 #include "shell/ChangeNotice.h"
 
-#include <QDateTime>
-#include <QLocale>
-#include <QTimeZone>
 #include <QWidget>
 
 namespace quarvel::shell {
@@ -25,9 +22,7 @@ QString noticeText(Recordset& records, const QString& table, const QVariant& key
     }
     if (!entry)
         return LiveRows::tr("Changed by another user");
-    QDateTime when = QDateTime::fromString(entry->changedAt, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    when.setTimeZone(QTimeZone::utc());
-    const QString at = QLocale().toString(when.toLocalTime(), QLocale::ShortFormat);
+    const QString at = entry->shownTime();
     return entry->action == u"delete"
                ? LiveRows::tr("Deleted by %1 at %2").arg(entry->changedBy, at)
                : LiveRows::tr("Changed by %1 at %2").arg(entry->changedBy, at);

@@ -98,7 +98,7 @@ class TestGermanLayout : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(ownTexts.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("quarvel"),
-                              QStringLiteral("_"), dataFolder() + QStringLiteral("/translations")));
+                              QStringLiteral("_"), translationsFolder()));
         QCoreApplication::installTranslator(&ownTexts);
         if (qtTexts.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

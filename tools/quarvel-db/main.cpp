@@ -190,7 +190,7 @@ int main(int argc, char* argv[]) {
     // The user's language, as the program speaks it (quarvel_<language>.qm in its data folder).
     QTranslator ownTexts;
     if (ownTexts.load(QLocale(), QStringLiteral("quarvel"), QStringLiteral("_"),
-                      quarvel::dataFolder() + QStringLiteral("/translations")))
+                      quarvel::translationsFolder()))
         QCoreApplication::installTranslator(&ownTexts);
     // Loading a large data set into a server may take longer than a window would wait.
     quarvel::PostgresLink::setAnswerTimeout(-1);

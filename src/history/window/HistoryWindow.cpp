@@ -10,13 +10,11 @@
 #include "shell/Trap.h"
 
 #include <QCheckBox>
-#include <QDateTime>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
-#include <QTimeZone>
 
 namespace quarvel::history {
 
@@ -98,11 +96,8 @@ void HistoryWindow::showEntries() {
         entries = HistoryLog::ofRecord(*connection, m_table, m_key);
         m_heading->setText(tr("Changes to %1, newest first").arg(record));
     }
-    const QLocale locale;
     for (const Entry& e : std::as_const(entries)) {
-        QDateTime when = QDateTime::fromString(e.changedAt, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        when.setTimeZone(QTimeZone::utc());
-        const QString shownWhen = locale.toString(when.toLocalTime(), QLocale::ShortFormat);
+        const QString shownWhen = e.shownTime();
         QList<FieldChange> changes = e.changes;
         if (changes.isEmpty())
             changes << FieldChange{};
